@@ -1,0 +1,66 @@
+// quorvel-sim: plays one game without a window and prints it round by round, for
+// reproducible experiments and for checking the game against hand-worked examples.
+#include "SimOptions.h"
+#include "TSpielkern.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+// Keeps only what the rows need: the rolled cell.
+class RollRecorder final : public TSpielanzeige {
+public:
+    int x = 0, y = 0;
+    void drawfeld() override {}
+    void markfeld(int rx, int ry) override
+    {
+        x = rx;
+        y = ry;
+    }
+    void setspielertext(std::string_view) override {}
+    void sethilfetext(std::string_view) override {}
+    void setdiceenabled(bool) override {}
+    void setrahmencolor(int, int, TColor) override {}
+    void setinslabvisible(bool) override {}
+    void addchartpoints(std::uint8_t, std::uint8_t) override {}
+};
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    std::string error;
+    const auto options = parseSimOptions(std::vector<std::string>(argv + 1, argv + argc), error);
+    if (!options) {
+        std::fprintf(stderr, "quorvel-sim: %s\n%s", error.c_str(), simUsage);
+        return 2;
+    }
+    if (options->help) {
+        std::fputs(simUsage, stdout);
+        return 0;
+    }
+
+    RollRecorder view;
+    TSpielkern kern{view};
+    if (options->seed)
+        kern.zufall().SetSeed(*options->seed);
+    else
+        kern.zufall().SeedFromClock();
+    kern.neuspiel();
+    kern.setinsrunden(options->insecticide);
+
+    std::printf("round,side,x,y,hunters,prey\n");
+    std::printf("0,%d,0,0,%d,%d\n", kern.spieler(), kern.anzraeuber(), kern.anzbeute());
+    for (std::int32_t i = 0; i < options->rounds; ++i) {
+        kern.runde(true);
+        std::printf("%d,%d,%d,%d,%d,%d\n", kern.durchgang(), kern.spieler(), view.x, view.y,
+                    kern.anzraeuber(), kern.anzbeute());
+    }
+    if (options->board)
+        for (int y = 1; y <= 6; ++y) {
+            for (int x = 1; x <= 6; ++x)
+                std::putchar('0' + kern.feld(x, y));
+            std::putchar('\n');
+        }
+    return 0;
+}
