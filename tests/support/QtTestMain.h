@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+// main() for GoogleTest executables that need a QApplication (offscreen in ctest).
+#define QUORVEL_QT_TEST_MAIN(ApplicationClass)                                                     \
+    int main(int argc, char** argv)                                                                \
+    {                                                                                              \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                        \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
+        ApplicationClass app(argc, argv);                                                          \
+        ::testing::InitGoogleTest(&argc, argv);                                                    \
+        return RUN_ALL_TESTS();                                                                    \
+    }
