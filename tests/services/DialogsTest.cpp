@@ -1,0 +1,136 @@
+#include "Exception.h"
+#include "TColorDialog.h"
+#include "TPrintDialog.h"
+#include "TPrinter.h"
+#include "QtPrinters.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QPrinter>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+// Runs action on the modal dialog as soon as it is open.
+void answerModal(std::function<void(QWidget*)> action)
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, action] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            poll->stop();
+            poll->deleteLater();
+            action(modal);
+        }
+    });
+    poll->start(5);
+}
+
+void pickInDialog(const QColor& colour, bool confirm, QColor* seenAtOpen = nullptr,
+                  std::function<void()> whileOpen = {})
+{
+    answerModal([=](QWidget* w) {
+        auto* dialog = qobject_cast<QColorDialog*>(w);
+        ASSERT_TRUE(dialog);
+        if (seenAtOpen)
+            *seenAtOpen = dialog->currentColor();
+        if (whileOpen)
+            whileOpen();
+        dialog->setCurrentColor(colour);
+        confirm ? dialog->accept() : dialog->reject();
+    });
+}
+}  // namespace
+
+TEST(ColorDialog, OpensWithTheCurrentColourAndKeepsItOnCancel)
+{
+    TColorDialog dialog(nullptr);
+    dialog.setColor(QColor(255, 0, 0));
+    QColor seen;
+    pickInDialog(Qt::green, false, &seen);
+    EXPECT_FALSE(dialog.Execute());
+    EXPECT_EQ(seen, QColor(255, 0, 0));
+    EXPECT_EQ(dialog.Color(), QColor(255, 0, 0));
+    EXPECT_TRUE(dialog.CustomColors().isEmpty());
+
+    pickInDialog(Qt::green, true);
+    EXPECT_TRUE(dialog.Execute());
+    EXPECT_EQ(dialog.Color(), QColor(Qt::green));
+}
+
+TEST(ColorDialog, CustomColoursSurviveConfirmedCallsOnly)
+{
+    TColorDialog dialog(nullptr);
+    // A custom colour defined in a confirmed dialog is offered the next time...
+    pickInDialog(Qt::blue, true, nullptr, [] { QColorDialog::setCustomColor(2, QColor(0x12, 0x34, 0x56)); });
+    ASSERT_TRUE(dialog.Execute());
+    ASSERT_EQ(dialog.CustomColors().size(), 16);
+    EXPECT_EQ(dialog.CustomColors()[2], "ColorC=123456");
+
+    QColor atOpen;
+    pickInDialog(Qt::blue, false, nullptr, [&] {
+        atOpen = QColorDialog::customColor(2);
+        // ...but one defined in a cancelled dialog is not.
+        QColorDialog::setCustomColor(5, QColor(0xAB, 0xCD, 0xEF));
+    });
+    EXPECT_FALSE(dialog.Execute());
+    EXPECT_EQ(atOpen, QColor(0x12, 0x34, 0x56));
+    EXPECT_EQ(dialog.CustomColors()[5], "ColorF=FFFFFF");
+
+    QColor slot5;
+    pickInDialog(Qt::blue, false, nullptr, [&] { slot5 = QColorDialog::customColor(5); });
+    dialog.Execute();
+    EXPECT_EQ(slot5, QColor(Qt::white));
+}
+
+TEST(ColorDialog, PlacementIsCentredWithAThirdOfTheFreeHeightAbove)
+{
+    struct Row {
+        QRect monitor;
+        QSize dialog;
+        QPoint expected;
+    };
+    const Row rows[] = {
+        {{0, 0, 1280, 1024}, {500, 400}, {390, 208}},
+        {{1280, 0, 1920, 1080}, {521, 399}, {1280 + 699, 227}},
+        {{0, 30, 800, 600}, {800, 600}, {0, 30}},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(TColorDialog::placement(r.monitor, r.dialog), r.expected);
+}
+
+TEST(Printer, NoDefaultPrinterRaisesAndSelectsNothing)
+{
+    struct Row {
+        QString defaultName;
+        QStringList installed;
+    };
+    const Row rows[] = {{"", {"Office"}}, {"Office", {}}, {"Office", {"Lab"}}};
+    for (const auto& r : rows) {
+        TPrinter::setPrinterList({[=] { return r.defaultName; }, [=] { return r.installed; }});
+        try {
+            TPrinter::instance().printer();
+            ADD_FAILURE() << "no error for default '" << r.defaultName.toStdString() << "'";
+        } catch (const EPrinter& e) {
+            EXPECT_EQ(e.message(), "Zur Zeit ist kein Standard-Drucker gewählt");
+        }
+        EXPECT_FALSE(TPrinter::instance().hasPrinter());
+    }
+    // The print dialog does not open either.
+    TPrintDialog dialog(nullptr);
+    EXPECT_THROW(dialog.Execute(), EPrinter);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    TPrinter::resetPrinterList();
+}
+
+TEST(Printer, DefaultIsFoundWithoutRegardToCase)
+{
+    TPrinter::setPrinterList({[] { return QString("office"); }, [] { return QStringList{"Lab", "OFFICE"}; }});
+    EXPECT_NO_THROW(TPrinter::instance().printer());
+    EXPECT_TRUE(TPrinter::instance().hasPrinter());
+    // Once chosen, the printer stays, whatever the system says later.
+    TPrinter::setPrinterList({[] { return QString(); }, [] { return QStringList{}; }});
+    EXPECT_NO_THROW(TPrinter::instance().printer());
+    TPrinter::resetPrinterList();
+}
