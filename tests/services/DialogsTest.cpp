@@ -2,31 +2,17 @@
 #include "TColorDialog.h"
 #include "TPrintDialog.h"
 #include "TPrinter.h"
+#include "ModalAnswer.h"
 #include "QtPrinters.h"
 
 #include <QApplication>
 #include <QColorDialog>
 #include <QPrinter>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <functional>
 
 namespace {
-// Runs action on the modal dialog as soon as it is open.
-void answerModal(std::function<void(QWidget*)> action)
-{
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, action] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            poll->stop();
-            poll->deleteLater();
-            action(modal);
-        }
-    });
-    poll->start(5);
-}
-
 void pickInDialog(const QColor& colour, bool confirm, QColor* seenAtOpen = nullptr,
                   std::function<void()> whileOpen = {})
 {
