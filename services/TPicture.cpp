@@ -10,9 +10,10 @@
 #include <iterator>
 
 namespace {
-// No picture the program reads comes near this; a bigger file is refused unread rather
-// than pulled into memory whole.
-constexpr qint64 maxPictureFileSize = qint64{256} << 20;
+// The largest bitmap the reader accepts, with room for its headers and colour table. A bigger
+// file, or a device that never ends, is refused rather than pulled into memory whole.
+constexpr qint64 maxPictureFileSize = MaxBitmapPixels * 4 + (qint64{1} << 20);
+constexpr qint64 readChunk = qint64{1} << 16;
 
 QImage readIcon(const QByteArray& data)
 {
@@ -75,12 +76,17 @@ QByteArray readWholeFile(const QString& fileName, const PictureKind& kind)
         throw EFOpenError(QStringLiteral("Datei %1 kann nicht geöffnet werden. %2")
                               .arg(path, withoutTrailingPunctuation(file.errorString())));
     }
-    if (file.size() > maxPictureFileSize)
-        throw EInvalidGraphic(QString::fromUtf8(kind.invalidText));
-    QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw EReadError(QStringLiteral("Stream-Lesefehler"));
-    return data;
+    QByteArray data;
+    for (;;) {
+        const QByteArray chunk = file.read(readChunk);
+        if (file.error() != QFileDevice::NoError)
+            throw EReadError(QStringLiteral("Stream-Lesefehler"));
+        if (chunk.isEmpty())
+            return data;
+        data += chunk;
+        if (data.size() > maxPictureFileSize)
+            throw EInvalidGraphic(QString::fromUtf8(kind.invalidText));
+    }
 }
 }  // namespace
 

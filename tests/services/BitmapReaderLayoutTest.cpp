@@ -38,6 +38,8 @@ struct LayoutCase {
     QImage::Format format = QImage::Format_RGB32;
 };
 
+void PrintTo(const LayoutCase& c, std::ostream* os) { *os << c.name; }
+
 // A 3 × 2 bitmap: three columns keep every row shorter than its 32-bit padding.
 BitmapFile threeByTwo(int headerSize, int bitsPerPixel, QByteArray pixels,
                       std::vector<QRgb> palette = {})
@@ -83,14 +85,17 @@ std::vector<LayoutCase> layoutCases()
 
     std::vector<LayoutCase> cases;
     cases.push_back({"CoreHeader1Bit", threeByTwo(12, 1, oneBit, {red, blue}), oneBitPixels});
-    cases.push_back({"CoreHeader4Bit", threeByTwo(12, 4, fourBit, shades(16, shade16)), fourBitPixels});
-    cases.push_back({"CoreHeader8Bit", threeByTwo(12, 8, eightBit, shades(256, shade256)), eightBitPixels});
+    const auto palette16 = shades(16, shade16);
+    const auto palette256 = shades(256, shade256);
+    cases.push_back({"CoreHeader4Bit", threeByTwo(12, 4, fourBit, palette16), fourBitPixels});
+    cases.push_back({"CoreHeader8Bit", threeByTwo(12, 8, eightBit, palette256), eightBitPixels});
     cases.push_back({"CoreHeader24Bit", threeByTwo(12, 24, rgbRows), rgbPixels});
     cases.push_back({"InfoHeader1Bit", threeByTwo(40, 1, oneBit, {red, blue}), oneBitPixels});
-    cases.push_back({"InfoHeader4Bit", threeByTwo(40, 4, fourBit, shades(16, shade16)), fourBitPixels});
-    cases.push_back({"InfoHeader8Bit", threeByTwo(40, 8, eightBit, shades(256, shade256)), eightBitPixels});
+    cases.push_back({"InfoHeader4Bit", threeByTwo(40, 4, fourBit, palette16), fourBitPixels});
+    cases.push_back({"InfoHeader8Bit", threeByTwo(40, 8, eightBit, palette256), eightBitPixels});
     cases.push_back({"InfoHeader16Bit555",
-                     threeByTwo(40, 16, PackRows(16, {{0x7C00, 0x03E0, 0x001F}, {0x7FFF, 0, 0x4210}})),
+                     threeByTwo(40, 16,
+                                PackRows(16, {{0x7C00, 0x03E0, 0x001F}, {0x7FFF, 0, 0x4210}})),
                      {{0, 1, red}, {1, 1, green}, {2, 1, blue}, {0, 0, white}, {1, 0, black},
                       {2, 0, qRgb(132, 132, 132)}},
                      1, 7});

@@ -3,6 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+inline void PrintTo(const QSize& size, std::ostream* os)
+{
+    *os << size.width() << "x" << size.height();
+}
+
 namespace {
 // Odd widths make every row need padding; each pixel gets its own colour.
 QImage sample(int width, int height)
@@ -30,7 +37,13 @@ TEST_P(BitmapWriterRoundTrip, BothReadersGetThePixelsBack)
 INSTANTIATE_TEST_SUITE_P(Sizes, BitmapWriterRoundTrip,
                          testing::Combine(testing::Values(24, 32),
                                           testing::Values(QSize(1, 1), QSize(3, 2), QSize(5, 4),
-                                                          QSize(41, 41))));
+                                                          QSize(41, 41))),
+                         [](const auto& info) {
+                             const QSize size = std::get<1>(info.param);
+                             return std::to_string(std::get<0>(info.param)) + "Bit"
+                                 + std::to_string(size.width()) + "x"
+                                 + std::to_string(size.height());
+                         });
 
 TEST(BitmapWriter, NothingToWriteGivesNoBytes)
 {

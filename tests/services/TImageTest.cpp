@@ -54,6 +54,8 @@ struct StretchCase {
     QPoint redAt, blueAt, parentAt;
 };
 
+void PrintTo(const StretchCase& c, std::ostream* os) { *os << c.name; }
+
 class PicturePlacement : public PictureWidget, public testing::WithParamInterface<StretchCase> {};
 
 TEST_P(PicturePlacement, PlacesAndScalesThePicture)
@@ -144,6 +146,8 @@ struct ClickCase {
     QPoint pressAt, releaseAt;
     int clicks;
 };
+
+void PrintTo(const ClickCase& c, std::ostream* os) { *os << c.name; }
 
 class PictureClicks : public PictureWidget, public testing::WithParamInterface<ClickCase> {};
 

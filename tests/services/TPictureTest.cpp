@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -48,6 +49,8 @@ private:
     QString previous_;
 };
 
+const QString badBitmap = QStringLiteral("Bitmap ist ungültig");
+
 template <typename Error>
 QString messageOf(TPicture& picture, const QString& fileName)
 {
@@ -77,6 +80,8 @@ struct KindCase {
     QString message;
 };
 
+void PrintTo(const KindCase& c, std::ostream* os) { *os << c.name; }
+
 class PictureKinds : public PictureFiles, public testing::WithParamInterface<KindCase> {};
 
 // Every file here holds text, so each known kind fails in its own reader.
@@ -95,7 +100,7 @@ TEST_P(PictureKinds, ChoosesTheKindByTheExtension)
     }
 }
 
-const QString badBitmap = QStringLiteral("Bitmap ist ungültig");
+const QString badMetafile = QStringLiteral("Metadatei ist ungültig");
 INSTANTIATE_TEST_SUITE_P(
     Extensions, PictureKinds,
     testing::Values(
@@ -103,8 +108,8 @@ INSTANTIATE_TEST_SUITE_P(
         KindCase{"BitmapUpperCase", "BILD.BMP", "EInvalidGraphic", badBitmap},
         KindCase{"BitmapMixedCase", "bild.bMp", "EInvalidGraphic", badBitmap},
         KindCase{"Icon", "bild.ico", "EInvalidGraphic", QStringLiteral("Symbol ist ungültig")},
-        KindCase{"WindowsMetafile", "bild.wmf", "EInvalidGraphic", QStringLiteral("Metadatei ist ungültig")},
-        KindCase{"EnhancedMetafile", "bild.EMF", "EInvalidGraphic", QStringLiteral("Metadatei ist ungültig")},
+        KindCase{"WindowsMetafile", "bild.wmf", "EInvalidGraphic", badMetafile},
+        KindCase{"EnhancedMetafile", "bild.EMF", "EInvalidGraphic", badMetafile},
         KindCase{"Unknown", "bild.gif", "EInvalidGraphic",
                  QStringLiteral("Unbekannte Bilddateierweiterung (.gif)")},
         KindCase{"UnknownKeepsItsCase", "bild.Png", "EInvalidGraphic",
@@ -138,7 +143,11 @@ TEST_P(MissingFiles, NameTheFullPathAndTheReason)
 
 INSTANTIATE_TEST_SUITE_P(Names, MissingFiles,
                          testing::Values("leer.bmp", "./leer.bmp", "unter/../leer.bmp",
-                                         "unter/back.bmp", "Fehlt.BMP", "nirgends/bild.wmf"));
+                                         "unter/back.bmp", "Fehlt.BMP", "nirgends/bild.wmf"),
+                         [](const auto& info) {
+                             const QRegularExpression punctuation("[^A-Za-z]");
+                             return QString(info.param).replace(punctuation, "_").toStdString();
+                         });
 
 TEST_F(PictureFiles, AbsoluteNamesStayAsTheyAre)
 {
@@ -153,14 +162,23 @@ TEST_F(PictureFiles, AFolderIsNoPictureFile)
 {
     QDir().mkpath("back.bmp");
     TPicture picture;
-    try {
-        picture.LoadFromFile("back.bmp");
-        FAIL() << "loaded a folder";
-    } catch (const Exception& e) {
-        EXPECT_FALSE(e.message().endsWith(u'.'));
-        EXPECT_FALSE(e.message().endsWith(u' '));
-    }
+    const QString message = messageOf<EFOpenError>(picture, "back.bmp");
+    const QString start =
+        QStringLiteral("Datei %1 kann nicht geöffnet werden. ").arg(absolute("back.bmp"));
+    EXPECT_TRUE(message.startsWith(start)) << message.toStdString();
+    EXPECT_GT(message.size(), start.size());
+    EXPECT_FALSE(message.endsWith(u'.'));
     EXPECT_TRUE(picture.isEmpty());
+}
+
+// A device that never ends must not be read into memory without bound.
+TEST_F(PictureFiles, AnEndlessFileIsRefused)
+{
+    if (!QFile::exists("/dev/zero"))
+        GTEST_SKIP() << "no /dev/zero here";
+    ASSERT_TRUE(QFile::link("/dev/zero", "null.bmp"));
+    TPicture picture;
+    EXPECT_EQ(messageOf<EInvalidGraphic>(picture, "null.bmp"), badBitmap);
 }
 
 TEST_F(PictureFiles, AFailedLoadKeepsThePreviousPicture)
