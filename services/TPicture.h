@@ -13,14 +13,17 @@ public:
     explicit TPicture(QObject* parent = nullptr);
 
     // Loads the file, choosing the kind by the text after the last "." of the file's name
-    // (case-insensitive): "bmp" reads a Windows bitmap, "ico" an icon; "wmf" and "emf" are
+    // (case-insensitive): "bmp" reads a Windows bitmap, "ico" an icon (EInvalidGraphic
+    // "Symbol ist ungültig" when it is none); "wmf" and "emf" are
     // known but cannot be read here and raise EInvalidGraphic "Metadatei ist ungültig" once
     // the file has been opened; anything else raises EInvalidGraphic
     // "Unbekannte Bilddateierweiterung (.<ext>)" before the file is touched.
     // A file that cannot be opened raises EFOpenError "Datei <absolute path> kann nicht
     // geöffnet werden. <reason>", the path made absolute against the current working
-    // directory; file content errors are those of ReadBitmap. On any error the previous
-    // picture stays and changed() is not emitted; on success changed() is emitted once.
+    // directory. Content errors are those of ReadBitmap; a read failure is EReadError
+    // "Stream-Lesefehler", and a file larger than any acceptable bitmap is refused with the
+    // kind's "ist ungültig" text. On any error the previous picture stays and changed() is
+    // not emitted; on success changed() is emitted once.
     void LoadFromFile(const QString& fileName);
 
     // Takes over source's picture (shared) and emits changed().
