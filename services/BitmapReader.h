@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+
+// Reads the content of a Windows bitmap file (all fields little-endian): a 14-byte file header
+// starting with "BM", a core header (12 bytes) or an info header (40 bytes or more, successors
+// included), optional bit-field masks, a colour table and the pixel rows.
+//
+// Accepted: 1, 4 and 8 bits per pixel with a colour table; 16 (5-5-5 unless bit-field masks say
+// otherwise), 24 and 32 (8-8-8 unless masks say otherwise) without; rows bottom-up (positive
+// height) or top-down (negative height), each padded to whole 32-bit words.
+// The result is Format_RGB32, or Format_ARGB32 when bit-field masks of a header of 56 bytes
+// or more include a non-zero alpha mask; the fourth byte of plain 32-bit pixels is unused and
+// ignored. Run-length data (any compression other than 0 and 3) goes to Qt's own decoder.
+//
+// Outcomes, checked in file order:
+// - 0 bytes: a null (0 × 0) image, no error;
+// - ends inside the file header: EReadError "Stream-Lesefehler";
+// - signature not "BM", ends inside the bitmap header, header size neither 12 nor 40 and
+//   more, plane count not 1: EInvalidGraphic "Bitmap ist ungültig";
+// - ends inside the bit-field masks or the colour table: EReadError "Stream-Lesefehler";
+// - after that, a bitmap that cannot be created is EInvalidGraphic "Bitmap ist ungültig":
+//   width not positive, height 0, a side over MaxBitmapSide, more than MaxBitmapPixels pixels,
+//   a pixel size not in the list, bit-field compression at another pixel size than 16 or 32,
+//   or compressed data that Qt cannot decode.
+//
+// The colour table has the header's used-colour count of entries (3 bytes each after a core
+// header, 4 otherwise), or 2/16/256 entries for 1/4/8 bits per pixel when that count is 0.
+// Only its first 256 entries can be addressed; a pixel index beyond the table is black.
+// Pixel rows start at the file header's offset field when it points at or after the end of
+// the colour table and inside the file; otherwise right after the colour table (sloppy
+// writers leave the offset 0 or wrong). The data read is the smaller of the header's image
+// size (the padded rows when 0) and what is left in the file; whatever is missing reads as
+// zero bits, so a file cut short inside its pixels keeps its first rows and the rest is
+// palette entry 0 or black.
+QImage ReadBitmap(const QByteArray& data);
+
+// Limits that keep a hostile header from allocating absurd amounts of memory: a side may be
+// at most 32768 pixels and the whole image at most 2^25 pixels (128 MiB as 32-bit pixels).
+inline constexpr int MaxBitmapSide = 32768;
+inline constexpr qint64 MaxBitmapPixels = qint64{1} << 25;

@@ -1,0 +1,232 @@
+#include "BitmapWriter.h"
+#include "Exception.h"
+#include "TPicture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <string>
+
+namespace {
+// Each test runs in a fresh working directory, because picture names are relative to it.
+class PictureFiles : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir_.isValid());
+        previous_ = QDir::currentPath();
+        ASSERT_TRUE(QDir::setCurrent(dir_.path()));
+    }
+    void TearDown() override { QDir::setCurrent(previous_); }
+
+    static void write(const QString& name, const QByteArray& content)
+    {
+        QFile file(name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
+    static QImage filled(QSize size, QRgb colour)
+    {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(colour);
+        return image;
+    }
+
+    QString absolute(const QString& relative) const
+    {
+        return QDir(QDir::currentPath()).filePath(relative);
+    }
+
+private:
+    QTemporaryDir dir_;
+    QString previous_;
+};
+
+const QString badBitmap = QStringLiteral("Bitmap ist ungültig");
+
+template <typename Error>
+QString messageOf(TPicture& picture, const QString& fileName)
+{
+    try {
+        picture.LoadFromFile(fileName);
+    } catch (const Error& e) {
+        return e.message();
+    }
+    return QStringLiteral("(no error)");
+}
+
+TEST_F(PictureFiles, LoadsABitmapAndTellsItsWidget)
+{
+    write("prey.bmp", WriteBitmap(filled({41, 41}, 0xFF336699)));
+    TPicture picture;
+    QSignalSpy changed(&picture, &TPicture::changed);
+    picture.LoadFromFile("prey.bmp");
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(picture.image().size(), QSize(41, 41));
+    EXPECT_EQ(picture.image().pixel(20, 20), 0xFF336699);
+}
+
+struct KindCase {
+    std::string name;
+    QString fileName;
+    const char* kind;
+    QString message;
+};
+
+void PrintTo(const KindCase& c, std::ostream* os) { *os << c.name; }
+
+class PictureKinds : public PictureFiles, public testing::WithParamInterface<KindCase> {};
+
+// Every file here holds text, so each known kind fails in its own reader.
+TEST_P(PictureKinds, ChoosesTheKindByTheExtension)
+{
+    const KindCase& c = GetParam();
+    QDir().mkpath("ordner.bmp");
+    write(c.fileName, "kein Bild, nur Text");
+    TPicture picture;
+    try {
+        picture.LoadFromFile(c.fileName);
+        FAIL() << "loaded";
+    } catch (const Exception& e) {
+        EXPECT_STREQ(e.className(), c.kind);
+        EXPECT_EQ(e.message(), c.message);
+    }
+}
+
+const QString badMetafile = QStringLiteral("Metadatei ist ungültig");
+INSTANTIATE_TEST_SUITE_P(
+    Extensions, PictureKinds,
+    testing::Values(
+        KindCase{"Bitmap", "bild.bmp", "EInvalidGraphic", badBitmap},
+        KindCase{"BitmapUpperCase", "BILD.BMP", "EInvalidGraphic", badBitmap},
+        KindCase{"BitmapMixedCase", "bild.bMp", "EInvalidGraphic", badBitmap},
+        KindCase{"Icon", "bild.ico", "EInvalidGraphic", QStringLiteral("Symbol ist ungültig")},
+        KindCase{"WindowsMetafile", "bild.wmf", "EInvalidGraphic", badMetafile},
+        KindCase{"EnhancedMetafile", "bild.EMF", "EInvalidGraphic", badMetafile},
+        KindCase{"Unknown", "bild.gif", "EInvalidGraphic",
+                 QStringLiteral("Unbekannte Bilddateierweiterung (.gif)")},
+        KindCase{"UnknownKeepsItsCase", "bild.Png", "EInvalidGraphic",
+                 QStringLiteral("Unbekannte Bilddateierweiterung (.Png)")},
+        KindCase{"OnlyTheLastDotCounts", "bild.bmp.txt", "EInvalidGraphic",
+                 QStringLiteral("Unbekannte Bilddateierweiterung (.txt)")},
+        KindCase{"NoExtension", "bild", "EInvalidGraphic",
+                 QStringLiteral("Unbekannte Bilddateierweiterung (.)")},
+        KindCase{"DotInTheFolderOnly", "ordner.bmp/bild", "EInvalidGraphic",
+                 QStringLiteral("Unbekannte Bilddateierweiterung (.)")}),
+    [](const auto& info) { return info.param.name; });
+
+TEST_F(PictureFiles, UnknownExtensionIsRefusedBeforeTheFileIsLookedFor)
+{
+    TPicture picture;
+    EXPECT_EQ(messageOf<EInvalidGraphic>(picture, "fehlt.gif"),
+              QStringLiteral("Unbekannte Bilddateierweiterung (.gif)"));
+}
+
+class MissingFiles : public PictureFiles, public testing::WithParamInterface<QString> {};
+
+TEST_P(MissingFiles, NameTheFullPathAndTheReason)
+{
+    QDir().mkpath("unter");
+    const QString missing = QDir::cleanPath(absolute(GetParam()));
+    const QString reason = QString::fromLocal8Bit(std::strerror(ENOENT));
+    TPicture picture;
+    EXPECT_EQ(messageOf<EFOpenError>(picture, GetParam()),
+              QStringLiteral("Datei %1 kann nicht geöffnet werden. %2").arg(missing, reason));
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, MissingFiles,
+                         testing::Values("leer.bmp", "./leer.bmp", "unter/../leer.bmp",
+                                         "unter/back.bmp", "Fehlt.BMP", "nirgends/bild.wmf"),
+                         [](const auto& info) {
+                             const QRegularExpression punctuation("[^A-Za-z]");
+                             return QString(info.param).replace(punctuation, "_").toStdString();
+                         });
+
+TEST_F(PictureFiles, AbsoluteNamesStayAsTheyAre)
+{
+    TPicture picture;
+    const QString message = messageOf<EFOpenError>(picture, absolute("hunter.bmp"));
+    EXPECT_TRUE(message.startsWith(QStringLiteral("Datei %1 kann nicht geöffnet werden. ")
+                                       .arg(absolute("hunter.bmp"))))
+        << message.toStdString();
+}
+
+TEST_F(PictureFiles, AFolderIsNoPictureFile)
+{
+    QDir().mkpath("back.bmp");
+    TPicture picture;
+    const QString message = messageOf<EFOpenError>(picture, "back.bmp");
+    const QString start =
+        QStringLiteral("Datei %1 kann nicht geöffnet werden. ").arg(absolute("back.bmp"));
+    EXPECT_TRUE(message.startsWith(start)) << message.toStdString();
+    EXPECT_GT(message.size(), start.size());
+    EXPECT_FALSE(message.endsWith(u'.'));
+    EXPECT_TRUE(picture.isEmpty());
+}
+
+// A device that never ends must not be read into memory without bound.
+TEST_F(PictureFiles, AnEndlessFileIsRefused)
+{
+    if (!QFile::exists("/dev/zero"))
+        GTEST_SKIP() << "no /dev/zero here";
+    ASSERT_TRUE(QFile::link("/dev/zero", "null.bmp"));
+    TPicture picture;
+    EXPECT_EQ(messageOf<EInvalidGraphic>(picture, "null.bmp"), badBitmap);
+}
+
+TEST_F(PictureFiles, AFailedLoadKeepsThePreviousPicture)
+{
+    write("gut.bmp", WriteBitmap(filled({5, 5}, 0xFF00FF00)));
+    write("text.bmp", "Dies ist kein Bild, nur ein Text.");
+    TPicture picture;
+    picture.LoadFromFile("gut.bmp");
+    const QImage before = picture.image();
+    QSignalSpy changed(&picture, &TPicture::changed);
+
+    EXPECT_THROW(picture.LoadFromFile("text.bmp"), EInvalidGraphic);
+    EXPECT_THROW(picture.LoadFromFile("fehlt.bmp"), EFOpenError);
+    EXPECT_THROW(picture.LoadFromFile("gut.gif"), EInvalidGraphic);
+    EXPECT_EQ(picture.image(), before);
+    EXPECT_EQ(changed.count(), 0);
+}
+
+TEST_F(PictureFiles, AnEmptyFileGivesAnEmptyPicture)
+{
+    write("gut.bmp", WriteBitmap(filled({5, 5}, 0xFF00FF00)));
+    write("leer.bmp", QByteArray());
+    TPicture picture;
+    picture.LoadFromFile("gut.bmp");
+    picture.LoadFromFile("leer.bmp");
+    EXPECT_TRUE(picture.isEmpty());
+}
+
+TEST_F(PictureFiles, ReadsIcons)
+{
+    ASSERT_TRUE(filled({16, 16}, 0xFFCC2200).save("symbol.ico", "ICO"));
+    TPicture picture;
+    picture.LoadFromFile("symbol.ico");
+    EXPECT_EQ(picture.image().size(), QSize(16, 16));
+    EXPECT_EQ(picture.image().pixel(8, 8), 0xFFCC2200);
+}
+
+TEST(PictureCopy, AssignSharesThePictureAndTellsTheWidget)
+{
+    TPicture source;
+    QImage image(3, 3, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    source.SetImage(image);
+    TPicture copy;
+    QSignalSpy changed(&copy, &TPicture::changed);
+    copy.Assign(source);
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(copy.image(), source.image());
+    EXPECT_EQ(copy.image().cacheKey(), source.image().cacheKey());
+}
+}  // namespace
