@@ -10,7 +10,6 @@
 #include <QPainter>
 #include <QPrinter>
 
-#include <stdexcept>
 
 namespace {
 
@@ -131,14 +130,12 @@ TFastLineSeries& TChart::AddSeries()
 
 TFastLineSeries& TChart::Series(int index)
 {
-    if (index < 0 || index >= SeriesCount())
-        throw std::out_of_range("TChart::Series: no series at this index");
-    return *series_[static_cast<std::size_t>(index)];
+    return *series_.at(static_cast<std::size_t>(index));
 }
 
 const TFastLineSeries& TChart::Series(int index) const
 {
-    return const_cast<TChart*>(this)->Series(index);
+    return *series_.at(static_cast<std::size_t>(index));
 }
 
 void TChart::Draw(QPainter& painter, const QRect& rect, bool printing)

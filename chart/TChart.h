@@ -73,7 +73,6 @@ public:
 
     // The plot rectangle of the latest drawing.
     const TChartRect& ChartRect() const { return chartRect_; }
-    void setChartRect(const TChartRect& rect) { chartRect_ = rect; }
 
     // Draws the whole chart into rect on painter's device, unbuffered. printing leaves out the
     // panel fill and bevel, draws white text black and dotted or dash-dot hairlines as the
@@ -94,6 +93,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    friend class TChartPainter;  // records the plot rectangle of each drawing
+
     void changed();
     void drawOnPrinter(QPainter& painter, const QRect& pageRect);
 

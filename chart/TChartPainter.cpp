@@ -64,7 +64,7 @@ void TChartPainter::draw(const QRect& rect)
     if (!printing_)
         drawPanel(rect);
     const TChartRect plot = TChartLayout::compute(chart_, rect);
-    chart_.setChartRect(plot);
+    chart_.chartRect_ = plot;
     drawBackWall(plot);
     for (TChartAxis* axis : {&chart_.BottomAxis(), &chart_.LeftAxis(), &chart_.RightAxis()}) {
         if (axis->Computed().drawn)

@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <QPainter>
 
+#include <cmath>
 #include <memory>
 
 // Helpers for the chart tests: a chart in the program's configuration, rendered at a fixed size,
@@ -88,6 +89,12 @@ inline ExpectedPlot expectedPlot(int width, int height)
     p.top = percentOf(6, height);
     p.bottom = height - percentOf(1, height) - title.height() - labels.height() - tickBand;
     return p;
+}
+
+// Vertical pixel of value on the fixed 0–36 axes of plot p.
+inline int rowOf(const ExpectedPlot& p, double value)
+{
+    return p.bottom - static_cast<int>(std::nearbyint(value * (p.bottom - p.top) / 36.0));
 }
 
 // Makes locale the default for the scope and restores the previous one after it.

@@ -102,7 +102,7 @@ TEST_F(ShownChart, MonochromeShowsOnlyBlackAndWhiteAndBackAgain)
 {
     fill(*chart_, 100, 9, 27);
     const ExpectedPlot p = expectedPlot(chartWidth, chartHeight);
-    const int hunterRow = p.bottom - static_cast<int>(std::nearbyint(9 * (p.bottom - p.top) / 36.0));
+    const int hunterRow = rowOf(p, 9);
 
     chart_->setMonochrome(true);
     settle();

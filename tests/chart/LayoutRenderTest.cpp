@@ -12,11 +12,6 @@ using namespace charttest;
 
 const QColor gray = chartcolor::gray;
 
-// Vertical pixel of value on the fixed 0–36 axes of plot p.
-int rowOf(const ExpectedPlot& p, double value)
-{
-    return p.bottom - static_cast<int>(std::nearbyint(value * (p.bottom - p.top) / 36.0));
-}
 
 struct Size {
     int width, height;

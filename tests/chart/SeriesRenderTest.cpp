@@ -12,10 +12,6 @@ namespace {
 
 using namespace charttest;
 
-int rowOf(const ExpectedPlot& p, double value)
-{
-    return p.bottom - static_cast<int>(std::nearbyint(value * (p.bottom - p.top) / 36.0));
-}
 
 struct CurveCase {
     const char* name;
