@@ -1,0 +1,269 @@
+#include "TChart.h"
+
+#include "ChartMath.h"
+#include "Exception.h"
+#include "TChartPainter.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QPainter>
+#include <QPrinter>
+
+
+namespace {
+
+const QString printerInvalid = QStringLiteral("Ausgewählter Drucker ist ungültig");
+
+// Sets a flag for the lifetime of the scope, also when drawing throws.
+class FlagScope {
+public:
+    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~FlagScope() { flag_ = false; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
+}  // namespace
+
+TChart::TChart(QWidget* parent) : QWidget(parent), color_(palette().color(QPalette::Button))
+{
+    for (TChartAxis* axis : {&leftAxis_, &rightAxis_, &bottomAxis_})
+        axis->setOnChange([this] { changed(); });
+    backWallPen_.setOnChange([this] { changed(); });
+    // The chart paints every pixel itself; Qt need not clear the background first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+TChart::~TChart() = default;
+
+void TChart::changed()
+{
+    update();
+}
+
+void TChart::setColor(const QColor& color)
+{
+    if (color == color_)
+        return;
+    color_ = color;
+    changed();
+}
+
+void TChart::setBackColor(const QColor& color)
+{
+    if (color == backColor_ && backWallSolid_)
+        return;
+    backColor_ = color;
+    backWallSolid_ = true;
+    changed();
+}
+
+void TChart::setBackWallColor(const QColor& color)
+{
+    if (color == backColor_)
+        return;
+    backColor_ = color;
+    changed();
+}
+
+void TChart::setBackWallSolid(bool solid)
+{
+    if (solid == backWallSolid_)
+        return;
+    backWallSolid_ = solid;
+    changed();
+}
+
+void TChart::setMonochrome(bool monochrome)
+{
+    if (monochrome == monochrome_)
+        return;
+    monochrome_ = monochrome;
+    buffer_ = QImage();
+    monoBuffer_ = QImage();
+    changed();
+}
+
+void TChart::setBufferedDisplay(bool buffered)
+{
+    if (buffered == bufferedDisplay_)
+        return;
+    bufferedDisplay_ = buffered;
+    if (!buffered) {
+        buffer_ = QImage();
+        monoBuffer_ = QImage();
+    }
+    changed();
+}
+
+void TChart::setClipPoints(bool clip)
+{
+    if (clip == clipPoints_)
+        return;
+    clipPoints_ = clip;
+    changed();
+}
+
+void TChart::setMargins(int left, int top, int right, int bottom)
+{
+    if (left == marginLeft_ && top == marginTop_ && right == marginRight_ && bottom == marginBottom_)
+        return;
+    marginLeft_ = left;
+    marginTop_ = top;
+    marginRight_ = right;
+    marginBottom_ = bottom;
+    changed();
+}
+
+TFastLineSeries& TChart::AddSeries()
+{
+    series_.push_back(std::make_unique<TFastLineSeries>());
+    TFastLineSeries& series = *series_.back();
+    series.setOnChange([this] { changed(); });
+    changed();
+    return series;
+}
+
+TFastLineSeries& TChart::Series(int index)
+{
+    return *series_.at(static_cast<std::size_t>(index));
+}
+
+const TFastLineSeries& TChart::Series(int index) const
+{
+    return *series_.at(static_cast<std::size_t>(index));
+}
+
+void TChart::Draw(QPainter& painter, const QRect& rect, bool printing)
+{
+    TChartPainter(*this, painter, printing).draw(rect);
+}
+
+void TChart::paintEvent(QPaintEvent*)
+{
+    if (width() <= 0 || height() <= 0)
+        return;
+    QPainter widgetPainter(this);
+    if (printing_) {
+        // A print is drawing the chart right now; show what was shown before.
+        widgetPainter.drawImage(0, 0, monochrome_ ? monoBuffer_ : buffer_);
+        return;
+    }
+    if (!bufferedDisplay_) {
+        Draw(widgetPainter, rect(), false);
+        return;
+    }
+    if (buffer_.size() != size())
+        buffer_ = QImage(size(), QImage::Format_RGB32);
+    {
+        QPainter bufferPainter(&buffer_);
+        Draw(bufferPainter, buffer_.rect(), false);
+    }
+    if (monochrome_) {
+        monoBuffer_ = toMonochrome(buffer_);
+        widgetPainter.drawImage(0, 0, monoBuffer_);
+    } else {
+        widgetPainter.drawImage(0, 0, buffer_);
+    }
+}
+
+QImage TChart::toMonochrome(const QImage& image)
+{
+    // A plain threshold, no dithering, so a curve stays one crisp line: red, blue, green and
+    // black turn black; white, silver and grey 0x808080 (grey level exactly 128) turn white.
+    const QImage source = image.convertToFormat(QImage::Format_RGB32);
+    QImage mono(source.size(), QImage::Format_Mono);
+    mono.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+    mono.fill(0);
+    for (int y = 0; y < source.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+        uchar* out = mono.scanLine(y);
+        for (int x = 0; x < source.width(); ++x) {
+            if (qGray(in[x]) < 128)
+                out[x >> 3] |= static_cast<uchar>(0x80 >> (x & 7));
+        }
+    }
+    return mono;
+}
+
+void TChart::PrintChart(QPrinter& printer)
+{
+    if (printer.printerState() == QPrinter::Active)
+        throw EPrinter(QStringLiteral("Druckvorgang läuft"));
+    if (printer.outputFormat() == QPrinter::NativeFormat && printer.printerName().isEmpty())
+        throw EPrinter(QStringLiteral("Zur Zeit ist kein Standard-Drucker gewählt"));
+    if (!printer.isValid())
+        throw EPrinter(printerInvalid);
+
+    printer.setDocName(objectName());
+    QPainter painter;
+    if (!painter.begin(&printer))
+        throw EPrinter(printerInvalid);
+    try {
+        drawOnPrinter(painter, QRect(0, 0, printer.width(), printer.height()));
+    } catch (...) {
+        printer.abort();
+        painter.end();
+        throw;
+    }
+    if (!painter.end() || printer.printerState() == QPrinter::Error)
+        throw EPrinter(printerInvalid);
+}
+
+void TChart::drawOnPrinter(QPainter& painter, const QRect& page)
+{
+    using chartmath::mulDiv;
+    using chartmath::roundHalfEven;
+    const int marginX = static_cast<int>(roundHalfEven(page.width() * 15 / 100.0));
+    const int marginY = static_cast<int>(roundHalfEven(page.height() * 15 / 100.0));
+    const int left = marginX;
+    const int right = page.width() - marginX;
+    const int top = marginY;
+    const int bottom = page.height() - marginY;
+    const int printWidth = right - left;
+    const int printHeight = bottom - top;
+    if (printWidth <= 0 || printHeight <= 0)
+        throw EPrinter(printerInvalid);
+
+    // The chart keeps its on-screen layout (same bands, same label steps) and is stretched to
+    // the print rectangle in each direction on its own.
+    const int w = std::max(1, width());
+    const int h = std::max(1, height());
+    const QPoint topLeft(mulDiv(left, w, printWidth), mulDiv(top, h, printHeight));
+    const QPoint bottomRight(mulDiv(right, w, printWidth), mulDiv(bottom, h, printHeight));
+    const QRect units(topLeft, QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y()));
+
+    painter.save();
+    try {
+        FlagScope printing(printing_);
+        painter.scale(static_cast<double>(printWidth) / w, static_cast<double>(printHeight) / h);
+        painter.setClipRect(units);
+        Draw(painter, units, true);
+    } catch (...) {
+        painter.restore();
+        throw;
+    }
+    painter.restore();
+}
+
+void TChart::CopyChartBitmap()
+{
+    const QString cannotOpen = QStringLiteral("Zwischenablage kann nicht geöffnet werden");
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard)
+        throw EClipboardException(cannotOpen);
+    QImage image(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    {
+        QPainter painter(&image);
+        Draw(painter, image.rect(), false);
+    }
+    clipboard->setImage(image);
+    // A clipboard that refused the image (no owner rights on the display) must not pass for a copy.
+    const QMimeData* data = clipboard->mimeData();
+    if (!data || !data->hasImage())
+        throw EClipboardException(cannotOpen);
+}

@@ -1,0 +1,121 @@
+#pragma once
+
+#include "ChartColor.h"
+#include "PopulationChart.h"
+#include "TChart.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+#include <QLocale>
+#include <QPainter>
+
+#include <cmath>
+#include <memory>
+
+// Helpers for the chart tests: a chart in the program's configuration, rendered at a fixed size,
+// and the pixel questions the tests ask of the result.
+namespace charttest {
+
+inline constexpr int chartWidth = 220;
+inline constexpr int chartHeight = 352;
+
+// The program's chart with its white back wall made solid, as start-up leaves it.
+inline std::unique_ptr<TChart> populationChart(int width = chartWidth, int height = chartHeight)
+{
+    auto chart = std::make_unique<TChart>();
+    configurePopulationChart(*chart);
+    chart->setBackColor(chartcolor::white);
+    chart->resize(width, height);
+    return chart;
+}
+
+// The chart drawn unbuffered onto a fresh image of its size (or of size, when given).
+inline QImage render(TChart& chart, bool printing = false, QSize size = QSize())
+{
+    if (!size.isValid())
+        size = chart.size();
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    chart.Draw(painter, image.rect(), printing);
+    return image;
+}
+
+inline QColor at(const QImage& image, int x, int y)
+{
+    return QColor(image.pixel(x, y));
+}
+
+inline bool isDark(const QColor& c)
+{
+    return qGray(c.rgb()) < 100;
+}
+
+// A font as the chart sets it up: family and pixel height.
+inline QFont pixelFont(int pixels, bool bold = false)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+// The plot rectangle of the program's chart at width × height, worked out from the layout rules
+// with the fonts' measured sizes: margins 1/6/1/1 percent, then title band, labels band and the
+// 6-pixel tick band on the bottom, left and right. Label widths assume the vertical labels of
+// the fixed 0–36 axes end in "0" and "36" (a step that divides 36).
+struct ExpectedPlot {
+    int left, top, right, bottom;
+};
+
+inline int percentOf(int percent, int size)
+{
+    // multiply, then divide, halves away from zero (all values here are positive)
+    return (percent * size + 50) / 100;
+}
+
+inline ExpectedPlot expectedPlot(int width, int height)
+{
+    const QFontMetrics title(pixelFont(12));
+    const QFontMetrics labels(pixelFont(11));
+    const int tickBand = 2 + 4;
+    const int labelsWidth = std::max(labels.horizontalAdvance(QStringLiteral("0")),
+                                     labels.horizontalAdvance(QStringLiteral("36")))
+                            + labels.horizontalAdvance(QStringLiteral(" "));
+    ExpectedPlot p{};
+    p.left = percentOf(1, width) + title.height() + labelsWidth + tickBand;
+    p.right = width - percentOf(1, width) - title.height() - labelsWidth - tickBand;
+    p.top = percentOf(6, height);
+    p.bottom = height - percentOf(1, height) - title.height() - labels.height() - tickBand;
+    return p;
+}
+
+// Vertical pixel of value on the fixed 0–36 axes of plot p.
+inline int rowOf(const ExpectedPlot& p, double value)
+{
+    return p.bottom - static_cast<int>(std::nearbyint(value * (p.bottom - p.top) / 36.0));
+}
+
+// Makes locale the default for the scope and restores the previous one after it.
+class LocaleScope {
+public:
+    explicit LocaleScope(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~LocaleScope() { QLocale::setDefault(saved_); }
+    LocaleScope(const LocaleScope&) = delete;
+    LocaleScope& operator=(const LocaleScope&) = delete;
+
+private:
+    QLocale saved_;
+};
+
+// Fills both curves with n points of the given values.
+inline void fill(TChart& chart, int n, double hunters, double prey)
+{
+    for (int i = 0; i < n; ++i) {
+        chart.Series(0).AppendPoint(hunters);
+        chart.Series(1).AppendPoint(prey);
+    }
+}
+
+}  // namespace charttest

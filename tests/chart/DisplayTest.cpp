@@ -1,0 +1,172 @@
+// The chart on screen: buffered, repainted once per burst of changes, black and white in
+// Monochrome.
+#include "ChartImages.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+namespace {
+
+using namespace charttest;
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget& widget) { widget.installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+void settle()
+{
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+}
+
+class ShownChart : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        chart_ = populationChart();
+        chart_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(chart_.get()));
+        settle();
+    }
+
+    std::unique_ptr<TChart> chart_;
+};
+
+TEST_F(ShownChart, ThousandsOfPointsWithoutAnEventLoopCostOnePaint)
+{
+    PaintCounter counter(*chart_);
+    fill(*chart_, 5000, 12, 24);
+    EXPECT_EQ(counter.paints, 0);
+    settle();
+    EXPECT_EQ(counter.paints, 1);
+    chart_->Series(0).ClearPoints();
+    chart_->Series(1).ClearPoints();
+    settle();
+    EXPECT_EQ(counter.paints, 2);
+}
+
+struct Change {
+    const char* name;
+    std::function<void(TChart&)> apply;
+};
+
+class PropertyRepaint : public ShownChart, public testing::WithParamInterface<Change> {};
+
+TEST_P(PropertyRepaint, EveryPropertyChangeRepaintsTheChart)
+{
+    PaintCounter counter(*chart_);
+    GetParam().apply(*chart_);
+    settle();
+    EXPECT_EQ(counter.paints, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, PropertyRepaint,
+    testing::Values(
+        Change{"panelColour", [](TChart& c) { c.setColor(chartcolor::green); }},
+        Change{"backColour", [](TChart& c) { c.setBackColor(chartcolor::green); }},
+        Change{"monochrome", [](TChart& c) { c.setMonochrome(true); }},
+        Change{"margins", [](TChart& c) { c.setMargins(2, 2, 2, 2); }},
+        Change{"gridColour", [](TChart& c) { c.BottomAxis().Grid().setColor(chartcolor::black); }},
+        Change{"titleColour", [](TChart& c) { c.LeftAxis().Title().Font().setColor(chartcolor::black); }},
+        Change{"titleBold", [](TChart& c) { c.RightAxis().Title().Font().setBold(true); }},
+        Change{"labelsFont", [](TChart& c) { c.LeftAxis().LabelsFont().setPixelSize(14); }},
+        Change{"axisRange", [](TChart& c) { c.LeftAxis().SetMinMax(0, 40); }},
+        Change{"penWidth", [](TChart& c) { c.Series(0).LinePen().setWidth(1); }},
+        Change{"penStyle", [](TChart& c) { c.Series(0).LinePen().setStyle(TPenStyle::DashDot); }},
+        Change{"penColour", [](TChart& c) { c.Series(1).LinePen().setColor(chartcolor::black); }},
+        Change{"appendPoint", [](TChart& c) { c.Series(1).AppendPoint(3); }},
+        Change{"clearPoints", [](TChart& c) { c.Series(0).ClearPoints(); }}),
+    [](const testing::TestParamInfo<Change>& info) { return std::string(info.param.name); });
+
+TEST_F(ShownChart, MonochromeShowsOnlyBlackAndWhiteAndBackAgain)
+{
+    fill(*chart_, 100, 9, 27);
+    const ExpectedPlot p = expectedPlot(chartWidth, chartHeight);
+    const int hunterRow = rowOf(p, 9);
+
+    chart_->setMonochrome(true);
+    settle();
+    const QImage mono = chart_->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(mono.size(), chart_->size());
+    for (int y = 0; y < mono.height(); ++y)
+        for (int x = 0; x < mono.width(); ++x) {
+            const QRgb c = mono.pixel(x, y);
+            ASSERT_TRUE(c == qRgb(0, 0, 0) || c == qRgb(255, 255, 255)) << x << "," << y;
+        }
+    EXPECT_EQ(at(mono, 5, 5), chartcolor::white);               // silver panel
+    EXPECT_EQ(at(mono, p.left + 20, hunterRow), chartcolor::black);  // red curve
+    EXPECT_EQ(chart_->Color(), chartcolor::silver);  // the flag leaves the colours alone
+
+    chart_->setMonochrome(false);
+    settle();
+    const QImage colour = chart_->grab().toImage();
+    EXPECT_EQ(at(colour, 5, 5), chartcolor::silver);
+    EXPECT_EQ(at(colour, p.left + 20, hunterRow), chartcolor::red);
+}
+
+struct Threshold {
+    const char* name;
+    QRgb colour;
+    bool black;
+};
+
+class MonochromeRule : public testing::TestWithParam<Threshold> {};
+
+TEST_P(MonochromeRule, GreyLevelsBelow128TurnBlack)
+{
+    QImage image(9, 1, QImage::Format_RGB32);
+    image.fill(GetParam().colour);
+    const QImage mono = TChart::toMonochrome(image);
+    ASSERT_EQ(mono.format(), QImage::Format_Mono);
+    for (int x = 0; x < 9; ++x)
+        EXPECT_EQ(mono.pixel(x, 0), GetParam().black ? qRgb(0, 0, 0) : qRgb(255, 255, 255)) << x;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Colours, MonochromeRule,
+    testing::Values(Threshold{"black", qRgb(0, 0, 0), true}, Threshold{"red", qRgb(255, 0, 0), true},
+                    Threshold{"blue", qRgb(0, 0, 255), true}, Threshold{"green", qRgb(0, 255, 0), true},
+                    Threshold{"grey127", qRgb(127, 127, 127), true},
+                    Threshold{"grey128", qRgb(128, 128, 128), false},
+                    Threshold{"silver", qRgb(192, 192, 192), false},
+                    Threshold{"white", qRgb(255, 255, 255), false}),
+    [](const testing::TestParamInfo<Threshold>& info) { return std::string(info.param.name); });
+
+TEST(Bevel, RaisedOnScreenAbsentWhenPrinting)
+{
+    auto chart = populationChart();
+    const QImage screen = render(*chart);
+    const QColor light = chart->palette().color(QPalette::Light);
+    const QColor dark = chart->palette().color(QPalette::Dark);
+    EXPECT_EQ(screen.pixel(10, 0), light.rgb());
+    EXPECT_EQ(screen.pixel(0, 10), light.rgb());
+    EXPECT_EQ(screen.pixel(10, chartHeight - 1), dark.rgb());
+    EXPECT_EQ(screen.pixel(chartWidth - 1, 10), dark.rgb());
+    EXPECT_EQ(at(screen, 10, 1), chartcolor::silver);
+
+    const QImage printed = render(*chart, true);
+    for (QPoint pt : {QPoint(10, 0), QPoint(0, 10), QPoint(10, chartHeight - 1), QPoint(10, 1)})
+        EXPECT_EQ(at(printed, pt.x(), pt.y()), chartcolor::white) << pt.x() << "," << pt.y();
+}
+
+}  // namespace

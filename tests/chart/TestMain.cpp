@@ -1,0 +1,3 @@
+#include "QtTestMain.h"
+
+QUORVEL_QT_TEST_MAIN(QApplication)
