@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+// Runs answer on the next modal window as soon as it is open, so a test can inspect and close a
+// dialog that the code under test shows with exec(). Polls the event loop every few milliseconds.
+inline void whenModalOpens(std::function<void(QWidget* modal)> answer)
+{
+    auto* poll = new QTimer(qApp);
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer = std::move(answer)] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            poll->stop();
+            poll->deleteLater();
+            answer(modal);
+        }
+    });
+    poll->start();
+}
