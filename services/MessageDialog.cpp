@@ -120,7 +120,9 @@ int ShowMessageDialog(const QString& message, MessageKind, MessageButtons, int)
     });
 
     dialog.setFixedSize(g.client);
-    dialog.move(screen.center() - QPoint(g.client.width() / 2, g.client.height() / 2));
+    // Placing the client area keeps the window centred whatever its frame.
+    dialog.setGeometry(QRect(screen.center() - QPoint(g.client.width() / 2, g.client.height() / 2),
+                             g.client));
     ok->setFocus();
     return dialog.exec() == QMessageBox::Ok ? QMessageBox::Ok : QMessageBox::Cancel;
 }

@@ -67,7 +67,9 @@ bool PromptForText(const QString& caption, const QString& prompt, QString& text,
     cancel->setGeometry(g.cancelButton);
     dialog.setFixedSize(g.client);
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    dialog.move(screen.center() - QPoint(g.client.width() / 2, g.client.height() / 2));
+    // Placing the client area keeps the window centred whatever its frame.
+    dialog.setGeometry(QRect(screen.center() - QPoint(g.client.width() / 2, g.client.height() / 2),
+                             g.client));
     edit->setFocus();
 
     if (dialog.exec() != QDialog::Accepted)
