@@ -66,6 +66,7 @@ TSpinEdit::TSpinEdit(QWidget* parent)
     setUpButton(up_, Qt::UpArrow, +1, QStringLiteral("up"));
     setUpButton(down_, Qt::DownArrow, -1, QStringLiteral("down"));
     edit_->setTextMargins(0, 0, buttonWidth, 0);
+    setMinimumHeight(minimumSizeHint().height());
 }
 
 int TSpinEdit::Value() const
@@ -142,6 +143,13 @@ void TSpinEdit::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     edit_->setGeometry(rect());
     placeButtons();
+}
+
+void TSpinEdit::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        setMinimumHeight(minimumSizeHint().height());
 }
 
 void TSpinEdit::placeButtons()

@@ -29,13 +29,15 @@ public:
 
     QLineEdit* lineEdit() const { return edit_; }
 
-    // The box's font height + min(that, the system font's height) / 4 + 6: 22 for 11-pixel fonts.
+    // The least height: the box's font height + min(that, the application font's height) / 4 + 6.
+    // The box never gets lower than that.
     QSize minimumSizeHint() const override;
     QSize sizeHint() const override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     int clamped(qint64 value) const;
