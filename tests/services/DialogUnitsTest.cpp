@@ -14,6 +14,11 @@ struct MulDivRow {
     int number, numerator, denominator, expected;
 };
 
+void PrintTo(const MulDivRow& row, std::ostream* out)
+{
+    *out << row.number << " * " << row.numerator << " / " << row.denominator;
+}
+
 struct MulDivRounds : ::testing::TestWithParam<MulDivRow> {};
 
 TEST_P(MulDivRounds, ToTheNearestWithHalvesAwayFromZero)

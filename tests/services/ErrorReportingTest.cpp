@@ -28,6 +28,11 @@ struct PeriodRow {
     const char16_t* shown;
 };
 
+void PrintTo(const PeriodRow& row, std::ostream* out)
+{
+    *out << '"' << QString::fromUtf16(row.message).toStdString() << '"';
+}
+
 struct ErrorBoxTextRule : ::testing::TestWithParam<PeriodRow> {};
 
 TEST_P(ErrorBoxTextRule, AppendsAPeriodAfterCharactersAbove2E)
@@ -162,6 +167,11 @@ struct MessageRow {
     const char16_t* message;
     const char16_t* shown;  // what follows the first line
 };
+
+void PrintTo(const MessageRow& row, std::ostream* out)
+{
+    *out << '"' << QString::fromUtf16(row.message).toStdString() << '"';
+}
 
 struct FatalErrorMessage : ::testing::TestWithParam<MessageRow> {};
 

@@ -136,6 +136,12 @@ TEST_F(MessageDialog, WindowShowsIconMessageAndOkLaidOutAndCentred)
 
 enum class Answer { EnterKey, EscapeKey, ClickOk, CloseBox };
 
+void PrintTo(Answer answer, std::ostream* out)
+{
+    const char* names[] = {"Enter", "Esc", "OK", "close box"};
+    *out << names[static_cast<int>(answer)];
+}
+
 struct MessageDialogAnswer : MessageDialog, ::testing::WithParamInterface<std::pair<Answer, int>> {};
 
 // OK is default and escape button; only the close box gives the cancel result.

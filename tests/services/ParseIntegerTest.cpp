@@ -16,6 +16,11 @@ struct Accepted {
     std::int32_t value;
 };
 
+void PrintTo(const Accepted& row, std::ostream* out)
+{
+    *out << '"' << QString::fromUtf16(row.text).toStdString() << '"';
+}
+
 struct ParseIntegerAccepts : ::testing::TestWithParam<Accepted> {};
 
 TEST_P(ParseIntegerAccepts, GivesTheValue)

@@ -137,6 +137,12 @@ struct AnswerRow {
     const char* textAfter;
 };
 
+void PrintTo(const AnswerRow& row, std::ostream* out)
+{
+    const char* names[] = {"Enter", "Esc", "OK", "Abbrechen", "close box"};
+    *out << names[static_cast<int>(row.answer)];
+}
+
 struct PromptAnswer : Prompt, ::testing::WithParamInterface<AnswerRow> {};
 
 TEST_P(PromptAnswer, ConfirmsOrLeavesTheTextUntouched)

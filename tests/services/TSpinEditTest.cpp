@@ -75,6 +75,11 @@ struct LeaveRow {
     const char* textAfter;  // after the focus left it
 };
 
+void PrintTo(const LeaveRow& row, std::ostream* out)
+{
+    *out << '"' << row.text << '"';
+}
+
 struct SpinEditLeaving : SpinEdit, ::testing::WithParamInterface<LeaveRow> {};
 
 TEST_P(SpinEditLeaving, ReadsTheTextAndClampsOnlyOutOfRangeNumbers)
@@ -128,6 +133,12 @@ struct StepRow {
     Step step;
     const char* textAfter;
 };
+
+void PrintTo(const StepRow& row, std::ostream* out)
+{
+    const char* names[] = {"Up", "Down", "up button", "down button"};
+    *out << '"' << row.text << "\" " << names[static_cast<int>(row.step)];
+}
 
 struct SpinEditStepping : SpinEdit, ::testing::WithParamInterface<StepRow> {};
 
@@ -188,6 +199,11 @@ struct TypedRow {
     const char16_t* text;
     bool accepted;
 };
+
+void PrintTo(const TypedRow& row, std::ostream* out)
+{
+    *out << '"' << QString::fromUtf16(row.text).toStdString() << '"';
+}
 
 struct SpinEditTyping : SpinEdit, ::testing::WithParamInterface<TypedRow> {};
 
