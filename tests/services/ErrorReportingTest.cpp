@@ -80,18 +80,15 @@ TEST_F(ErrorBox, ReportExceptionShowsOtherErrorsLikeTheFatalReport)
         << recorder.boxes[0].text.toStdString();
 }
 
-TEST_F(ErrorBox, ShowFatalErrorUsesItsOwnTitle)
-{
-    ShowFatalError(EFOpenError(QStringLiteral("weg")), nullptr);
-    ASSERT_EQ(recorder.boxes.size(), 1u);
-    EXPECT_EQ(recorder.boxes[0].title, QStringLiteral("Anwendungsfehler"));
-    EXPECT_TRUE(recorder.boxes[0].text.startsWith(QStringLiteral("Exception EFOpenError in Modul ")));
-}
-
 // The real box: a stop icon, one OK button, the title and the text; timers keep ticking while
 // it is open, because it runs a nested event loop.
 TEST(ErrorBoxWindow, IsACriticalBoxWithOneOkButtonAndTimersTickBehindIt)
 {
+    QWidget window;
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
     int ticks = 0;
     QTimer ticker;
     ticker.setInterval(2);
@@ -101,6 +98,8 @@ TEST(ErrorBoxWindow, IsACriticalBoxWithOneOkButtonAndTimersTickBehindIt)
     QString text, title;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
+    Qt::WindowModality modality = Qt::NonModal;
+    QWidget* owner = nullptr;
     bool tickedWhileOpen = false;
     whenModalOpens([&](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
@@ -109,6 +108,8 @@ TEST(ErrorBoxWindow, IsACriticalBoxWithOneOkButtonAndTimersTickBehindIt)
         title = box->windowTitle();
         icon = box->icon();
         buttons = box->standardButtons();
+        modality = box->windowModality();
+        owner = box->parentWidget();
         const int ticksAtOpen = ticks;
         tickedWhileOpen = QTest::qWaitFor([&] { return ticks >= ticksAtOpen + 3; });
         box->button(QMessageBox::Ok)->click();
@@ -119,7 +120,10 @@ TEST(ErrorBoxWindow, IsACriticalBoxWithOneOkButtonAndTimersTickBehindIt)
     EXPECT_EQ(title, QStringLiteral("Quorvel"));
     EXPECT_EQ(icon, QMessageBox::Critical);
     EXPECT_EQ(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    EXPECT_EQ(modality, Qt::ApplicationModal);
+    EXPECT_EQ(owner, &window);
     EXPECT_TRUE(tickedWhileOpen);
+    EXPECT_TRUE(window.isEnabled());
 }
 
 TEST(ErrorBoxWindow, FatalReportIsACriticalBoxOwnedByNoWindow)
@@ -205,11 +209,6 @@ TEST(FatalErrorText, NamesTheClassOfTheFamilyOrTheDemangledType)
     for (const auto& row : rows)
         EXPECT_TRUE(row.text.startsWith(QStringLiteral("Exception %1 in Modul ").arg(row.className)))
             << row.text.toStdString();
-}
-
-TEST(FatalErrorText, CarriesTheMessageOfOtherExceptions)
-{
-    EXPECT_TRUE(fatalErrorText(broken::Failure(), nullptr).endsWith(QStringLiteral(".\r\ninnen kaputt.\r\n")));
 }
 
 void functionInTheProgram() {}

@@ -76,16 +76,6 @@ TEST_F(MessageDialog, LongMessagesWrapWithinHalfTheScreen)
     }
 }
 
-// A message narrower than the button row: the row sets the width.
-TEST_F(MessageDialog, AnEmptyMessageIsAsWideAsTheButtonRow)
-{
-    const QFont font = QApplication::font();
-    const DialogUnits u(font);
-    const MessageDialogGeometry g = messageDialogGeometry(font, QString(), 1280);
-    EXPECT_EQ(g.client.width(), std::max(g.message.width() + 32 + u.h(10), u.h(50)) + 2 * u.h(8));
-    EXPECT_EQ(g.client.height(), 32 + u.v(14) + u.v(10) + 2 * u.v(8));
-}
-
 TEST_F(MessageDialog, ClipboardTextFramesTitleMessageAndButtons)
 {
     const QString dashes = QString(27, u'-');

@@ -168,13 +168,4 @@ TEST(Timer, AHandlerMayStopItsTimerOrReplaceItself)
     EXPECT_FALSE(timer.isArmed());
 }
 
-TEST(Timer, RemovingTheHandlerDisarms)
-{
-    TTimer timer;
-    timer.setOnTimer([] {});
-    ASSERT_TRUE(timer.isArmed());
-    timer.setOnTimer(nullptr);
-    EXPECT_FALSE(timer.isArmed());
-}
-
 }  // namespace

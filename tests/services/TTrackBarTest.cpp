@@ -56,19 +56,6 @@ struct TrackBar : ::testing::Test {
     std::vector<int> seen;
 };
 
-TEST_F(TrackBar, KeepsTheLayoutValuesAndCallsNothingForThem)
-{
-    EXPECT_EQ(bar->Min(), 1);
-    EXPECT_EQ(bar->Max(), 1000);
-    EXPECT_EQ(bar->Position(), 501);
-    EXPECT_EQ(bar->PageSize(), 50);
-    EXPECT_EQ(bar->LineSize(), 1);
-    EXPECT_EQ(bar->Frequency(), 100);
-    EXPECT_EQ(slider()->orientation(), Qt::Horizontal);
-    EXPECT_EQ(slider()->tickPosition(), QSlider::TicksBelow);
-    EXPECT_TRUE(seen.empty());
-}
-
 TEST_F(TrackBar, ProgramSetsCallOnlyOnARealChangeAndClamp)
 {
     struct Row {
