@@ -16,7 +16,7 @@ namespace {
 void pickInDialog(const QColor& colour, bool confirm, QColor* seenAtOpen = nullptr,
                   std::function<void()> whileOpen = {})
 {
-    answerModal([=](QWidget* w) {
+    whenModalOpens([=](QWidget* w) {
         auto* dialog = qobject_cast<QColorDialog*>(w);
         ASSERT_TRUE(dialog);
         if (seenAtOpen)

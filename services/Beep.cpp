@@ -1,0 +1,24 @@
+#include "Beep.h"
+
+#include <QApplication>
+
+namespace {
+std::function<void()>& beepHook()
+{
+    static std::function<void()> hook;
+    return hook;
+}
+}  // namespace
+
+void Beep()
+{
+    if (beepHook())
+        beepHook()();
+    else
+        QApplication::beep();
+}
+
+void setBeepHook(std::function<void()> hook)
+{
+    beepHook() = std::move(hook);
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+// Strict conversion of a text to a signed 32-bit integer. Leading spaces (only U+0020) are
+// skipped; then one optional sign; then either decimal digits or, after "$", "x", "X", "0x" or
+// "0X", hexadecimal digits, which must run to the end of the text. Decimal values must lie in
+// the signed 32-bit range; hexadecimal values may have at most eight significant digits and are
+// taken as a 32-bit pattern, so "$FFFFFFFF" is -1 and "-$FFFFFFFF" is 1.
+
+// Returns the value of text, or throws EConvertError("'<text>' ist kein gültiger Integerwert").
+std::int32_t ParseInteger(const QString& text);
+
+// Returns the value of text, or nothing when ParseInteger would throw.
+std::optional<std::int32_t> TryParseInteger(const QString& text);

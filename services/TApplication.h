@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QApplication>
+
+// The application object. Its display name is "Quorvel". Every std::exception that escapes an
+// event handler, a slot or a timer tick ends up in ReportException; the event counts as not
+// handled and the program goes on with the next event.
+class TApplication : public QApplication {
+    Q_OBJECT
+public:
+    TApplication(int& argc, char** argv);
+
+    bool notify(QObject* receiver, QEvent* event) override;
+};

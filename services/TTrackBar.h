@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+class QSlider;
+
+// A horizontal track bar with tick marks below. Its change handler runs after every scroll action
+// of the user (each key, each click into the channel, each movement while dragging and the end of
+// a drag), whether or not the position changed, and after a change by the program only when the
+// position really changed. An error thrown by the handler is reported and the bar goes on working.
+class TTrackBar : public QWidget {
+    Q_OBJECT
+public:
+    explicit TTrackBar(QWidget* parent = nullptr);
+
+    int Min() const;
+    // Sets the lower limit, raising Max and Position to it where they lie below.
+    void setMin(int value);
+    int Max() const;
+    // Sets the upper limit, lowering Min and Position to it where they lie above.
+    void setMax(int value);
+    int Position() const;
+    // Moves the thumb to value clamped to Min..Max; calls the handler if that changed Position.
+    void setPosition(int value);
+    int PageSize() const;
+    void setPageSize(int value);
+    int LineSize() const;
+    void setLineSize(int value);
+    int Frequency() const;
+    // A tick mark every value positions.
+    void setFrequency(int value);
+
+    void setOnChange(std::function<void()> handler);
+
+    QSlider* slider() const { return slider_; }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void changed();
+    template <typename Apply> void changeKeepingPosition(Apply apply);
+
+    QSlider* slider_;
+    std::function<void()> onChange_;
+};

@@ -1,0 +1,197 @@
+#include "BeepCounter.h"
+#include "DialogUnits.h"
+#include "ErrorBoxRecorder.h"
+#include "MessageDialog.h"
+#include "ModalAnswer.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString invalidNumber = QStringLiteral("Die Eingabe war keine gültige Zahl!");
+
+int bottom(const QRect& r)
+{
+    return r.top() + r.height();
+}
+
+struct MessageDialog : ::testing::Test {
+    void SetUp() override
+    {
+        saved = QApplication::font();
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setPixelSize(11);
+        QApplication::setFont(font);
+    }
+    void TearDown() override { QApplication::setFont(saved); }
+
+    QFont saved;
+};
+
+TEST_F(MessageDialog, GeometryFollowsTheDialogUnitsOfItsFont)
+{
+    const QFont font = QApplication::font();
+    const DialogUnits u(font);
+    const QFontMetrics metrics(font);
+    const MessageDialogGeometry g = messageDialogGeometry(font, invalidNumber, 1280);
+
+    EXPECT_EQ(g.icon, QRect(u.h(8), u.v(8), 32, 32));
+    EXPECT_EQ(g.message.topLeft(), QPoint(u.h(8) + 32 + u.h(10), u.v(8)));
+    // A short message stays on one line, and the icon is the taller of the two.
+    EXPECT_GE(g.message.height(), metrics.height());
+    EXPECT_LT(g.message.height(), 2 * metrics.height());
+    EXPECT_GE(g.message.width(), metrics.horizontalAdvance(invalidNumber) - 1);
+    EXPECT_EQ(g.okButton.size(), QSize(u.h(50), u.v(14)));
+    EXPECT_EQ(g.okButton.top(), 32 + u.v(8) + u.v(10));
+    EXPECT_EQ(g.client.width(), g.message.width() + 32 + u.h(10) + 2 * u.h(8));
+    EXPECT_EQ(g.client.height(), 32 + u.v(14) + u.v(10) + 2 * u.v(8));
+    EXPECT_LE(std::abs(g.okButton.center().x() - g.client.width() / 2), 1);
+}
+
+TEST_F(MessageDialog, LongMessagesWrapWithinHalfTheScreen)
+{
+    const QFont font = QApplication::font();
+    const DialogUnits u(font);
+    const int line = QFontMetrics(font).height();
+    QString message;
+    for (int i = 0; i < 40; ++i)
+        message += QStringLiteral("Räuber fressen Beute. ");
+    for (int screenWidth : {640, 1280}) {
+        SCOPED_TRACE(screenWidth);
+        const MessageDialogGeometry g = messageDialogGeometry(font, message, screenWidth);
+        EXPECT_LE(g.message.width(), screenWidth / 2);
+        EXPECT_GT(g.message.width(), screenWidth / 2 - 200);
+        EXPECT_GE(g.message.height(), 3 * line);
+        EXPECT_EQ(g.okButton.top(), g.message.height() + u.v(8) + u.v(10));
+        EXPECT_EQ(g.client.height(), bottom(g.okButton) + u.v(8));
+    }
+}
+
+TEST_F(MessageDialog, ClipboardTextFramesTitleMessageAndButtons)
+{
+    const QString dashes = QString(27, u'-');
+    EXPECT_EQ(messageDialogClipboardText(QStringLiteral("Fehler"), invalidNumber,
+                                         {QStringLiteral("OK")}),
+              dashes + "\r\nFehler\r\n" + dashes + "\r\n" + invalidNumber + "\r\n" + dashes
+                  + "\r\nOK   \r\n" + dashes + "\r\n");
+    EXPECT_EQ(messageDialogClipboardText(QStringLiteral("T"), QStringLiteral("M"),
+                                         {QStringLiteral("&Ja"), QStringLiteral("&Nein")}),
+              dashes + "\r\nT\r\n" + dashes + "\r\nM\r\n" + dashes + "\r\nJa   Nein   \r\n" + dashes
+                  + "\r\n");
+}
+
+TEST_F(MessageDialog, WindowShowsIconMessageAndOkLaidOutAndCentred)
+{
+    bool inspected = false;
+    whenModalOpens([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        auto* icon = dialog->findChild<QLabel*>(QStringLiteral("icon"));
+        auto* message = dialog->findChild<QLabel*>(QStringLiteral("message"));
+        auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("ok"));
+        ASSERT_TRUE(icon && message && ok);
+
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Fehler"));
+        EXPECT_EQ(message->text(), invalidNumber);
+        EXPECT_EQ(icon->pixmap().size(), QSize(32, 32));
+        EXPECT_EQ(ok->text(), QStringLiteral("OK"));
+        EXPECT_TRUE(ok->isDefault());
+        EXPECT_EQ(dialog->findChildren<QPushButton*>().size(), 1);
+
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        const MessageDialogGeometry g =
+            messageDialogGeometry(dialog->font(), invalidNumber, screen.width());
+        EXPECT_EQ(icon->geometry(), g.icon);
+        EXPECT_EQ(message->geometry(), g.message);
+        EXPECT_EQ(ok->geometry(), g.okButton);
+        EXPECT_EQ(dialog->size(), g.client);
+        EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
+        EXPECT_LE((dialog->geometry().center() - screen.center()).manhattanLength(), 2);
+        EXPECT_FALSE(dialog->windowFlags() & Qt::WindowMaximizeButtonHint);
+        inspected = true;
+        ok->click();
+    });
+    EXPECT_EQ(ShowMessageDialog(invalidNumber), QMessageBox::Ok);
+    EXPECT_TRUE(inspected);
+}
+
+enum class Answer { EnterKey, EscapeKey, ClickOk, CloseBox };
+
+void PrintTo(Answer answer, std::ostream* out)
+{
+    const char* names[] = {"Enter", "Esc", "OK", "close box"};
+    *out << names[static_cast<int>(answer)];
+}
+
+struct MessageDialogAnswer : MessageDialog, ::testing::WithParamInterface<std::pair<Answer, int>> {};
+
+// OK is default and escape button; only the close box gives the cancel result.
+TEST_P(MessageDialogAnswer, GivesTheResultOfTheWayItWasClosed)
+{
+    const Answer answer = GetParam().first;
+    whenModalOpens([answer](QWidget* dialog) {
+        auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("ok"));
+        ASSERT_NE(ok, nullptr);
+        switch (answer) {
+        case Answer::EnterKey:
+            QTest::keyClick(ok, Qt::Key_Return);
+            break;
+        case Answer::EscapeKey:
+            QTest::keyClick(ok, Qt::Key_Escape);
+            break;
+        case Answer::ClickOk:
+            QTest::mouseClick(ok, Qt::LeftButton);
+            break;
+        case Answer::CloseBox:
+            dialog->close();
+            break;
+        }
+    });
+    EXPECT_EQ(ShowMessageDialog(invalidNumber), GetParam().second);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, MessageDialogAnswer, ::testing::Values(
+    std::pair{Answer::EnterKey, int(QMessageBox::Ok)}, std::pair{Answer::EscapeKey, int(QMessageBox::Ok)},
+    std::pair{Answer::ClickOk, int(QMessageBox::Ok)}, std::pair{Answer::CloseBox, int(QMessageBox::Cancel)}));
+
+TEST_F(MessageDialog, CtrlCBeepsAndCopiesTheDialogAsText)
+{
+    BeepCounter beeps;
+    QGuiApplication::clipboard()->setText(QStringLiteral("vorher"));
+    QString copied;
+    bool stillOpen = false;
+    whenModalOpens([&](QWidget* dialog) {
+        auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("ok"));
+        ASSERT_NE(ok, nullptr);
+        QTest::keyClick(ok, Qt::Key_C, Qt::ControlModifier);
+        copied = QGuiApplication::clipboard()->text();
+        stillOpen = dialog->isVisible();
+        ok->click();
+    });
+    ShowMessageDialog(invalidNumber);
+    EXPECT_EQ(beeps.count, 1);
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(copied, messageDialogClipboardText(QStringLiteral("Fehler"), invalidNumber,
+                                                 {QStringLiteral("OK")}));
+}
+
+TEST_F(MessageDialog, GoesToTheErrorBoxHookWhileOneIsSet)
+{
+    ErrorBoxRecorder recorder;
+    EXPECT_EQ(ShowMessageDialog(invalidNumber), QMessageBox::Ok);
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].text, invalidNumber);
+    EXPECT_EQ(recorder.boxes[0].title, QStringLiteral("Fehler"));
+}
+
+}  // namespace

@@ -1,0 +1,167 @@
+#include "ErrorBoxRecorder.h"
+#include "Exception.h"
+#include "TApplication.h"
+
+#include <QPushButton>
+#include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace {
+
+struct Application : ::testing::Test {
+    ErrorBoxRecorder recorder;
+};
+
+TEST_F(Application, IsCalledQuorvel)
+{
+    ASSERT_NE(qobject_cast<TApplication*>(qApp), nullptr);
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Quorvel"));
+}
+
+TEST_F(Application, ReportsAnErrorInAClickHandlerAndTheNextClickRuns)
+{
+    QPushButton button(QStringLiteral("Neu"));
+    button.show();
+    int clicks = 0;
+    QObject::connect(&button, &QPushButton::clicked, [&clicks] {
+        ++clicks;
+        if (clicks == 1)
+            throw EFOpenError(QStringLiteral("Datei leer.bmp kann nicht geöffnet werden. weg"));
+    });
+
+    QTest::mouseClick(&button, Qt::LeftButton);
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].text,
+              QStringLiteral("Datei leer.bmp kann nicht geöffnet werden. weg."));
+    EXPECT_EQ(recorder.boxes[0].title, QStringLiteral("Quorvel"));
+    EXPECT_FALSE(button.isDown());
+
+    QTest::mouseClick(&button, Qt::LeftButton);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(recorder.boxes.size(), 1u);
+}
+
+TEST_F(Application, ReportsOtherExceptionsWithTheFatalTextAndGoesOn)
+{
+    QPushButton button(QStringLiteral("Ende"));
+    button.show();
+    int clicks = 0;
+    QObject::connect(&button, &QPushButton::clicked, [&clicks] {
+        if (++clicks == 1)
+            throw std::logic_error("unerwartet");
+    });
+
+    QTest::mouseClick(&button, Qt::LeftButton);
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].title, QStringLiteral("Anwendungsfehler"));
+    EXPECT_TRUE(recorder.boxes[0].text.startsWith(QStringLiteral("Exception std::logic_error in Modul ")));
+    EXPECT_TRUE(recorder.boxes[0].text.endsWith(QStringLiteral("\r\nunerwartet.\r\n")));
+
+    QTest::mouseClick(&button, Qt::LeftButton);
+    EXPECT_EQ(clicks, 2);
+}
+
+TEST_F(Application, ReportsAnErrorInEveryFailingTimerTickAndTheTimerGoesOn)
+{
+    QTimer timer;
+    timer.setInterval(1);
+    int ticks = 0;
+    QObject::connect(&timer, &QTimer::timeout, [&ticks] {
+        if (++ticks <= 2)
+            throw EPrinter(QStringLiteral("Drucker belegt"));
+    });
+    timer.start();
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticks >= 4; }));
+    timer.stop();
+    ASSERT_EQ(recorder.boxes.size(), 2u);
+    EXPECT_EQ(recorder.boxes[1].text, QStringLiteral("Drucker belegt."));
+}
+
+TEST_F(Application, AnErrorWhileAButtonIsHeldPopsItUpWithoutAClick)
+{
+    QPushButton button(QStringLiteral("Würfeln"));
+    button.show();
+    int clicks = 0;
+    QObject::connect(&button, &QPushButton::pressed, [] {
+        throw EConvertError(QStringLiteral("beim Drücken"));
+    });
+    QObject::connect(&button, &QPushButton::clicked, [&clicks] { ++clicks; });
+
+    QTest::mousePress(&button, Qt::LeftButton);
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_FALSE(button.isDown());
+    QTest::mouseRelease(&button, Qt::LeftButton);
+    EXPECT_EQ(clicks, 0);
+}
+
+QPoint handleCentre(QSlider& slider)
+{
+    QStyleOptionSlider option;
+    option.initFrom(&slider);
+    option.subControls = QStyle::SC_All;
+    option.orientation = slider.orientation();
+    option.minimum = slider.minimum();
+    option.maximum = slider.maximum();
+    option.sliderPosition = slider.sliderPosition();
+    option.sliderValue = slider.value();
+    option.singleStep = slider.singleStep();
+    option.pageStep = slider.pageStep();
+    option.tickPosition = slider.tickPosition();
+    option.tickInterval = slider.tickInterval();
+    option.upsideDown = false;
+    return slider.style()
+        ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, &slider)
+        .center();
+}
+
+TEST_F(Application, AnErrorDuringADragEndsTheDrag)
+{
+    QSlider slider(Qt::Horizontal);
+    slider.setRange(0, 100);
+    slider.resize(200, 30);
+    slider.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&slider));
+    int moves = 0;
+    QObject::connect(&slider, &QSlider::valueChanged, [&moves] {
+        if (++moves == 2)
+            throw EConvertError(QStringLiteral("beim Ziehen"));
+    });
+
+    const QPoint start = handleCentre(slider);
+    QTest::mousePress(&slider, Qt::LeftButton, {}, start);
+    ASSERT_TRUE(slider.isSliderDown());
+    QTest::mouseMove(&slider, start + QPoint(20, 0));
+    QTest::mouseMove(&slider, start + QPoint(40, 0));
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_FALSE(slider.isSliderDown());
+
+    // The thumb no longer follows the mouse.
+    const int after = slider.value();
+    QTest::mouseMove(&slider, start + QPoint(80, 0));
+    EXPECT_EQ(slider.value(), after);
+    QTest::mouseRelease(&slider, Qt::LeftButton, {}, start + QPoint(80, 0));
+}
+
+TEST_F(Application, AnErrorReleasesAnExplicitMouseGrab)
+{
+    QWidget window;
+    window.resize(100, 100);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.grabMouse();
+    ASSERT_EQ(QWidget::mouseGrabber(), &window);
+
+    QTimer::singleShot(0, [] { throw EConvertError(QStringLiteral("im Takt")); });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !recorder.boxes.empty(); }));
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+}
+
+}  // namespace

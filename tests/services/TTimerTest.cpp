@@ -1,0 +1,171 @@
+#include "ErrorBoxRecorder.h"
+#include "Exception.h"
+#include "TTimer.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A timer whose system timer can be made to run out.
+class ScarceTimer : public TTimer {
+public:
+    bool timersLeft = true;
+    int arms = 0;
+
+protected:
+    bool arm(int ms) override
+    {
+        ++arms;
+        return timersLeft && TTimer::arm(ms);
+    }
+};
+
+void waitAtLeast(int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms)
+        QTest::qWait(5);
+}
+
+TEST(Timer, AFreshTimerIsEnabledWithOneSecondAndArmsOnceItHasAHandler)
+{
+    TTimer timer;
+    EXPECT_TRUE(timer.Enabled());
+    EXPECT_EQ(timer.Interval(), 1000);
+    EXPECT_FALSE(timer.isArmed());
+    timer.setOnTimer([] {});
+    EXPECT_TRUE(timer.isArmed());
+}
+
+TEST(Timer, IsArmedExactlyWhenEnabledWithAnIntervalAndAHandler)
+{
+    for (bool enabled : {false, true})
+        for (int interval : {0, -5, 250})
+            for (bool handler : {false, true}) {
+                SCOPED_TRACE(testing::Message() << enabled << " " << interval << " " << handler);
+                TTimer timer;
+                timer.setEnabled(enabled);
+                timer.setInterval(interval);
+                timer.setOnTimer(handler ? std::function<void()>([] {}) : nullptr);
+                EXPECT_EQ(timer.isArmed(), enabled && interval > 0 && handler);
+            }
+}
+
+TEST(Timer, TicksCallTheHandler)
+{
+    TTimer timer;
+    int ticks = 0;
+    timer.setInterval(2);
+    timer.setOnTimer([&ticks] { ++ticks; });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 3; }));
+    timer.setEnabled(false);
+    const int stopped = ticks;
+    QTest::qWait(30);
+    EXPECT_EQ(ticks, stopped);
+}
+
+// Setting the value a timer already has must not push its next tick back.
+TEST(Timer, SettingAnUnchangedValueKeepsThePendingTick)
+{
+    ScarceTimer timer;
+    timer.setOnTimer([] {});
+    ASSERT_EQ(timer.arms, 1);
+    waitAtLeast(40);
+    timer.setInterval(1000);
+    timer.setEnabled(true);
+    EXPECT_EQ(timer.arms, 1);
+    EXPECT_LE(timer.remainingTime(), 1000 - 30);
+}
+
+TEST(Timer, AChangeRestartsTheWholeInterval)
+{
+    ScarceTimer timer;
+    timer.setOnTimer([] {});
+    waitAtLeast(40);
+    const int before = timer.remainingTime();
+    timer.setInterval(999);
+    EXPECT_EQ(timer.arms, 2);
+    EXPECT_GT(timer.remainingTime(), before);
+
+    waitAtLeast(40);
+    const int beforeToggle = timer.remainingTime();
+    timer.setEnabled(false);
+    EXPECT_FALSE(timer.isArmed());
+    timer.setEnabled(true);
+    EXPECT_GT(timer.remainingTime(), beforeToggle);
+}
+
+TEST(Timer, AFailedArmKeepsTheNewValuesAndALaterChangeArms)
+{
+    ScarceTimer timer;
+    timer.setEnabled(false);
+    timer.setOnTimer([] {});
+    timer.timersLeft = false;
+
+    try {
+        timer.setEnabled(true);
+        ADD_FAILURE() << "no error";
+    } catch (const EOutOfResources& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("Nicht genügend Timer verfügbar"));
+    }
+    EXPECT_TRUE(timer.Enabled());
+    EXPECT_FALSE(timer.isArmed());
+
+    EXPECT_THROW(timer.setInterval(500), EOutOfResources);
+    EXPECT_EQ(timer.Interval(), 500);
+    EXPECT_FALSE(timer.isArmed());
+
+    // Unchanged values still do nothing, so nothing is tried and nothing fails.
+    const int tries = timer.arms;
+    timer.setInterval(500);
+    timer.setEnabled(true);
+    EXPECT_EQ(timer.arms, tries);
+    EXPECT_FALSE(timer.isArmed());
+
+    timer.timersLeft = true;
+    timer.setInterval(600);
+    EXPECT_TRUE(timer.isArmed());
+    EXPECT_EQ(timer.Interval(), 600);
+}
+
+TEST(Timer, AFailingHandlerIsReportedOnEveryTickAndTheTimerStaysArmed)
+{
+    ErrorBoxRecorder recorder;
+    TTimer timer;
+    int ticks = 0;
+    timer.setInterval(2);
+    timer.setOnTimer([&ticks] {
+        ++ticks;
+        throw EPrinter(QStringLiteral("Drucker belegt"));
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticks >= 3; }));
+    EXPECT_TRUE(timer.isArmed());
+    EXPECT_GE(recorder.boxes.size(), 3u);
+    EXPECT_EQ(recorder.boxes.size(), static_cast<size_t>(ticks));
+    EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("Drucker belegt."));
+}
+
+TEST(Timer, AHandlerMayStopItsTimerOrReplaceItself)
+{
+    TTimer timer;
+    int first = 0, second = 0;
+    timer.setInterval(2);
+    timer.setOnTimer([&] {
+        ++first;
+        timer.setOnTimer([&] {
+            ++second;
+            timer.setEnabled(false);
+        });
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return second == 1; }));
+    QTest::qWait(20);
+    EXPECT_EQ(first, 1);
+    EXPECT_EQ(second, 1);
+    EXPECT_FALSE(timer.isArmed());
+}
+
+}  // namespace

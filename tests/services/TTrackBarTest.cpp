@@ -1,0 +1,170 @@
+#include "ErrorBoxRecorder.h"
+#include "Exception.h"
+#include "TTrackBar.h"
+
+#include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+// The speed track bar as the window lays it out, with a handler that records the position it
+// reads on every call.
+struct TrackBar : ::testing::Test {
+    void SetUp() override
+    {
+        bar = std::make_unique<TTrackBar>();
+        bar->setMin(1);
+        bar->setMax(1000);
+        bar->setPosition(501);
+        bar->setPageSize(50);
+        bar->setLineSize(1);
+        bar->setFrequency(100);
+        bar->setGeometry(96, 30, 145, 22);
+        bar->setOnChange([this] { seen.push_back(bar->Position()); });
+        bar->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(bar.get()));
+    }
+
+    QSlider* slider() const { return bar->slider(); }
+    QPoint handleCentre() const
+    {
+        QStyleOptionSlider option;
+        option.initFrom(slider());
+        option.subControls = QStyle::SC_All;
+        option.orientation = slider()->orientation();
+        option.minimum = slider()->minimum();
+        option.maximum = slider()->maximum();
+        option.sliderPosition = slider()->sliderPosition();
+        option.sliderValue = slider()->value();
+        option.singleStep = slider()->singleStep();
+        option.pageStep = slider()->pageStep();
+        option.tickPosition = slider()->tickPosition();
+        option.tickInterval = slider()->tickInterval();
+        return slider()->style()
+            ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider())
+            .center();
+    }
+
+    std::unique_ptr<TTrackBar> bar;
+    std::vector<int> seen;
+};
+
+TEST_F(TrackBar, ProgramSetsCallOnlyOnARealChangeAndClamp)
+{
+    struct Row {
+        int set, position;
+        bool calls;
+    };
+    const Row rows[] = {{501, 501, false}, {600, 600, true}, {600, 600, false},
+                        {5000, 1000, true}, {1001, 1000, false}, {-5, 1, true},
+                        {0, 1, false}, {1, 1, false}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.set);
+        seen.clear();
+        bar->setPosition(row.set);
+        EXPECT_EQ(bar->Position(), row.position);
+        EXPECT_EQ(seen, row.calls ? std::vector<int>{row.position} : std::vector<int>{});
+    }
+}
+
+TEST_F(TrackBar, NarrowingTheLimitsMovesThePositionAndCalls)
+{
+    bar->setMax(400);
+    EXPECT_EQ(seen, std::vector<int>{400});
+    seen.clear();
+    bar->setMin(300);
+    EXPECT_TRUE(seen.empty());
+    bar->setMin(450);
+    EXPECT_EQ(bar->Position(), 450);
+    EXPECT_EQ(seen, std::vector<int>{450});
+}
+
+// Each key is one scroll action and one call, also at the ends where the position stays.
+TEST_F(TrackBar, EveryKeyCallsWithTheNewPosition)
+{
+    struct Row {
+        Qt::Key key;
+        int position;
+    };
+    const Row rows[] = {{Qt::Key_Right, 502}, {Qt::Key_Left, 501}, {Qt::Key_Left, 500},
+                        {Qt::Key_PageUp, 550}, {Qt::Key_PageDown, 500}, {Qt::Key_End, 1000},
+                        {Qt::Key_End, 1000}, {Qt::Key_Right, 1000}, {Qt::Key_Home, 1},
+                        {Qt::Key_Left, 1}};
+    bar->setFocus();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.position);
+        seen.clear();
+        QTest::keyClick(slider(), row.key);
+        EXPECT_EQ(seen, std::vector<int>{row.position});
+    }
+}
+
+TEST_F(TrackBar, DraggingCallsOnEveryMoveAndAtTheEndEvenWhereItBegan)
+{
+    const QPoint start = handleCentre();
+    QTest::mousePress(slider(), Qt::LeftButton, {}, start);
+    QTest::mouseMove(slider(), start + QPoint(10, 0));
+    QTest::mouseMove(slider(), start + QPoint(30, 0));
+    QTest::mouseMove(slider(), start);
+    QTest::mouseRelease(slider(), Qt::LeftButton, {}, start);
+
+    ASSERT_EQ(seen.size(), 4u);
+    EXPECT_GT(seen[0], 501);
+    EXPECT_GT(seen[1], seen[0]);
+    EXPECT_EQ(seen[2], 501);
+    EXPECT_EQ(seen[3], 501);  // the end of the drag, back where it began
+}
+
+TEST_F(TrackBar, PressingAndReleasingTheThumbStillCalls)
+{
+    const QPoint start = handleCentre();
+    QTest::mouseClick(slider(), Qt::LeftButton, {}, start);
+    EXPECT_EQ(seen, std::vector<int>{501});
+}
+
+TEST_F(TrackBar, AClickIntoTheChannelPagesTowardsIt)
+{
+    const QPoint handle = handleCentre();
+    QTest::mouseClick(slider(), Qt::LeftButton, {}, QPoint(slider()->width() - 3, handle.y()));
+    ASSERT_FALSE(seen.empty());
+    EXPECT_EQ(seen.front(), 551);
+}
+
+TEST_F(TrackBar, AFailingHandlerIsReportedAndTheBarGoesOn)
+{
+    ErrorBoxRecorder recorder;
+    int calls = 0;
+    bar->setOnChange([&calls] {
+        if (++calls == 1)
+            throw EOutOfResources(QStringLiteral("Nicht genügend Timer verfügbar"));
+    });
+    const QPoint start = handleCentre();
+    QTest::mousePress(slider(), Qt::LeftButton, {}, start);
+    QTest::mouseMove(slider(), start + QPoint(10, 0));
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("Nicht genügend Timer verfügbar."));
+    QTest::mouseMove(slider(), start + QPoint(20, 0));
+    QTest::mouseRelease(slider(), Qt::LeftButton, {}, start + QPoint(20, 0));
+    EXPECT_EQ(calls, 3);
+
+    // The slider is not left half-way through a step: keys and drags still reach the handler.
+    const int position = bar->Position();
+    QTest::keyClick(slider(), Qt::Key_Right);
+    EXPECT_EQ(bar->Position(), position + 1);
+    EXPECT_EQ(calls, 4);
+    const QPoint again = handleCentre();
+    QTest::mousePress(slider(), Qt::LeftButton, {}, again);
+    QTest::mouseMove(slider(), again + QPoint(15, 0));
+    QTest::mouseRelease(slider(), Qt::LeftButton, {}, again + QPoint(15, 0));
+    EXPECT_EQ(calls, 6);
+    EXPECT_EQ(recorder.boxes.size(), 1u);
+}
+
+}  // namespace
