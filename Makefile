@@ -17,8 +17,9 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
+# The program reads its pictures from the working directory.
 run: build
-	@$(BUILD)/tools/quorvel-sim --rounds 20 --board
+	@cd assets && ../$(BUILD)/ui/quorvel
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

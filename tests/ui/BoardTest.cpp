@@ -1,0 +1,168 @@
+#include "FormFixture.h"
+#include "TImage.h"
+#include "TPicture.h"
+#include "TShape.h"
+#include "TStatusBar.h"
+
+#include <QImage>
+
+namespace {
+class Board : public FormTest {
+protected:
+    TStatusBar* bar() const { return control<TStatusBar>("bar"); }
+    QColor frameColour(int x, int y) const
+    {
+        // A pixel on the frame's outline, grabbed as drawn on screen.
+        TShape* frame = form->board().rahmen(x, y);
+        return frame->grab().toImage().pixelColor(0, 22);
+    }
+    // The picture a tile shows, identified by comparing its centre pixel with the holders'.
+    char tileKind(int x, int y) const
+    {
+        const QImage shown = form->board().kachel(x, y)->grab().toImage();
+        const QColor centre = shown.pixelColor(20, 20);
+        const QColor corner = shown.pixelColor(2, 38);
+        for (auto [name, kind] : {std::pair{"prey", 'b'}, std::pair{"hunter", 'R'}}) {
+            const QImage holder = control<TImage>(name)->Picture().image().scaled(41, 41);
+            if (holder.pixelColor(20, 20) == centre && holder.pixelColor(2, 38) == corner)
+                return kind;
+        }
+        return '.';
+    }
+};
+}  // namespace
+
+TEST_F(Board, NewGameShowsExactlyTheSeededAnimals)
+{
+    newGame(0);
+    for (int x = 1; x <= 6; ++x)
+        for (int y = 1; y <= 6; ++y) {
+            const auto v = form->kern().feld(x, y);
+            EXPECT_EQ(tileKind(x, y), v == 1 ? 'b' : v == 2 ? 'R' : '.') << x << "," << y;
+            EXPECT_EQ(frameColour(x, y), QColor(Qt::black)) << x << "," << y;
+        }
+    EXPECT_EQ(bar()->panelText(1), "0");
+    EXPECT_EQ(bar()->panelText(3), "6");
+    EXPECT_EQ(bar()->panelText(5), "9");
+}
+
+TEST_F(Board, FramesAreInvisibleUntilTheFirstGame)
+{
+    // Before "Neu" no frame is drawn: the frame's pixels are whatever lies beneath.
+    TShape* frame = form->board().rahmen(3, 3);
+    EXPECT_EQ(frame->penStyle(), TShape::PenStyle::clear);
+    newGame(0);
+    EXPECT_EQ(frame->penStyle(), TShape::PenStyle::solid);
+}
+
+TEST_F(Board, StatusBarFollowsEveryRound)
+{
+    EXPECT_EQ(bar()->panelText(0), "Durchgang:");
+    EXPECT_EQ(bar()->panelText(2), "Räuber:");
+    EXPECT_EQ(bar()->panelText(4), "Beute:");
+    EXPECT_EQ(bar()->panelText(6), "Spieler:");
+    EXPECT_EQ(bar()->panelText(7), "");
+    EXPECT_EQ(bar()->panelCount(), 9);
+
+    newGame(0);
+    // The worked example of seed 0: sides and counts of the first rounds.
+    const char* sides[] = {"Räuber", "Beute", "Räuber", "Beute"};
+    const int hunters[] = {5, 5, 6, 6}, prey[] = {9, 10, 9, 10};
+    for (int i = 0; i < 4; ++i) {
+        form->Timer1Timer();
+        EXPECT_EQ(bar()->panelText(1), QString::number(i + 1));
+        EXPECT_EQ(bar()->panelText(3), QString::number(hunters[i]));
+        EXPECT_EQ(bar()->panelText(5), QString::number(prey[i]));
+        EXPECT_EQ(bar()->panelText(7), sides[i]);
+    }
+    // A new game leaves the side of the previous game's last round.
+    newGame(0);
+    EXPECT_EQ(bar()->panelText(7), "Beute");
+    EXPECT_EQ(bar()->panelText(1), "0");
+}
+
+TEST_F(Board, RolledCellIsBlueAndSprayedCellsGreenThenBlack)
+{
+    newGame(21);
+    form->kern().setinsrunden(2);
+    form->Timer1Timer();
+    const int mx = form->kern().markx(), my = form->kern().marky();
+    const auto sprayed = form->kern().spruehfelder();
+    for (const auto& c : sprayed) {
+        const QColor expected = (c.x == mx && c.y == my) ? QColor(Qt::blue) : QColor(Qt::green);
+        EXPECT_EQ(frameColour(c.x, c.y), expected) << int(c.x) << "," << int(c.y);
+    }
+    EXPECT_EQ(frameColour(mx, my), QColor(Qt::blue));
+    EXPECT_FALSE(control("inslab")->isHidden());
+
+    form->Timer1Timer();  // second spraying: the first marks turn black first
+    form->Timer1Timer();  // no spraying left: the marks go and the label hides
+    EXPECT_TRUE(control("inslab")->isHidden());
+    int blue = 0, green = 0;
+    for (int x = 1; x <= 6; ++x)
+        for (int y = 1; y <= 6; ++y) {
+            const QColor c = frameColour(x, y);
+            blue += c == QColor(Qt::blue);
+            green += c == QColor(Qt::green);
+        }
+    EXPECT_EQ(blue, 1);
+    EXPECT_EQ(green, 0);
+}
+
+TEST_F(Board, TileClicksSettleOrAreIgnored)
+{
+    newGame(6);
+    chooseInteractive();
+    diceUntilDecision();
+    const TSpielkern& kern = form->kern();
+    // Find one cell the decision refuses and one it accepts.
+    int badX = 0, badY = 0, goodX = 0, goodY = 0;
+    for (int x = 1; x <= 6; ++x)
+        for (int y = 1; y <= 6; ++y) {
+            const bool ok = kern.warten() == Entscheidung::beutePlazieren
+                                ? kern.isright(x, y, kern.wahlx(), kern.wahly(), zelle::leer)
+                                : kern.feld(x, y) == zelle::raeuber;
+            (ok ? goodX : badX) = x;
+            (ok ? goodY : badY) = y;
+        }
+    ASSERT_TRUE(goodX && badX);
+    const auto pending = kern.warten();
+    QTest::mouseClick(form->board().kachel(badX, badY), Qt::LeftButton, {}, QPoint(20, 20));
+    EXPECT_EQ(kern.warten(), pending);
+    EXPECT_FALSE(button("dice")->isEnabled());
+
+    QTest::mouseClick(form->board().kachel(goodX, goodY), Qt::LeftButton, {}, QPoint(20, 20));
+    EXPECT_EQ(kern.warten(), Entscheidung::keine);
+    EXPECT_TRUE(button("dice")->isEnabled());
+    EXPECT_TRUE(control<QLineEdit>("hilfe")->text().isEmpty());
+    EXPECT_EQ(tileKind(goodX, goodY), pending == Entscheidung::beutePlazieren ? 'b' : '.');
+
+    // With nothing pending, clicks change nothing.
+    const auto before = kern.anzbeute() * 100 + kern.anzraeuber();
+    for (int x = 1; x <= 6; ++x)
+        QTest::mouseClick(form->board().kachel(x, 3), Qt::LeftButton, {}, QPoint(20, 20));
+    EXPECT_EQ(kern.anzbeute() * 100 + kern.anzraeuber(), before);
+}
+
+TEST_F(Board, EmptyTilesLetTheBackgroundShowThrough)
+{
+    newGame(0);
+    // (3,3) is empty after seed 0. Where the empty picture has its key colour, the tile shows
+    // exactly what the background shows there.
+    ASSERT_EQ(form->kern().feld(3, 3), zelle::leer);
+    QWidget* spielfeld = control("spielfeld");
+    const QImage board = spielfeld->grab().toImage();
+    const QImage leer = control<TImage>("leer")->Picture().image().scaled(41, 41);
+    const QImage back = control<TImage>("background")->Picture().image().scaled(297, 297);
+    const QColor key = leer.pixelColor(0, leer.height() - 1);
+    const QPoint tile(48 * 3 - 30, 48 * 3 - 22);
+    int checked = 0;
+    for (int y = 0; y < 41; ++y)
+        for (int x = 0; x < 41; ++x)
+            if (leer.pixelColor(x, y) == key) {
+                const QPoint at = tile + QPoint(x, y);
+                ASSERT_EQ(board.pixelColor(at), back.pixelColor(at - QPoint(8, 16))) << x << "," << y;
+                ++checked;
+            }
+    EXPECT_GT(checked, 400);
+}

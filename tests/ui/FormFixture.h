@@ -1,0 +1,67 @@
+#pragma once
+
+#include "ModalAnswer.h"
+#include "QtPrinters.h"
+#include "TForm1.h"
+
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// A main window started in the program's asset folder, shown on the offscreen platform.
+class FormTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        previousDir_ = QDir::currentPath();
+        QDir::setCurrent(startDir());
+        form = std::make_unique<TForm1>();
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    }
+    void TearDown() override
+    {
+        form.reset();
+        QDir::setCurrent(previousDir_);
+    }
+    virtual QString startDir() const { return QStringLiteral(QUORVEL_ASSETS_DIR); }
+
+    template <typename T = QWidget>
+    T* control(const char* name) const
+    {
+        T* w = form->findChild<T*>(name);
+        EXPECT_TRUE(w) << name;
+        return w;
+    }
+    QPushButton* button(const char* name) const { return control<QPushButton>(name); }
+    QRadioButton* radio(const char* name) const { return control<QRadioButton>(name); }
+
+    // A new game with a known seed, in whatever mode is checked.
+    void newGame(std::uint32_t seed)
+    {
+        form->kern().zufall().SetSeed(seed);
+        QTest::mouseClick(button("neu"), Qt::LeftButton);
+    }
+    void chooseInteractive() { QTest::mouseClick(radio("int"), Qt::LeftButton); }
+    void chooseSimulation() { QTest::mouseClick(radio("sim"), Qt::LeftButton); }
+    // Interactive rounds until one leaves a decision pending.
+    void diceUntilDecision()
+    {
+        for (int i = 0; i < 500 && form->kern().warten() == Entscheidung::keine; ++i)
+            QTest::mouseClick(button("dice"), Qt::LeftButton);
+        ASSERT_NE(form->kern().warten(), Entscheidung::keine);
+    }
+
+    std::unique_ptr<TForm1> form;
+
+private:
+    QString previousDir_;
+};

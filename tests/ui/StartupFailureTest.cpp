@@ -1,0 +1,82 @@
+#include "ErrorReporting.h"
+#include "FormFixture.h"
+#include "TImage.h"
+#include "TPicture.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+// Start-up in a folder holding copies of the pictures, one of them missing or damaged.
+class StartupFailure : public FormTest {
+protected:
+    void SetUp() override {}
+    void start(const char* broken, bool remove)
+    {
+        ASSERT_TRUE(dir_.isValid());
+        for (const char* name : {"leer.bmp", "prey.bmp", "hunter.bmp", "back.bmp"})
+            ASSERT_TRUE(QFile::copy(QStringLiteral(QUORVEL_ASSETS_DIR "/") + name, dir_.filePath(name)));
+        QFile::remove(dir_.filePath(broken));
+        if (!remove) {
+            QFile f(dir_.filePath(broken));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write("Dies ist kein Bild, sondern Text.\n");
+        }
+        boxes_.clear();
+        // The error boxes are read instead of shown.
+        setErrorBoxHook([this](const QString& text, const QString& title) {
+            boxes_ << text;
+            titles_ << title;
+        });
+        FormTest::SetUp();
+        setErrorBoxHook({});
+    }
+    QString startDir() const override { return dir_.path(); }
+
+    QTemporaryDir dir_;
+    QStringList boxes_, titles_;
+};
+}  // namespace
+
+TEST_F(StartupFailure, MissingEmptyCellPicture)
+{
+    start("leer.bmp", true);
+    ASSERT_EQ(boxes_.size(), 1);
+    EXPECT_EQ(titles_[0], "Quorvel");
+    EXPECT_TRUE(boxes_[0].startsWith("Datei " + dir_.filePath("leer.bmp") + " kann nicht geöffnet werden. "))
+        << boxes_[0].toStdString();
+    EXPECT_TRUE(boxes_[0].endsWith(".")) << boxes_[0].toStdString();
+    EXPECT_FALSE(form->board().built());
+    EXPECT_TRUE(control<TImage>("background")->Picture().isEmpty());
+    EXPECT_TRUE(form->isVisible());
+
+    // Every command stays safe without tiles.
+    newGame(1);
+    form->Timer1Timer();
+    form->kern().setinsrunden(3);
+    form->Timer1Timer();
+    chooseInteractive();
+    for (int i = 0; i < 50; ++i)
+        form->diceClick();
+    form->graClick();
+    form->Timer1Timer();
+    EXPECT_EQ(form->kern().anzbeute() + form->kern().anzraeuber() > 0, true);
+}
+
+TEST_F(StartupFailure, DamagedPreyPicture)
+{
+    start("prey.bmp", false);
+    ASSERT_EQ(boxes_.size(), 1);
+    EXPECT_EQ(boxes_[0], "Bitmap ist ungültig.");
+    EXPECT_FALSE(control<TImage>("leer")->Picture().isEmpty());
+    EXPECT_TRUE(control<TImage>("hunter")->Picture().isEmpty());
+    EXPECT_FALSE(form->board().built());
+}
+
+TEST_F(StartupFailure, MissingBackgroundStillStopsBeforeTheTiles)
+{
+    start("back.bmp", true);
+    ASSERT_EQ(boxes_.size(), 1);
+    EXPECT_FALSE(control<TImage>("hunter")->Picture().isEmpty());
+    EXPECT_FALSE(form->board().built());
+}

@@ -1,0 +1,90 @@
+#include "TBoardView.h"
+
+#include "TImage.h"
+#include "TPicture.h"
+
+TBoardView::TBoardView(const TImage& leer, const TImage& prey, const TImage& hunter)
+    : leer_(leer), prey_(prey), hunter_(hunter)
+{
+}
+
+void TBoardView::build(QWidget* board, std::function<void(QObject*)> onClick)
+{
+    // Cells stand on a 48-pixel pitch; the 41-pixel tile sits two pixels inside its
+    // 45-pixel frame.
+    for (int x = 1; x <= 6; ++x)
+        for (int y = 1; y <= 6; ++y) {
+            auto* frame = new TShape(board);
+            frame->setGeometry(48 * x - 32, 48 * y - 24, 45, 45);
+            frame->setPenWidth(2);
+            rahmen_[x - 1][y - 1] = frame;
+
+            auto* tile = new TImage(board);
+            tile->setGeometry(48 * x - 30, 48 * y - 22, 41, 41);
+            tile->SetIncrementalDisplay(true);
+            tile->SetStretch(true);
+            QObject::connect(tile, &TImage::OnClick, tile, [tile, onClick] { onClick(tile); });
+            kacheln_[x - 1][y - 1] = tile;
+            tile->raise();
+            frame->show();
+            tile->show();
+        }
+    built_ = true;
+}
+
+void TBoardView::resetTiles()
+{
+    if (!built_)
+        return;
+    for (int x = 1; x <= 6; ++x)
+        for (int y = 1; y <= 6; ++y) {
+            TImage* tile = kachel(x, y);
+            tile->Picture().Assign(leer_.Picture());
+            tile->SetTransparent(true);
+            TShape* frame = rahmen(x, y);
+            frame->setVisible(true);
+            frame->setPenStyle(TShape::PenStyle::clear);
+            frame->setPenColor(Qt::black);
+        }
+}
+
+void TBoardView::setPensSolid()
+{
+    if (!built_)
+        return;
+    for (int x = 1; x <= 6; ++x)
+        for (int y = 1; y <= 6; ++y)
+            rahmen(x, y)->setPenStyle(TShape::PenStyle::solid);
+}
+
+void TBoardView::drawfeldxy(TImage* tile, std::uint8_t content)
+{
+    if (!tile)
+        return;
+    tile->SetTransparent(false);
+    if (content == 0) {
+        tile->Picture().Assign(leer_.Picture());
+        tile->SetTransparent(true);
+    } else if (content == 1) {
+        tile->Picture().Assign(prey_.Picture());
+    } else if (content == 2) {
+        tile->Picture().Assign(hunter_.Picture());
+    }
+}
+
+void TBoardView::setRahmenColor(int x, int y, const QColor& colour)
+{
+    if (built_)
+        rahmen(x, y)->setPenColor(colour);
+}
+
+bool TBoardView::cellOf(const QObject* tile, int& x, int& y) const
+{
+    if (!built_)
+        return false;
+    for (x = 1; x <= 6; ++x)
+        for (y = 1; y <= 6; ++y)
+            if (kachel(x, y) == tile)
+                return true;
+    return false;
+}

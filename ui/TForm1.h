@@ -1,0 +1,134 @@
+#pragma once
+
+#include "TBoardView.h"
+#include "TSpielkern.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QAction;
+class QPushButton;
+class QRadioButton;
+class TChart;
+class TColorDialog;
+class TImage;
+class TPrintDialog;
+class TSpinEdit;
+class TStatusBar;
+class TTimer;
+class TTrackBar;
+
+// The main window: board, settings, command buttons, status bar and the analysis panel with
+// the population chart. It shows the game core's effects (TSpielanzeige) and turns clicks and
+// timer ticks into game steps. Controls carry their layout names as object names.
+class TForm1 : public QWidget, public TSpielanzeige {
+public:
+    // Builds the whole control tree, then runs FormCreate; an error there is reported and the
+    // window is still created.
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // Laid-out client size with the analysis panel closed, and the least width when open.
+    static constexpr int clientWidth = 413;
+    static constexpr int clientHeight = 398;
+    static constexpr int openMinWidth = 643;
+
+    TSpielkern& kern() { return kern_; }
+    const TSpielkern& kern() const { return kern_; }
+    TTimer& Timer1() { return *timer1_; }
+    TTimer& ctimer() { return *ctimer_; }
+    TChart& diagramm() { return *diagramm_; }
+    const TBoardView& board() const { return *board_; }
+    bool diazeigen() const { return diazeigen_; }
+
+    // --- handlers, named after the control and its event ---------------------------------
+    void FormCreate();
+    void neuClick();
+    void endeClick();
+    void Timer1Timer();
+    void diceClick();
+    void intClick();
+    void simClick();
+    void startstopClick(QObject* sender);
+    void startxClick(QObject* sender);
+    void speedChange();
+    void insClick();
+    void ctimerTimer();
+    void graClick();
+    void druckClick();
+    void fClick(QObject* sender);
+    void PMMonoClick();
+    void PMStdClick();
+    void PMHunterClick();
+    void PMPreyClick();
+    void PMBackgroundClick();
+    void PMBorderClick();
+    void PMDelClick();
+    void PMClipClick();
+
+    // --- TSpielanzeige ---------------------------------------------------------------------
+    void drawfeld() override;
+    void markfeld(int x, int y) override;
+    void setspielertext(std::string_view text) override;
+    void sethilfetext(std::string_view text) override;
+    void setdiceenabled(bool enabled) override;
+    void setrahmencolor(int x, int y, TColor colour) override;
+    void setinslabvisible(bool visible) override;
+    void addchartpoints(std::uint8_t hunters, std::uint8_t prey) override;
+
+protected:
+    void resizeEvent(QResizeEvent*) override;
+
+private:
+    void createLayout();
+    void createSettings(QWidget* bottompanel);
+    void createButtonColumn(QWidget* rightpanel);
+    void createStatusBar();
+    void createAnalysisPanel();
+    void createChartMenu();
+    void setTabOrder();
+    void initvars();
+    void initfeld();
+    void applyWidthLimits();
+    bool pickColour(QColor& colour);
+
+    TSpielkern kern_{*this};
+    bool diazeigen_ = false;
+
+    TStatusBar* bar_ = nullptr;
+    QGroupBox* dia_ = nullptr;
+    TChart* diagramm_ = nullptr;
+    QWidget* leftpanel_ = nullptr;
+    QWidget* rightpanel_ = nullptr;
+    QGroupBox* spielfeld_ = nullptr;
+    TImage* background_ = nullptr;
+    QRadioButton* int_ = nullptr;
+    QRadioButton* sim_ = nullptr;
+    QPushButton* ins_ = nullptr;
+    TTrackBar* speed_ = nullptr;
+    TSpinEdit* insz_ = nullptr;
+    QLabel* copyright_ = nullptr;
+    QLabel* inslab_ = nullptr;
+    TImage* hunter_ = nullptr;
+    TImage* prey_ = nullptr;
+    TImage* leer_ = nullptr;
+    QPushButton* neu_ = nullptr;
+    QPushButton* ende_ = nullptr;
+    QPushButton* gra_ = nullptr;
+    QPushButton* druck_ = nullptr;
+    QPushButton* startstop_ = nullptr;
+    QPushButton* startx_ = nullptr;
+    QPushButton* dice_ = nullptr;
+    QLineEdit* hilfe_ = nullptr;
+    TTimer* timer1_ = nullptr;
+    TTimer* ctimer_ = nullptr;
+    QMenu* diamenu_ = nullptr;
+    std::unique_ptr<TColorDialog> CDColor_;
+    std::unique_ptr<TPrintDialog> PrintDialog_;
+    std::unique_ptr<TBoardView> board_;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+// A cell's frame on the board: a rectangle outline two pixels wide on the widget's outer
+// pixel rows and columns, with a clear inside. A clear pen draws nothing at all.
+class TShape : public QWidget {
+public:
+    enum class PenStyle { clear, solid };
+
+    explicit TShape(QWidget* parent);
+
+    QColor penColor() const { return penColor_; }
+    void setPenColor(const QColor& colour);
+    PenStyle penStyle() const { return penStyle_; }
+    void setPenStyle(PenStyle style);
+    int penWidth() const { return penWidth_; }
+    void setPenWidth(int width);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QColor penColor_{Qt::black};
+    PenStyle penStyle_ = PenStyle::solid;
+    int penWidth_ = 1;
+};

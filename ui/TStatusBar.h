@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <vector>
+
+// The window's status bar: a row of fixed-width text panels; the last one stretches to the
+// right edge. Each panel has its own bevel and text alignment.
+class TStatusBar : public QWidget {
+public:
+    enum class Bevel { none, lowered, raised };
+    struct Panel {
+        QString text;
+        int width = 50;
+        Bevel bevel = Bevel::lowered;
+        Qt::Alignment alignment = Qt::AlignLeft;
+    };
+
+    explicit TStatusBar(QWidget* parent);
+
+    void addPanel(const Panel& panel);
+    int panelCount() const { return static_cast<int>(panels_.size()); }
+    const Panel& panel(int index) const { return panels_.at(index); }
+    QString panelText(int index) const { return panels_.at(index).text; }
+    // Repaints only that panel, and only when the text really changes.
+    void setPanelText(int index, const QString& text);
+    // The panel's rectangle in widget coordinates, the last one reaching the right edge.
+    QRect panelRect(int index) const;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    std::vector<Panel> panels_;
+};

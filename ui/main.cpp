@@ -1,0 +1,24 @@
+// Program entry: the one place that creates the application and the main window.
+#include "ErrorReporting.h"
+#include "TApplication.h"
+#include "TForm1.h"
+
+#include <QFont>
+
+int main(int argc, char** argv)
+{
+    TApplication app(argc, argv);
+    QFont font("Liberation Sans");
+    font.setPixelSize(11);
+    TApplication::setFont(font);
+    try {
+        TForm1 form;
+        form.show();
+        return TApplication::exec();
+    } catch (const std::exception& e) {
+        // Only an error while the window itself is being built gets here; errors in handlers
+        // are reported by the application and the program goes on.
+        ShowFatalError(e, nullptr);
+        return 1;
+    }
+}
