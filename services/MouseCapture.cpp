@@ -26,13 +26,13 @@ void sendCancellingRelease(QWidget* widget)
 
 }  // namespace
 
-void noteMouseEvent(const QObject* receiver, const QEvent* event)
+void noteMouseEvent(QObject* receiver, const QEvent* event)
 {
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
         if (receiver->isWidgetType() && !pressedWidget())
-            pressedWidget() = const_cast<QWidget*>(static_cast<const QWidget*>(receiver));
+            pressedWidget() = static_cast<QWidget*>(receiver);
         break;
     case QEvent::MouseButtonRelease:
         if (static_cast<const QMouseEvent*>(event)->buttons() == Qt::NoButton)

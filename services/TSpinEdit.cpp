@@ -47,8 +47,8 @@ TSpinEdit::TSpinEdit(QWidget* parent)
     setFocusPolicy(edit_->focusPolicy());
     setFocusProxy(edit_);
 
-    const auto setUpButton = [this](QToolButton* button, Qt::ArrowType arrow, int direction,
-                                    const QString& name) {
+    const auto configure = [this](QToolButton* button, Qt::ArrowType arrow, int direction,
+                               const QString& name) {
         button->setObjectName(name);
         button->setArrowType(arrow);
         button->setFocusPolicy(Qt::NoFocus);
@@ -63,8 +63,8 @@ TSpinEdit::TSpinEdit(QWidget* parent)
             step(direction);
         });
     };
-    setUpButton(up_, Qt::UpArrow, +1, QStringLiteral("up"));
-    setUpButton(down_, Qt::DownArrow, -1, QStringLiteral("down"));
+    configure(up_, Qt::UpArrow, +1, QStringLiteral("up"));
+    configure(down_, Qt::DownArrow, -1, QStringLiteral("down"));
     edit_->setTextMargins(0, 0, buttonWidth, 0);
     setMinimumHeight(minimumSizeHint().height());
 }
