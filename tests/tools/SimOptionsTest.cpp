@@ -9,7 +9,7 @@ TEST(SimOptions, DefaultsAndValues)
     ASSERT_TRUE(o);
     EXPECT_FALSE(o->seed);
     EXPECT_EQ(o->rounds, 100);
-    EXPECT_EQ(o->insecticide, 0);
+    EXPECT_TRUE(o->sprays.empty());
     EXPECT_FALSE(o->board);
 
     o = parseSimOptions({"--seed", "4294967295", "--rounds", "2147483647", "--insecticide", "0", "--board"},

@@ -1,0 +1,34 @@
+#include "BatchPlan.h"
+
+#include <algorithm>
+
+std::vector<std::int32_t> checkpointRounds(std::int32_t rounds, std::int32_t every)
+{
+    std::vector<std::int32_t> result;
+    result.reserve(static_cast<std::size_t>(rounds / every) + 2);
+    // Counted in 64 bits: the step past the last multiple may pass the 32-bit limit.
+    for (std::int64_t r = 0; r <= rounds; r += every)
+        result.push_back(static_cast<std::int32_t>(r));
+    if (result.back() != rounds)
+        result.push_back(rounds);
+    return result;
+}
+
+std::optional<BatchPlan> BatchPlan::make(const SimOptions& options, std::uint32_t firstSeed, std::string& error)
+{
+    BatchPlan plan;
+    plan.firstSeed = firstSeed;
+    plan.games = options.games;
+    plan.rounds = options.rounds;
+    plan.every = options.every.value_or(std::max(1, options.rounds / 10));
+    plan.sprays = options.sprays;
+
+    const std::uint64_t perGame = static_cast<std::uint64_t>(plan.rounds / plan.every) + 2;
+    if (perGame * static_cast<std::uint64_t>(plan.games) > maxKeptCounts) {
+        error = "too many checkpoints to keep (" + std::to_string(plan.games) + " games x about " +
+                std::to_string(perGame) + "); choose a larger --every or fewer games";
+        return std::nullopt;
+    }
+    plan.checkpoints = checkpointRounds(plan.rounds, plan.every);
+    return plan;
+}
