@@ -70,4 +70,11 @@ TEST(BatchPlan, RefusesMoreCountsThanItCanKeep)
     options.games = 1;
     error.clear();
     EXPECT_TRUE(BatchPlan::make(options, 0, error)) << error;
+
+    // Even without rounds every game keeps its counts and first extinctions.
+    options.rounds = 0;
+    options.games = std::numeric_limits<std::int32_t>::max();
+    EXPECT_FALSE(BatchPlan::make(options, 0, error));
+    options.games = 1000000;
+    EXPECT_TRUE(BatchPlan::make(options, 0, error)) << error;
 }

@@ -23,10 +23,12 @@ std::optional<BatchPlan> BatchPlan::make(const SimOptions& options, std::uint32_
     plan.every = options.every.value_or(std::max(1, options.rounds / 10));
     plan.sprays = options.sprays;
 
-    const std::uint64_t perGame = static_cast<std::uint64_t>(plan.rounds / plan.every) + 2;
-    if (perGame * static_cast<std::uint64_t>(plan.games) > maxKeptCounts) {
-        error = "too many checkpoints to keep (" + std::to_string(plan.games) + " games x about " +
-                std::to_string(perGame) + "); choose a larger --every or fewer games";
+    // Two counts per checkpoint and two first-extinction rounds per game.
+    const std::uint64_t checkpoints = static_cast<std::uint64_t>(plan.rounds / plan.every) + 2;
+    const std::uint64_t perGame = 2 * checkpoints + 2 * sizeof(std::int32_t);
+    if (perGame * static_cast<std::uint64_t>(plan.games) > maxKeptBytes) {
+        error = "too much to keep in memory (" + std::to_string(plan.games) + " games x " +
+                std::to_string(checkpoints - 1) + " checkpoints); choose a larger --every or fewer games";
         return std::nullopt;
     }
     plan.checkpoints = checkpointRounds(plan.rounds, plan.every);
