@@ -57,6 +57,15 @@ TEST(ProgressLine, ShorterLineBlanksTheRestOfTheLongerOne)
     EXPECT_TRUE(second.starts_with("\r11/100 games, 333.0 M rounds/s, 0:01 left")) << second;
 }
 
+TEST(ProgressLine, GamesWithoutRoundsTellTheTimeLeft)
+{
+    Capture out;
+    const auto start = ProgressLine::Clock::now();
+    ProgressLine line{out.stream, 1000, 0, start};
+    line.update(start + 2s, 250, 0);
+    EXPECT_EQ(out.text(), "\r250/1000 games, 0.0 M rounds/s, 0:06 left");
+}
+
 TEST(ProgressLine, TimeLeft)
 {
     struct Case {
@@ -66,5 +75,5 @@ TEST(ProgressLine, TimeLeft)
     for (const auto c : {Case{0, "0:00 left"}, Case{0.2, "0:01 left"}, Case{59.5, "1:00 left"},
                          Case{3599, "59:59 left"}, Case{3600, "1:00:00 left"}, Case{90061, "25:01:01 left"}})
         EXPECT_TRUE(ProgressLine::text(1, 2, 1e6, c.seconds).ends_with(c.shown)) << c.seconds;
-    EXPECT_TRUE(ProgressLine::text(0, 2, 0, 0).ends_with("time left unknown"));
+    EXPECT_TRUE(ProgressLine::text(0, 2, 0, -1).ends_with("time left unknown"));
 }

@@ -8,8 +8,10 @@
 #include "ProgressLine.h"
 #include "TRandomSource.h"
 
+#include <algorithm>
 #include <atomic>
 #include <csignal>
+#include <sched.h>
 #include <cstdio>
 #include <string>
 #include <thread>
@@ -29,6 +31,16 @@ int fail(const std::string& reason, bool withUsage)
 {
     std::fprintf(stderr, "quorvel-sim: %s\n%s", reason.c_str(), withUsage ? simUsage : "");
     return 2;
+}
+
+// The cores this process may run on, which under taskset or a container can be fewer than the
+// machine has.
+unsigned usableCores()
+{
+    cpu_set_t set;
+    if (sched_getaffinity(0, sizeof set, &set) == 0 && CPU_COUNT(&set) > 0)
+        return static_cast<unsigned>(CPU_COUNT(&set));
+    return std::max(1u, std::thread::hardware_concurrency());
 }
 
 std::uint32_t firstSeed(const SimOptions& options)
@@ -55,7 +67,7 @@ int runBatch(const SimOptions& options)
         return fail(error, false);
 
     BatchRunner runner{std::move(*plan)};
-    const unsigned jobs = options.jobs ? options.jobs : std::max(1u, std::thread::hardware_concurrency());
+    const unsigned jobs = options.jobs ? options.jobs : usableCores();
     const bool showProgress = !options.quiet && isatty(STDERR_FILENO);
     ProgressLine progress{stderr, runner.plan().games, runner.totalRounds(), ProgressLine::Clock::now()};
     const auto tick = [&] {

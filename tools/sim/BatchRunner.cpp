@@ -7,6 +7,7 @@
 #include <chrono>
 #include <system_error>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace {

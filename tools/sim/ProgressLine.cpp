@@ -27,7 +27,7 @@ std::string ProgressLine::text(std::int32_t gamesDone, std::int32_t games, doubl
     char line[128];
     std::snprintf(line, sizeof line, "%d/%d games, %.1f M rounds/s, ", gamesDone, games, roundsPerSecond / 1e6);
     std::string result = line;
-    result += roundsPerSecond > 0 ? duration(secondsLeft) + " left" : std::string("time left unknown");
+    result += secondsLeft >= 0 ? duration(secondsLeft) + " left" : std::string("time left unknown");
     return result;
 }
 
@@ -36,9 +36,11 @@ void ProgressLine::update(Clock::time_point now, std::int32_t gamesDone, std::ui
     const double elapsed = std::chrono::duration<double>(now - start_).count();
     if (elapsed < quietSeconds)
         return;
-    const double rate = roundsDone / elapsed;
-    const double left = rate > 0 ? (totalRounds_ - roundsDone) / rate : 0;
-    const std::string line = text(gamesDone, games_, rate, left);
+    // Games of no rounds still take time: then the games tell how far the run is.
+    const double done = totalRounds_ > 0 ? static_cast<double>(roundsDone) / totalRounds_
+                                         : static_cast<double>(gamesDone) / games_;
+    const double left = done > 0 ? elapsed * (1 - done) / done : -1;
+    const std::string line = text(gamesDone, games_, roundsDone / elapsed, left);
     // Blanks over the tail of a longer previous line.
     const std::size_t pad = shown_ > line.size() ? shown_ - line.size() : 0;
     std::fprintf(out_, "\r%s%*s", line.c_str(), static_cast<int>(pad), "");

@@ -19,7 +19,7 @@ public:
     // Clears the line if one was drawn.
     void finish();
 
-    // The text of the line, without the carriage return.
+    // The text of the line, without the carriage return; a negative time left is unknown.
     static std::string text(std::int32_t gamesDone, std::int32_t games, double roundsPerSecond, double secondsLeft);
 
 private:
