@@ -2,18 +2,20 @@
 set(cases
   "--bogus"
   "--seed"
-  "--seed;abc"
-  "--seed;-1"
-  "--seed;4294967296"
-  "--rounds;-5"
-  "--rounds;12x"
-  "--rounds; 7"
-  "--insecticide;-1"
+  "--seed,abc"
+  "--seed,-1"
+  "--seed,4294967296"
+  "--rounds,-5"
+  "--rounds,12x"
+  "--rounds, 7"
+  "--insecticide,-1"
   "--insecticide"
 )
+# The arguments of a case are separated by commas: a semicolon would split the case itself.
 foreach(case IN LISTS cases)
-  string(REPLACE ";" " " shown "${case}")
-  execute_process(COMMAND ${SIM} ${case} OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+  string(REPLACE "," ";" args "${case}")
+  string(REPLACE "," " " shown "${case}")
+  execute_process(COMMAND ${SIM} ${args} OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
   if(NOT rc EQUAL 2)
     message(FATAL_ERROR "'${shown}': exit code ${rc}, expected 2")
   endif()

@@ -2,35 +2,142 @@
 
 #include <gtest/gtest.h>
 
-TEST(SimOptions, DefaultsAndValues)
+namespace {
+using Args = std::vector<std::string>;
+}
+
+TEST(SimOptions, Defaults)
 {
     std::string error;
-    auto o = parseSimOptions({}, error);
+    const auto o = parseSimOptions({}, error);
     ASSERT_TRUE(o);
     EXPECT_FALSE(o->seed);
     EXPECT_EQ(o->rounds, 100);
-    EXPECT_EQ(o->insecticide, 0);
+    EXPECT_TRUE(o->sprays.empty());
     EXPECT_FALSE(o->board);
+    EXPECT_FALSE(o->batch);
+    EXPECT_EQ(o->games, 1);
+    EXPECT_EQ(o->jobs, 0u);
+    EXPECT_FALSE(o->every);
+    EXPECT_FALSE(o->summary);
+    EXPECT_FALSE(o->csv);
+    EXPECT_FALSE(o->quiet);
+}
 
-    o = parseSimOptions({"--seed", "4294967295", "--rounds", "2147483647", "--insecticide", "0", "--board"},
-                        error);
+TEST(SimOptions, SingleGameValues)
+{
+    std::string error;
+    const auto o = parseSimOptions({"--seed", "4294967295", "--rounds", "2147483647", "--board"}, error);
     ASSERT_TRUE(o);
     EXPECT_EQ(*o->seed, 4294967295u);
     EXPECT_EQ(o->rounds, 2147483647);
     EXPECT_TRUE(o->board);
+    EXPECT_FALSE(o->batch);
 }
 
-TEST(SimOptions, RefusedValues)
+TEST(SimOptions, SprayOrders)
 {
-    const std::vector<std::vector<std::string>> cases = {
-        {"--seed", "4294967296"}, {"--seed", "+1"},      {"--seed", ""},         {"--rounds", "2147483648"},
-        {"--rounds", "-1"},       {"--rounds", "1e3"},   {"--rounds", "0x10"},   {"--insecticide", "1 "},
-        {"--rounds"},             {"-r", "5"},           {"--board", "--what"},
+    struct Case {
+        Args args;
+        std::vector<Spray> sprays;
     };
-    for (const auto& args : cases) {
+    const Case cases[] = {
+        {{"--insecticide", "7"}, {{1, 7}}},
+        {{"--insecticide", "0"}, {{1, 0}}},
+        {{"--spray", "1:7"}, {{1, 7}}},
+        {{"--spray", "200:10", "--spray", "5:1"}, {{5, 1}, {200, 10}}},
+        // Pressing the button again before the same round replaces the count.
+        {{"--spray", "3:4", "--spray", "3:9"}, {{3, 9}}},
+        {{"--insecticide", "4", "--spray", "1:2"}, {{1, 2}}},
+        {{"--spray", "1:2", "--insecticide", "4"}, {{1, 4}}},
+        {{"--spray", "2147483647:2147483647", "--spray", "9:0"}, {{9, 0}, {2147483647, 2147483647}}},
+    };
+    for (const auto& c : cases) {
         std::string error;
-        EXPECT_FALSE(parseSimOptions(args, error)) << args[0];
-        EXPECT_FALSE(error.empty());
-        EXPECT_EQ(error.find('\n'), std::string::npos);
+        const auto o = parseSimOptions(c.args, error);
+        ASSERT_TRUE(o) << c.args[1] << ": " << error;
+        EXPECT_EQ(o->sprays, c.sprays) << c.args[1];
+        EXPECT_FALSE(o->batch);
+    }
+}
+
+TEST(SimOptions, BatchModeAndOutputs)
+{
+    struct Case {
+        Args args;
+        bool summary;
+        std::optional<std::string> csv;
+    };
+    const Case cases[] = {
+        {{"--games", "5"}, true, std::nullopt},
+        {{"--every", "3"}, true, std::nullopt},
+        {{"--summary"}, true, std::nullopt},
+        {{"--csv", "out.csv"}, false, "out.csv"},
+        {{"--csv", "-"}, false, "-"},
+        {{"--games", "2", "--csv", "x", "--summary"}, true, "x"},
+    };
+    for (const auto& c : cases) {
+        std::string error;
+        const auto o = parseSimOptions(c.args, error);
+        ASSERT_TRUE(o) << c.args[0] << ": " << error;
+        EXPECT_TRUE(o->batch) << c.args[0];
+        EXPECT_EQ(o->summary, c.summary) << c.args[0];
+        EXPECT_EQ(o->csv, c.csv) << c.args[0];
+    }
+
+    std::string error;
+    const auto o = parseSimOptions({"--games", "2147483647", "--jobs", "256", "--every", "1", "--quiet"}, error);
+    ASSERT_TRUE(o) << error;
+    EXPECT_EQ(o->games, 2147483647);
+    EXPECT_EQ(o->jobs, 256u);
+    EXPECT_EQ(o->every, 1);
+    EXPECT_TRUE(o->quiet);
+}
+
+TEST(SimOptions, RefusedCommandLines)
+{
+    struct Case {
+        Args args;
+        std::string reason;  // a part of the one-line error
+    };
+    const Case cases[] = {
+        {{"--seed", "4294967296"}, "--seed"},
+        {{"--seed", "+1"}, "--seed"},
+        {{"--seed", ""}, "--seed"},
+        {{"--rounds", "2147483648"}, "--rounds"},
+        {{"--rounds", "-1"}, "--rounds"},
+        {{"--rounds", "1e3"}, "--rounds"},
+        {{"--rounds", "0x10"}, "--rounds"},
+        {{"--insecticide", "1 "}, "--insecticide"},
+        {{"--insecticide", "-1"}, "--insecticide"},
+        {{"--rounds"}, "needs a value"},
+        {{"-r", "5"}, "unknown option '-r'"},
+        {{"--board", "--what"}, "unknown option '--what'"},
+        {{"--games", "0"}, "--games"},
+        {{"--games", "-3"}, "--games"},
+        {{"--games", "2147483648"}, "--games"},
+        {{"--games"}, "needs a value"},
+        {{"--jobs", "0"}, "--jobs"},
+        {{"--jobs", "257"}, "--jobs"},
+        {{"--every", "0"}, "--every"},
+        {{"--spray", "0:5"}, "--spray"},
+        {{"--spray", "5:-1"}, "--spray"},
+        {{"--spray", "5"}, "--spray"},
+        {{"--spray", "5:"}, "--spray"},
+        {{"--spray", ":5"}, "--spray"},
+        {{"--spray", "1:2:3"}, "--spray"},
+        {{"--spray", "2147483648:1"}, "--spray"},
+        {{"--spray", " 1:2"}, "--spray"},
+        {{"--csv", ""}, "--csv"},
+        {{"--csv"}, "needs a value"},
+        {{"--games", "2", "--board"}, "--board"},
+        {{"--csv", "x.csv", "--board"}, "--board"},
+        {{"--summary", "--csv", "-"}, "standard output"},
+    };
+    for (const auto& c : cases) {
+        std::string error;
+        EXPECT_FALSE(parseSimOptions(c.args, error)) << c.args[0];
+        EXPECT_NE(error.find(c.reason), std::string::npos) << error;
+        EXPECT_EQ(error.find('\n'), std::string::npos) << error;
     }
 }

@@ -1,69 +1,159 @@
 #include "SimOptions.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 
 const char* const simUsage =
-    "usage: quorvel-sim [--seed S] [--rounds N] [--insecticide K] [--board] [--help]\n"
-    "  --seed S         generator state before the new game (0..4294967295); default: the clock\n"
-    "  --rounds N       automatic rounds to play (0..2147483647, default 100)\n"
-    "  --insecticide K  spraying rounds ordered right after the new game (default 0)\n"
+    "usage: quorvel-sim [--seed S] [--rounds N] [--spray R:K]... [--insecticide K] [--board]\n"
+    "                   [--games G] [--jobs J] [--summary] [--csv FILE] [--every N] [--quiet] [--help]\n"
+    "One game (none of --games, --summary, --csv, --every): prints round,side,x,y,hunters,prey,\n"
+    "one row after the new game, then one per round.\n"
+    "  --seed S         generator state before the (first) new game (0..4294967295); default: the clock\n"
+    "  --rounds N       automatic rounds to play in each game (0..2147483647, default 100)\n"
+    "  --spray R:K      order a K-round spraying campaign just before round R (R >= 1, K >= 0), as\n"
+    "                   pressing \"Insektizid\" then would; repeatable; for the same R the last one\n"
+    "                   given counts; K = 0 ends a running campaign; R beyond the last round: no effect\n"
+    "  --insecticide K  short for --spray 1:K, spraying right after the new game\n"
     "  --board          print the final board after the rows (six lines, 0 empty, 1 prey, 2 hunter)\n"
-    "Prints round,side,x,y,hunters,prey: one row after the new game, then one per round.\n";
+    "Batches: each game's counts are kept at checkpoints, after the round (its spraying included);\n"
+    "round 0 is right after the new game.\n"
+    "  --games G        play G games (G >= 1, default 1) with seeds S, S+1, ..., S+G-1 (mod 2^32);\n"
+    "                   the summary names them, so a clock-seeded batch can be repeated\n"
+    "  --jobs J         worker threads (1..256, default: one per core); the output does not depend on J\n"
+    "  --summary        print a table per side, one row per checkpoint: mean, standard deviation\n"
+    "                   (n - 1 in the denominator, - for one game), min and max of the count;\n"
+    "                   extinct: share of games whose count is 0 after that round;\n"
+    "                   once: share of games whose count was 0 after some round up to that one\n"
+    "                   (round 0 included), and first: the mean of the first such round over those\n"
+    "                   n games. A side can come back from 0, so extinct <= once.\n"
+    "  --csv FILE       write seed,round,hunters,prey per game and checkpoint, game by game\n"
+    "                   (\"-\": standard output); FILE appears only once it is complete\n"
+    "  --every N        checkpoints at rounds 0, N, 2N, ... and the last round (default rounds/10, >= 1)\n"
+    "  --quiet          no progress line (it is shown on a terminal only, for runs over about a second)\n"
+    "With batch options but neither --summary nor --csv, the summary is printed.\n";
 
 namespace {
+constexpr std::int32_t int32Max = std::numeric_limits<std::int32_t>::max();
+
 // Plain decimal digits only: no sign, no blanks, no other base.
 template <typename T>
-bool parseCount(const std::string& text, T max, T& out)
+bool parseCount(std::string_view text, T min, T max, T& out)
 {
-    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos)
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos)
         return false;
     std::uint64_t value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc{} || end != text.data() + text.size() || value > static_cast<std::uint64_t>(max))
+    if (ec != std::errc{} || end != text.data() + text.size() || value < static_cast<std::uint64_t>(min) ||
+        value > static_cast<std::uint64_t>(max))
         return false;
     out = static_cast<T>(value);
     return true;
+}
+
+bool parseSpray(std::string_view text, Spray& out)
+{
+    const auto colon = text.find(':');
+    return colon != std::string_view::npos && parseCount(text.substr(0, colon), 1, int32Max, out.round) &&
+           parseCount(text.substr(colon + 1), 0, int32Max, out.count);
+}
+
+// Pressing the button again before the same round replaces the count, so the later order wins.
+void orderSpray(std::vector<Spray>& sprays, Spray spray)
+{
+    const auto at = std::lower_bound(sprays.begin(), sprays.end(), spray.round,
+                                     [](const Spray& s, std::int32_t round) { return s.round < round; });
+    if (at != sprays.end() && at->round == spray.round)
+        at->count = spray.count;
+    else
+        sprays.insert(at, spray);
+}
+
+std::string needsNumber(const std::string& option, std::string_view range, const std::string& value)
+{
+    return option + " needs a whole number " + std::string(range) + ", not '" + value + "'";
+}
+
+// Returns the reason when the value is refused, else an empty text.
+std::string applyValue(SimOptions& options, const std::string& option, const std::string& value)
+{
+    if (option == "--seed") {
+        std::uint32_t seed = 0;
+        if (!parseCount(value, 0u, std::numeric_limits<std::uint32_t>::max(), seed))
+            return needsNumber(option, "of at least 0 below 2^32", value);
+        options.seed = seed;
+    } else if (option == "--rounds" || option == "--insecticide") {
+        std::int32_t count = 0;
+        if (!parseCount(value, 0, int32Max, count))
+            return needsNumber(option, "of at least 0", value);
+        if (option == "--rounds")
+            options.rounds = count;
+        else
+            orderSpray(options.sprays, {1, count});
+    } else if (option == "--spray") {
+        Spray spray;
+        if (!parseSpray(value, spray))
+            return "--spray needs R:K, whole numbers with R at least 1 and K at least 0, not '" + value + "'";
+        orderSpray(options.sprays, spray);
+    } else if (option == "--games" || option == "--every") {
+        std::int32_t count = 0;
+        if (!parseCount(value, 1, int32Max, count))
+            return needsNumber(option, "of at least 1", value);
+        options.batch = true;
+        if (option == "--games")
+            options.games = count;
+        else
+            options.every = count;
+    } else if (option == "--jobs") {
+        if (!parseCount(value, 1u, 256u, options.jobs))
+            return needsNumber(option, "from 1 to 256", value);
+    } else if (option == "--csv") {
+        if (value.empty())
+            return "--csv needs a file name or '-'";
+        options.batch = true;
+        options.csv = value;
+    } else {
+        return "unknown option '" + option + "'";
+    }
+    return {};
 }
 }  // namespace
 
 std::optional<SimOptions> parseSimOptions(const std::vector<std::string>& args, std::string& error)
 {
+    static const std::vector<std::string> withValue = {"--seed",  "--rounds", "--insecticide", "--spray",
+                                                       "--games", "--every",  "--jobs",        "--csv"};
     SimOptions options;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--help") {
             options.help = true;
-            continue;
-        }
-        if (arg == "--board") {
+        } else if (arg == "--board") {
             options.board = true;
-            continue;
-        }
-        if (arg != "--seed" && arg != "--rounds" && arg != "--insecticide") {
+        } else if (arg == "--summary") {
+            options.summary = true;
+            options.batch = true;
+        } else if (arg == "--quiet") {
+            options.quiet = true;
+        } else if (std::find(withValue.begin(), withValue.end(), arg) == withValue.end()) {
             error = "unknown option '" + arg + "'";
             return std::nullopt;
-        }
-        if (i + 1 >= args.size()) {
+        } else if (i + 1 >= args.size()) {
             error = arg + " needs a value";
             return std::nullopt;
-        }
-        const std::string& value = args[++i];
-        bool ok = false;
-        if (arg == "--seed") {
-            std::uint32_t seed = 0;
-            ok = parseCount(value, std::numeric_limits<std::uint32_t>::max(), seed);
-            if (ok)
-                options.seed = seed;
-        } else {
-            auto& target = arg == "--rounds" ? options.rounds : options.insecticide;
-            ok = parseCount(value, std::numeric_limits<std::int32_t>::max(), target);
-        }
-        if (!ok) {
-            error = arg + " needs a whole number of at least 0" +
-                    (arg == "--seed" ? std::string(" below 2^32") : std::string()) + ", not '" + value + "'";
+        } else if (error = applyValue(options, arg, args[++i]); !error.empty()) {
             return std::nullopt;
         }
     }
+    if (options.batch && options.board) {
+        error = "--board shows a single game; it does not go with --games, --summary, --csv or --every";
+        return std::nullopt;
+    }
+    if (options.summary && options.csv == "-") {
+        error = "--summary and --csv - would both write to standard output; give --csv a file name";
+        return std::nullopt;
+    }
+    if (options.batch && !options.csv)
+        options.summary = true;
     return options;
 }

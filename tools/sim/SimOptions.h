@@ -5,13 +5,30 @@
 #include <string>
 #include <vector>
 
+// A spraying campaign of count rounds, ordered just before the given round is played, as
+// pressing "Insektizid" then would (a count of 0 ends a campaign that is still running).
+struct Spray {
+    std::int32_t round = 1;
+    std::int32_t count = 0;
+    bool operator==(const Spray&) const = default;
+};
+
 // The command line of quorvel-sim.
 struct SimOptions {
     std::optional<std::uint32_t> seed;  // none: seeded from the clock
     std::int32_t rounds = 100;
-    std::int32_t insecticide = 0;
+    std::vector<Spray> sprays;  // ascending rounds, at most one per round
     bool board = false;
     bool help = false;
+
+    // Batch mode is on when any of --games, --summary, --csv or --every is given.
+    bool batch = false;
+    std::int32_t games = 1;
+    unsigned jobs = 0;  // 0: one per core
+    std::optional<std::int32_t> every;  // none: rounds / 10, at least 1
+    bool summary = false;  // also on in batch mode when no CSV is asked for
+    std::optional<std::string> csv;  // "-" is standard output
+    bool quiet = false;
 };
 
 // Parses argv[1..]; on a bad argument returns nothing and puts a one-line reason in error.

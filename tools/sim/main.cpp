@@ -1,5 +1,7 @@
-// quorvel-sim: plays one game without a window and prints it round by round, for
-// reproducible experiments and for checking the game against hand-worked examples.
+// quorvel-sim: plays games without a window, for reproducible experiments and for checking
+// the game against hand-worked examples. One game is printed round by round; a batch of games
+// is condensed into a summary table and per-checkpoint CSV rows.
+#include "BatchCommand.h"
 #include "SimOptions.h"
 #include "TSpielkern.h"
 
@@ -25,6 +27,37 @@ public:
     void setinslabvisible(bool) override {}
     void addchartpoints(std::uint8_t, std::uint8_t) override {}
 };
+
+int runSingleGame(const SimOptions& options)
+{
+    RollRecorder view;
+    TSpielkern kern{view};
+    if (options.seed)
+        kern.zufall().SetSeed(*options.seed);
+    else
+        kern.zufall().SeedFromClock();
+    kern.neuspiel();
+
+    std::printf("round,side,x,y,hunters,prey\n");
+    std::printf("0,%d,0,0,%d,%d\n", kern.spieler(), kern.anzraeuber(), kern.anzbeute());
+    auto spray = options.sprays.begin();
+    for (std::int32_t i = 0; i < options.rounds; ++i) {
+        if (spray != options.sprays.end() && spray->round == kern.durchgang() + 1) {
+            kern.setinsrunden(spray->count);
+            ++spray;
+        }
+        kern.runde(true);
+        std::printf("%d,%d,%d,%d,%d,%d\n", kern.durchgang(), kern.spieler(), view.x, view.y,
+                    kern.anzraeuber(), kern.anzbeute());
+    }
+    if (options.board)
+        for (int y = 1; y <= 6; ++y) {
+            for (int x = 1; x <= 6; ++x)
+                std::putchar('0' + kern.feld(x, y));
+            std::putchar('\n');
+        }
+    return 0;
+}
 }  // namespace
 
 int main(int argc, char** argv)
@@ -39,28 +72,5 @@ int main(int argc, char** argv)
         std::fputs(simUsage, stdout);
         return 0;
     }
-
-    RollRecorder view;
-    TSpielkern kern{view};
-    if (options->seed)
-        kern.zufall().SetSeed(*options->seed);
-    else
-        kern.zufall().SeedFromClock();
-    kern.neuspiel();
-    kern.setinsrunden(options->insecticide);
-
-    std::printf("round,side,x,y,hunters,prey\n");
-    std::printf("0,%d,0,0,%d,%d\n", kern.spieler(), kern.anzraeuber(), kern.anzbeute());
-    for (std::int32_t i = 0; i < options->rounds; ++i) {
-        kern.runde(true);
-        std::printf("%d,%d,%d,%d,%d,%d\n", kern.durchgang(), kern.spieler(), view.x, view.y,
-                    kern.anzraeuber(), kern.anzbeute());
-    }
-    if (options->board)
-        for (int y = 1; y <= 6; ++y) {
-            for (int x = 1; x <= 6; ++x)
-                std::putchar('0' + kern.feld(x, y));
-            std::putchar('\n');
-        }
-    return 0;
+    return options->batch ? runBatch(*options) : runSingleGame(*options);
 }

@@ -1,0 +1,158 @@
+#include "BatchRunner.h"
+#include "SilentAnzeige.h"
+#include "TSpielkern.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace {
+BatchPlan makePlan(std::uint32_t firstSeed, std::int32_t games, std::int32_t rounds, std::int32_t every,
+                   std::vector<Spray> sprays = {})
+{
+    SimOptions options;
+    options.games = games;
+    options.rounds = rounds;
+    options.every = every;
+    options.sprays = std::move(sprays);
+    std::string error;
+    auto plan = BatchPlan::make(options, firstSeed, error);
+    EXPECT_TRUE(plan) << error;
+    return *plan;
+}
+
+// Notes the rounds that sprayed: the insecticide label is switched on only by a spraying.
+class SprayWatch final : public TSpielanzeige {
+public:
+    const TSpielkern* kern = nullptr;
+    std::vector<std::int32_t> sprayedRounds;
+    void setinslabvisible(bool visible) override
+    {
+        if (visible)
+            sprayedRounds.push_back(kern->durchgang());
+    }
+    void drawfeld() override {}
+    void markfeld(int, int) override {}
+    void setspielertext(std::string_view) override {}
+    void sethilfetext(std::string_view) override {}
+    void setdiceenabled(bool) override {}
+    void setrahmencolor(int, int, TColor) override {}
+    void addchartpoints(std::uint8_t, std::uint8_t) override {}
+};
+}  // namespace
+
+TEST(BatchRunner, SprayOrdersTakeEffectInTheirRound)
+{
+    struct Case {
+        std::vector<Spray> sprays;
+        std::int32_t rounds;
+        std::vector<std::int32_t> sprayed;
+    };
+    const Case cases[] = {
+        {{{1, 3}}, 6, {1, 2, 3}},
+        {{{4, 2}}, 10, {4, 5}},
+        {{{3, 0}}, 10, {}},
+        // A new order during a campaign replaces what is left of it.
+        {{{2, 5}, {4, 1}}, 10, {2, 3, 4}},
+        {{{2, 5}, {4, 0}}, 10, {2, 3}},
+        {{{9, 3}}, 10, {9, 10}},
+        {{{11, 3}}, 10, {}},
+        // Beyond a run of play between progress checks.
+        {{{300000, 2}}, 300005, {300000, 300001}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.sprays.front().round);
+        BatchRunner sprayed{makePlan(42, 1, c.rounds, c.rounds, c.sprays)};
+        SprayWatch watch;
+        TSpielkern kern{watch};
+        watch.kern = &kern;
+        sprayed.playGame(0, kern);
+        EXPECT_EQ(watch.sprayedRounds, c.sprayed);
+    }
+}
+
+// The same game played round by hand through the core, with the button pressed before
+// round 5 and again before round 9: every checkpoint and first extinction must agree.
+TEST(BatchRunner, GameMatchesOnePlayedByHand)
+{
+    struct Case {
+        std::uint32_t seed;
+        std::int32_t every;
+    };
+    for (const auto [seed, every] : {Case{0, 1}, Case{7, 1}, Case{123456789, 7}, Case{4294967295u, 400}}) {
+        SCOPED_TRACE(seed);
+        constexpr std::int32_t rounds = 400;
+        BatchRunner runner{makePlan(seed, 1, rounds, every, {{5, 4}, {9, 20}})};
+        ASSERT_TRUE(runner.run(1));
+
+        SilentAnzeige view;
+        TSpielkern kern{view};
+        kern.zufall().SetSeed(seed);
+        kern.neuspiel();
+        std::int32_t firstHunters = BatchResults::never, firstPrey = BatchResults::never;
+        for (std::int32_t round = 0; round <= rounds; ++round) {
+            if (round > 0) {
+                if (round == 5)
+                    kern.setinsrunden(4);
+                if (round == 9)
+                    kern.setinsrunden(20);
+                kern.runde(true);
+            }
+            if (kern.anzraeuber() == 0 && firstHunters == BatchResults::never)
+                firstHunters = round;
+            if (kern.anzbeute() == 0 && firstPrey == BatchResults::never)
+                firstPrey = round;
+            if (round % every == 0) {
+                const auto c = static_cast<std::size_t>(round / every);
+                ASSERT_EQ(runner.results().count(0, c, Side::hunters), kern.anzraeuber()) << round;
+                ASSERT_EQ(runner.results().count(0, c, Side::prey), kern.anzbeute()) << round;
+            }
+        }
+        EXPECT_EQ(runner.results().firstExtinction(0, Side::hunters), firstHunters);
+        EXPECT_EQ(runner.results().firstExtinction(0, Side::prey), firstPrey);
+    }
+}
+
+TEST(BatchRunner, SameResultsForAnyNumberOfThreads)
+{
+    const BatchPlan plan = makePlan(4294967290u, 41, 3000, 250, {{100, 30}});
+    BatchRunner reference{plan};
+    ASSERT_TRUE(reference.run(1));
+    EXPECT_EQ(reference.gamesDone(), plan.games);
+    EXPECT_EQ(reference.roundsDone(), reference.totalRounds());
+    for (const unsigned jobs : {2u, 7u, 64u}) {
+        BatchRunner runner{plan};
+        ASSERT_TRUE(runner.run(jobs));
+        for (std::int32_t g = 0; g < plan.games; ++g) {
+            for (std::size_t c = 0; c < plan.checkpoints.size(); ++c)
+                for (const Side side : {Side::hunters, Side::prey})
+                    ASSERT_EQ(runner.results().count(g, c, side), reference.results().count(g, c, side))
+                        << jobs << " jobs, game " << g << ", checkpoint " << c;
+            for (const Side side : {Side::hunters, Side::prey})
+                ASSERT_EQ(runner.results().firstExtinction(g, side), reference.results().firstExtinction(g, side));
+        }
+    }
+}
+
+TEST(BatchRunner, GamesFollowConsecutiveSeedsAcrossTheWrap)
+{
+    BatchRunner wrapping{makePlan(4294967295u, 3, 500, 50)};
+    BatchRunner fromZero{makePlan(0u, 2, 500, 50)};
+    ASSERT_TRUE(wrapping.run(2));
+    ASSERT_TRUE(fromZero.run(2));
+    for (std::int32_t g = 0; g < 2; ++g)
+        for (std::size_t c = 0; c < fromZero.plan().checkpoints.size(); ++c)
+            EXPECT_EQ(wrapping.results().count(g + 1, c, Side::prey), fromZero.results().count(g, c, Side::prey));
+
+    // Seed 0 opens with the board worked out by hand: 6 hunters and 9 prey.
+    EXPECT_EQ(fromZero.results().count(0, 0, Side::hunters), 6);
+    EXPECT_EQ(fromZero.results().count(0, 0, Side::prey), 9);
+}
+
+TEST(BatchRunner, StopsWhenCancelled)
+{
+    BatchRunner runner{makePlan(1, 1000, std::numeric_limits<std::int32_t>::max(), 1 << 30)};
+    std::atomic<bool> cancel{true};
+    EXPECT_FALSE(runner.run(2, {}, &cancel));
+    EXPECT_LT(runner.roundsDone(), runner.totalRounds());
+}

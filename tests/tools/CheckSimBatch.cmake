@@ -1,0 +1,83 @@
+# Batches end to end: byte-identical output for any number of jobs, the CSV file equal to the
+# CSV on stdout, batch rows equal to single games with the same seed, and --spray 1:K equal
+# to --insecticide K.
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+
+function(run_sim outvar)
+  execute_process(COMMAND ${SIM} ${ARGN} OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0 OR NOT err STREQUAL "")
+    string(REPLACE ";" " " shown "${ARGN}")
+    message(FATAL_ERROR "'${shown}': exit code ${rc}, stderr: ${err}")
+  endif()
+  set(${outvar} "${out}" PARENT_SCOPE)
+endfunction()
+
+# Seeds from 4294967290 wrap to 0 at the seventh game.
+set(batch --games 25 --rounds 3000 --seed 4294967290 --spray 100:10 --spray 1500:3 --every 250)
+foreach(jobs 1 2 7)
+  run_sim(csv_${jobs} ${batch} --jobs ${jobs} --csv -)
+  run_sim(summary_${jobs} ${batch} --jobs ${jobs} --summary)
+  run_sim(both_${jobs} ${batch} --jobs ${jobs} --summary --csv ${WORK}/jobs${jobs}.csv)
+  file(READ ${WORK}/jobs${jobs}.csv file_${jobs})
+  foreach(kind csv summary both file)
+    if(NOT ${kind}_${jobs} STREQUAL ${kind}_1)
+      message(FATAL_ERROR "${kind} output with --jobs ${jobs} differs from --jobs 1")
+    endif()
+  endforeach()
+endforeach()
+if(NOT file_1 STREQUAL csv_1)
+  message(FATAL_ERROR "--csv FILE and --csv - differ")
+endif()
+if(NOT both_1 STREQUAL summary_1)
+  message(FATAL_ERROR "the summary next to a CSV file differs from the summary alone")
+endif()
+run_sim(default ${batch})
+if(NOT default STREQUAL summary_1)
+  message(FATAL_ERROR "without --summary or --csv the summary is not printed")
+endif()
+if(NOT summary_1 MATCHES "^25 games of 3000 rounds, seeds 4294967290 to 18, checkpoints every 250 rounds\n"
+   OR NOT summary_1 MATCHES "\nHunters\n.*\nPrey\n")
+  message(FATAL_ERROR "summary head:\n${summary_1}")
+endif()
+
+# One header and 25 games x 13 checkpoints (0, 250, ..., 3000), ordered by game then round.
+string(REGEX MATCHALL "[^\n]+\n" rows "${csv_1}")
+list(LENGTH rows count)
+if(NOT count EQUAL 326)
+  message(FATAL_ERROR "${count} CSV lines, expected 326")
+endif()
+list(GET rows 0 header)
+list(GET rows 1 first)
+list(GET rows 13 last)
+list(GET rows 79 wrapped)
+if(NOT header STREQUAL "seed,round,hunters,prey\n" OR NOT first MATCHES "^4294967290,0,[0-9]+,[0-9]+\n$"
+   OR NOT last MATCHES "^4294967290,3000," OR NOT wrapped MATCHES "^0,0,")
+  message(FATAL_ERROR "CSV rows out of order: ${header}${first}${last}${wrapped}")
+endif()
+
+# A batch game is the single game with its seed and the same spray orders.
+foreach(seed 4294967290 0 18)
+  run_sim(single --seed ${seed} --rounds 3000 --spray 100:10 --spray 1500:3)
+  foreach(round 250 1500 3000)
+    string(REGEX MATCH "\n${round},[12],[1-6],[1-6],([0-9]+),([0-9]+)\n" row "${single}")
+    set(expected "\n${seed},${round},${CMAKE_MATCH_1},${CMAKE_MATCH_2}\n")
+    string(FIND "${csv_1}" "${expected}" at)
+    if(row STREQUAL "" OR at EQUAL -1)
+      message(FATAL_ERROR "seed ${seed} round ${round}: single game row '${row}' not in the CSV")
+    endif()
+  endforeach()
+endforeach()
+
+# --insecticide K is --spray 1:K, and a later order for the same round replaces an earlier one.
+run_sim(insecticide --seed 5 --rounds 40 --insecticide 7 --board)
+run_sim(spray --seed 5 --rounds 40 --spray 1:3 --spray 1:7 --board)
+run_sim(plain --seed 5 --rounds 40 --board)
+if(NOT spray STREQUAL insecticide OR spray STREQUAL plain)
+  message(FATAL_ERROR "--spray 1:7 and --insecticide 7 differ, or neither sprayed:\n${spray}\n${insecticide}")
+endif()
+
+file(GLOB left RELATIVE ${WORK} ${WORK}/*)
+if(NOT left STREQUAL "jobs1.csv;jobs2.csv;jobs7.csv")
+  message(FATAL_ERROR "unexpected files: ${left}")
+endif()

@@ -1,0 +1,51 @@
+# Bad batch input: exit code 2, one error line on stderr (with the usage for a bad command
+# line), nothing on stdout and no file left behind.
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK}/taken.csv)
+file(WRITE ${WORK}/keep.csv "old\n")
+
+# Each case: the arguments separated by commas, then "usage" or "plain" for what follows the
+# error line.
+set(cases
+  "--games,0|usage"
+  "--games,-4|usage"
+  "--games,3,--spray,0:5|usage"
+  "--games,3,--spray,4:-1|usage"
+  "--games,3,--spray,4|usage"
+  "--games,3,--frobnicate|usage"
+  "--games,3,--jobs,0|usage"
+  "--games,3,--every,0|usage"
+  "--games,3,--board|usage"
+  "--games,3,--summary,--csv,-|usage"
+  "--games,3,--csv,${WORK}/keep.csv,--games,0|usage"
+  "--games,1000,--rounds,2147483647,--every,1|usage"
+  "--games,3,--csv,${WORK}/missing/out.csv|plain"
+  "--games,3,--csv,${WORK}/keep.csv/out.csv|plain"
+  "--games,3,--rounds,50,--csv,${WORK}/taken.csv|plain"
+)
+foreach(case IN LISTS cases)
+  string(REPLACE "," ";" parts "${case}")
+  string(REPLACE "|" ";" parts "${parts}")
+  list(POP_BACK parts follow)
+  string(REPLACE ";" " " shown "${parts}")
+  execute_process(COMMAND ${SIM} ${parts} OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 2)
+    message(FATAL_ERROR "'${shown}': exit code ${rc}, expected 2")
+  endif()
+  if(NOT out STREQUAL "")
+    message(FATAL_ERROR "'${shown}': wrote to stdout: ${out}")
+  endif()
+  if(follow STREQUAL "usage")
+    set(pattern "^quorvel-sim: [^\n]+\nusage: ")
+  else()
+    set(pattern "^quorvel-sim: cannot write '[^\n]+': [^\n]+\n$")
+  endif()
+  if(NOT err MATCHES "${pattern}")
+    message(FATAL_ERROR "'${shown}': stderr is not one error line (${follow}): ${err}")
+  endif()
+  file(GLOB_RECURSE left RELATIVE ${WORK} LIST_DIRECTORIES true ${WORK}/*)
+  file(READ ${WORK}/keep.csv kept)
+  if(NOT left STREQUAL "keep.csv;taken.csv" OR NOT kept STREQUAL "old\n")
+    message(FATAL_ERROR "'${shown}': left behind: ${left}, keep.csv: ${kept}")
+  endif()
+endforeach()

@@ -1,0 +1,95 @@
+#include "BatchCommand.h"
+
+#include "AtomicFile.h"
+#include "BatchPlan.h"
+#include "BatchReport.h"
+#include "BatchRunner.h"
+#include "BatchStatistics.h"
+#include "ProgressLine.h"
+#include "TRandomSource.h"
+
+#include <algorithm>
+#include <atomic>
+#include <csignal>
+#include <sched.h>
+#include <cstdio>
+#include <string>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+std::atomic<bool> interrupted{false};
+static_assert(std::atomic<bool>::is_always_lock_free, "set from a signal handler");
+
+extern "C" void onInterrupt(int)
+{
+    interrupted.store(true);
+    std::signal(SIGINT, SIG_DFL);  // a second Ctrl-C ends the program at once
+}
+
+int fail(const std::string& reason, bool withUsage)
+{
+    std::fprintf(stderr, "quorvel-sim: %s\n%s", reason.c_str(), withUsage ? simUsage : "");
+    return 2;
+}
+
+// The cores this process may run on, which under taskset or a container can be fewer than the
+// machine has.
+unsigned usableCores()
+{
+    cpu_set_t set;
+    if (sched_getaffinity(0, sizeof set, &set) == 0 && CPU_COUNT(&set) > 0)
+        return static_cast<unsigned>(CPU_COUNT(&set));
+    return std::max(1u, std::thread::hardware_concurrency());
+}
+
+std::uint32_t firstSeed(const SimOptions& options)
+{
+    if (options.seed)
+        return *options.seed;
+    TRandomSource clock;
+    clock.SeedFromClock();
+    return clock.Seed();
+}
+}  // namespace
+
+int runBatch(const SimOptions& options)
+{
+    std::string error;
+    auto plan = BatchPlan::make(options, firstSeed(options), error);
+    if (!plan)
+        return fail(error, true);
+
+    // The file is created before the run, so a bad name is reported before minutes of play.
+    AtomicFile csvFile;
+    const bool csvToFile = options.csv && *options.csv != "-";
+    if (csvToFile && !csvFile.open(*options.csv, error))
+        return fail(error, false);
+
+    BatchRunner runner{std::move(*plan)};
+    const unsigned jobs = options.jobs ? options.jobs : usableCores();
+    const bool showProgress = !options.quiet && isatty(STDERR_FILENO);
+    ProgressLine progress{stderr, runner.plan().games, runner.totalRounds(), ProgressLine::Clock::now()};
+    const auto tick = [&] {
+        if (showProgress)
+            progress.update(ProgressLine::Clock::now(), runner.gamesDone(), runner.roundsDone());
+    };
+    std::signal(SIGINT, onInterrupt);
+    const bool complete = runner.run(jobs, tick, &interrupted);
+    progress.finish();
+    if (options.csv && complete)
+        writeCsv(csvToFile ? csvFile.stream() : stdout, runner.plan(), runner.results());
+    // An interruption while the rows were written still drops the file.
+    std::signal(SIGINT, SIG_DFL);
+    if (interrupted.load()) {
+        std::fprintf(stderr, "quorvel-sim: interrupted\n");
+        return 130;
+    }
+    if (csvToFile && !csvFile.commit(error))
+        return fail(error, false);
+    if (options.summary)
+        writeSummary(stdout, runner.plan(), batchStatistics(runner.results(), runner.plan().checkpoints));
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        return fail("cannot write to standard output", false);
+    return 0;
+}

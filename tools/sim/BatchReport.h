@@ -1,0 +1,16 @@
+#pragma once
+
+#include "BatchPlan.h"
+#include "BatchResults.h"
+#include "BatchStatistics.h"
+
+#include <cstdio>
+#include <vector>
+
+// The readable summary: a line on what was played, then one table per side with a row per
+// checkpoint. Write errors are left in the stream's error flag.
+void writeSummary(std::FILE* out, const BatchPlan& plan, const std::vector<CheckpointStatistics>& table);
+
+// The spreadsheet rows: a header "seed,round,hunters,prey", then per game (in game order) one
+// row per checkpoint. Write errors are left in the stream's error flag.
+void writeCsv(std::FILE* out, const BatchPlan& plan, const BatchResults& results);
