@@ -34,6 +34,11 @@ TChart::TChart(QWidget* parent) : QWidget(parent), color_(palette().color(QPalet
     for (TChartAxis* axis : {&leftAxis_, &rightAxis_, &bottomAxis_})
         axis->setOnChange([this] { changed(); });
     backWallPen_.setOnChange([this] { changed(); });
+    // New points are shown at most once per displayed frame, however fast they come: a
+    // paint per point would take the whole event loop at the fastest game speed.
+    frame_.setSingleShot(true);
+    frame_.setInterval(frameInterval);
+    connect(&frame_, &QTimer::timeout, this, [this] { update(); });
     // The chart paints every pixel itself; Qt need not clear the background first.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -43,6 +48,12 @@ TChart::~TChart() = default;
 void TChart::changed()
 {
     update();
+}
+
+void TChart::pointsAdded()
+{
+    if (!frame_.isActive())
+        frame_.start();
 }
 
 void TChart::setColor(const QColor& color)
@@ -124,6 +135,7 @@ TFastLineSeries& TChart::AddSeries()
     series_.push_back(std::make_unique<TFastLineSeries>());
     TFastLineSeries& series = *series_.back();
     series.setOnChange([this] { changed(); });
+    series.setOnPointsAdded([this] { pointsAdded(); });
     changed();
     return series;
 }

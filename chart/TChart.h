@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QTimer>
 #include <QWidget>
 
 #include <memory>
@@ -16,8 +17,9 @@ class QPainter;
 class QPrinter;
 
 // A flat line chart with a bottom, a left and a right axis and any number of fast-line series.
-// Every property change, and every point appended or cleared, asks for a repaint with update(),
-// so a burst of changes costs one paint. On screen the chart is drawn into an image of its size
+// Every property change and every clearing asks for a repaint with update(), so a burst of
+// changes costs one paint; appended points are shown with the next frame, at most one paint
+// per 16 ms however fast they come. On screen the chart is drawn into an image of its size
 // first and then shown in one step; in Monochrome that image is reduced to black and white.
 class TChart : public QWidget {
     Q_OBJECT
@@ -96,6 +98,7 @@ private:
     friend class TChartPainter;  // records the plot rectangle of each drawing
 
     void changed();
+    void pointsAdded();
     void drawOnPrinter(QPainter& painter, const QRect& pageRect);
 
     QColor color_;
@@ -117,4 +120,6 @@ private:
     TChartRect chartRect_;
     QImage buffer_;
     QImage monoBuffer_;
+    QTimer frame_;
+    static constexpr int frameInterval = 16;  // ms, one frame at 60 Hz
 };

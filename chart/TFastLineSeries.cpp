@@ -10,7 +10,8 @@ int TFastLineSeries::AppendPoint(double y)
     if (index == std::numeric_limits<int>::max())
         return -1;
     values_.append(y);
-    changed();
+    if (onPointsAdded_)
+        onPointsAdded_();
     return index;
 }
 
@@ -48,6 +49,11 @@ void TFastLineSeries::setOnChange(std::function<void()> onChange)
 {
     onChange_ = onChange;
     linePen_.setOnChange(std::move(onChange));
+}
+
+void TFastLineSeries::setOnPointsAdded(std::function<void()> onPointsAdded)
+{
+    onPointsAdded_ = std::move(onPointsAdded);
 }
 
 void TFastLineSeries::changed()

@@ -41,7 +41,10 @@ public:
     bool Visible() const { return visible_; }
     void setVisible(bool visible);
 
+    // Called after any change of points or properties, except appended points...
     void setOnChange(std::function<void()> onChange);
+    // ...which call this instead, so a chart can show a stream of points at its own pace.
+    void setOnPointsAdded(std::function<void()> onPointsAdded);
 
 private:
     void changed();
@@ -52,4 +55,5 @@ private:
     TVertAxis vertAxis_ = TVertAxis::Left;
     bool visible_ = true;
     std::function<void()> onChange_;
+    std::function<void()> onPointsAdded_;
 };

@@ -3,6 +3,7 @@
 #include "ChartImages.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QTest>
 
@@ -57,6 +58,9 @@ TEST_F(ShownChart, ThousandsOfPointsWithoutAnEventLoopCostOnePaint)
     fill(*chart_, 5000, 12, 24);
     EXPECT_EQ(counter.paints, 0);
     settle();
+    EXPECT_EQ(counter.paints, 0) << "new points wait for the next frame";
+    QTest::qWait(60);
+    settle();
     EXPECT_EQ(counter.paints, 1);
     chart_->Series(0).ClearPoints();
     chart_->Series(1).ClearPoints();
@@ -94,9 +98,28 @@ INSTANTIATE_TEST_SUITE_P(
         Change{"penWidth", [](TChart& c) { c.Series(0).LinePen().setWidth(1); }},
         Change{"penStyle", [](TChart& c) { c.Series(0).LinePen().setStyle(TPenStyle::DashDot); }},
         Change{"penColour", [](TChart& c) { c.Series(1).LinePen().setColor(chartcolor::black); }},
-        Change{"appendPoint", [](TChart& c) { c.Series(1).AppendPoint(3); }},
         Change{"clearPoints", [](TChart& c) { c.Series(0).ClearPoints(); }}),
     [](const testing::TestParamInfo<Change>& info) { return std::string(info.param.name); });
+
+// Points streaming in faster than frames are shown at the frame rate, not once per point.
+TEST_F(ShownChart, StreamingPointsRepaintOncePerFrame)
+{
+    PaintCounter counter(*chart_);
+    QElapsedTimer clock;
+    clock.start();
+    int appended = 0;
+    while (clock.elapsed() < 200) {
+        chart_->Series(0).AppendPoint(appended % 37);
+        ++appended;
+        QCoreApplication::processEvents();
+    }
+    QTest::qWait(40);
+    settle();
+    EXPECT_GT(appended, 1000);
+    EXPECT_GE(counter.paints, 1);
+    // 200 ms of points at one paint per 16 ms frame, with generous room for a slow machine.
+    EXPECT_LE(counter.paints, 200 / 16 + 2);
+}
 
 TEST_F(ShownChart, MonochromeShowsOnlyBlackAndWhiteAndBackAgain)
 {

@@ -62,24 +62,28 @@ TEST(SeriesPoints, SmallestAndLargestValueFollowAppendsAndClears)
 TEST(SeriesPoints, EveryAppendClearAndRealPropertyChangeNotifiesTheOwner)
 {
     TFastLineSeries series;
-    int notified = 0;
+    int notified = 0, added = 0;
     series.setOnChange([&] { ++notified; });
+    series.setOnPointsAdded([&] { ++added; });
 
+    // Appended points have their own notification.
     series.AppendPoint(1);
     series.AppendPoint(2);
-    EXPECT_EQ(notified, 2);
+    EXPECT_EQ(added, 2);
+    EXPECT_EQ(notified, 0);
     series.ClearPoints();
-    EXPECT_EQ(notified, 3);
+    EXPECT_EQ(notified, 1);
+    EXPECT_EQ(added, 2);
     series.LinePen().setColor(Qt::green);
     series.LinePen().setWidth(3);
     series.LinePen().setStyle(TPenStyle::DashDot);
     series.setTitle(QStringLiteral("Beute"));
     series.setVertAxis(TVertAxis::Right);
-    EXPECT_EQ(notified, 8);
+    EXPECT_EQ(notified, 6);
     // Setting what is already set changes nothing and repaints nothing.
     series.LinePen().setColor(Qt::green);
     series.setVertAxis(TVertAxis::Right);
-    EXPECT_EQ(notified, 8);
+    EXPECT_EQ(notified, 6);
 }
 
 }  // namespace

@@ -1,0 +1,155 @@
+// Whole-program throughput at the fastest speed: rounds per second with the analysis panel open,
+// against the ticks of a bare 1 ms timer in the same run, and how quickly the window answers
+// events meanwhile. Run it on a real display (xvfb-run is enough):
+//   xvfb-run -s "-screen 0 1280x1024x24" build/bench/quorvel-bench-window [--seconds S] [--preload N]
+#include "TApplication.h"
+#include "TChart.h"
+#include "TForm1.h"
+#include "TTimer.h"
+#include "TTrackBar.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QEventLoop>
+#include <QFont>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace {
+// Counts the chart's paints.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        paints += e->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// Every 50 ms, asks the event loop to run a zero-delay call and records how long it waited.
+class LatencyProbe {
+public:
+    std::vector<double> waits;
+    void start()
+    {
+        probe_.setInterval(50);
+        QObject::connect(&probe_, &QTimer::timeout, [this] {
+            auto posted = std::make_shared<QElapsedTimer>();
+            posted->start();
+            QTimer::singleShot(0, [this, posted] { waits.push_back(posted->nsecsElapsed() / 1e6); });
+        });
+        probe_.start();
+    }
+    void stop() { probe_.stop(); }
+    double percentile(double p)
+    {
+        if (waits.empty())
+            return 0;
+        std::sort(waits.begin(), waits.end());
+        return waits[std::min(waits.size() - 1, size_t(p * waits.size()))];
+    }
+
+private:
+    QTimer probe_;
+};
+
+// Runs the event loop for a while, as the program's own loop would (QTest::qWait sleeps
+// between its passes and would starve a 1 ms timer).
+void runLoop(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+double bareTimerTicks(int seconds)
+{
+    QTimer bare;
+    bare.setTimerType(Qt::PreciseTimer);
+    bare.setInterval(1);
+    long ticks = 0;
+    QObject::connect(&bare, &QTimer::timeout, [&] { ++ticks; });
+    QElapsedTimer clock;
+    bare.start();
+    clock.start();
+    runLoop(seconds * 1000);
+    bare.stop();
+    return ticks / (clock.nsecsElapsed() / 1e9);
+}
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    int seconds = 10;
+    long preload = 0;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (!std::strcmp(argv[i], "--seconds"))
+            seconds = std::atoi(argv[i + 1]);
+        else if (!std::strcmp(argv[i], "--preload"))
+            preload = std::atol(argv[i + 1]);
+    }
+    TApplication app(argc, argv);
+    QFont font("Liberation Sans");
+    font.setPixelSize(11);
+    TApplication::setFont(font);
+    QDir::setCurrent(QUORVEL_ASSETS_DIR);
+
+    TForm1 form;
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form))
+        return 1;
+    form.kern().zufall().SetSeed(1);
+    form.neuClick();
+    form.graClick();
+    QTest::qWait(200);
+    if (preload > 0) {
+        QElapsedTimer fill;
+        fill.start();
+        // A random walk within 0..36 per curve.
+        for (int s = 0; s < 2; ++s) {
+            TFastLineSeries& series = form.diagramm().Series(s);
+            std::uint32_t state = 1000 + s;
+            int y = 18;
+            for (long i = 0; i < preload; ++i) {
+                state = state * 1664525u + 1013904223u;
+                y = std::clamp(y + int(state >> 30) - 1, 0, 36);
+                series.AppendPoint(y);
+            }
+        }
+        std::printf("preloaded %ld points per curve in %.1f s\n", preload, fill.nsecsElapsed() / 1e9);
+        QTest::qWait(500);
+    }
+
+    const double bare = bareTimerTicks(seconds);
+
+    PaintCounter counter;
+    form.diagramm().installEventFilter(&counter);
+    LatencyProbe probe;
+    form.findChild<TTrackBar*>("speed")->setPosition(1000);
+    const int before = form.kern().durchgang();
+    QElapsedTimer clock;
+    form.startstopClick(&form);
+    clock.start();
+    probe.start();
+    runLoop(seconds * 1000);
+    probe.stop();
+    form.startstopClick(&form);
+    const double elapsed = clock.nsecsElapsed() / 1e9;
+    const double rounds = (form.kern().durchgang() - before) / elapsed;
+
+    std::printf("bare 1 ms QTimer:        %8.1f ticks/s\n", bare);
+    std::printf("game at 1 ms, panel open: %8.1f rounds/s  (%.1f %% of the bare timer)\n", rounds,
+                100.0 * rounds / bare);
+    std::printf("chart paints:             %8.1f per second\n", counter.paints / elapsed);
+    std::printf("event latency: median %.2f ms, 99th percentile %.2f ms, max %.2f ms (%zu probes)\n",
+                probe.percentile(0.5), probe.percentile(0.99), probe.percentile(1.0), probe.waits.size());
+    std::printf("points per curve at the end: %d\n", form.diagramm().Series(0).Count());
+    return 0;
+}
