@@ -1,0 +1,237 @@
+#include "ErrorReporting.h"
+#include "FormFixture.h"
+#include "TChart.h"
+#include "TPrinter.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QMenu>
+
+namespace {
+// Every property the two colour schemes touch, plus the back wall, read off the chart.
+struct Look {
+    QColor panel;
+    bool monochrome;
+    QColor leftGrid, rightGrid, bottomGrid, leftTitle, rightTitle;
+    bool rightBold;
+    int hunterWidth;
+    TPenStyle hunterStyle;
+    QColor hunter, prey, wall;
+    bool wallSolid;
+    bool operator==(const Look&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& os, const Look& l)
+{
+    auto n = [](const QColor& c) { return c.name().toStdString(); };
+    return os << "panel " << n(l.panel) << " mono " << l.monochrome << " grids " << n(l.leftGrid) << n(l.rightGrid)
+              << n(l.bottomGrid) << " titles " << n(l.leftTitle) << n(l.rightTitle) << " bold " << l.rightBold
+              << " hunter " << l.hunterWidth << "/" << int(l.hunterStyle) << n(l.hunter) << " prey " << n(l.prey)
+              << " wall " << n(l.wall) << "/" << l.wallSolid;
+}
+
+const QColor silver(0xC0, 0xC0, 0xC0), grey(0x80, 0x80, 0x80);
+const Look standardLook{silver, false, grey,  grey, grey, Qt::red,  Qt::blue, false, 2, TPenStyle::Solid,
+                        Qt::red, Qt::blue, Qt::white, true};
+const Look monochromeLook{Qt::white, true,  Qt::black, Qt::black, Qt::black, Qt::black, Qt::black, true, 1,
+                          TPenStyle::DashDot, Qt::black, Qt::black, Qt::white, true};
+
+class ChartMenu : public FormTest {
+protected:
+    Look look() const
+    {
+        TChart& c = form->diagramm();
+        return {c.Color(),
+                c.Monochrome(),
+                c.LeftAxis().Grid().Color(),
+                c.RightAxis().Grid().Color(),
+                c.BottomAxis().Grid().Color(),
+                c.LeftAxis().Title().Font().Color(),
+                c.RightAxis().Title().Font().Color(),
+                c.RightAxis().Title().Font().Bold(),
+                c.Series(0).LinePen().Width(),
+                c.Series(0).LinePen().Style(),
+                c.Series(0).LinePen().Color(),
+                c.Series(1).LinePen().Color(),
+                c.BackColor(),
+                c.BackWallSolid()};
+    }
+    // Answers the colour dialog: records what it opened with, then picks colour or cancels.
+    void answerColour(const QColor& pick, bool confirm, QColor* openedWith = nullptr,
+                      std::function<void()> whileOpen = {})
+    {
+        whenModalOpens([=](QWidget* w) {
+            auto* dialog = qobject_cast<QColorDialog*>(w);
+            ASSERT_TRUE(dialog);
+            if (openedWith)
+                *openedWith = dialog->currentColor();
+            if (whileOpen)
+                whileOpen();
+            dialog->setCurrentColor(pick);
+            confirm ? dialog->accept() : dialog->reject();
+        });
+    }
+    void openPanel()
+    {
+        newGame(9);
+        form->graClick();
+        for (int i = 0; i < 50; ++i)
+            form->Timer1Timer();
+    }
+};
+}  // namespace
+
+TEST_F(ChartMenu, MenuTreeAndCaptions)
+{
+    auto* menu = form->findChild<QMenu*>("diamenu");
+    ASSERT_TRUE(menu);
+    QStringList top;
+    for (QAction* a : menu->actions())
+        top << a->text();
+    EXPECT_EQ(top, (QStringList{"Farbeinstellungen", "Daten Löschen", "-> Zwischenablage"}));
+    auto* colours = form->findChild<QMenu*>("PMColors");
+    ASSERT_TRUE(colours);
+    QStringList sub;
+    for (QAction* a : colours->actions())
+        sub << (a->isSeparator() ? QString("-") : a->text());
+    EXPECT_EQ(sub, (QStringList{"Monochrom", "Standard", "-", "Räuber", "Beute", "Hintergrund", "Rahmenfarbe"}));
+    EXPECT_FALSE(form->findChild<QAction*>("PMStd")->isChecked());
+}
+
+TEST_F(ChartMenu, RightClickOnTheChartOpensTheMenu)
+{
+    openPanel();
+    auto* menu = form->findChild<QMenu*>("diamenu");
+    bool opened = false;
+    QTimer::singleShot(50, [&] {
+        opened = menu->isVisible();
+        menu->close();
+    });
+    QWidget* chart = &form->diagramm();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(50, 50), chart->mapToGlobal(QPoint(50, 50)));
+    QApplication::sendEvent(chart, &click);
+    QTest::qWait(100);
+    EXPECT_TRUE(opened);
+}
+
+TEST_F(ChartMenu, SchemesSetTheirPropertiesAndKeepThePickedBackground)
+{
+    openPanel();
+    EXPECT_EQ(look(), standardLook);
+    form->PMMonoClick();
+    EXPECT_EQ(look(), monochromeLook);
+    form->PMMonoClick();
+    EXPECT_EQ(look(), monochromeLook) << "a second Monochrom changes nothing";
+
+    answerColour(Qt::yellow, true);
+    form->PMBackgroundClick();
+    answerColour(Qt::green, true);
+    form->PMBorderClick();
+    answerColour(Qt::magenta, true);
+    form->PMPreyClick();
+    form->PMStdClick();
+    Look expected = standardLook;
+    expected.wall = Qt::yellow;
+    EXPECT_EQ(look(), expected) << "only the picked background survives Standard";
+    form->PMMonoClick();
+    expected = monochromeLook;
+    expected.wall = Qt::yellow;
+    EXPECT_EQ(look(), expected);
+}
+
+TEST_F(ChartMenu, ColourCommandsChangeOnlyTheirProperties)
+{
+    struct Row {
+        const char* name;
+        void (TForm1::*command)();
+        QColor opensWith;
+        std::function<void(Look&, const QColor&)> change;
+    };
+    const Row rows[] = {
+        {"hunter", &TForm1::PMHunterClick, Qt::red,
+         [](Look& l, const QColor& c) { l.hunter = l.leftTitle = c; }},
+        {"prey", &TForm1::PMPreyClick, Qt::blue, [](Look& l, const QColor& c) { l.prey = l.rightTitle = c; }},
+        {"background", &TForm1::PMBackgroundClick, Qt::white, [](Look& l, const QColor& c) { l.wall = c; }},
+        {"border", &TForm1::PMBorderClick, silver, [](Look& l, const QColor& c) { l.panel = c; }},
+    };
+    openPanel();
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        form->PMStdClick();
+        form->diagramm().setBackColor(Qt::white);
+        const Look before = look();
+        QColor opened;
+        answerColour(Qt::green, false, &opened);
+        (form.get()->*r.command)();
+        EXPECT_EQ(opened, r.opensWith);
+        EXPECT_EQ(look(), before) << "cancel changes nothing";
+
+        answerColour(Qt::green, true);
+        (form.get()->*r.command)();
+        Look expected = before;
+        r.change(expected, Qt::green);
+        EXPECT_EQ(look(), expected);
+    }
+    // In the monochrome scheme a hunter pick changes only the colour: still 1 pixel, dash-dot.
+    form->PMMonoClick();
+    answerColour(Qt::darkGreen, true);
+    form->PMHunterClick();
+    EXPECT_EQ(look().hunterWidth, 1);
+    EXPECT_EQ(look().hunterStyle, TPenStyle::DashDot);
+}
+
+TEST_F(ChartMenu, CustomColoursAreSharedBetweenCommands)
+{
+    openPanel();
+    const QColor custom(0x12, 0x88, 0x44);
+    answerColour(Qt::blue, true, nullptr, [&] { QColorDialog::setCustomColor(0, custom); });
+    form->PMPreyClick();
+    QColor offered;
+    answerColour(Qt::white, false, nullptr, [&] { offered = QColorDialog::customColor(0); });
+    form->PMBackgroundClick();
+    EXPECT_EQ(offered, custom);
+}
+
+TEST_F(ChartMenu, ClearingData)
+{
+    openPanel();
+    ASSERT_GT(form->diagramm().Series(0).Count(), 0);
+    QTest::mouseClick(button("gra"), Qt::LeftButton);  // the command works with the panel closed too
+    form->findChild<QAction*>("PMDel")->trigger();
+    EXPECT_EQ(form->diagramm().Series(0).Count(), 0);
+    EXPECT_EQ(form->diagramm().Series(1).Count(), 0);
+}
+
+TEST_F(ChartMenu, CopyPutsTheChartOnTheClipboardInColour)
+{
+    openPanel();
+    form->PMMonoClick();
+    QApplication::clipboard()->clear();
+    form->findChild<QAction*>("PMClip")->trigger();
+    const QImage copied = QApplication::clipboard()->image();
+    ASSERT_FALSE(copied.isNull());
+    EXPECT_EQ(copied.size(), form->diagramm().size());
+    // Not reduced to two levels: the grey ticks of the axes are still grey.
+    bool grey = false;
+    for (int y = 0; y < copied.height() && !grey; ++y)
+        for (int x = 0; x < copied.width() && !grey; ++x)
+            grey = copied.pixelColor(x, y) == QColor(0x80, 0x80, 0x80);
+    EXPECT_TRUE(grey);
+}
+
+TEST_F(ChartMenu, PrintingWithoutAnyPrinterReportsIt)
+{
+    openPanel();
+    TPrinter::setPrinterList({[] { return QString(); }, [] { return QStringList{}; }});
+    QStringList boxes;
+    setErrorBoxHook([&](const QString& text, const QString&) { boxes << text; });
+    // The error escapes the click handler and is reported by the application, as in the program.
+    QTest::mouseClick(button("druck"), Qt::LeftButton);
+    setErrorBoxHook({});
+    TPrinter::resetPrinterList();
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(boxes[0], "Zur Zeit ist kein Standard-Drucker gewählt.");
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_TRUE(button("druck")->isEnabled());
+}
