@@ -297,3 +297,27 @@ TEST_F(Controller, EndeClosesTheWindow)
     QTest::mouseClick(button("ende"), Qt::LeftButton);
     EXPECT_FALSE(form->isVisible());
 }
+
+TEST_F(Controller, KeyboardStartsInTheInsecticideCountAndFollowsTheTabOrder)
+{
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QWidget* insz = control("insz");
+    ASSERT_TRUE(QApplication::focusWidget());
+    EXPECT_TRUE(insz->isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == insz)
+        << QApplication::focusWidget()->objectName().toStdString();
+
+    // Before the first game only the enabled controls take part: insz, then the buttons
+    // "Neu" and "Ende" and the instruction line, in the button column's order.
+    QStringList visited;
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        // The control itself, not a part of it (the spin edit's inner line edit).
+        QWidget* w = QApplication::focusWidget();
+        while (w && w->parentWidget() && w->parentWidget()->objectName() != "setup" &&
+               w->parentWidget()->objectName() != "rightpanel")
+            w = w->parentWidget();
+        visited << (w ? w->objectName() : QString());
+    }
+    EXPECT_EQ(visited, (QStringList{"neu", "ende", "hilfe", "insz"}));
+}
