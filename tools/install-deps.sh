@@ -12,6 +12,13 @@ packages=(
   poppler-utils
 )
 
+# The end-to-end printer test (a private CUPS server with a PDF printer, pages read back with
+# poppler) and `make package` (dpkg-shlibdeps, file) need these.
+packages+=(
+  cups-daemon cups-client cups-ipp-utils printer-driver-cups-pdf
+  dpkg-dev file
+)
+
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
