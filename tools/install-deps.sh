@@ -13,10 +13,10 @@ packages=(
 )
 
 # The end-to-end printer test (a private CUPS server with a PDF printer, pages read back with
-# poppler) and `make package` (dpkg-shlibdeps, file) need these.
+# poppler), `make package` (dpkg-shlibdeps, file) and the menu entry check need these.
 packages+=(
   cups-daemon cups-client cups-ipp-utils printer-driver-cups-pdf
-  dpkg-dev file
+  dpkg-dev file desktop-file-utils
 )
 
 missing=()
