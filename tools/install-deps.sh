@@ -13,10 +13,12 @@ packages=(
 )
 
 # The end-to-end printer test (a private CUPS server with a PDF printer, pages read back with
-# poppler), `make package` (dpkg-shlibdeps, file) and the menu entry check need these.
+# poppler), `make package` (dpkg-shlibdeps, file), the menu entry check and the screenshot script
+# (xdotool clicks through a game under Xvfb) need these; debootstrap is for
+# tools/check-clean-install.sh.
 packages+=(
   cups-daemon cups-client cups-ipp-utils printer-driver-cups-pdf
-  dpkg-dev file desktop-file-utils
+  dpkg-dev file desktop-file-utils xdotool debootstrap
 )
 
 missing=()
