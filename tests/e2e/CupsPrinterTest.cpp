@@ -39,6 +39,20 @@ protected:
             form->Timer1Timer();
         ASSERT_EQ(form->diagramm().Series(0).Count(), 80);
     }
+
+    // Clicks "Drucken" and confirms the print dialog; returns the printer the dialog offered.
+    QString printConfirmed()
+    {
+        QString offered;
+        whenModalOpens([&offered](QWidget* modal) {
+            auto* dialog = qobject_cast<QPrintDialog*>(modal);
+            ASSERT_TRUE(dialog) << "expected the print dialog, got " << modal->metaObject()->className();
+            offered = dialog->printer()->printerName();
+            dialog->accept();
+        });
+        QTest::mouseClick(button("druck"), Qt::LeftButton);
+        return offered;
+    }
 };
 
 }  // namespace
@@ -49,14 +63,7 @@ TEST_F(CupsPrinter, PrintsTheChartFromTheWindow)
     playWithChartOpen();
 
     ErrorBoxRecorder errors;
-    QString offered;
-    whenModalOpens([&offered](QWidget* modal) {
-        auto* dialog = qobject_cast<QPrintDialog*>(modal);
-        ASSERT_TRUE(dialog) << "expected the print dialog, got " << modal->metaObject()->className();
-        offered = dialog->printer()->printerName();
-        dialog->accept();
-    });
-    QTest::mouseClick(button("druck"), Qt::LeftButton);
+    const QString offered = printConfirmed();
 
     for (const auto& box : errors.boxes)
         ADD_FAILURE() << "error box: " << box.text.toStdString();
@@ -141,5 +148,18 @@ TEST_F(CupsPrinter, WithoutADefaultPrinterShowsTheErrorBoxAndPrintsNothing)
     EXPECT_EQ(errors.boxes[0].title, QStringLiteral("Quorvel"));
     EXPECT_FALSE(dialogOpened);
     EXPECT_FALSE(TPrinter::instance().hasPrinter());
+    EXPECT_EQ(form->diagramm().Series(0).Count(), 80) << "the chart keeps its data";
+}
+
+TEST_F(CupsPrinter, AJobTheQueueRefusesShowsTheErrorBox)
+{
+    ASSERT_EQ(QPrinterInfo::defaultPrinterName(), queue());
+    playWithChartOpen();
+
+    ErrorBoxRecorder errors;
+    EXPECT_EQ(printConfirmed(), queue());
+
+    ASSERT_EQ(errors.boxes.size(), 1u) << "a refused job passed for printed";
+    EXPECT_EQ(errors.boxes[0].text, QStringLiteral("Ausgewählter Drucker ist ungültig."));
     EXPECT_EQ(form->diagramm().Series(0).Count(), 80) << "the chart keeps its data";
 }

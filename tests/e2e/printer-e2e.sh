@@ -7,6 +7,8 @@
 #                                                    job's title and the page
 #   printer-e2e.sh nodefault <quorvel-e2e-printer>  the queue exists but nothing is the default:
 #                                                    the error box, and no job
+#   printer-e2e.sh refused <quorvel-e2e-printer>    the default queue rejects jobs: the error
+#                                                    box, and no job
 #
 # QUORVEL_E2E_KEEP=<folder> keeps the PDF, the rendered page and the reference there for a look.
 # Exit status: 0 passed, 77 skipped (a program the test needs is not installed), else failed.
@@ -21,13 +23,13 @@ queue=QuorvelPDF
 skip() { echo "SKIP: $*" >&2; exit 77; }
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-case "$mode" in page | nodefault) ;; *) fail "usage: $0 page|nodefault <quorvel-e2e-printer>" ;; esac
+case "$mode" in page | nodefault | refused) ;; *) fail "usage: $0 page|nodefault|refused <quorvel-e2e-printer>" ;; esac
 [ -x "$helper" ] || fail "no test program at '$helper'"
 
 # What the test needs from the machine. A missing program is a skip, not a failure: it means
 # tools/install-deps.sh has not been run here.
 PATH=$PATH:/usr/sbin:/sbin
-for tool in cupsd lpadmin lpstat ipptool pdftoppm timeout; do
+for tool in cupsd lpadmin lpstat cupsreject ipptool pdftoppm timeout; do
   command -v "$tool" >/dev/null || skip "'$tool' is not installed (tools/install-deps.sh installs it)"
 done
 backend=/usr/lib/cups/backend/cups-pdf
@@ -197,6 +199,14 @@ if [ "$mode" = nodefault ]; then
 fi
 
 lpadmin -h "$server" -d "$queue"
+
+if [ "$mode" = refused ]; then
+  cupsreject -h "$server" "$queue"
+  timeout 60 "$helper" --gtest_filter='CupsPrinter.AJobTheQueueRefusesShowsTheErrorBox'
+  [ -z "$(jobs_of all)" ] || fail "the rejecting queue holds a job: $(jobs_of all)"
+  echo "PASS: the queue refused the job, error box shown"
+  exit 0
+fi
 timeout 60 "$helper" --gtest_filter='CupsPrinter.PrintsTheChartFromTheWindow'
 
 # The job must finish; a filter or backend failure stops the queue instead.
