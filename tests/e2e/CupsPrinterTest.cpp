@@ -11,8 +11,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-
-#include <algorithm>
+#include <QtMath>
 
 namespace {
 
@@ -60,7 +59,7 @@ protected:
 TEST_F(CupsPrinter, PrintsTheChartFromTheWindow)
 {
     ASSERT_EQ(QPrinterInfo::defaultPrinterName(), queue()) << "Qt does not see the test server's default";
-    playWithChartOpen();
+    ASSERT_NO_FATAL_FAILURE(playWithChartOpen());
 
     ErrorBoxRecorder errors;
     const QString offered = printConfirmed();
@@ -133,7 +132,7 @@ TEST_F(CupsPrinter, WithoutADefaultPrinterShowsTheErrorBoxAndPrintsNothing)
 {
     ASSERT_TRUE(QPrinterInfo::availablePrinterNames().contains(queue())) << "Qt does not see the test server";
     ASSERT_TRUE(QPrinterInfo::defaultPrinterName().isEmpty());
-    playWithChartOpen();
+    ASSERT_NO_FATAL_FAILURE(playWithChartOpen());
 
     ErrorBoxRecorder errors;
     bool dialogOpened = false;
@@ -154,7 +153,7 @@ TEST_F(CupsPrinter, WithoutADefaultPrinterShowsTheErrorBoxAndPrintsNothing)
 TEST_F(CupsPrinter, AJobTheQueueRefusesShowsTheErrorBox)
 {
     ASSERT_EQ(QPrinterInfo::defaultPrinterName(), queue());
-    playWithChartOpen();
+    ASSERT_NO_FATAL_FAILURE(playWithChartOpen());
 
     ErrorBoxRecorder errors;
     EXPECT_EQ(printConfirmed(), queue());

@@ -11,7 +11,8 @@
 #                                                    box, and no job
 #
 # QUORVEL_E2E_KEEP=<folder> keeps the PDF, the rendered page and the reference there for a look.
-# Exit status: 0 passed, 77 skipped (a program the test needs is not installed), else failed.
+# Exit status: 0 passed, 77 skipped (a program the test needs is missing, or not run as root),
+# anything else failed.
 # Everything lives in one temporary folder (see below for the one exception where mounts are not
 # allowed); cupsd is stopped and the folder removed on every way out.
 set -euo pipefail
@@ -52,10 +53,12 @@ cleanup() {
     wait "$cupsd_pid" 2>/dev/null || true
   fi
   if [ "$status" -ne 0 ] && [ "$status" -ne 77 ]; then
-    for log in "$work"/log/error_log "$work"/pdflog/*_log; do
-      [ -f "$log" ] || continue
-      echo "---- ${log#"$work"/}, last messages and job lines" >&2
-      grep -E '^[EWI] |\[Job ' "$log" | tail -n 40 >&2
+    if [ -f "$work/log/error_log" ]; then
+      echo "---- cupsd: last messages and job lines" >&2
+      grep -E '^[EWI] |\[Job ' "$work/log/error_log" | tail -n 40 >&2
+    fi
+    for log in "$work"/pdflog/*_log; do
+      [ -f "$log" ] && { echo "---- cups-pdf" >&2; tail -n 20 "$log" >&2; }
     done
   fi
   if [ -n "${QUORVEL_E2E_KEEP:-}" ]; then
