@@ -29,3 +29,9 @@ bench: build
 
 clean:
 	rm -rf $(BUILD)
+
+# The Debian package: $(BUILD)/quorvel_<version>_<arch>.deb, installed with
+# `sudo apt install ./$(BUILD)/quorvel_*.deb`.
+.PHONY: package
+package: build
+	@cmake --build $(BUILD) --target package

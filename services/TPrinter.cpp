@@ -5,6 +5,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include <cups/cups.h>
+
 namespace {
 TPrinter::PrinterList systemPrinters()
 {
@@ -47,4 +49,14 @@ QPrinter& TPrinter::printer()
         selected_ = true;
     }
     return *printer_;
+}
+
+void TPrinter::checkJobAccepted() const
+{
+    if (printer_->outputFormat() != QPrinter::NativeFormat || !printer_->outputFileName().isEmpty())
+        return;
+    // Qt's CUPS engine hands the finished page to cupsPrintFile and drops its answer; libcups
+    // keeps the status of the thread's latest request, which is that one.
+    if (cupsLastError() >= IPP_STATUS_REDIRECTION_OTHER_SITE)
+        throw EPrinter(QStringLiteral("Ausgewählter Drucker ist ungültig"));
 }

@@ -21,6 +21,10 @@ public:
     bool hasPrinter() const { return selected_; }
     // Records that a dialog has chosen and configured the printer.
     void markSelected() { selected_ = true; }
+    // Raises EPrinter "Ausgewählter Drucker ist ungültig" when the print system refused the job
+    // of the latest print on this printer. Call it right after the print, on the printing thread;
+    // a print into a file is not checked.
+    void checkJobAccepted() const;
 
     // Where the system's default printer name and the installed names come from; tests
     // replace them to play a machine with or without printers.

@@ -12,6 +12,15 @@ packages=(
   poppler-utils
 )
 
+# The end-to-end printer test (a private CUPS server with a PDF printer, pages read back with
+# poppler), `make package` (dpkg-shlibdeps, file), the menu entry check and the screenshot script
+# (xdotool clicks through a game under Xvfb) need these; debootstrap is for
+# tools/check-clean-install.sh. libcups2-dev lets the print ask CUPS whether it took the job.
+packages+=(
+  libcups2-dev cups-daemon cups-client cups-ipp-utils printer-driver-cups-pdf
+  dpkg-dev file desktop-file-utils xdotool debootstrap
+)
+
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then

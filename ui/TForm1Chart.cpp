@@ -102,6 +102,9 @@ void TForm1::PMClipClick() { diagramm_->CopyChartBitmap(); }
 void TForm1::druckClick()
 {
     // The print dialog raises, unopened, when there is no printer at all.
-    if (PrintDialog_->Execute())
-        diagramm_->PrintChart(TPrinter::instance().printer());
+    if (!PrintDialog_->Execute())
+        return;
+    diagramm_->PrintChart(TPrinter::instance().printer());
+    // A page the print system refused must not pass for printed.
+    TPrinter::instance().checkJobAccepted();
 }

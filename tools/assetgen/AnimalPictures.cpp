@@ -33,7 +33,9 @@ void drawEar(QPainter& p, double angle, QPointF centre)
     p.restore();
 }
 
-void drawRabbit(QPainter& p)
+}  // namespace
+
+void PaintRabbit(QPainter& p)
 {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(104, 150, 76, 150));
@@ -86,6 +88,7 @@ void drawRabbit(QPainter& p)
     p.drawPath(whiskers);
 }
 
+namespace {
 QPainterPath foxHead()
 {
     QPainterPath left;
@@ -115,7 +118,9 @@ QPainterPath foxEar(bool inner)
     return ear;
 }
 
-void drawFox(QPainter& p)
+}  // namespace
+
+void PaintFox(QPainter& p)
 {
     const QColor fur(214, 92, 26);
     const QColor dark(72, 34, 18);
@@ -204,8 +209,7 @@ void drawFox(QPainter& p)
     p.setBrush(QColor(255, 255, 255, 110));
     p.drawEllipse(QPointF(mid - 0.8, 27.1), 0.7, 0.4);
 }
-}  // namespace
 
-QImage DrawPrey() { return Supersampled(tileSize, QColor(188, 224, 142), drawRabbit); }
+QImage DrawPrey() { return Supersampled(tileSize, QColor(188, 224, 142), PaintRabbit); }
 
-QImage DrawHunter() { return Supersampled(tileSize, QColor(96, 138, 72), drawFox); }
+QImage DrawHunter() { return Supersampled(tileSize, QColor(96, 138, 72), PaintFox); }

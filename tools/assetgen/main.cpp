@@ -1,8 +1,12 @@
-// quorvel-assetgen: draws the board's four pictures and writes them as bitmap files.
+// quorvel-assetgen: draws the board's four pictures and writes them as bitmap files, or draws
+// the program's icon for the desktop menu.
 //   quorvel-assetgen <folder> [--preview <file.png>]
+//   quorvel-assetgen --icons <folder>
 // The preview shows the board as the window will, enlarged three times, before and during a
-// game; it is for looking at and is not one of the program's files.
+// game; it is for looking at and is not one of the program's files. The icons go to
+// <folder>/<N>x<N>/quorvel.png, the layout of an icon theme's "apps" folders.
 #include "AnimalPictures.h"
+#include "AppIcon.h"
 #include "BitmapReader.h"
 #include "BitmapWriter.h"
 #include "BoardPictures.h"
@@ -53,6 +57,19 @@ QImage preview(const QDir& folder)
     p.drawImage(297 + 16, 297 * scale + 16, during);
     return sheet;
 }
+
+int writeIcons(const QDir& folder)
+{
+    for (const int size : {64, 256}) {
+        const QString sub = QStringLiteral("%1x%1").arg(size);
+        const QString path = folder.filePath(sub + QStringLiteral("/quorvel.png"));
+        if (!QDir().mkpath(folder.filePath(sub)) || !DrawAppIcon(size).save(path)) {
+            std::fprintf(stderr, "quorvel-assetgen: cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+    }
+    return 0;
+}
 }  // namespace
 
 int main(int argc, char** argv)
@@ -62,8 +79,11 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
+    if (args.size() == 3 && args[1] == "--icons")
+        return writeIcons(QDir(args[2]));
     if (args.size() != 2 && !(args.size() == 4 && args[2] == "--preview")) {
-        std::fprintf(stderr, "usage: quorvel-assetgen <folder> [--preview <file.png>]\n");
+        std::fprintf(stderr, "usage: quorvel-assetgen <folder> [--preview <file.png>]\n"
+                             "       quorvel-assetgen --icons <folder>\n");
         return 2;
     }
     const QDir folder(args[1]);

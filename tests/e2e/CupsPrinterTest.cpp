@@ -1,0 +1,164 @@
+// The chart printed from the real window on a real CUPS queue. These cases are steps of
+// printer-e2e.sh, which starts a private CUPS server and points Qt's print support at it; run
+// alone they skip.
+#include "ErrorBoxRecorder.h"
+#include "FormFixture.h"
+#include "PageInk.h"
+#include "TChart.h"
+#include "TPrinter.h"
+
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QtMath>
+
+namespace {
+
+QString e2eFolder() { return qEnvironmentVariable("QUORVEL_E2E_DIR"); }
+QString queue() { return qEnvironmentVariable("QUORVEL_E2E_QUEUE"); }
+QString referencePath() { return e2eFolder() + QStringLiteral("/reference.png"); }
+
+class CupsPrinter : public FormTest {
+protected:
+    void SetUp() override
+    {
+        if (e2eFolder().isEmpty() || queue().isEmpty())
+            GTEST_SKIP() << "a step of tests/e2e/printer-e2e.sh, which sets up the printer";
+        FormTest::SetUp();
+    }
+
+    // A game of some rounds with the analysis panel open, so both curves have points.
+    void playWithChartOpen()
+    {
+        newGame(7);
+        QTest::mouseClick(button("gra"), Qt::LeftButton);
+        ASSERT_TRUE(button("druck")->isEnabled());
+        for (int round = 0; round < 80; ++round)
+            form->Timer1Timer();
+        ASSERT_EQ(form->diagramm().Series(0).Count(), 80);
+    }
+
+    // Clicks "Drucken" and confirms the print dialog; returns the printer the dialog offered.
+    QString printConfirmed()
+    {
+        QString offered;
+        whenModalOpens([&offered](QWidget* modal) {
+            auto* dialog = qobject_cast<QPrintDialog*>(modal);
+            ASSERT_TRUE(dialog) << "expected the print dialog, got " << modal->metaObject()->className();
+            offered = dialog->printer()->printerName();
+            dialog->accept();
+        });
+        QTest::mouseClick(button("druck"), Qt::LeftButton);
+        return offered;
+    }
+};
+
+}  // namespace
+
+TEST_F(CupsPrinter, PrintsTheChartFromTheWindow)
+{
+    ASSERT_EQ(QPrinterInfo::defaultPrinterName(), queue()) << "Qt does not see the test server's default";
+    ASSERT_NO_FATAL_FAILURE(playWithChartOpen());
+
+    ErrorBoxRecorder errors;
+    const QString offered = printConfirmed();
+
+    for (const auto& box : errors.boxes)
+        ADD_FAILURE() << "error box: " << box.text.toStdString();
+    EXPECT_EQ(offered, queue()) << "the dialog opens with the default printer";
+    EXPECT_EQ(TPrinter::instance().printer().printerName(), queue());
+
+    // What the page must show: the chart as the print draws it, at its on-screen size.
+    TChart& chart = form->diagramm();
+    QImage reference(chart.size(), QImage::Format_RGB32);
+    reference.fill(Qt::white);
+    {
+        QPainter painter(&reference);
+        chart.Draw(painter, reference.rect(), true);
+    }
+    ASSERT_TRUE(reference.save(referencePath()));
+}
+
+TEST_F(CupsPrinter, PageShowsTheChartInItsCentralSeventyPercentOnWhitePaper)
+{
+    const QImage page = QImage(qEnvironmentVariable("QUORVEL_E2E_PAGE")).convertToFormat(QImage::Format_RGB32);
+    const QImage reference(referencePath());
+    ASSERT_FALSE(page.isNull()) << "no rendered page";
+    ASSERT_FALSE(reference.isNull()) << "no reference from the printing step";
+
+    const QRect area = centralSeventyPercent(page.size());
+    // Rendering differences (fonts through PostScript and back, antialiasing) move an edge by a
+    // pixel or two; a wrong margin or a chart kept in proportion moves it by tens.
+    const double slackX = 2 + 0.015 * area.width();
+    const double slackY = 2 + 0.015 * area.height();
+    const QRect allowed = area.adjusted(-qCeil(slackX), -qCeil(slackY), qCeil(slackX), qCeil(slackY));
+
+    int inkOutside = 0;
+    QPoint firstOutside;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (!allowed.contains(x, y) && !PageInk::isPaper(page.pixel(x, y)) && inkOutside++ == 0)
+                firstOutside = QPoint(x, y);
+    EXPECT_EQ(inkOutside, 0) << "ink in the margins, first at " << firstOutside.x() << "," << firstOutside.y();
+
+    const PageInk printed = PageInk::of(page);
+    const PageInk expected = PageInk::of(reference);
+    ASSERT_FALSE(expected.red.isEmpty());
+    ASSERT_FALSE(expected.blue.isEmpty());
+    const struct {
+        const char* what;
+        QRect printed, expected;
+    } parts[] = {{"all ink", printed.any, expected.any},
+                 {"red (hunter curve, left title)", printed.red, expected.red},
+                 {"blue (prey curve, right title)", printed.blue, expected.blue}};
+    for (const auto& part : parts) {
+        SCOPED_TRACE(part.what);
+        ASSERT_FALSE(part.printed.isEmpty()) << "nothing of it on the page";
+        const QRectF want = stretched(part.expected, reference.size(), area);
+        EXPECT_NEAR(part.printed.left(), want.left(), slackX);
+        EXPECT_NEAR(part.printed.right() + 1, want.right(), slackX);
+        EXPECT_NEAR(part.printed.top(), want.top(), slackY);
+        EXPECT_NEAR(part.printed.bottom() + 1, want.bottom(), slackY);
+    }
+
+    // The chart's silver panel is not printed: its corners are paper.
+    const QPoint inset(qCeil(slackX), qCeil(slackY));
+    for (const QPoint corner : {area.topLeft() + inset, area.bottomRight() - inset})
+        EXPECT_TRUE(PageInk::isPaper(page.pixel(corner))) << corner.x() << "," << corner.y();
+}
+
+TEST_F(CupsPrinter, WithoutADefaultPrinterShowsTheErrorBoxAndPrintsNothing)
+{
+    ASSERT_TRUE(QPrinterInfo::availablePrinterNames().contains(queue())) << "Qt does not see the test server";
+    ASSERT_TRUE(QPrinterInfo::defaultPrinterName().isEmpty());
+    ASSERT_NO_FATAL_FAILURE(playWithChartOpen());
+
+    ErrorBoxRecorder errors;
+    bool dialogOpened = false;
+    whenModalOpens([&dialogOpened](QWidget* modal) {
+        dialogOpened = true;
+        modal->close();
+    });
+    QTest::mouseClick(button("druck"), Qt::LeftButton);
+
+    ASSERT_EQ(errors.boxes.size(), 1u);
+    EXPECT_EQ(errors.boxes[0].text, QStringLiteral("Zur Zeit ist kein Standard-Drucker gewählt."));
+    EXPECT_EQ(errors.boxes[0].title, QStringLiteral("Quorvel"));
+    EXPECT_FALSE(dialogOpened);
+    EXPECT_FALSE(TPrinter::instance().hasPrinter());
+    EXPECT_EQ(form->diagramm().Series(0).Count(), 80) << "the chart keeps its data";
+}
+
+TEST_F(CupsPrinter, AJobTheQueueRefusesShowsTheErrorBox)
+{
+    ASSERT_EQ(QPrinterInfo::defaultPrinterName(), queue());
+    ASSERT_NO_FATAL_FAILURE(playWithChartOpen());
+
+    ErrorBoxRecorder errors;
+    EXPECT_EQ(printConfirmed(), queue());
+
+    ASSERT_EQ(errors.boxes.size(), 1u) << "a refused job passed for printed";
+    EXPECT_EQ(errors.boxes[0].text, QStringLiteral("Ausgewählter Drucker ist ungültig."));
+    EXPECT_EQ(form->diagramm().Series(0).Count(), 80) << "the chart keeps its data";
+}
