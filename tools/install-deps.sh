@@ -10,6 +10,8 @@ packages=(
   fonts-liberation fonts-dejavu-core
   xvfb xauth x11-apps imagemagick
   poppler-utils
+  # fuzzing: clang with libFuzzer and its sanitizer runtimes
+  clang-14 libclang-rt-14-dev llvm-14
 )
 
 missing=()
