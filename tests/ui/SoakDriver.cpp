@@ -351,6 +351,7 @@ SoakDriver::Expectation SoakDriver::newGame()
     pending_ = false;
     limit_ = TSpielkern::keinLimit;
     insrunden_ = 0;
+    chartPoints_ = 0;
     for (auto& column : frames_)
         column.fill(QColor(Qt::black));
     Expectation e;

@@ -104,6 +104,7 @@ private:
     QString side_;
     std::array<std::array<QColor, 7>, 7> frames_;
     std::array<long long, 2> rounds_{};
+    int chartPoints_ = 0;  // per curve, while the analysis panel is shown
 
     std::string problem_;  // what an action itself saw go wrong
     long long steps_ = 0;

@@ -2,6 +2,8 @@
 #include "SoakDriver.h"
 
 #include "TBoardView.h"
+#include "TChart.h"
+#include "TFastLineSeries.h"
 #include "TImage.h"
 #include "TPicture.h"
 #include "TShape.h"
@@ -46,6 +48,8 @@ std::string SoakDriver::afterRounds(const Snapshot& before, const Expectation& e
         return {};
 
     rounds_[static_cast<int>(e.automatic ? Mode::simulation : Mode::interactive)] += played;
+    if (panel_)
+        chartPoints_ += played;
     if (insrunden_ > 0)
         insrunden_ = std::max(0, insrunden_ - played);
     side_ = k.spieler() == 2 ? QStringLiteral("Räuber") : QStringLiteral("Beute");
@@ -141,6 +145,10 @@ std::string SoakDriver::checkBoard() const
         return say("status bar ", bar->panelText(1).toStdString(), " ", bar->panelText(3).toStdString(), " ",
                    bar->panelText(5).toStdString(), " ", bar->panelText(7).toStdString(), " at round ",
                    k.durchgang(), " with ", counted[2], "/", counted[1]);
+    const TChart& chart = form_.diagramm();
+    if (chart.Series(0).Count() != chartPoints_ || chart.Series(1).Count() != chartPoints_)
+        return say("the chart has ", chart.Series(0).Count(), " and ", chart.Series(1).Count(), " points, not ",
+                   chartPoints_);
     if (started_ && (k.rundenziel() != limit_ || k.insrunden() != insrunden_))
         return say("limit ", k.rundenziel(), " and ", k.insrunden(), " spraying rounds, expected ", limit_,
                    " and ", insrunden_);
