@@ -16,6 +16,7 @@
 #include <QTest>
 
 #include <cstdlib>
+#include <numeric>
 #include <sstream>
 #include <tuple>
 #include <vector>
@@ -133,7 +134,7 @@ SoakDriver::Expectation SoakDriver::act(const Snapshot& before)
         w = {0, 0, 0, 0, 100, 3, 1, away ? 30 : 1, 1, 0, 1, 5, 2};
         break;
     }
-    int pick = between(1, [&] { int sum = 0; for (int v : w) sum += v; return sum; }());
+    int pick = between(1, std::accumulate(w.begin(), w.end(), 0));
     int action = 0;
     while (pick > w[static_cast<std::size_t>(action)])
         pick -= w[static_cast<std::size_t>(action++)];
