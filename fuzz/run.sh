@@ -14,6 +14,11 @@ seeds="$(cd "$(dirname "$0")" && pwd)/corpus"
 # one allocation at most 256 MB (that picture is 128 MiB), the whole process at most 2 GB.
 limits=(-timeout=10 -malloc_limit_mb=256 -rss_limit_mb=2048)
 
+# Readable stacks in a finding's report; llvm-14 has its symbolizer outside the PATH.
+if [ -z "${ASAN_SYMBOLIZER_PATH:-}" ] && [ -x /usr/lib/llvm-14/bin/llvm-symbolizer ]; then
+  export ASAN_SYMBOLIZER_PATH=/usr/lib/llvm-14/bin/llvm-symbolizer
+fi
+
 status=0
 for target in bitmap integer; do
   work="$build/corpus/$target"
