@@ -10,6 +10,8 @@ packages=(
   fonts-liberation fonts-dejavu-core
   xvfb xauth x11-apps imagemagick
   poppler-utils
+  # fuzzing: clang with libFuzzer and its sanitizer runtimes
+  clang-14 libclang-rt-14-dev llvm-14
 )
 
 # The end-to-end printer test (a private CUPS server with a PDF printer, pages read back with

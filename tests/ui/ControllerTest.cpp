@@ -1,3 +1,4 @@
+#include "ControlStates.h"
 #include "ErrorReporting.h"
 #include "FormFixture.h"
 #include "TSpinEdit.h"
@@ -7,43 +8,9 @@
 #include <QSlider>
 
 namespace {
-// What the control-state table of the controller lists, read off the real widgets.
-struct States {
-    bool gra, druck, sim, simChecked, intOn, intChecked, ins, insz, speed, startstop;
-    QString caption;
-    bool startx, dice, hilfeShown;
-    bool timer;
-    bool operator==(const States&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& os, const States& s)
-{
-    return os << "gra " << s.gra << " druck " << s.druck << " sim " << s.sim << "/" << s.simChecked << " int "
-              << s.intOn << "/" << s.intChecked << " ins " << s.ins << " insz " << s.insz << " speed " << s.speed
-              << " startstop " << s.startstop << " '" << s.caption.toStdString() << "' startx " << s.startx
-              << " dice " << s.dice << " hilfe " << s.hilfeShown << " timer " << s.timer;
-}
-
-const States beforeFirstGame{false, false, false, true, false, false, false, true, false, false, "Start",
-                             false, false, true, false};
-const States simStopped{true, false, true, true, true, false, true, true, true, true, "Start", true, false, false, false};
-const States simRunning{true, false, true, true, false, false, true, true, true, true, "Stop", true, false, false, true};
-const States intReady{true, false, true, false, true, true, true, true, false, false, "Start", false, true, true, false};
-const States intPending{true, false, true, false, true, true, true, true, false, false, "Start", false, false, true, false};
-
 class Controller : public FormTest {
 protected:
-    States states() const
-    {
-        return {button("gra")->isEnabled(),       button("druck")->isEnabled(),
-                radio("sim")->isEnabled(),        radio("sim")->isChecked(),
-                radio("int")->isEnabled(),        radio("int")->isChecked(),
-                button("ins")->isEnabled(),       control("insz")->isEnabled(),
-                control("speed")->isEnabled(),    button("startstop")->isEnabled(),
-                button("startstop")->text(),      button("startx")->isEnabled(),
-                button("dice")->isEnabled(),      !control("hilfe")->isHidden(),
-                form->Timer1().Enabled()};
-    }
+    States states() const { return ControlPanel(*form).read(); }
     QString hilfe() const { return control<QLineEdit>("hilfe")->text(); }
 
     // Runs the round-count command, typing text into the prompt (or cancelling it), and

@@ -1,0 +1,409 @@
+#include "SoakDriver.h"
+
+#include "ErrorReporting.h"
+#include "ModalAnswer.h"
+#include "TBoardView.h"
+#include "TImage.h"
+#include "TPicture.h"
+#include "TShape.h"
+#include "TSpinEdit.h"
+#include "TStatusBar.h"
+#include "TTrackBar.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QSlider>
+#include <QTest>
+
+#include <cstdlib>
+#include <numeric>
+#include <sstream>
+#include <tuple>
+#include <vector>
+
+namespace {
+// How often an action goes through a real mouse click rather than the handler: buttons repaint
+// themselves at once on every press, which costs far more than the round they play.
+constexpr int realButtonClick = 64;
+constexpr int realTileClick = 8;
+
+bool inBlock(int x, int y, int cx, int cy) { return std::abs(x - cx) <= 1 && std::abs(y - cy) <= 1; }
+
+template <typename... Parts>
+std::string say(const Parts&... parts)
+{
+    std::ostringstream out;
+    (out << ... << parts);
+    return out.str();
+}
+}  // namespace
+
+SoakDriver::SoakDriver(TForm1& form, std::uint32_t seed, Mode home)
+    : form_(form),
+      controls_(form),
+      pictures_{&form.findChild<TImage*>("leer")->Picture(), &form.findChild<TImage*>("prey")->Picture(),
+                &form.findChild<TImage*>("hunter")->Picture()},
+      bar_(form.findChild<TStatusBar*>("bar")),
+      inslab_(form.findChild<QLabel*>("inslab")),
+      random_(seed),
+      home_(home)
+{
+    for (auto& column : frames_)
+        column.fill(QColor(Qt::black));
+}
+
+bool SoakDriver::Snapshot::sameGame(const Snapshot& o) const
+{
+    return feld == o.feld && hunters == o.hunters && prey == o.prey && durchgang == o.durchgang
+        && markx == o.markx && marky == o.marky && warten == o.warten && insaktiv == o.insaktiv;
+}
+
+SoakDriver::Situation SoakDriver::situation() const
+{
+    if (!started_)
+        return Situation::beforeFirstGame;
+    if (mode_ == Mode::simulation)
+        return running_ ? Situation::simRunning : Situation::simStopped;
+    return pending_ ? Situation::intPending : Situation::intReady;
+}
+
+SoakDriver::Snapshot SoakDriver::snapshot() const
+{
+    const TSpielkern& k = form_.kern();
+    Snapshot s;
+    for (int x = 1; x <= 6; ++x)
+        for (int y = 1; y <= 6; ++y)
+            s.feld[x][y] = k.feld(x, y);
+    s.hunters = k.anzraeuber();
+    s.prey = k.anzbeute();
+    s.durchgang = k.durchgang();
+    s.markx = k.markx();
+    s.marky = k.marky();
+    s.warten = k.warten();
+    s.insaktiv = k.insaktiv();
+    s.spray = k.spruehfelder();
+    return s;
+}
+
+void SoakDriver::note(const char* action)
+{
+    recent_.push_back(say("#", steps_, " ", action));
+    if (recent_.size() > 12)
+        recent_.pop_front();
+}
+
+std::string SoakDriver::recentActions() const
+{
+    std::string all;
+    for (const auto& a : recent_)
+        all += a + "\n";
+    return all;
+}
+
+std::string SoakDriver::step()
+{
+    ++steps_;
+    const Snapshot before = snapshot();
+    const Expectation e = act(before);
+    std::string problem = afterRounds(before, e);
+    if (problem.empty())
+        problem = check(before, e);
+    return problem;
+}
+
+// Weights per situation; the mode the driver is not at home in is left again soon.
+SoakDriver::Expectation SoakDriver::act(const Snapshot& before)
+{
+    enum A { tickA, startStopA, startXA, diceA, tileA, insA, typedA, switchA, neuA, speedA, chartA, disabledA, eventsA, count };
+    std::array<int, count> w{};
+    const bool away = started_ && mode_ != home_;
+    switch (situation()) {
+    case Situation::beforeFirstGame:
+        w = {0, 0, 0, 0, 10, 0, 0, 10, 50, 0, 0, 20, 5};
+        break;
+    case Situation::simRunning:
+        w = {1000, away ? 200 : 10, 1, 0, 10, 10, 1, 2, 1, 2, 1, 5, 0};
+        break;
+    case Situation::simStopped:
+        w = {0, 50, 2, 0, 5, 5, 1, away ? 100 : 1, 1, 2, 1, 5, 2};
+        break;
+    case Situation::intReady:
+        w = {0, 0, 0, 200, 10, 5, 1, away ? 100 : 1, 1, 0, 1, 5, 2};
+        break;
+    case Situation::intPending:
+        w = {0, 0, 0, 0, 100, 3, 1, away ? 30 : 1, 1, 0, 1, 5, 2};
+        break;
+    }
+    int pick = between(1, std::accumulate(w.begin(), w.end(), 0));
+    int action = 0;
+    while (pick > w[static_cast<std::size_t>(action)])
+        pick -= w[static_cast<std::size_t>(action++)];
+    switch (action) {
+    case tickA: return tick(before);
+    case startStopA: return startStop();
+    case startXA: return startX();
+    case diceA: return dice();
+    case tileA: return tileClick(before);
+    case insA: return insecticide();
+    case typedA: return typedInsecticide();
+    case switchA: return switchMode();
+    case neuA: return newGame();
+    case speedA: return speed();
+    case chartA: return chart();
+    case disabledA: return disabledClick();
+    default: return events();
+    }
+}
+
+SoakDriver::Expectation SoakDriver::tick(const Snapshot& before)
+{
+    note("Timer1Timer");
+    form_.Timer1Timer();
+    if (limit_ == before.durchgang) {
+        running_ = false;  // the limit is reached: the tick stops the run instead of playing
+        return {};
+    }
+    return {Rounds::one, true, false};
+}
+
+SoakDriver::Expectation SoakDriver::startStop()
+{
+    if (coin(realButtonClick)) {
+        note("click startstop");
+        QTest::mouseClick(controls_.startstop, Qt::LeftButton);
+    } else {
+        note("startstopClick");
+        form_.startstopClick(controls_.startstop);
+    }
+    running_ = !running_;
+    if (running_)
+        limit_ = TSpielkern::keinLimit;
+    return {};
+}
+
+SoakDriver::Expectation SoakDriver::startX()
+{
+    struct Entry {
+        QString text;
+        bool valid;
+        int count;
+    };
+    const Entry entries[] = {{QString::number(between(-3, 40)), true, 0}, {"$A", true, 10}, {"0", true, 0},
+                             {"", false, 0}, {"x", false, 0}, {"5 ", false, 0}, {"fünf", false, 0}};
+    Entry entry = entries[between(0, 6)];
+    if (entry.valid && entry.count == 0)
+        entry.count = entry.text.toInt();
+    const bool cancel = coin(10);
+    note(cancel ? "startx, cancelled" : "startx");
+    QString error;
+    setErrorBoxHook([&error](const QString& message, const QString&) { error = message; });
+    whenModalOpens([&entry, cancel](QWidget* prompt) {
+        if (cancel) {
+            QTest::keyClick(prompt, Qt::Key_Escape);
+            return;
+        }
+        if (auto* edit = prompt->findChild<QLineEdit*>()) {
+            edit->setText(entry.text);
+            QTest::keyClick(edit, Qt::Key_Return);
+        }
+    });
+    QTest::mouseClick(controls_.startx, Qt::LeftButton);
+    setErrorBoxHook({});
+    if (entry.valid && !cancel) {
+        if (!error.isEmpty())
+            problem_ = say("the count '", entry.text.toStdString(), "' was refused");
+        running_ = true;
+        limit_ = static_cast<std::int32_t>(static_cast<std::uint32_t>(form_.kern().durchgang())
+                                           + static_cast<std::uint32_t>(entry.count));
+    } else {
+        if (error != QStringLiteral("Die Eingabe war keine gültige Zahl!"))
+            problem_ = say("the entry '", entry.text.toStdString(), "' gave the message '", error.toStdString(), "'");
+        // A run whose limit came up while the prompt was open has stopped by itself.
+        if (running_ && !form_.Timer1().Enabled() && form_.kern().durchgang() == limit_)
+            running_ = false;
+    }
+    // While the prompt is open a running simulation goes on with real ticks.
+    return {Rounds::any, true, false};
+}
+
+SoakDriver::Expectation SoakDriver::dice()
+{
+    if (coin(realButtonClick)) {
+        note("click dice");
+        QTest::mouseClick(controls_.dice, Qt::LeftButton);
+    } else {
+        note("diceClick");
+        form_.diceClick();
+    }
+    return {Rounds::one, false, false};
+}
+
+SoakDriver::Expectation SoakDriver::tileClick(const Snapshot& before)
+{
+    int x = between(1, 6), y = between(1, 6);
+    if (pending_ && coin(3)) {
+        // Aim at a cell the decision accepts, if there is one.
+        std::vector<std::pair<int, int>> valid;
+        for (int i = 1; i <= 6; ++i)
+            for (int j = 1; j <= 6; ++j)
+                if (before.warten == Entscheidung::beutePlazieren
+                        ? before.feld[i][j] == 0 && inBlock(i, j, form_.kern().wahlx(), form_.kern().wahly())
+                        : before.feld[i][j] == 2)
+                    valid.emplace_back(i, j);
+        if (!valid.empty())
+            std::tie(x, y) = valid[static_cast<std::size_t>(between(0, int(valid.size()) - 1))];
+    }
+    TImage* tile = form_.board().kachel(x, y);
+    if (coin(realTileClick)) {
+        note("click tile");
+        QTest::mouseClick(tile, Qt::LeftButton);
+    } else {
+        note("fClick");
+        form_.fClick(tile);
+    }
+    const bool settles = pending_
+        && (before.warten == Entscheidung::beutePlazieren
+                ? before.feld[x][y] == 0 && inBlock(x, y, form_.kern().wahlx(), form_.kern().wahly())
+                : before.feld[x][y] == 2);
+    if (!settles)
+        return {};
+    pending_ = false;
+    Expectation e{Rounds::none, false, false};
+    e.settledX = x;
+    e.settledY = y;
+    return e;
+}
+
+SoakDriver::Expectation SoakDriver::insecticide()
+{
+    // Mostly short campaigns, now and then one that outlasts many others.
+    const int value = coin(20) ? between(201, 1000) : coin(4) ? between(16, 200) : between(1, 15);
+    static_cast<TSpinEdit*>(controls_.insz)->setValue(value);
+    if (coin(realButtonClick)) {
+        note("click ins");
+        QTest::mouseClick(controls_.ins, Qt::LeftButton);
+    } else {
+        note("insClick");
+        form_.insClick();
+    }
+    insrunden_ = value;
+    return {};
+}
+
+SoakDriver::Expectation SoakDriver::typedInsecticide()
+{
+    // Typed or pasted into the box; the box clamps a number as the focus moves to the button,
+    // and anything that is no number reads as 1.
+    struct Typed {
+        const char* text;
+        int value;
+    };
+    static const Typed typed[] = {{"0", 1},    {"-3", 1},   {"5000", 1000}, {"abc", 1}, {"", 1},
+                                  {"007", 7},  {"+12", 12}, {"$1F", 31},    {"1,5", 1}, {"999", 999}};
+    const Typed& t = typed[between(0, 9)];
+    // Focus moves, and the box clamps, only in the active window, as under a user's hands.
+    // Activating waits in the event loop, which a running timer would use for a round.
+    if (!form_.isActiveWindow()) {
+        if (running_)
+            return insecticide();
+        note("activate window");
+        form_.activateWindow();
+        if (!QTest::qWaitForWindowActive(&form_))
+            return {};
+    }
+    note("typed ins");
+    auto* spin = static_cast<TSpinEdit*>(controls_.insz);
+    spin->lineEdit()->setFocus(Qt::MouseFocusReason);
+    spin->lineEdit()->setText(QString::fromUtf8(t.text));
+    QTest::mouseClick(controls_.ins, Qt::LeftButton);
+    insrunden_ = t.value;
+    return {};
+}
+
+SoakDriver::Expectation SoakDriver::switchMode()
+{
+    QRadioButton* other = mode_ == Mode::simulation ? controls_.intButton : controls_.sim;
+    note(mode_ == Mode::simulation ? "click int" : "click sim");
+    const bool allowed = other->isEnabled();
+    QTest::mouseClick(other, Qt::LeftButton);
+    if (allowed) {
+        mode_ = mode_ == Mode::simulation ? Mode::interactive : Mode::simulation;
+        running_ = false;
+        pending_ = false;
+        Expectation e;
+        e.gameUntouched = false;
+        e.dropsDecision = true;
+        return e;
+    }
+    return {};
+}
+
+SoakDriver::Expectation SoakDriver::newGame()
+{
+    if (coin(2)) {
+        note("click neu");
+        QTest::mouseClick(controls_.neu, Qt::LeftButton);
+    } else {
+        note("neuClick");
+        form_.neuClick();
+    }
+    started_ = true;
+    running_ = false;
+    pending_ = false;
+    limit_ = TSpielkern::keinLimit;
+    insrunden_ = 0;
+    chartPoints_ = 0;
+    for (auto& column : frames_)
+        column.fill(QColor(Qt::black));
+    Expectation e;
+    e.gameUntouched = false;
+    e.newGame = true;
+    return e;
+}
+
+SoakDriver::Expectation SoakDriver::speed()
+{
+    auto* bar = static_cast<TTrackBar*>(controls_.speed);
+    if (coin(2)) {
+        note("speed by program");
+        bar->setPosition(between(-5, 1005));
+    } else {
+        note("speed key");
+        const Qt::Key keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End};
+        QTest::keyClick(bar->slider(), keys[between(0, 5)]);
+    }
+    return {};
+}
+
+SoakDriver::Expectation SoakDriver::chart()
+{
+    note("click gra");
+    QTest::mouseClick(controls_.gra, Qt::LeftButton);
+    if (started_)
+        panel_ = !panel_;
+    return {};
+}
+
+SoakDriver::Expectation SoakDriver::disabledClick()
+{
+    QWidget* const candidates[] = {controls_.gra,       controls_.druck, controls_.sim,
+                                   controls_.intButton, controls_.ins,   controls_.startstop,
+                                   controls_.startx,    controls_.dice,
+                                   static_cast<TTrackBar*>(controls_.speed)->slider()};
+    QWidget* target = candidates[between(0, 8)];
+    if (target->isEnabled())
+        return {};  // only a disabled control is clicked here; the others have their own actions
+    note(say("click disabled ", target->objectName().toStdString()).c_str());
+    QTest::mouseClick(target, Qt::LeftButton);
+    return {};
+}
+
+SoakDriver::Expectation SoakDriver::events()
+{
+    // Never while the timer runs: a real tick would play a round nobody asked for.
+    if (running_)
+        return {};
+    note("process events");
+    QCoreApplication::processEvents();
+    return {};
+}

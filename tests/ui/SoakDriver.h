@@ -1,0 +1,112 @@
+#pragma once
+
+#include "ControlStates.h"
+#include "TForm1.h"
+
+#include <QColor>
+
+class QLabel;
+class TPicture;
+class TStatusBar;
+
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <random>
+#include <string>
+
+// Plays the real main window like a restless user: rounds by timer tick and by "Würfeln",
+// starts, stops and round counts, insecticide with random spin values, mode switches (also
+// with a decision pending), "Neu", speed and chart toggles, valid and invalid tile clicks and
+// clicks on disabled controls. It keeps its own model of what the window must show and, after
+// every action, compares every control, the status bar, the tiles and the frames with it.
+// The timer is never waited for: a simulation round is one direct call of Timer1Timer.
+class SoakDriver {
+public:
+    enum class Mode { simulation, interactive };
+
+    // home is the mode the driver mostly plays in; it visits the other one now and then.
+    SoakDriver(TForm1& form, std::uint32_t seed, Mode home);
+
+    // One random action and the checks after it; returns what is wrong, empty when all holds.
+    std::string step();
+
+    // Rounds played so far in a mode (simulation rounds are timer rounds).
+    long long rounds(Mode mode) const { return rounds_[static_cast<int>(mode)]; }
+    // The last actions, oldest first, for a failure report.
+    std::string recentActions() const;
+
+private:
+    enum class Situation { beforeFirstGame, simStopped, simRunning, intReady, intPending };
+    using Board = std::array<std::array<std::uint8_t, 7>, 7>;
+    struct Snapshot {
+        Board feld{};
+        int hunters = 0, prey = 0, durchgang = 0, markx = 0, marky = 0;
+        Entscheidung warten = Entscheidung::keine;
+        bool insaktiv = false;
+        std::array<TSpielkern::Zelle, 6> spray{};
+        bool sameGame(const Snapshot& o) const;
+    };
+    // What an action lets the game do.
+    enum class Rounds { none, one, any };
+    struct Expectation {
+        Rounds rounds = Rounds::none;
+        bool automatic = true;
+        bool gameUntouched = true;  // no round, no cell, no decision changes
+        bool newGame = false;
+        bool dropsDecision = false;  // only the pending decision goes
+        int settledX = 0, settledY = 0;  // a tile click that must settle the decision
+    };
+
+    Situation situation() const;
+    Snapshot snapshot() const;
+    Expectation act(const Snapshot& before);
+    std::string afterRounds(const Snapshot& before, const Expectation& e);
+    std::string check(const Snapshot& before, const Expectation& e) const;
+    std::string checkBoard() const;
+    std::string checkControls() const;
+
+    // The actions.
+    Expectation tick(const Snapshot& before);
+    Expectation startStop();
+    Expectation startX();
+    Expectation dice();
+    Expectation tileClick(const Snapshot& before);
+    Expectation insecticide();
+    Expectation typedInsecticide();
+    Expectation switchMode();
+    Expectation newGame();
+    Expectation speed();
+    Expectation chart();
+    Expectation disabledClick();
+    Expectation events();
+
+    bool coin(int oneIn) { return std::uniform_int_distribution<int>(1, oneIn)(random_) == 1; }
+    int between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
+    void note(const char* action);
+
+    TForm1& form_;
+    ControlPanel controls_;
+    const TPicture* pictures_[3];  // empty, prey, hunter
+    const TStatusBar* bar_;
+    const QLabel* inslab_;
+    std::mt19937 random_;
+    Mode home_;
+
+    // The model.
+    bool started_ = false;
+    Mode mode_ = Mode::simulation;
+    bool running_ = false;
+    bool pending_ = false;
+    bool panel_ = false;
+    std::int32_t limit_ = TSpielkern::keinLimit;
+    std::int32_t insrunden_ = 0;
+    QString side_;
+    std::array<std::array<QColor, 7>, 7> frames_;
+    std::array<long long, 2> rounds_{};
+    int chartPoints_ = 0;  // per curve, while the analysis panel is shown
+
+    std::string problem_;  // what an action itself saw go wrong
+    long long steps_ = 0;
+    std::deque<std::string> recent_;
+};

@@ -1,0 +1,187 @@
+// The checks of the soak: what the window must show after each action, from the driver's model.
+#include "SoakDriver.h"
+
+#include "TBoardView.h"
+#include "TChart.h"
+#include "TFastLineSeries.h"
+#include "TImage.h"
+#include "TPicture.h"
+#include "TShape.h"
+#include "TStatusBar.h"
+#include "TTrackBar.h"
+
+#include <QLabel>
+
+#include <algorithm>
+#include <sstream>
+#include <utility>
+
+namespace {
+const QString instruction[] = {QString(), QStringLiteral("Beute plazieren"), QStringLiteral("Räuber stirbt")};
+
+template <typename... Parts>
+std::string say(const Parts&... parts)
+{
+    std::ostringstream out;
+    (out << ... << parts);
+    return out.str();
+}
+}  // namespace
+
+// Brings the model up to date with the rounds the action played and checks what a round owes.
+std::string SoakDriver::afterRounds(const Snapshot& before, const Expectation& e)
+{
+    if (!problem_.empty())
+        return std::exchange(problem_, {});
+    const TSpielkern& k = form_.kern();
+    if (e.newGame) {
+        if (k.durchgang() != 0 || k.anzraeuber() + k.anzbeute() != 15 || k.insrunden() != 0
+            || k.warten() != Entscheidung::keine)
+            return say("a new game starts at round ", k.durchgang(), " with ", int(k.anzraeuber()), "+",
+                       int(k.anzbeute()), " animals, ", k.insrunden(), " spraying rounds");
+        return {};
+    }
+    const int played = k.durchgang() - before.durchgang;
+    if (played < 0 || (e.rounds == Rounds::none && played != 0) || (e.rounds == Rounds::one && played != 1))
+        return say(played, " rounds played where ", e.rounds == Rounds::one ? "one" : "none", " was due");
+    if (played == 0)
+        return {};
+
+    rounds_[static_cast<int>(e.automatic ? Mode::simulation : Mode::interactive)] += played;
+    if (panel_)
+        chartPoints_ += played;
+    if (insrunden_ > 0)
+        insrunden_ = std::max(0, insrunden_ - played);
+    side_ = k.spieler() == 2 ? QStringLiteral("Räuber") : QStringLiteral("Beute");
+    if (played == 1) {
+        // The round's order: old spray marks off, new ones on, old marker off, new marker on.
+        if (before.insaktiv)
+            for (const auto& c : before.spray)
+                frames_[c.x][c.y] = Qt::black;
+        if (k.insaktiv())
+            for (const auto& c : k.spruehfelder())
+                frames_[c.x][c.y] = Qt::green;
+        if (before.markx != 0)
+            frames_[before.markx][before.marky] = Qt::black;
+        frames_[k.markx()][k.marky()] = Qt::blue;
+    } else {
+        // Several real ticks inside a modal prompt: take the frames as they are, the other
+        // checks still hold.
+        for (int x = 1; x <= 6; ++x)
+            for (int y = 1; y <= 6; ++y)
+                frames_[x][y] = form_.board().rahmen(x, y)->penColor();
+    }
+
+    // A decision is left only by an interactive round, and only where a rule asks for one.
+    const int x = k.markx(), y = k.marky();
+    if (k.warten() == Entscheidung::keine)
+        return {};
+    if (e.automatic)
+        return "an automatic round left a decision pending";
+    pending_ = true;
+    if (k.warten() == Entscheidung::beutePlazieren
+        && !(k.spieler() == 1 && k.feld(x, y) == 1 && k.wahlx() == x && k.wahly() == y))
+        return say("a prey placement asked for at (", x, ",", y, ") on turn ", int(k.spieler()));
+    if (k.warten() == Entscheidung::raeuberEntfernen
+        && !(k.spieler() == 2 && k.feld(x, y) == 0 && k.anzraeuber() > 0))
+        return say("a hunter removal asked for at (", x, ",", y, ") on turn ", int(k.spieler()));
+    return {};
+}
+
+std::string SoakDriver::check(const Snapshot& before, const Expectation& e) const
+{
+    const Snapshot now = snapshot();
+    if (e.gameUntouched && !now.sameGame(before))
+        return "an action that must change nothing changed the game";
+    if (e.dropsDecision) {
+        Snapshot expected = before;
+        expected.warten = Entscheidung::keine;
+        if (!now.sameGame(expected))
+            return "switching the mode changed more than the pending decision";
+    }
+    if (e.settledX != 0) {
+        Snapshot expected = before;
+        const bool placed = before.warten == Entscheidung::beutePlazieren;
+        expected.feld[e.settledX][e.settledY] = placed ? 1 : 0;
+        (placed ? expected.prey : expected.hunters) += placed ? 1 : -1;
+        expected.warten = Entscheidung::keine;
+        if (!now.sameGame(expected))
+            return say("the click on (", e.settledX, ",", e.settledY, ") did not settle the decision alone");
+    }
+    if (std::string problem = checkBoard(); !problem.empty())
+        return problem;
+    return checkControls();
+}
+
+std::string SoakDriver::checkBoard() const
+{
+    const TSpielkern& k = form_.kern();
+    const TBoardView& board = form_.board();
+    int counted[3] = {};
+    for (int x = 1; x <= 6; ++x)
+        for (int y = 1; y <= 6; ++y) {
+            const std::uint8_t v = k.feld(x, y);
+            if (v > 2)
+                return say("cell (", x, ",", y, ") holds ", int(v));
+            ++counted[v];
+            const TImage* tile = board.kachel(x, y);
+            if (tile->Picture().image().cacheKey() != pictures_[v]->image().cacheKey()
+                || tile->Transparent() != (v == 0))
+                return say("tile (", x, ",", y, ") does not show ", int(v));
+            const TShape* frame = board.rahmen(x, y);
+            if (frame->penColor() != frames_[x][y])
+                return say("frame (", x, ",", y, ") is ", frame->penColor().name().toStdString(), ", not ",
+                           frames_[x][y].name().toStdString());
+            if ((frame->penStyle() == TShape::PenStyle::solid) != started_)
+                return say("frame (", x, ",", y, ") has the wrong pen style");
+        }
+    if (counted[1] != k.anzbeute() || counted[2] != k.anzraeuber())
+        return say("counters ", int(k.anzraeuber()), "/", int(k.anzbeute()), " but the board holds ", counted[2],
+                   " hunters and ", counted[1], " prey");
+
+    const TStatusBar* bar = bar_;
+    if (bar->panelText(1) != QString::number(k.durchgang()) || bar->panelText(3) != QString::number(counted[2])
+        || bar->panelText(5) != QString::number(counted[1]) || bar->panelText(7) != side_)
+        return say("status bar ", bar->panelText(1).toStdString(), " ", bar->panelText(3).toStdString(), " ",
+                   bar->panelText(5).toStdString(), " ", bar->panelText(7).toStdString(), " at round ",
+                   k.durchgang(), " with ", counted[2], "/", counted[1]);
+    const TChart& chart = form_.diagramm();
+    if (chart.Series(0).Count() != chartPoints_ || chart.Series(1).Count() != chartPoints_)
+        return say("the chart has ", chart.Series(0).Count(), " and ", chart.Series(1).Count(), " points, not ",
+                   chartPoints_);
+    if (started_ && (k.rundenziel() != limit_ || k.insrunden() != insrunden_))
+        return say("limit ", k.rundenziel(), " and ", k.insrunden(), " spraying rounds, expected ", limit_,
+                   " and ", insrunden_);
+    return {};
+}
+
+std::string SoakDriver::checkControls() const
+{
+    States expected = beforeFirstGame;
+    switch (situation()) {
+    case Situation::beforeFirstGame: break;
+    case Situation::simStopped: expected = simStopped; break;
+    case Situation::simRunning: expected = simRunning; break;
+    case Situation::intReady: expected = intReady; break;
+    case Situation::intPending: expected = intPending; break;
+    }
+    expected.druck = panel_;
+    const States shown = controls_.read();
+    if (!(shown == expected)) {
+        std::ostringstream out;
+        out << "controls " << shown << "\n   expected " << expected;
+        return out.str();
+    }
+    const TSpielkern& k = form_.kern();
+    if ((k.warten() != Entscheidung::keine) != pending_)
+        return say("decision ", int(k.warten()), " while the model has ", pending_ ? "one" : "none");
+    if (controls_.hilfe->text() != instruction[pending_ ? static_cast<int>(k.warten()) : 0])
+        return say("instruction line '", controls_.hilfe->text().toStdString(), "'");
+    if (inslab_->isHidden() == k.insaktiv())
+        return "the insecticide label does not follow the spraying";
+    TTimer& timer = form_.Timer1();
+    const int position = static_cast<TTrackBar*>(controls_.speed)->Position();
+    if (timer.isArmed() != running_ || timer.Interval() != 1001 - position)
+        return say("timer armed ", timer.isArmed(), " interval ", timer.Interval(), " at speed ", position);
+    return {};
+}
