@@ -1,26 +1,78 @@
 #pragma once
 
+#include "TChunkedArray.h"
+
+#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <vector>
 
+// The smallest and largest of a set of byte values; empty (low > high) while it holds none.
+struct TByteRange {
+    std::uint8_t low = 255;
+    std::uint8_t high = 0;
+
+    bool empty() const { return low > high; }
+    void add(std::uint8_t value)
+    {
+        low = value < low ? value : low;
+        high = value > high ? value : high;
+    }
+    void add(const TByteRange& other)
+    {
+        low = other.low < low ? other.low : low;
+        high = other.high > high ? other.high : high;
+    }
+};
+
 // The y values of a series, one byte each: the population feed only ever gives whole counts from
-// 0 to 36, and a long simulation collects millions of points. It also keeps the smallest and
-// largest value, so the chart finds an automatic range without scanning the points. This class
-// is the one place that knows how points are stored.
+// 0 to 36, and a run left going for days collects hundreds of millions of points. Beside the
+// values it keeps a summary pyramid: the smallest and largest value of every block of 16 points,
+// of every block of 16 such blocks, and so on. Appending costs amortised O(1); the smallest and
+// largest value of any index range is found in O(log n), which lets the chart draw a pixel
+// column without visiting its points. Values and summary live in fixed-size chunks, so the list
+// costs little more than one byte per point however long it grows. This class is the one place
+// that knows how points are stored.
 class TByteValueList {
 public:
-    // Appends value, rounded to a whole number and clamped to 0..255.
+    static constexpr int fanOut = 16;
+
+    // Appends value, rounded to a whole number and clamped to 0..255 (NaN counts as 0). May
+    // throw std::bad_alloc and then leaves the list as it was.
     void append(double value);
+    // Appends values in order; a failed allocation keeps the values appended before it.
+    void append(std::span<const std::uint8_t> values);
+    // Removes every value and hands the memory back.
     void clear();
-    int count() const { return static_cast<int>(values_.size()); }
+
+    std::int64_t count() const { return values_.size(); }
     // The stored value at index (0 <= index < count()).
-    std::uint8_t at(int index) const { return values_[static_cast<std::size_t>(index)]; }
+    std::uint8_t at(std::int64_t index) const { return values_[index]; }
     // Smallest and largest stored value; 0 when the list is empty.
-    std::uint8_t minimum() const { return minimum_; }
-    std::uint8_t maximum() const { return maximum_; }
+    std::uint8_t minimum() const { return whole_.empty() ? 0 : whole_.low; }
+    std::uint8_t maximum() const { return whole_.empty() ? 0 : whole_.high; }
+    // Smallest and largest value from index first to index last, both included
+    // (0 <= first <= last < count()); empty when first > last.
+    TByteRange range(std::int64_t first, std::int64_t last) const;
+    // The first (or with fromEnd the last) index from first to last whose value lies outside
+    // inside, or -1 when there is none; O(log n) like range().
+    std::int64_t findOutside(std::int64_t first, std::int64_t last, TByteRange inside, bool fromEnd) const;
+
+    // Bytes allocated for values and summary, counted by capacity.
+    std::size_t allocatedBytes() const;
 
 private:
-    std::vector<std::uint8_t> values_;
-    std::uint8_t minimum_ = 0;
-    std::uint8_t maximum_ = 0;
+    using Values = TChunkedArray<std::uint8_t, 65536>;
+    using Level = TChunkedArray<TByteRange, 4096>;
+
+    void appendByte(std::uint8_t value);
+    void addEntries(TByteRange& range, std::size_t level, std::int64_t from, std::int64_t to) const;
+    TByteRange entry(std::size_t level, std::int64_t index) const;
+
+    Values values_;
+    // levels_[k] holds one entry per complete block of 16^(k+1) points, in order.
+    std::vector<Level> levels_;
+    // open_[k] gathers the block of levels_[k] that is still being filled.
+    std::vector<TByteRange> open_;
+    TByteRange whole_;
 };
