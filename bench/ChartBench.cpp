@@ -1,8 +1,16 @@
-// One full paint of the population chart at 1280 × 400 into an image, for curves of 10³, 10⁴ and
-// 10⁵ points (random walks within 0..36).
+// The population chart at scale:
+//  - Paint: one full paint at 1280 × 400 into an image, for curves of 10³ to 10⁸ points (random
+//    walks within 0..36), drawn per pixel column from the summary and, in the same run, from
+//    every point;
+//  - PanelPaint: a paint of the window's chart panel as the screen gets it (buffered, in colour
+//    and in black and white) with 10⁷ points per curve;
+//  - MemoryPerRound: the bytes the two curves hold per round after 10⁷ rounds fed point by
+//    point, counted in the structures and cross-checked with the heap and the resident set.
+// Run:  build/bench/quorvel-bench-chart --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 #include "ChartColor.h"
 #include "PopulationChart.h"
 #include "TChart.h"
+#include "TChartPainter.h"
 
 #include <QApplication>
 #include <QImage>
@@ -10,52 +18,150 @@
 
 #include <benchmark/benchmark.h>
 
+#include <malloc.h>
+#include <unistd.h>
+
 #include <algorithm>
-#include <random>
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <vector>
 
 namespace {
 
-void fillRandomWalks(TChart& chart, int points)
+// Steps of −2 to +2 within 0..36 from a small generator, fast enough for 10⁸ points.
+std::vector<std::uint8_t> randomWalk(std::int64_t n, std::uint32_t seed)
 {
-    std::mt19937 random(20261208);
-    std::uniform_int_distribution<int> stepOf(-2, 2);
-    int hunters = 10;
-    int prey = 20;
-    for (int i = 0; i < points; ++i) {
-        chart.Series(0).AppendPoint(hunters);
-        chart.Series(1).AppendPoint(prey);
-        hunters = std::clamp(hunters + stepOf(random), 0, 36);
-        prey = std::clamp(prey + stepOf(random), 0, 36);
+    std::vector<std::uint8_t> points(static_cast<std::size_t>(n));
+    std::uint32_t state = seed;
+    int y = 18;
+    for (auto& p : points) {
+        p = static_cast<std::uint8_t>(y);
+        state = state * 1664525u + 1013904223u;
+        y = std::clamp(y + static_cast<int>((state >> 8) % 5) - 2, 0, 36);
     }
+    return points;
 }
 
-void FullPaint(benchmark::State& state)
+std::unique_ptr<TChart> populationChart(QSize size)
 {
-    TChart chart;
-    configurePopulationChart(chart);
-    chart.setBackColor(chartcolor::white);
-    chart.resize(1280, 400);
-    fillRandomWalks(chart, static_cast<int>(state.range(0)));
+    auto chart = std::make_unique<TChart>();
+    configurePopulationChart(*chart);
+    chart->setBackColor(chartcolor::white);
+    chart->resize(size);
+    return chart;
+}
+
+// One chart with n points per curve, kept between benchmarks of the same n; a new n replaces it,
+// so at most one large chart is held at a time.
+TChart& chartWith(std::int64_t n, QSize size)
+{
+    static std::unique_ptr<TChart> chart;
+    static std::int64_t points = -1;
+    static QSize chartSize;
+    if (points != n || chartSize != size) {
+        chart.reset();
+        chart = populationChart(size);
+        for (int s = 0; s < 2; ++s)
+            chart->Series(s).AppendPoints(randomWalk(n, 1000u + static_cast<std::uint32_t>(s)));
+        points = n;
+        chartSize = size;
+    }
+    return *chart;
+}
+
+void Paint(benchmark::State& state, TSeriesDetail detail)
+{
+    TChart& chart = chartWith(state.range(0), QSize(1280, 400));
     QImage image(chart.size(), QImage::Format_RGB32);
     for (auto _ : state) {
         QPainter painter(&image);
-        chart.Draw(painter, image.rect(), false);
+        TChartPainter(chart, painter, false, detail).draw(image.rect());
         painter.end();
         benchmark::DoNotOptimize(image.constBits());
     }
-    state.SetItemsProcessed(state.iterations() * state.range(0) * 2);
     state.SetLabel("points per curve");
+}
+
+void PaintColumns(benchmark::State& state) { Paint(state, TSeriesDetail::Columns); }
+void PaintEveryPoint(benchmark::State& state) { Paint(state, TSeriesDetail::EveryPoint); }
+
+// The chart panel of the window opened at its smallest, painted as on screen: the chart drawn
+// into its buffer, reduced to black and white in Monochrome, and the buffer copied out.
+void PanelPaint(benchmark::State& state)
+{
+    TChart& chart = chartWith(state.range(0), QSize(218, 359));
+    chart.setMonochrome(state.range(1) != 0);
+    QImage target(chart.size(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        chart.render(&target);
+        benchmark::DoNotOptimize(target.constBits());
+    }
+    chart.setMonochrome(false);
+    state.SetLabel(state.range(1) != 0 ? "monochrome" : "colour");
+}
+
+long residentBytes()
+{
+    long pages = 0;
+    long resident = 0;
+    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2)
+            resident = 0;
+        std::fclose(statm);
+    }
+    return resident * sysconf(_SC_PAGESIZE);
+}
+
+void MemoryPerRound(benchmark::State& state)
+{
+    const std::int64_t rounds = state.range(0);
+    const std::vector<std::uint8_t> hunters = randomWalk(rounds, 1);
+    const std::vector<std::uint8_t> prey = randomWalk(rounds, 2);
+    double structure = 0;
+    double heap = 0;
+    double resident = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto chart = populationChart(QSize(218, 359));
+        malloc_trim(0);
+        const auto heapBefore = static_cast<double>(mallinfo2().uordblks);
+        const auto residentBefore = static_cast<double>(residentBytes());
+        state.ResumeTiming();
+        // The window's own feed: one AppendPoint per curve and round.
+        for (std::int64_t i = 0; i < rounds; ++i) {
+            chart->Series(0).AppendPoint(hunters[static_cast<std::size_t>(i)]);
+            chart->Series(1).AppendPoint(prey[static_cast<std::size_t>(i)]);
+        }
+        state.PauseTiming();
+        structure = static_cast<double>(chart->Series(0).Values().allocatedBytes() +
+                                        chart->Series(1).Values().allocatedBytes()) / static_cast<double>(rounds);
+        heap = (static_cast<double>(mallinfo2().uordblks) - heapBefore) / static_cast<double>(rounds);
+        resident = (static_cast<double>(residentBytes()) - residentBefore) / static_cast<double>(rounds);
+        chart.reset();
+        state.ResumeTiming();
+    }
+    state.counters["bytes_per_round"] = structure;
+    state.counters["heap_per_round"] = heap;
+    state.counters["rss_per_round"] = resident;
+    state.SetLabel("rounds, both curves");
 }
 
 }  // namespace
 
-BENCHMARK(FullPaint)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(PanelPaint)->Args({10000000, 0})->Args({10000000, 1})->Unit(benchmark::kMillisecond);
+BENCHMARK(MemoryPerRound)->Arg(10000000)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // Both ways of drawing one after the other for each count, on the same chart.
+    for (const std::int64_t n : {1000, 100000, 10000000, 100000000}) {
+        benchmark::RegisterBenchmark("Paint/Columns", PaintColumns)->Arg(n)->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("Paint/EveryPoint", PaintEveryPoint)->Arg(n)->Unit(benchmark::kMillisecond);
+    }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -6,6 +6,7 @@
 #include "TColumnSegments.h"
 #include "TDashCutter.h"
 #include "TFastLineSegments.h"
+#include "TSpanFiller.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -321,17 +322,24 @@ void TChartPainter::drawSeries(const TFastLineSeries& series, const TChartRect& 
         painter_.drawLines(dashes);
     };
 
-    std::optional<QVector<QLine>> columns;
     // Only opaque ink may be drawn column by column: where translucent segments overlap, every
     // overlap would show.
-    if (detail_ == TSeriesDetail::Columns && linePen.Color().alpha() == 255) {
-        columns = patterned ? TColumnSegments::path(series, horizontal, vertical, rect)
-                            : TColumnSegments::solid(series, horizontal, vertical, rect);
+    const bool byColumns = detail_ == TSeriesDetail::Columns && linePen.Color().alpha() == 255;
+    if (byColumns && !patterned) {
+        if (const auto strokes = TColumnSegments::solid(series, horizontal, vertical, rect)) {
+            TSpanFiller::draw(painter_, strokes->spans);
+            painter_.drawLines(strokes->joins);
+            painter_.restore();
+            return;
+        }
+    } else if (byColumns) {
+        if (const auto path = TColumnSegments::path(series, horizontal, vertical, rect)) {
+            draw(*path);
+            painter_.restore();
+            return;
+        }
     }
-    if (columns)
-        draw(*columns);
-    else
-        TFastLineSegments::build(series, horizontal, vertical, segmentBatch, draw);
+    TFastLineSegments::build(series, horizontal, vertical, segmentBatch, draw);
     painter_.restore();
 }
 

@@ -174,23 +174,28 @@ Heading headingOf(QPoint from, QPoint to)
 
 }  // namespace
 
-std::optional<QVector<QLine>> TColumnSegments::solid(const TFastLineSeries& series, const TChartAxis& horizontal,
+std::optional<TColumnStrokes> TColumnSegments::solid(const TFastLineSeries& series, const TChartAxis& horizontal,
                                                      const TChartAxis& vertical, const QRect& bounds)
 {
     const ColumnWalk walk(series, horizontal, vertical, bounds);
     if (!walk.valid())
         return std::nullopt;
-    QVector<QLine> segments;
+    TColumnStrokes strokes;
     QPoint end;  // the last point of the previous column
-    Heading heading = Heading::None;  // of the last segment
     bool started = false;
     walk.columns([&](int x, std::int64_t first, std::int64_t last) {
         const std::uint8_t firstValue = walk.value(first);
         const std::uint8_t lastValue = walk.value(last);
         const QPoint start(x, walk.row(firstValue));
+        Heading in = Heading::None;
         if (started) {
-            segments.append(QLine(end, start));
-            heading = headingOf(end, start);
+            strokes.joins.append(QLine(end, start));
+            in = headingOf(end, start);
+            // A join heading up from the bottom row of the previous column came after a segment
+            // heading down to it and so covers its start, that bottom row.
+            TColumnSpan* previous = strokes.spans.isEmpty() ? nullptr : &strokes.spans.last();
+            if (in == Heading::Up && previous && previous->x == end.x() && previous->bottom == end.y())
+                previous->withBottom = true;
         }
         end = QPoint(x, walk.row(lastValue));
         started = true;
@@ -202,12 +207,10 @@ std::optional<QVector<QLine>> TColumnSegments::solid(const TFastLineSeries& seri
         if (top == bottom)
             return;
 
-        // Whether every point drawn puts a pixel on the bottom row: a segment covers the rows from
-        // its upper to its lower end but that lower end, except that a segment heading up right
-        // after one heading down also covers its start. So the bottom row is inked when the points
-        // turn there: at a visit between the column's first and last run of points, or at the
-        // first run when the line into the column came down.
-        bool inkedBottom = true;
+        // The bottom row is inked where the points turn there: at a visit between the column's
+        // first and last run of points, or at the first run when the join into the column came
+        // down. (Wherever else the points go up, they start from a row the span holds anyway.)
+        bool turnsAtBottom = true;
         if (start.y() == bottom || end.y() == bottom) {
             const std::int64_t firstRunEnd = walk.offRow(first + 1, last, firstValue, false) - 1;
             const std::int64_t lastRunStart = walk.offRow(first, last - 1, lastValue, true) + 1;
@@ -216,22 +219,27 @@ std::optional<QVector<QLine>> TColumnSegments::solid(const TFastLineSeries& seri
                 const TByteRange between = walk.range(firstRunEnd + 1, lastRunStart - 1);
                 visitedBetween = std::max(walk.row(between.low), walk.row(between.high)) == bottom;
             }
-            inkedBottom = visitedBetween || (start.y() == bottom && heading == Heading::Down);
+            turnsAtBottom = visitedBetween || (start.y() == bottom && in == Heading::Down);
         }
-
-        // The same rows from one segment heading down, plus a turn on the bottom row where the
-        // points turn there. The line out of the column then starts after a segment heading down,
-        // which may make it cover its start (x, end.y()) where every point drawn would not: that
-        // pixel is inked anyway, by the column's rows or, on the bottom row, by the same rule,
-        // since points that end a column on its bottom row come down to it.
-        segments.append(QLine(x, top, x, bottom));
-        if (inkedBottom) {
-            segments.append(QLine(x, bottom, x, bottom - 1));
-            segments.append(QLine(x, bottom - 1, x, bottom));
-        }
-        heading = Heading::Down;
+        strokes.spans.append(TColumnSpan{x, top, bottom, turnsAtBottom});
     });
-    return segments;
+    return strokes;
+}
+
+QVector<QLine> TColumnSegments::spanLines(const QVector<TColumnSpan>& spans)
+{
+    // Each span starts heading down, which never covers more than its rows, so the lines of one
+    // span do not depend on those of the span before.
+    QVector<QLine> lines;
+    lines.reserve(spans.size() * 2);
+    for (const TColumnSpan& span : spans) {
+        lines.append(QLine(span.x, span.top, span.x, span.bottom));
+        if (span.withBottom) {
+            lines.append(QLine(span.x, span.bottom, span.x, span.bottom - 1));
+            lines.append(QLine(span.x, span.bottom - 1, span.x, span.bottom));
+        }
+    }
+    return lines;
 }
 
 std::optional<QVector<QLine>> TColumnSegments::path(const TFastLineSeries& series, const TChartAxis& horizontal,
