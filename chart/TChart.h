@@ -100,6 +100,10 @@ private:
     void changed();
     void pointsAdded();
     void drawOnPrinter(QPainter& painter, const QRect& pageRect);
+    static QImage emptyMonochrome(QSize size);
+    // Sets the bit of every pixel of colour (32-bit pixels) with a grey level below 128 in mono,
+    // clears the others, and when shown is given writes each pixel there as black or white.
+    static void threshold(const QImage& colour, QImage& mono, QImage* shown);
 
     QColor color_;
     QColor backColor_;
