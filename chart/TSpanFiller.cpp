@@ -29,9 +29,11 @@ std::optional<QRect> solidBox(const QImage& image)
 }
 
 // Writes rects in colour straight into the image painter draws on, when nothing stands in the
-// way: no clipping, an opaque colour and an image of 32-bit pixels that no copy shares. Qt's own
-// rectangle fill costs a call per row, which for thousands of tall rectangles two pixels wide
-// is most of a paint.
+// way: no clipping, an opaque colour and an image of 32-bit pixels that no copy shares. The
+// rects are the spans of one curve, equally wide and at most one starting in any pixel column;
+// neighbours overlap, so each pixel column is written once with the union of the rects over
+// it, top to bottom. Qt's own rectangle fill would cost a call per row and rect, which for
+// thousands of tall rectangles two pixels wide is most of a paint.
 bool writeDirect(QPainter& painter, const QVector<QRect>& rects, const QColor& colour)
 {
     if (painter.hasClipping() || colour.alpha() != 255 || !painter.device() ||
@@ -42,17 +44,55 @@ bool writeDirect(QPainter& painter, const QVector<QRect>& rects, const QColor& c
     if (!image->isDetached() || (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
                                  format != QImage::Format_ARGB32_Premultiplied))
         return false;
+    if (rects.isEmpty())
+        return true;
     const QTransform t = painter.deviceTransform();
     const QPoint shift(static_cast<int>(t.dx()), static_cast<int>(t.dy()));
+    const int rectWidth = rects.front().width();
+    int firstLeft = rects.front().left();
+    int lastLeft = firstLeft;
+    for (const QRect& rect : rects) {
+        if (rect.width() != rectWidth)
+            return false;
+        firstLeft = std::min(firstLeft, rect.left());
+        lastLeft = std::max(lastLeft, rect.left());
+    }
+    // startingAt[l − firstLeft]: the rect whose left column is l, or −1.
+    std::vector<int> startingAt(static_cast<std::size_t>(lastLeft - firstLeft + 1), -1);
+    for (int i = 0; i < rects.size(); ++i) {
+        int& slot = startingAt[static_cast<std::size_t>(rects[i].left() - firstLeft)];
+        if (slot >= 0)
+            return false;
+        slot = i;
+    }
+
     const QRgb pixel = colour.rgba();
-    const QRect bounds = image->rect();
     uchar* bits = image->bits();
     const qsizetype stride = image->bytesPerLine();
-    for (const QRect& rect : rects) {
-        const QRect r = rect.translated(shift) & bounds;
-        for (int y = r.top(); y <= r.bottom(); ++y) {
-            auto* row = reinterpret_cast<QRgb*>(bits + y * stride);
-            std::fill(row + r.left(), row + r.right() + 1, pixel);
+    const int height = image->height();
+    const int firstColumn = std::max(firstLeft + shift.x(), 0);
+    const int lastColumn = std::min(lastLeft + rectWidth - 1 + shift.x(), image->width() - 1);
+    std::vector<std::pair<int, int>> runs;  // rows top..bottom over the current column
+    for (int column = firstColumn; column <= lastColumn; ++column) {
+        runs.clear();
+        const int c = column - shift.x();
+        for (int left = std::max(c - rectWidth + 1, firstLeft); left <= std::min(c, lastLeft); ++left) {
+            const int i = startingAt[static_cast<std::size_t>(left - firstLeft)];
+            if (i < 0)
+                continue;
+            const int top = std::max(rects[i].top() + shift.y(), 0);
+            const int bottom = std::min(rects[i].bottom() + shift.y(), height - 1);
+            if (top <= bottom)
+                runs.emplace_back(top, bottom);
+        }
+        std::sort(runs.begin(), runs.end());
+        int y = 0;  // first row not yet written in this column
+        for (const auto& [top, bottom] : runs) {
+            const int from = std::max(top, y);
+            uchar* at = bits + static_cast<qsizetype>(from) * stride + static_cast<qsizetype>(column) * 4;
+            for (int rows = bottom - from + 1; rows > 0; --rows, at += stride)
+                *reinterpret_cast<QRgb*>(at) = pixel;
+            y = std::max(y, bottom + 1);
         }
     }
     return true;
