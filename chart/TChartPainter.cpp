@@ -327,8 +327,7 @@ void TChartPainter::drawSeries(const TFastLineSeries& series, const TChartRect& 
     const bool byColumns = detail_ == TSeriesDetail::Columns && linePen.Color().alpha() == 255;
     if (byColumns && !patterned) {
         if (const auto strokes = TColumnSegments::solid(series, horizontal, vertical, rect)) {
-            TSpanFiller::draw(painter_, strokes->spans);
-            painter_.drawLines(strokes->joins);
+            TSpanFiller::draw(painter_, *strokes);
             painter_.restore();
             return;
         }

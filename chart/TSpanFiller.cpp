@@ -152,27 +152,82 @@ const TSpanFiller::Box* TSpanFiller::boxOf(const QPen& pen)
     return measured.back().box ? &*measured.back().box : nullptr;
 }
 
-void TSpanFiller::draw(QPainter& painter, const QVector<TColumnSpan>& spans)
+void TSpanFiller::draw(QPainter& painter, const TColumnStrokes& strokes)
 {
     const QPen pen = painter.pen();
     const Box* box = fillable(painter) ? boxOf(pen) : nullptr;
     if (!box) {
-        painter.drawLines(TColumnSegments::spanLines(spans));
+        painter.drawLines(TColumnSegments::spanLines(strokes.spans));
+        painter.drawLines(strokes.joins);
         return;
     }
     // One-pixel pens are drawn by Qt's cosmetic line drawing, the one that leaves the bottom row
     // to the span's withBottom; wider pens are not.
     const bool thin = pen.isCosmetic() || pen.widthF() <= 1.0;
     QVector<QRect> rects;
-    rects.reserve(spans.size());
-    for (const TColumnSpan& span : spans) {
+    rects.reserve(strokes.spans.size());
+    for (const TColumnSpan& span : strokes.spans) {
         const int bottom = thin && span.withBottom ? std::max(span.bottom + box->below, span.bottom)
                                                    : span.bottom + box->below;
         rects.append(QRect(QPoint(span.x + box->left, span.top - box->above), QPoint(span.x + box->right, bottom)));
     }
     const QColor colour = pen.color();
-    if (writeDirect(painter, rects, colour))
-        return;
-    for (const QRect& rect : rects)
-        painter.fillRect(rect, colour);
+    if (!writeDirect(painter, rects, colour)) {
+        for (const QRect& rect : rects)
+            painter.fillRect(rect, colour);
+    }
+    painter.drawLines(thin ? strokes.joins : uncovered(strokes, rects, pen.widthF()));
+}
+
+QVector<QLine> TSpanFiller::uncovered(const TColumnStrokes& strokes, const QVector<QRect>& rects, qreal width)
+{
+    if (rects.isEmpty())
+        return strokes.joins;
+    // rectAt[x − firstX]: the rect of the span in column x, or −1.
+    int firstX = strokes.spans.front().x;
+    int lastX = firstX;
+    for (const TColumnSpan& span : strokes.spans) {
+        firstX = std::min(firstX, span.x);
+        lastX = std::max(lastX, span.x);
+    }
+    std::vector<int> rectAt(static_cast<std::size_t>(lastX - firstX + 1), -1);
+    for (int i = 0; i < strokes.spans.size(); ++i)
+        rectAt[static_cast<std::size_t>(strokes.spans[i].x - firstX)] = i;
+    const auto rectOf = [&](int x) -> const QRect* {
+        if (x < firstX || x > lastX)
+            return nullptr;
+        const int i = rectAt[static_cast<std::size_t>(x - firstX)];
+        return i < 0 ? nullptr : &rects[i];
+    };
+
+    // A stroked line stays within half its width times √2 of its ends, caps and all, and covers
+    // a pixel only when the pixel's centre lies inside it; a little extra allows for rounding.
+    const double reach = width / 2.0 * std::sqrt(2.0) + 0.01;
+    QVector<QLine> kept;
+    std::vector<std::pair<int, int>> rows;
+    for (const QLine& join : strokes.joins) {
+        const QRect* a = rectOf(join.x1());
+        const QRect* b = rectOf(join.x2());
+        bool covered = a && b && std::abs(join.dx()) == 1;
+        const int firstColumn = static_cast<int>(std::ceil(std::min(join.x1(), join.x2()) - reach - 0.5));
+        const int lastColumn = static_cast<int>(std::floor(std::max(join.x1(), join.x2()) + reach - 0.5));
+        const int firstRow = static_cast<int>(std::ceil(std::min(join.y1(), join.y2()) - reach - 0.5));
+        const int lastRow = static_cast<int>(std::floor(std::max(join.y1(), join.y2()) + reach - 0.5));
+        for (int column = firstColumn; covered && column <= lastColumn; ++column) {
+            // The rows the two spans' rects hold in this column must take in the join's rows.
+            rows.clear();
+            for (const QRect* r : {a, b})
+                if (column >= r->left() && column <= r->right())
+                    rows.emplace_back(r->top(), r->bottom());
+            std::sort(rows.begin(), rows.end());
+            int reached = firstRow;  // rows above this one are covered
+            for (const auto& [top, bottom] : rows)
+                if (top <= reached)
+                    reached = std::max(reached, bottom + 1);
+            covered = reached > lastRow;
+        }
+        if (!covered)
+            kept.append(join);
+    }
+    return kept;
 }
