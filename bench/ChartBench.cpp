@@ -5,12 +5,16 @@
 //  - PanelPaint: a paint of the window's chart panel as the screen gets it (buffered, in colour
 //    and in black and white) with 10⁷ points per curve;
 //  - MemoryPerRound: the bytes the two curves hold per round after 10⁷ rounds fed point by
-//    point, counted in the structures and cross-checked with the heap and the resident set.
+//    point, counted in the structures and cross-checked with the heap and the resident set;
+//  - MonochromeLook: not a speed, a likeness: the monochrome scheme (dash-dot hunter curve) on
+//    the panel drawn per column and from every point, as the share of plot pixels that differ
+//    and the ink (black pixels in the plot) of the first as a share of the second.
 // Run:  build/bench/quorvel-bench-chart --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 #include "ChartColor.h"
 #include "PopulationChart.h"
 #include "TChart.h"
 #include "TChartPainter.h"
+#include "TSpielkern.h"
 
 #include <QApplication>
 #include <QImage>
@@ -25,6 +29,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -147,8 +152,88 @@ void MemoryPerRound(benchmark::State& state)
     state.SetLabel("rounds, both curves");
 }
 
+// The counts of a game: both curves of the core's own feed, a new game whenever the hunters
+// have died out.
+class Feed : public TSpielanzeige {
+public:
+    std::vector<std::uint8_t> hunters, prey;
+    void drawfeld() override {}
+    void markfeld(int, int) override {}
+    void setspielertext(std::string_view) override {}
+    void sethilfetext(std::string_view) override {}
+    void setdiceenabled(bool) override {}
+    void setrahmencolor(int, int, TColor) override {}
+    void setinslabvisible(bool) override {}
+    void addchartpoints(std::uint8_t h, std::uint8_t p) override
+    {
+        hunters.push_back(h);
+        prey.push_back(p);
+    }
+};
+
+void MonochromeLook(benchmark::State& state)
+{
+    const std::int64_t n = state.range(0);
+    auto chart = populationChart(QSize(218, 359));
+    if (state.range(1) != 0) {
+        Feed feed;
+        TSpielkern kern(feed);
+        kern.zufall().SetSeed(20261208);
+        kern.neuspiel();
+        while (static_cast<std::int64_t>(feed.hunters.size()) < n) {
+            if (kern.anzraeuber() == 0)
+                kern.neuspiel();
+            kern.runde(true);
+        }
+        chart->Series(0).AppendPoints(feed.hunters);
+        chart->Series(1).AppendPoints(feed.prey);
+    } else {
+        chart->Series(0).AppendPoints(randomWalk(n, 1));
+        chart->Series(1).AppendPoints(randomWalk(n, 2));
+    }
+    // The monochrome scheme's pens and colours.
+    chart->setColor(Qt::white);
+    chart->Series(0).LinePen().setWidth(1);
+    chart->Series(0).LinePen().setStyle(TPenStyle::DashDot);
+    chart->Series(0).LinePen().setColor(Qt::black);
+    chart->Series(1).LinePen().setColor(Qt::black);
+    const auto draw = [&](TSeriesDetail detail) {
+        QImage image(chart->size(), QImage::Format_RGB32);
+        QPainter painter(&image);
+        TChartPainter(*chart, painter, false, detail).draw(image.rect());
+        painter.end();
+        return TChart::toMonochrome(image);
+    };
+    double differing = 0;
+    double inkColumns = 0;
+    double inkEveryPoint = 0;
+    double plotPixels = 0;
+    for (auto _ : state) {
+        const QImage columns = draw(TSeriesDetail::Columns);
+        const QImage every = draw(TSeriesDetail::EveryPoint);
+        const TChartRect plot = chart->ChartRect();
+        differing = inkColumns = inkEveryPoint = plotPixels = 0;
+        for (int y = plot.top + 1; y < plot.bottom - 1; ++y)
+            for (int x = plot.left + 2; x < plot.right - 1; ++x) {
+                const bool a = columns.pixelIndex(x, y) == 1;
+                const bool b = every.pixelIndex(x, y) == 1;
+                differing += a != b ? 1 : 0;
+                inkColumns += a ? 1 : 0;
+                inkEveryPoint += b ? 1 : 0;
+                plotPixels += 1;
+            }
+    }
+    state.counters["differing_pct"] = 100.0 * differing / plotPixels;
+    state.counters["ink_ratio"] = inkEveryPoint > 0 ? inkColumns / inkEveryPoint : 1.0;
+    state.SetLabel(state.range(1) != 0 ? "game" : "random walk");
+}
+
 }  // namespace
 
+BENCHMARK(MonochromeLook)
+    ->ArgsProduct({{1000, 3000, 10000, 100000, 1000000}, {0, 1}})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(PanelPaint)->Args({10000000, 0})->Args({10000000, 1})->Unit(benchmark::kMillisecond);
 BENCHMARK(MemoryPerRound)->Arg(10000000)->Iterations(1)->Unit(benchmark::kMillisecond);
 

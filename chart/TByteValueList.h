@@ -2,6 +2,7 @@
 
 #include "TChunkedArray.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -27,12 +28,12 @@ struct TByteRange {
 
 // The y values of a series, one byte each: the population feed only ever gives whole counts from
 // 0 to 36, and a run left going for days collects hundreds of millions of points. Beside the
-// values it keeps a summary pyramid: the smallest and largest value of every block of 16 points,
-// of every block of 16 such blocks, and so on. Appending costs amortised O(1); the smallest and
-// largest value of any index range is found in O(log n), which lets the chart draw a pixel
-// column without visiting its points. Values and summary live in fixed-size chunks, so the list
-// costs little more than one byte per point however long it grows. This class is the one place
-// that knows how points are stored.
+// values it keeps a summary pyramid: for every block of 16 points, of 16 such blocks, and so
+// on, the smallest and largest value and the total variation (the sum of the steps between
+// neighbouring values). Appending costs amortised O(1); the summary of any index range is found
+// in O(log n), which lets the chart draw a pixel column without visiting its points. Values and
+// summary live in fixed-size chunks, so the list costs about 1.3 bytes per point however long
+// it grows. This class is the one place that knows how points are stored.
 class TByteValueList {
 public:
     static constexpr int fanOut = 16;
@@ -54,25 +55,48 @@ public:
     // Smallest and largest value from index first to index last, both included
     // (0 <= first <= last < count()); empty when first > last.
     TByteRange range(std::int64_t first, std::int64_t last) const;
+    // The sum of |at(i + 1) − at(i)| for first <= i < last (0 <= first <= last < count()).
+    std::int64_t variation(std::int64_t first, std::int64_t last) const;
     // The first (or with fromEnd the last) index from first to last whose value lies outside
-    // inside, or -1 when there is none; O(log n) like range().
+    // inside, or -1 when there is none.
     std::int64_t findOutside(std::int64_t first, std::int64_t last, TByteRange inside, bool fromEnd) const;
 
     // Bytes allocated for values and summary, counted by capacity.
     std::size_t allocatedBytes() const;
 
 private:
-    using Values = TChunkedArray<std::uint8_t, 65536>;
-    using Level = TChunkedArray<TByteRange, 4096>;
+    // What the summary knows of a block.
+    struct Block {
+        TByteRange range;
+        std::uint32_t variation = 0;
+    };
+    // The first level's blocks of 16 points vary by at most 15 × 255, which two bytes hold.
+    struct FineBlock {
+        TByteRange range;
+        std::uint16_t variation = 0;
+    };
+    // A stretch of consecutive entries of one level, level 0 being the values themselves.
+    struct Piece {
+        std::size_t level = 0;
+        std::int64_t from = 0;
+        std::int64_t to = 0;  // one past the last
+    };
+    struct Pieces {
+        std::array<Piece, 128> piece;
+        std::size_t count = 0;
+    };
 
     void appendByte(std::uint8_t value);
-    void addEntries(TByteRange& range, std::size_t level, std::int64_t from, std::int64_t to) const;
-    TByteRange entry(std::size_t level, std::int64_t index) const;
+    Block entry(std::size_t level, std::int64_t index) const;
+    std::int64_t blockSize(std::size_t level) const;
+    // [first, last] as whole entries of the highest levels that fit, in index order.
+    Pieces split(std::int64_t first, std::int64_t last) const;
 
-    Values values_;
-    // levels_[k] holds one entry per complete block of 16^(k+1) points, in order.
-    std::vector<Level> levels_;
-    // open_[k] gathers the block of levels_[k] that is still being filled.
-    std::vector<TByteRange> open_;
+    TChunkedArray<std::uint8_t, 65536> values_;
+    TChunkedArray<FineBlock, 8192> fine_;                  // blocks of 16 points
+    std::vector<TChunkedArray<Block, 4096>> coarse_;      // coarse_[k]: blocks of 16^(k+2) points
+    // open_[k] gathers the block of level k + 1 that is still being filled; only complete
+    // blocks are stored.
+    std::vector<Block> open_;
     TByteRange whole_;
 };

@@ -333,7 +333,8 @@ void TChartPainter::drawSeries(const TFastLineSeries& series, const TChartRect& 
         }
     } else if (byColumns) {
         if (const auto path = TColumnSegments::path(series, horizontal, vertical, rect)) {
-            draw(*path);
+            draw(path->dashed);
+            painter_.drawLines(path->solid);
             painter_.restore();
             return;
         }

@@ -34,6 +34,7 @@ public:
     TByteRange sameRow(std::uint8_t value) const { return sameRow_[value]; }
     std::uint8_t value(std::int64_t index) const { return values_.at(index); }
     TByteRange range(std::int64_t first, std::int64_t last) const { return values_.range(first, last); }
+    std::int64_t variation(std::int64_t first, std::int64_t last) const { return values_.variation(first, last); }
     // The first (or last) index from first to last that does not land on the row of value.
     std::int64_t offRow(std::int64_t first, std::int64_t last, std::uint8_t value, bool fromEnd) const
     {
@@ -242,18 +243,25 @@ QVector<QLine> TColumnSegments::spanLines(const QVector<TColumnSpan>& spans)
     return lines;
 }
 
-std::optional<QVector<QLine>> TColumnSegments::path(const TFastLineSeries& series, const TChartAxis& horizontal,
-                                                    const TChartAxis& vertical, const QRect& bounds)
+std::optional<TColumnPath> TColumnSegments::path(const TFastLineSeries& series, const TChartAxis& horizontal,
+                                                const TChartAxis& vertical, const QRect& bounds)
 {
     const ColumnWalk walk(series, horizontal, vertical, bounds);
     if (!walk.valid())
         return std::nullopt;
-    QVector<QLine> segments;
+    // Rows per unit of value, to turn the values' total variation into a path length in rows.
+    const int low = static_cast<int>(series.MinYValue());
+    const int high = static_cast<int>(series.MaxYValue());
+    const double rowsPerValue =
+        high > low ? std::abs(walk.row(static_cast<std::uint8_t>(high)) - walk.row(static_cast<std::uint8_t>(low))) /
+                         static_cast<double>(high - low)
+                   : 0.0;
+    TColumnPath result;
     QPoint last;
     bool started = false;
     const auto add = [&](QPoint p) {
         if (started && p != last)
-            segments.append(QLine(last, p));
+            result.dashed.append(QLine(last, p));
         last = p;
         started = true;
     };
@@ -264,15 +272,32 @@ std::optional<QVector<QLine>> TColumnSegments::path(const TFastLineSeries& serie
             return;
         }
         const int startRow = walk.row(walk.value(first));
+        const int endRow = walk.row(walk.value(lastIndex));
         const TByteRange inner = walk.range(first + 1, lastIndex - 1);
         int near = walk.row(inner.low);
         int far = walk.row(inner.high);
         if (std::abs(far - startRow) < std::abs(near - startRow))
             std::swap(near, far);
+        // Sweeps back and forth over the column make up the length the points' own path has
+        // there, as far as its dashes would leave gaps; a path that crosses the column more
+        // often inks all of it. (The points' path spends more of its length in the middle of
+        // the column than at its edges, so the edges come out a little fuller than theirs.)
+        const int span = std::abs(far - near);
+        const double length = rowsPerValue * static_cast<double>(walk.variation(first, lastIndex));
+        const double shortest = std::abs(near - startRow) + span + std::abs(endRow - far);
+        const long sweeps = span > 0 ? std::lround((length - shortest) / (2.0 * span)) : 0;
         add(QPoint(x, startRow));
         add(QPoint(x, near));
+        if (sweeps >= solidSweeps) {
+            result.solid.append(QLine(x, std::min(near, far), x, std::max(near, far)));
+        } else {
+            for (long k = 0; k < sweeps; ++k) {
+                add(QPoint(x, far));
+                add(QPoint(x, near));
+            }
+        }
         add(QPoint(x, far));
-        add(QPoint(x, walk.row(walk.value(lastIndex))));
+        add(QPoint(x, endRow));
     });
-    return segments;
+    return result;
 }

@@ -25,6 +25,13 @@ struct TColumnStrokes {
     QVector<QLine> joins;
 };
 
+// A patterned curve: the path its dashes are cut along, and the column spans its dashes would
+// ink completely, to be drawn solid.
+struct TColumnPath {
+    QVector<QLine> dashed;
+    QVector<QLine> solid;
+};
+
 // Curves worked out per pixel column from the series' value summary instead of from every
 // point, so their size and cost depend on the chart's width, not on the number of points.
 //
@@ -55,11 +62,18 @@ public:
     // bottom row is wanted, up one row and down again.
     static QVector<QLine> spanLines(const QVector<TColumnSpan>& spans);
 
-    // For patterned pens, whose dashes follow the path: the path through each column's first
-    // point, its highest and lowest point (the one nearer the first point first) and its last
-    // point, or through every point of a column holding at most smallColumn, with the
-    // same-pixel skip. Identical to TFastLineSegments::build() while no column holds more than
-    // smallColumn points. std::nullopt as for solid().
-    static std::optional<QVector<QLine>> path(const TFastLineSeries& series, const TChartAxis& horizontal,
-                                              const TChartAxis& vertical, const QRect& bounds);
+    // A column whose points' path would sweep its span this many more times than needed is
+    // drawn solid.
+    static constexpr int solidSweeps = 2;
+
+    // For patterned pens, whose dashes follow the path. A column holding at most smallColumn
+    // points is followed point by point, so while no column holds more the path is exactly
+    // TFastLineSegments::build(). A larger one goes from its first point to its highest and
+    // lowest point (the one nearer first) and on to its last, with as many extra sweeps between
+    // the two as bring the path to about the length of its points' own path (their total
+    // variation in rows): dashes depend on the length of the path, and so the column gets as
+    // much ink as every point would give it. Past solidSweeps sweeps the dashes would cover the
+    // column, and its span goes to solid instead. std::nullopt as for solid().
+    static std::optional<TColumnPath> path(const TFastLineSeries& series, const TChartAxis& horizontal,
+                                           const TChartAxis& vertical, const QRect& bounds);
 };

@@ -187,3 +187,38 @@ INSTANTIATE_TEST_SUITE_P(PointsPerColumn, DashedColumnDrawing,
                          testing::Values(1, 3, TColumnSegments::smallColumn - 1));
 
 }  // namespace
+
+namespace {
+
+int redPixelsIn(const QImage& image, const TChartRect& plot)
+{
+    int count = 0;
+    for (int y = plot.top; y <= plot.bottom; ++y)
+        for (int x = plot.left; x <= plot.right; ++x)
+            count += image.pixel(x, y) == qRgb(255, 0, 0) ? 1 : 0;
+    return count;
+}
+
+class DenseDashedColumnDrawing : public testing::TestWithParam<int> {};
+
+TEST_P(DenseDashedColumnDrawing, InksAsMuchAsEveryPoint)
+{
+    // Where a column holds many points their dashes overlap; the column's path must be as long
+    // as theirs to get about as much ink. Not quite as much: the sweeps spread it evenly over
+    // the column, where the points leave the rarely visited edge speckled.
+    auto chart = populationChart();
+    const int n = GetParam() * columnsOf(*chart);
+    const auto [hunters, prey] = sources[1].make(n);
+    load(*chart, hunters, prey);
+    chart->Series(1).setVisible(false);
+    chart->Series(0).LinePen().setWidth(1);
+    chart->Series(0).LinePen().setStyle(TPenStyle::DashDot);
+    const int columns = redPixelsIn(renderWith(*chart, TSeriesDetail::Columns), chart->ChartRect());
+    const int every = redPixelsIn(renderWith(*chart, TSeriesDetail::EveryPoint), chart->ChartRect());
+    ASSERT_GT(every, 0);
+    EXPECT_NEAR(static_cast<double>(columns) / every, 1.0, 0.1) << columns << " against " << every;
+}
+
+INSTANTIATE_TEST_SUITE_P(PointsPerColumn, DenseDashedColumnDrawing, testing::Values(20, 60, 400));
+
+}  // namespace

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -19,6 +20,14 @@ TByteRange scan(const Points& points, std::int64_t first, std::int64_t last)
     for (std::int64_t i = first; i <= last; ++i)
         r.add(points[static_cast<std::size_t>(i)]);
     return r;
+}
+
+std::int64_t scanVariation(const Points& points, std::int64_t first, std::int64_t last)
+{
+    std::int64_t total = 0;
+    for (std::int64_t i = first; i < last; ++i)
+        total += std::abs(int{points[static_cast<std::size_t>(i + 1)]} - int{points[static_cast<std::size_t>(i)]});
+    return total;
 }
 
 // Values of all sorts, with lone extremes, so a block that drops a point shows.
@@ -40,7 +49,7 @@ struct Length {
 
 class SummaryRanges : public testing::TestWithParam<Length> {};
 
-TEST_P(SummaryRanges, AgreeWithAScanOfThePoints)
+TEST_P(SummaryRanges, AgreeWithAScanOfThePointsInExtremesAndVariation)
 {
     const std::int64_t n = GetParam().count;
     const Points points = noisy(n, static_cast<std::uint32_t>(n));
@@ -54,6 +63,7 @@ TEST_P(SummaryRanges, AgreeWithAScanOfThePoints)
         const TByteRange got = list.range(first, last);
         ASSERT_EQ(got.low, expected.low) << first << ".." << last;
         ASSERT_EQ(got.high, expected.high) << first << ".." << last;
+        ASSERT_EQ(list.variation(first, last), scanVariation(points, first, last)) << first << ".." << last;
     };
     // Ranges that start or end on every block edge near both ends, then random ones.
     for (std::int64_t edge : {std::int64_t{0}, std::int64_t{1}, std::int64_t{15}, std::int64_t{16},
@@ -117,6 +127,7 @@ TEST(ValueListFill, ABulkFillStoresAndSummarisesLikeSinglePoints)
         const TByteRange y = single.range(std::min(a, b), std::max(a, b));
         ASSERT_EQ(x.low, y.low);
         ASSERT_EQ(x.high, y.high);
+        ASSERT_EQ(bulk.variation(std::min(a, b), std::max(a, b)), single.variation(std::min(a, b), std::max(a, b)));
     }
 }
 
