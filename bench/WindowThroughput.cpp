@@ -2,6 +2,9 @@
 // against the ticks of a bare 1 ms timer in the same run, and how quickly the window answers
 // events meanwhile. Run it on a real display (xvfb-run is enough):
 //   xvfb-run -s "-screen 0 1280x1024x24" build/bench/quorvel-bench-window [--seconds S] [--preload N]
+//       [--monochrome 1]
+// --preload fills both curves with N points of a random walk in one go before the run;
+// --monochrome 1 switches the chart to its black-and-white scheme first.
 #include "TApplication.h"
 #include "TChart.h"
 #include "TForm1.h"
@@ -13,6 +16,7 @@
 #include <QEvent>
 #include <QEventLoop>
 #include <QFont>
+#include <QImage>
 #include <QTest>
 #include <QTimer>
 
@@ -89,11 +93,14 @@ int main(int argc, char** argv)
 {
     int seconds = 10;
     long preload = 0;
+    bool monochrome = false;
     for (int i = 1; i + 1 < argc; i += 2) {
         if (!std::strcmp(argv[i], "--seconds"))
             seconds = std::atoi(argv[i + 1]);
         else if (!std::strcmp(argv[i], "--preload"))
             preload = std::atol(argv[i + 1]);
+        else if (!std::strcmp(argv[i], "--monochrome"))
+            monochrome = std::atoi(argv[i + 1]) != 0;
     }
     TApplication app(argc, argv);
     QFont font("Liberation Sans");
@@ -108,6 +115,8 @@ int main(int argc, char** argv)
     form.kern().zufall().SetSeed(1);
     form.neuClick();
     form.graClick();
+    if (monochrome)
+        form.PMMonoClick();
     QTest::qWait(200);
     if (preload > 0) {
         QElapsedTimer fill;
@@ -127,6 +136,17 @@ int main(int argc, char** argv)
         std::printf("preloaded %ld points per curve in %.1f s\n", preload, fill.nsecsElapsed() / 1e9);
         QTest::qWait(500);
     }
+
+    // What one paint of the chart panel costs as it stands, timed outside the run.
+    std::vector<double> paintTimes;
+    QImage target(form.diagramm().size(), QImage::Format_RGB32);
+    for (int i = 0; i < 101; ++i) {
+        QElapsedTimer paint;
+        paint.start();
+        form.diagramm().render(&target);
+        paintTimes.push_back(paint.nsecsElapsed() / 1e6);
+    }
+    std::sort(paintTimes.begin(), paintTimes.end());
 
     const double bare = bareTimerTicks(seconds);
 
@@ -148,9 +168,11 @@ int main(int argc, char** argv)
     std::printf("bare 1 ms QTimer:        %8.1f ticks/s\n", bare);
     std::printf("game at 1 ms, panel open: %8.1f rounds/s  (%.1f %% of the bare timer)\n", rounds,
                 100.0 * rounds / bare);
-    std::printf("chart paints:             %8.1f per second\n", counter.paints / elapsed);
+    std::printf("chart paints:             %8.1f per second, %.3f ms each (median of 101 timed apart)\n",
+                counter.paints / elapsed, paintTimes[paintTimes.size() / 2]);
     std::printf("event latency: median %.2f ms, 99th percentile %.2f ms, max %.2f ms (%zu probes)\n",
                 probe.percentile(0.5), probe.percentile(0.99), probe.percentile(1.0), probe.waits.size());
-    std::printf("points per curve at the end: %d\n", form.diagramm().Series(0).Count());
+    std::printf("points per curve at the end: %d (chart %d x %d%s)\n", form.diagramm().Series(0).Count(),
+                form.diagramm().width(), form.diagramm().height(), monochrome ? ", monochrome" : "");
     return 0;
 }

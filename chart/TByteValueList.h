@@ -77,12 +77,13 @@ private:
     };
     // A stretch of consecutive entries of one level, level 0 being the values themselves.
     struct Piece {
-        std::size_t level = 0;
-        std::int64_t from = 0;
-        std::int64_t to = 0;  // one past the last
+        std::size_t level;
+        std::int64_t from;
+        std::int64_t to;  // one past the last
     };
+    // At most two pieces a level, and a 64-bit count has at most 16 levels.
     struct Pieces {
-        std::array<Piece, 128> piece;
+        std::array<Piece, 34> piece;
         std::size_t count = 0;
     };
 

@@ -4,6 +4,7 @@
 #include "TChartPen.h"
 #include "TChartRect.h"
 #include "TFastLineSeries.h"
+#include "TLabelCache.h"
 
 #include <QColor>
 #include <QImage>
@@ -95,7 +96,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    friend class TChartPainter;  // records the plot rectangle of each drawing
+    friend class TChartPainter;  // records the plot rectangle of each drawing, keeps label layouts
 
     void changed();
     void pointsAdded();
@@ -124,6 +125,7 @@ private:
     TChartRect chartRect_;
     QImage buffer_;
     QImage monoBuffer_;
+    TLabelCache labels_;
     QTimer frame_;
     static constexpr int frameInterval = 16;  // ms, one frame at 60 Hz
 };

@@ -118,8 +118,8 @@ void TChartPainter::drawAxis(TChartAxis& axis, const TChartRect& plot)
     const QFont font = axis.LabelsFont().Font();
     int labelSize = TChartLayout::textHeight(font);
     if (axis.Horizontal()) {
-        labelSize = std::max(TChartLayout::textWidth(font, axis.FormatValue(g.minimum)),
-                             TChartLayout::textWidth(font, axis.FormatValue(g.maximum)));
+        labelSize = std::max(chart_.labels_.width(font, axis.FormatValue(g.minimum)),
+                             chart_.labels_.width(font, axis.FormatValue(g.maximum)));
     }
     g.step = axis.CalcLabelStep(labelSize);
     const std::vector<double> values = axis.LabelValues();
@@ -195,7 +195,7 @@ void TChartPainter::drawLabels(const TChartAxis& axis, const std::vector<double>
     painter_.setPen(textColor(axis.LabelsFont()));
     for (double value : values) {
         const QString text = axis.FormatValue(value);
-        const int width = metrics.horizontalAdvance(text);
+        const int width = chart_.labels_.width(font, text);
         const int pos = axis.CalcPosValue(value);
         int x = g.posLabels;
         int top = pos - halfHeight;
@@ -205,7 +205,7 @@ void TChartPainter::drawLabels(const TChartAxis& axis, const std::vector<double>
         } else if (axis.Side() == TAxisSide::Left) {
             x = g.posLabels - width;
         }
-        painter_.drawText(x, top + metrics.ascent(), text);
+        chart_.labels_.draw(painter_, font, x, top + metrics.ascent(), text);
     }
 }
 
@@ -334,7 +334,7 @@ void TChartPainter::drawSeries(const TFastLineSeries& series, const TChartRect& 
     } else if (byColumns) {
         if (const auto path = TColumnSegments::path(series, horizontal, vertical, rect)) {
             draw(path->dashed);
-            painter_.drawLines(path->solid);
+            TSpanFiller::draw(painter_, TColumnStrokes{path->solid, {}});
             painter_.restore();
             return;
         }

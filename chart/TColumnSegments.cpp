@@ -287,14 +287,17 @@ std::optional<TColumnPath> TColumnSegments::path(const TFastLineSeries& series, 
         const double shortest = std::abs(near - startRow) + span + std::abs(endRow - far);
         const long sweeps = span > 0 ? std::lround((length - shortest) / (2.0 * span)) : 0;
         add(QPoint(x, startRow));
-        add(QPoint(x, near));
         if (sweeps >= solidSweeps) {
-            result.solid.append(QLine(x, std::min(near, far), x, std::max(near, far)));
-        } else {
-            for (long k = 0; k < sweeps; ++k) {
-                add(QPoint(x, far));
-                add(QPoint(x, near));
-            }
+            // The solid span covers whatever the path would draw in the column; it goes on
+            // from the column's last point.
+            result.solid.append(TColumnSpan{x, std::min(near, far), std::max(near, far), false});
+            last = QPoint(x, endRow);
+            return;
+        }
+        add(QPoint(x, near));
+        for (long k = 0; k < sweeps; ++k) {
+            add(QPoint(x, far));
+            add(QPoint(x, near));
         }
         add(QPoint(x, far));
         add(QPoint(x, endRow));

@@ -29,7 +29,7 @@ struct TColumnStrokes {
 // ink completely, to be drawn solid.
 struct TColumnPath {
     QVector<QLine> dashed;
-    QVector<QLine> solid;
+    QVector<TColumnSpan> solid;
 };
 
 // Curves worked out per pixel column from the series' value summary instead of from every
