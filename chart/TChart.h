@@ -19,8 +19,8 @@ class QPrinter;
 
 // A flat line chart with a bottom, a left and a right axis and any number of fast-line series.
 // Every property change and every clearing asks for a repaint with update(), so a burst of
-// changes costs one paint; appended points are shown with the next frame, at most one paint
-// per 16 ms however fast they come. On screen the chart is drawn into an image of its size
+// changes costs one paint; appended points are shown at most 30 times a second, however fast
+// they come. On screen the chart is drawn into an image of its size
 // first and then shown in one step; in Monochrome that image is reduced to black and white.
 class TChart : public QWidget {
     Q_OBJECT
@@ -127,5 +127,5 @@ private:
     QImage monoBuffer_;
     TLabelCache labels_;
     QTimer frame_;
-    static constexpr int frameInterval = 16;  // ms, one frame at 60 Hz
+    static constexpr int frameInterval = 33;  // ms between showings of new points
 };
