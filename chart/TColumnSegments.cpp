@@ -158,10 +158,6 @@ private:
     bool valid_ = false;
 };
 
-}  // namespace
-
-namespace {
-
 // Where a segment heads, as the line drawing of one-pixel pens tells directions apart: mostly
 // down, mostly up, or mostly across.
 enum class Heading { None, Down, Up, Across };
@@ -290,7 +286,8 @@ std::optional<TColumnPath> TColumnSegments::path(const TFastLineSeries& series, 
         if (sweeps >= solidSweeps) {
             // The solid span covers whatever the path would draw in the column; it goes on
             // from the column's last point.
-            result.solid.append(TColumnSpan{x, std::min(near, far), std::max(near, far), false});
+            const auto [top, bottom] = std::minmax({startRow, endRow, near, far});
+            result.solid.append(TColumnSpan{x, top, bottom, false});
             last = QPoint(x, endRow);
             return;
         }
