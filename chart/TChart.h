@@ -20,8 +20,10 @@ class QPrinter;
 // A flat line chart with a bottom, a left and a right axis and any number of fast-line series.
 // Every property change and every clearing asks for a repaint with update(), so a burst of
 // changes costs one paint; appended points are shown at most 30 times a second, however fast
-// they come. On screen the chart is drawn into an image of its size
-// first and then shown in one step; in Monochrome that image is reduced to black and white.
+// they come. A paint costs about the same for any number of points: each curve is drawn one
+// pixel column at a time from its series' summary. On screen the chart is drawn into an image
+// of its size first and then shown in one step; in Monochrome that image is reduced to black
+// and white.
 class TChart : public QWidget {
     Q_OBJECT
 
