@@ -1,8 +1,20 @@
-// One full paint of the population chart at 1280 × 400 into an image, for curves of 10³, 10⁴ and
-// 10⁵ points (random walks within 0..36).
+// The population chart at scale:
+//  - Paint: one full paint at 1280 × 400 into an image, for curves of 10³ to 10⁸ points (random
+//    walks within 0..36), drawn per pixel column from the summary and, in the same run, from
+//    every point;
+//  - PanelPaint: a paint of the window's chart panel as the screen gets it (buffered, in colour
+//    and in black and white) with 10⁷ points per curve;
+//  - MemoryPerRound: the bytes the two curves hold per round after 10⁷ rounds fed point by
+//    point, counted in the structures and cross-checked with the heap and the resident set;
+//  - MonochromeLook: not a speed, a likeness: the monochrome scheme (dash-dot hunter curve) on
+//    the panel drawn per column and from every point, as the share of plot pixels that differ
+//    and the ink (black pixels in the plot) of the first as a share of the second.
+// Run:  build/bench/quorvel-bench-chart --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 #include "ChartColor.h"
 #include "PopulationChart.h"
 #include "TChart.h"
+#include "TChartPainter.h"
+#include "TSpielkern.h"
 
 #include <QApplication>
 #include <QImage>
@@ -10,52 +22,247 @@
 
 #include <benchmark/benchmark.h>
 
+#include <malloc.h>
+#include <unistd.h>
+
 #include <algorithm>
-#include <random>
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <string_view>
+#include <vector>
 
 namespace {
 
-void fillRandomWalks(TChart& chart, int points)
+// Steps of −2 to +2 within 0..36 from a small generator, fast enough for 10⁸ points.
+std::vector<std::uint8_t> randomWalk(std::int64_t n, std::uint32_t seed)
 {
-    std::mt19937 random(20261208);
-    std::uniform_int_distribution<int> stepOf(-2, 2);
-    int hunters = 10;
-    int prey = 20;
-    for (int i = 0; i < points; ++i) {
-        chart.Series(0).AppendPoint(hunters);
-        chart.Series(1).AppendPoint(prey);
-        hunters = std::clamp(hunters + stepOf(random), 0, 36);
-        prey = std::clamp(prey + stepOf(random), 0, 36);
+    std::vector<std::uint8_t> points(static_cast<std::size_t>(n));
+    std::uint32_t state = seed;
+    int y = 18;
+    for (auto& p : points) {
+        p = static_cast<std::uint8_t>(y);
+        state = state * 1664525u + 1013904223u;
+        y = std::clamp(y + static_cast<int>((state >> 8) % 5) - 2, 0, 36);
     }
+    return points;
 }
 
-void FullPaint(benchmark::State& state)
+std::unique_ptr<TChart> populationChart(QSize size)
 {
-    TChart chart;
-    configurePopulationChart(chart);
-    chart.setBackColor(chartcolor::white);
-    chart.resize(1280, 400);
-    fillRandomWalks(chart, static_cast<int>(state.range(0)));
+    auto chart = std::make_unique<TChart>();
+    configurePopulationChart(*chart);
+    chart->setBackColor(chartcolor::white);
+    chart->resize(size);
+    return chart;
+}
+
+// One chart with n points per curve, kept between benchmarks of the same n; a new n replaces it,
+// so at most one large chart is held at a time.
+TChart& chartWith(std::int64_t n, QSize size)
+{
+    static std::unique_ptr<TChart> chart;
+    static std::int64_t points = -1;
+    static QSize chartSize;
+    if (points != n || chartSize != size) {
+        chart.reset();
+        chart = populationChart(size);
+        for (int s = 0; s < 2; ++s)
+            chart->Series(s).AppendPoints(randomWalk(n, 1000u + static_cast<std::uint32_t>(s)));
+        points = n;
+        chartSize = size;
+    }
+    return *chart;
+}
+
+void Paint(benchmark::State& state, TSeriesDetail detail)
+{
+    TChart& chart = chartWith(state.range(0), QSize(1280, 400));
     QImage image(chart.size(), QImage::Format_RGB32);
     for (auto _ : state) {
         QPainter painter(&image);
-        chart.Draw(painter, image.rect(), false);
+        TChartPainter(chart, painter, false, detail).draw(image.rect());
         painter.end();
         benchmark::DoNotOptimize(image.constBits());
     }
-    state.SetItemsProcessed(state.iterations() * state.range(0) * 2);
     state.SetLabel("points per curve");
+}
+
+void PaintColumns(benchmark::State& state) { Paint(state, TSeriesDetail::Columns); }
+void PaintEveryPoint(benchmark::State& state) { Paint(state, TSeriesDetail::EveryPoint); }
+
+// The monochrome scheme of the chart's menu: white panel, black grid, titles and curves, a bold
+// right title and a thin dash-dot hunter curve, shown in black and white.
+void monochromeScheme(TChart& chart)
+{
+    chart.setColor(Qt::white);
+    chart.setMonochrome(true);
+    for (TChartAxis* axis : {&chart.LeftAxis(), &chart.RightAxis(), &chart.BottomAxis()})
+        axis->Grid().setColor(Qt::black);
+    chart.LeftAxis().Title().Font().setColor(Qt::black);
+    chart.RightAxis().Title().Font().setColor(Qt::black);
+    chart.RightAxis().Title().Font().setBold(true);
+    chart.Series(0).LinePen().setWidth(1);
+    chart.Series(0).LinePen().setStyle(TPenStyle::DashDot);
+    chart.Series(0).LinePen().setColor(Qt::black);
+    chart.Series(1).LinePen().setColor(Qt::black);
+}
+
+// The chart panel of the window opened at its smallest, painted as on screen: the chart drawn
+// into its buffer, reduced to black and white in the monochrome scheme, and the buffer copied
+// out.
+void PanelPaint(benchmark::State& state)
+{
+    const bool monochrome = state.range(1) != 0;
+    auto chart = populationChart(QSize(218, 359));
+    for (int s = 0; s < 2; ++s)
+        chart->Series(s).AppendPoints(randomWalk(state.range(0), 1000u + static_cast<std::uint32_t>(s)));
+    if (monochrome)
+        monochromeScheme(*chart);
+    QImage target(chart->size(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        chart->render(&target);
+        benchmark::DoNotOptimize(target.constBits());
+    }
+    state.SetLabel(monochrome ? "monochrome scheme" : "colour");
+}
+
+long residentBytes()
+{
+    long pages = 0;
+    long resident = 0;
+    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2)
+            resident = 0;
+        std::fclose(statm);
+    }
+    return resident * sysconf(_SC_PAGESIZE);
+}
+
+void MemoryPerRound(benchmark::State& state)
+{
+    const std::int64_t rounds = state.range(0);
+    const std::vector<std::uint8_t> hunters = randomWalk(rounds, 1);
+    const std::vector<std::uint8_t> prey = randomWalk(rounds, 2);
+    double structure = 0;
+    double heap = 0;
+    double resident = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto chart = populationChart(QSize(218, 359));
+        malloc_trim(0);
+        const auto heapBefore = static_cast<double>(mallinfo2().uordblks);
+        const auto residentBefore = static_cast<double>(residentBytes());
+        state.ResumeTiming();
+        // The window's own feed: one AppendPoint per curve and round.
+        for (std::int64_t i = 0; i < rounds; ++i) {
+            chart->Series(0).AppendPoint(hunters[static_cast<std::size_t>(i)]);
+            chart->Series(1).AppendPoint(prey[static_cast<std::size_t>(i)]);
+        }
+        state.PauseTiming();
+        structure = static_cast<double>(chart->Series(0).Values().allocatedBytes() +
+                                        chart->Series(1).Values().allocatedBytes()) / static_cast<double>(rounds);
+        heap = (static_cast<double>(mallinfo2().uordblks) - heapBefore) / static_cast<double>(rounds);
+        resident = (static_cast<double>(residentBytes()) - residentBefore) / static_cast<double>(rounds);
+        chart.reset();
+        state.ResumeTiming();
+    }
+    state.counters["bytes_per_round"] = structure;
+    state.counters["heap_per_round"] = heap;
+    state.counters["rss_per_round"] = resident;
+    state.SetLabel("rounds, both curves");
+}
+
+// The counts of a game: both curves of the core's own feed, a new game whenever the hunters
+// have died out.
+class Feed : public TSpielanzeige {
+public:
+    std::vector<std::uint8_t> hunters, prey;
+    void drawfeld() override {}
+    void markfeld(int, int) override {}
+    void setspielertext(std::string_view) override {}
+    void sethilfetext(std::string_view) override {}
+    void setdiceenabled(bool) override {}
+    void setrahmencolor(int, int, TColor) override {}
+    void setinslabvisible(bool) override {}
+    void addchartpoints(std::uint8_t h, std::uint8_t p) override
+    {
+        hunters.push_back(h);
+        prey.push_back(p);
+    }
+};
+
+void MonochromeLook(benchmark::State& state)
+{
+    const std::int64_t n = state.range(0);
+    auto chart = populationChart(QSize(218, 359));
+    if (state.range(1) != 0) {
+        Feed feed;
+        TSpielkern kern(feed);
+        kern.zufall().SetSeed(20261208);
+        kern.neuspiel();
+        while (static_cast<std::int64_t>(feed.hunters.size()) < n) {
+            if (kern.anzraeuber() == 0)
+                kern.neuspiel();
+            kern.runde(true);
+        }
+        chart->Series(0).AppendPoints(feed.hunters);
+        chart->Series(1).AppendPoints(feed.prey);
+    } else {
+        chart->Series(0).AppendPoints(randomWalk(n, 1));
+        chart->Series(1).AppendPoints(randomWalk(n, 2));
+    }
+    monochromeScheme(*chart);
+    const auto draw = [&](TSeriesDetail detail) {
+        QImage image(chart->size(), QImage::Format_RGB32);
+        QPainter painter(&image);
+        TChartPainter(*chart, painter, false, detail).draw(image.rect());
+        painter.end();
+        return TChart::toMonochrome(image);
+    };
+    double differing = 0;
+    double inkColumns = 0;
+    double inkEveryPoint = 0;
+    double plotPixels = 0;
+    for (auto _ : state) {
+        const QImage columns = draw(TSeriesDetail::Columns);
+        const QImage every = draw(TSeriesDetail::EveryPoint);
+        const TChartRect plot = chart->ChartRect();
+        differing = inkColumns = inkEveryPoint = plotPixels = 0;
+        for (int y = plot.top + 1; y < plot.bottom - 1; ++y)
+            for (int x = plot.left + 2; x < plot.right - 1; ++x) {
+                const bool a = columns.pixelIndex(x, y) == 1;
+                const bool b = every.pixelIndex(x, y) == 1;
+                differing += a != b ? 1 : 0;
+                inkColumns += a ? 1 : 0;
+                inkEveryPoint += b ? 1 : 0;
+                plotPixels += 1;
+            }
+    }
+    state.counters["differing_pct"] = 100.0 * differing / plotPixels;
+    state.counters["ink_ratio"] = inkEveryPoint > 0 ? inkColumns / inkEveryPoint : 1.0;
+    state.SetLabel(state.range(1) != 0 ? "game" : "random walk");
 }
 
 }  // namespace
 
-BENCHMARK(FullPaint)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(MonochromeLook)
+    ->ArgsProduct({{1000, 3000, 10000, 100000, 1000000}, {0, 1}})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(PanelPaint)->Args({10000000, 0})->Args({10000000, 1})->Unit(benchmark::kMillisecond);
+BENCHMARK(MemoryPerRound)->Arg(10000000)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // Both ways of drawing one after the other for each count, on the same chart.
+    for (const std::int64_t n : {1000, 100000, 10000000, 100000000}) {
+        benchmark::RegisterBenchmark("Paint/Columns", PaintColumns)->Arg(n)->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("Paint/EveryPoint", PaintEveryPoint)->Arg(n)->Unit(benchmark::kMillisecond);
+    }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

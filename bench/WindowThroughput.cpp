@@ -2,17 +2,22 @@
 // against the ticks of a bare 1 ms timer in the same run, and how quickly the window answers
 // events meanwhile. Run it on a real display (xvfb-run is enough):
 //   xvfb-run -s "-screen 0 1280x1024x24" build/bench/quorvel-bench-window [--seconds S] [--preload N]
+//       [--monochrome 1]
+// --preload fills both curves with N points of a random walk in one go before the run;
+// --monochrome 1 switches the chart to its black-and-white scheme first.
 #include "TApplication.h"
 #include "TChart.h"
 #include "TForm1.h"
 #include "TTimer.h"
 #include "TTrackBar.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QEventLoop>
 #include <QFont>
+#include <QImage>
 #include <QTest>
 #include <QTimer>
 
@@ -22,15 +27,28 @@
 #include <vector>
 
 namespace {
-// Counts the chart's paints.
+// Counts the chart's paints and times each: the filter hands the paint event on itself, so it
+// sees when the chart is done with it.
 class PaintCounter : public QObject {
 public:
     int paints = 0;
-    bool eventFilter(QObject*, QEvent* e) override
+    std::vector<double> times;
+    bool eventFilter(QObject* watched, QEvent* e) override
     {
-        paints += e->type() == QEvent::Paint;
-        return false;
+        if (e->type() != QEvent::Paint || inside_)
+            return false;
+        ++paints;
+        QElapsedTimer clock;
+        clock.start();
+        inside_ = true;
+        QCoreApplication::sendEvent(watched, e);
+        inside_ = false;
+        times.push_back(clock.nsecsElapsed() / 1e6);
+        return true;
     }
+
+private:
+    bool inside_ = false;
 };
 
 // Every 50 ms, asks the event loop to run a zero-delay call and records how long it waited.
@@ -89,11 +107,14 @@ int main(int argc, char** argv)
 {
     int seconds = 10;
     long preload = 0;
+    bool monochrome = false;
     for (int i = 1; i + 1 < argc; i += 2) {
         if (!std::strcmp(argv[i], "--seconds"))
             seconds = std::atoi(argv[i + 1]);
         else if (!std::strcmp(argv[i], "--preload"))
             preload = std::atol(argv[i + 1]);
+        else if (!std::strcmp(argv[i], "--monochrome"))
+            monochrome = std::atoi(argv[i + 1]) != 0;
     }
     TApplication app(argc, argv);
     QFont font("Liberation Sans");
@@ -108,24 +129,38 @@ int main(int argc, char** argv)
     form.kern().zufall().SetSeed(1);
     form.neuClick();
     form.graClick();
+    if (monochrome)
+        form.PMMonoClick();
     QTest::qWait(200);
     if (preload > 0) {
         QElapsedTimer fill;
         fill.start();
-        // A random walk within 0..36 per curve.
+        // A random walk within 0..36 per curve, handed over in one piece.
         for (int s = 0; s < 2; ++s) {
-            TFastLineSeries& series = form.diagramm().Series(s);
+            std::vector<std::uint8_t> walk(static_cast<std::size_t>(preload));
             std::uint32_t state = 1000 + s;
             int y = 18;
-            for (long i = 0; i < preload; ++i) {
+            for (auto& point : walk) {
                 state = state * 1664525u + 1013904223u;
                 y = std::clamp(y + int(state >> 30) - 1, 0, 36);
-                series.AppendPoint(y);
+                point = static_cast<std::uint8_t>(y);
             }
+            form.diagramm().Series(s).AppendPoints(walk);
         }
         std::printf("preloaded %ld points per curve in %.1f s\n", preload, fill.nsecsElapsed() / 1e9);
         QTest::qWait(500);
     }
+
+    // What one paint of the chart panel costs as it stands, timed outside the run.
+    std::vector<double> paintTimes;
+    QImage target(form.diagramm().size(), QImage::Format_RGB32);
+    for (int i = 0; i < 101; ++i) {
+        QElapsedTimer paint;
+        paint.start();
+        form.diagramm().render(&target);
+        paintTimes.push_back(paint.nsecsElapsed() / 1e6);
+    }
+    std::sort(paintTimes.begin(), paintTimes.end());
 
     const double bare = bareTimerTicks(seconds);
 
@@ -147,9 +182,16 @@ int main(int argc, char** argv)
     std::printf("bare 1 ms QTimer:        %8.1f ticks/s\n", bare);
     std::printf("game at 1 ms, panel open: %8.1f rounds/s  (%.1f %% of the bare timer)\n", rounds,
                 100.0 * rounds / bare);
-    std::printf("chart paints:             %8.1f per second\n", counter.paints / elapsed);
+    std::sort(counter.times.begin(), counter.times.end());
+    const auto inRun = [&](double p) {
+        return counter.times.empty() ? 0.0 : counter.times[std::min(counter.times.size() - 1, size_t(p * counter.times.size()))];
+    };
+    std::printf("chart paints:             %8.1f per second; in the run median %.3f ms, 99th percentile %.3f ms;"
+                " timed apart median %.3f ms\n",
+                counter.paints / elapsed, inRun(0.5), inRun(0.99), paintTimes[paintTimes.size() / 2]);
     std::printf("event latency: median %.2f ms, 99th percentile %.2f ms, max %.2f ms (%zu probes)\n",
                 probe.percentile(0.5), probe.percentile(0.99), probe.percentile(1.0), probe.waits.size());
-    std::printf("points per curve at the end: %d\n", form.diagramm().Series(0).Count());
+    std::printf("points per curve at the end: %d (chart %d x %d%s)\n", form.diagramm().Series(0).Count(),
+                form.diagramm().width(), form.diagramm().height(), monochrome ? ", monochrome" : "");
     return 0;
 }

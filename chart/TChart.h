@@ -4,6 +4,7 @@
 #include "TChartPen.h"
 #include "TChartRect.h"
 #include "TFastLineSeries.h"
+#include "TLabelCache.h"
 
 #include <QColor>
 #include <QImage>
@@ -18,9 +19,11 @@ class QPrinter;
 
 // A flat line chart with a bottom, a left and a right axis and any number of fast-line series.
 // Every property change and every clearing asks for a repaint with update(), so a burst of
-// changes costs one paint; appended points are shown with the next frame, at most one paint
-// per 16 ms however fast they come. On screen the chart is drawn into an image of its size
-// first and then shown in one step; in Monochrome that image is reduced to black and white.
+// changes costs one paint; appended points are shown at most 30 times a second, however fast
+// they come. A paint costs about the same for any number of points: each curve is drawn one
+// pixel column at a time from its series' summary. On screen the chart is drawn into an image
+// of its size first and then shown in one step; in Monochrome that image is reduced to black
+// and white.
 class TChart : public QWidget {
     Q_OBJECT
 
@@ -95,11 +98,15 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    friend class TChartPainter;  // records the plot rectangle of each drawing
+    friend class TChartPainter;  // records the plot rectangle of each drawing, keeps label layouts
 
     void changed();
     void pointsAdded();
     void drawOnPrinter(QPainter& painter, const QRect& pageRect);
+    static QImage emptyMonochrome(QSize size);
+    // Sets the bit of every pixel of colour (32-bit pixels) with a grey level below 128 in mono,
+    // clears the others, and when shown is given writes each pixel there as black or white.
+    static void threshold(const QImage& colour, QImage& mono, QImage* shown);
 
     QColor color_;
     QColor backColor_;
@@ -120,6 +127,7 @@ private:
     TChartRect chartRect_;
     QImage buffer_;
     QImage monoBuffer_;
+    TLabelCache labels_;
     QTimer frame_;
-    static constexpr int frameInterval = 16;  // ms, one frame at 60 Hz
+    static constexpr int frameInterval = 33;  // ms between showings of new points
 };

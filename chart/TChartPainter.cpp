@@ -3,7 +3,10 @@
 #include "ChartMath.h"
 #include "TChart.h"
 #include "TChartLayout.h"
+#include "TColumnSegments.h"
+#include "TDashCutter.h"
 #include "TFastLineSegments.h"
+#include "TSpanFiller.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -11,10 +14,13 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
 constexpr int maxTicks = 2000;
+// Segments drawn per call when every point is drawn, so no series needs all of them at once.
+constexpr int segmentBatch = 1 << 16;
 
 Qt::PenStyle qtStyle(TPenStyle style)
 {
@@ -49,8 +55,8 @@ int outward(const TChartAxis& axis)
 
 }  // namespace
 
-TChartPainter::TChartPainter(TChart& chart, QPainter& painter, bool printing)
-    : chart_(chart), painter_(painter), printing_(printing)
+TChartPainter::TChartPainter(TChart& chart, QPainter& painter, bool printing, TSeriesDetail detail)
+    : chart_(chart), painter_(painter), printing_(printing), detail_(detail)
 {
 }
 
@@ -71,7 +77,7 @@ void TChartPainter::draw(const QRect& rect)
             drawAxis(*axis, plot);
     }
     for (int i = 0; i < chart_.SeriesCount(); ++i)
-        drawSeries(chart_.Series(i), plot);
+        drawSeries(chart_.Series(i), plot, rect);
     painter_.restore();
 }
 
@@ -112,8 +118,8 @@ void TChartPainter::drawAxis(TChartAxis& axis, const TChartRect& plot)
     const QFont font = axis.LabelsFont().Font();
     int labelSize = TChartLayout::textHeight(font);
     if (axis.Horizontal()) {
-        labelSize = std::max(TChartLayout::textWidth(font, axis.FormatValue(g.minimum)),
-                             TChartLayout::textWidth(font, axis.FormatValue(g.maximum)));
+        labelSize = std::max(chart_.labels_.width(font, axis.FormatValue(g.minimum)),
+                             chart_.labels_.width(font, axis.FormatValue(g.maximum)));
     }
     g.step = axis.CalcLabelStep(labelSize);
     const std::vector<double> values = axis.LabelValues();
@@ -189,7 +195,7 @@ void TChartPainter::drawLabels(const TChartAxis& axis, const std::vector<double>
     painter_.setPen(textColor(axis.LabelsFont()));
     for (double value : values) {
         const QString text = axis.FormatValue(value);
-        const int width = metrics.horizontalAdvance(text);
+        const int width = chart_.labels_.width(font, text);
         const int pos = axis.CalcPosValue(value);
         int x = g.posLabels;
         int top = pos - halfHeight;
@@ -199,7 +205,7 @@ void TChartPainter::drawLabels(const TChartAxis& axis, const std::vector<double>
         } else if (axis.Side() == TAxisSide::Left) {
             x = g.posLabels - width;
         }
-        painter_.drawText(x, top + metrics.ascent(), text);
+        chart_.labels_.draw(painter_, font, x, top + metrics.ascent(), text);
     }
 }
 
@@ -281,20 +287,22 @@ void TChartPainter::drawMinorTicks(const TChartAxis& axis)
     run(ticks[n - 1], (ticks[n - 1] - ticks[n - 2]) / double(count + 1));
 }
 
-void TChartPainter::drawSeries(const TFastLineSeries& series, const TChartRect& plot)
+void TChartPainter::drawSeries(const TFastLineSeries& series, const TChartRect& plot, const QRect& rect)
 {
     const TChartPen& linePen = series.LinePen();
     if (!series.Visible() || series.Count() < 2 || !linePen.Draws())
         return;
+    const TChartAxis& horizontal = chart_.BottomAxis();
     const TChartAxis& vertical =
         series.VertAxis() == TVertAxis::Left ? chart_.LeftAxis() : chart_.RightAxis();
-    QVector<QLine> segments = TFastLineSegments::build(series, chart_.BottomAxis(), vertical);
+    const bool patterned = linePen.Style() != TPenStyle::Solid;
 
     QPen pen = toQPen(linePen);
-    if (linePen.Style() != TPenStyle::Solid) {
+    std::optional<TDashCutter> cutter;
+    if (patterned) {
         // Qt starts a dash pattern afresh on every line of a batch, which on dense data turns a
-        // dashed curve solid; the dashes are cut here instead, running on across the points.
-        segments = TFastLineSegments::dash(segments, dashPattern(linePen.Style(), linePen.Width()));
+        // dashed curve solid; the dashes are cut here instead, running on along the curve.
+        cutter.emplace(dashPattern(linePen.Style(), linePen.Width()));
         pen.setStyle(Qt::SolidLine);
         pen.setCapStyle(Qt::FlatCap);
     }
@@ -303,7 +311,35 @@ void TChartPainter::drawSeries(const TFastLineSeries& series, const TChartRect& 
         painter_.setClipRect(QRect(QPoint(plot.left, plot.top), QPoint(plot.right, plot.bottom)),
                              Qt::IntersectClip);
     painter_.setPen(pen);
-    painter_.drawLines(segments);
+    QVector<QLine> dashes;
+    const auto draw = [&](const QVector<QLine>& segments) {
+        if (!cutter) {
+            painter_.drawLines(segments);
+            return;
+        }
+        dashes.clear();
+        cutter->cut(segments, dashes);
+        painter_.drawLines(dashes);
+    };
+
+    // Only opaque ink may be drawn column by column: where translucent segments overlap, every
+    // overlap would show.
+    const bool byColumns = detail_ == TSeriesDetail::Columns && linePen.Color().alpha() == 255;
+    if (byColumns && !patterned) {
+        if (const auto strokes = TColumnSegments::solid(series, horizontal, vertical, rect)) {
+            TSpanFiller::draw(painter_, *strokes);
+            painter_.restore();
+            return;
+        }
+    } else if (byColumns) {
+        if (const auto path = TColumnSegments::path(series, horizontal, vertical, rect)) {
+            draw(path->dashed);
+            TSpanFiller::draw(painter_, TColumnStrokes{path->solid, {}});
+            painter_.restore();
+            return;
+        }
+    }
+    TFastLineSegments::build(series, horizontal, vertical, segmentBatch, draw);
     painter_.restore();
 }
 

@@ -3,21 +3,25 @@
 #include <QLine>
 #include <QVector>
 
+#include <functional>
 #include <vector>
 
 class TChartAxis;
 class TFastLineSeries;
 
-// Turns a series into the line segments that draw it. This is the one loop over all points of a
-// paint; a summary per pixel column can take its place without touching the painter.
+// Turns a series into the line segments that draw every one of its points: the drawing the
+// chart's column-wise reduction must match pixel for pixel.
 class TFastLineSegments {
 public:
     // The segments from each point to the next, leaving out every point that lands on the pixel
     // drawn last. The axes must hold the computed values of the current paint.
     static QVector<QLine> build(const TFastLineSeries& series, const TChartAxis& horizontal,
                                 const TChartAxis& vertical);
-    // segments cut into dashes by pattern (alternating on and off lengths in pixels, measured
-    // along each segment's longer direction, starting with "on"); the pattern runs on across
-    // segment boundaries. An empty pattern returns segments unchanged.
+    // The same segments handed to sink in order, in batches of about batchSize, so a series of
+    // any length is drawn without holding all of its segments at once. Batches end only where
+    // drawing them in separate calls gives the same pixels as one call.
+    static void build(const TFastLineSeries& series, const TChartAxis& horizontal, const TChartAxis& vertical,
+                      int batchSize, const std::function<void(const QVector<QLine>&)>& sink);
+    // segments cut into dashes by pattern (see TDashCutter), the pattern starting afresh.
     static QVector<QLine> dash(const QVector<QLine>& segments, const std::vector<int>& pattern);
 };

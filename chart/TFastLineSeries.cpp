@@ -1,18 +1,28 @@
 #include "TFastLineSeries.h"
 
-#include <limits>
+#include <algorithm>
 
-TFastLineSeries::TFastLineSeries() = default;
+TFastLineSeries::TFastLineSeries(int capacity) : capacity_(std::clamp(capacity, 0, maxPoints)) {}
 
 int TFastLineSeries::AppendPoint(double y)
 {
     const int index = Count();
-    if (index == std::numeric_limits<int>::max())
+    if (index >= capacity_)
         return -1;
     values_.append(y);
     if (onPointsAdded_)
         onPointsAdded_();
     return index;
+}
+
+int TFastLineSeries::AppendPoints(std::span<const std::uint8_t> values)
+{
+    const std::size_t room = static_cast<std::size_t>(capacity_ - Count());
+    const std::span<const std::uint8_t> stored = values.first(std::min(room, values.size()));
+    values_.append(stored);
+    if (!stored.empty() && onPointsAdded_)
+        onPointsAdded_();
+    return static_cast<int>(stored.size());
 }
 
 void TFastLineSeries::ClearPoints()

@@ -5,7 +5,10 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <functional>
+#include <limits>
+#include <span>
 
 enum class TVertAxis { Left, Right };
 
@@ -14,16 +17,26 @@ enum class TVertAxis { Left, Right };
 // or clearing points, like every property change, calls the owner's change handler.
 class TFastLineSeries {
 public:
-    TFastLineSeries();
+    // The most points a series holds: 2³¹ − 1, about 25 days of the fastest game speed.
+    static constexpr int maxPoints = std::numeric_limits<int>::max();
+
+    // capacity caps the number of points below maxPoints, so the full-series behaviour can be
+    // reached without billions of points.
+    explicit TFastLineSeries(int capacity = maxPoints);
     TFastLineSeries(const TFastLineSeries&) = delete;
     TFastLineSeries& operator=(const TFastLineSeries&) = delete;
 
     // Adds a point with x = Count() and the given y (rounded, clamped to 0..255) and returns its
-    // index; returns -1 and stores nothing once the series holds 2³¹ − 1 points.
+    // index; once the series is full it returns -1 and stores nothing, and the chart keeps
+    // showing the points it holds.
     int AppendPoint(double y);
+    // Adds one point per value, in order, as far as the series has room, and returns how many
+    // it stored; the chart is told once. Meant for filling a series with many points quickly.
+    int AppendPoints(std::span<const std::uint8_t> values);
     // Removes every point; the next one appended gets x = 0.
     void ClearPoints();
-    int Count() const { return values_.count(); }
+    int Count() const { return static_cast<int>(values_.count()); }
+    int Capacity() const { return capacity_; }
     // x of the point at index, which is the index itself (0 <= index < Count()).
     double XValue(int index) const { return index; }
     // y of the point at index (0 <= index < Count()).
@@ -31,6 +44,8 @@ public:
     // Smallest and largest y over all points; 0 for an empty series.
     double MinYValue() const { return values_.minimum(); }
     double MaxYValue() const { return values_.maximum(); }
+    // The stored points with their summary, for drawing.
+    const TByteValueList& Values() const { return values_; }
 
     TChartPen& LinePen() { return linePen_; }
     const TChartPen& LinePen() const { return linePen_; }
@@ -50,6 +65,7 @@ private:
     void changed();
 
     TByteValueList values_;
+    int capacity_;
     TChartPen linePen_;
     QString title_;
     TVertAxis vertAxis_ = TVertAxis::Left;

@@ -5,6 +5,8 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -84,6 +86,55 @@ TEST(SeriesPoints, EveryAppendClearAndRealPropertyChangeNotifiesTheOwner)
     series.LinePen().setColor(Qt::green);
     series.setVertAxis(TVertAxis::Right);
     EXPECT_EQ(notified, 6);
+}
+
+struct Fill {
+    const char* name;
+    int capacity;
+    int before;      // points appended one by one first
+    int bulk;        // then this many in one go
+    int storedBulk;  // how many of those the series takes
+};
+
+class FullSeries : public testing::TestWithParam<Fill> {};
+
+TEST_P(FullSeries, RefusesPointsBeyondItsCapacityAndKeepsWhatItHolds)
+{
+    const Fill& f = GetParam();
+    TFastLineSeries series(f.capacity);
+    int added = 0;
+    series.setOnPointsAdded([&] { ++added; });
+    for (int i = 0; i < f.before; ++i)
+        ASSERT_EQ(series.AppendPoint(i), i);
+    std::vector<std::uint8_t> values(static_cast<std::size_t>(f.bulk), 7);
+    EXPECT_EQ(series.AppendPoints(values), f.storedBulk);
+    EXPECT_EQ(added, f.before + (f.storedBulk > 0 ? 1 : 0));
+    ASSERT_EQ(series.Count(), f.before + f.storedBulk);
+
+    // Full now: a further point is refused without a trace.
+    EXPECT_EQ(series.AppendPoint(30), -1);
+    EXPECT_EQ(series.AppendPoints(values), 0);
+    EXPECT_EQ(series.Count(), f.capacity);
+    EXPECT_EQ(added, f.before + (f.storedBulk > 0 ? 1 : 0));
+    if (f.capacity > 0) {
+        EXPECT_EQ(series.YValue(series.Count() - 1), f.storedBulk > 0 ? 7.0 : f.before - 1.0);
+        EXPECT_LT(series.MaxYValue(), 30.0);
+    }
+
+    // Clearing makes room again.
+    series.ClearPoints();
+    EXPECT_EQ(series.AppendPoint(30), f.capacity > 0 ? 0 : -1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fills, FullSeries,
+                         testing::Values(Fill{"bulkFillsUp", 5, 2, 10, 3}, Fill{"bulkFitsExactly", 5, 0, 5, 5},
+                                         Fill{"singlePointsFillUp", 3, 3, 4, 0}, Fill{"noRoomAtAll", 0, 0, 2, 0}),
+                         [](const testing::TestParamInfo<Fill>& info) { return std::string(info.param.name); });
+
+TEST(FullSeries, TheDefaultCapacityIsTheLargestInt)
+{
+    EXPECT_EQ(TFastLineSeries().Capacity(), std::numeric_limits<int>::max());
+    EXPECT_EQ(TFastLineSeries(-4).Capacity(), 0);
 }
 
 }  // namespace

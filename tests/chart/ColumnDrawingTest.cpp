@@ -1,0 +1,224 @@
+// Curves drawn one pixel column at a time from the value summary put exactly the pixels on the
+// chart that drawing every single point puts there.
+#include "ChartData.h"
+#include "ChartImages.h"
+#include "TChartPainter.h"
+#include "TColumnSegments.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <tuple>
+
+namespace {
+
+using namespace charttest;
+using chartdata::Points;
+
+// The chart drawn through the same painter set-up, from the summary or from every point.
+QImage renderWith(TChart& chart, TSeriesDetail detail, bool printing = false, double zoom = 1.0)
+{
+    const QSize size(static_cast<int>(std::ceil(chart.width() * zoom)), static_cast<int>(std::ceil(chart.height() * zoom)));
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.scale(zoom, zoom);
+    TChartPainter(chart, painter, printing, detail).draw(QRect(QPoint(0, 0), chart.size()));
+    return image;
+}
+
+// Empty when both images agree in every pixel; otherwise how many pixels differ and where.
+std::string difference(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size())
+        return "sizes differ";
+    int count = 0;
+    QPoint first;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y) && count++ == 0)
+                first = QPoint(x, y);
+    if (count == 0)
+        return {};
+    std::ostringstream text;
+    text << count << " pixels differ, the first at (" << first.x() << ", " << first.y() << ")";
+    return text.str();
+}
+
+std::string differenceOfDetails(TChart& chart, bool printing = false, double zoom = 1.0)
+{
+    return difference(renderWith(chart, TSeriesDetail::Columns, printing, zoom),
+                      renderWith(chart, TSeriesDetail::EveryPoint, printing, zoom));
+}
+
+// Pixel columns along the bottom axis of chart: its plot width plus one.
+int columnsOf(TChart& chart)
+{
+    render(chart);
+    return chart.ChartRect().width() + 1;
+}
+
+void load(TChart& chart, const Points& hunters, const Points& prey)
+{
+    chart.Series(0).AppendPoints(hunters);
+    chart.Series(1).AppendPoints(prey);
+}
+
+struct Source {
+    const char* name;
+    std::function<std::pair<Points, Points>(std::int64_t)> make;
+};
+
+const Source sources[] = {
+    {"randomWalk", [](std::int64_t n) { return std::pair(chartdata::randomWalk(n, 1), chartdata::randomWalk(n, 2)); }},
+    {"game",
+     [](std::int64_t n) {
+         chartdata::ChartFeed feed = chartdata::gameTrace(n, 20261208);
+         return std::pair(std::move(feed.hunters), std::move(feed.prey));
+     }},
+    {"spikes", [](std::int64_t n) { return std::pair(chartdata::spikes(n, 3), chartdata::spikes(n, 4)); }},
+};
+
+struct Count {
+    const char* name;
+    double perColumn;  // points per pixel column
+    int extra;
+};
+
+const Count counts[] = {
+    {"aThirdOfTheColumns", 1.0 / 3, 0}, {"oneLessThanTheColumns", 1, -1}, {"asManyAsTheColumns", 1, 0},
+    {"oneMoreThanTheColumns", 1, 1},    {"twiceTheColumnsAndOne", 2, 1},  {"37AndAHalfAColumn", 37.5, 0},
+    {"400AColumn", 400, 0},
+};
+
+const QSize sizes[] = {QSize(chartWidth, chartHeight), QSize(1280, 400)};
+
+using Case = std::tuple<int, int, int>;  // source, size, count
+
+class ColumnDrawing : public testing::TestWithParam<Case> {};
+
+TEST_P(ColumnDrawing, PutsThePixelsOfEveryPointOnTheChart)
+{
+    const auto [sourceIndex, sizeIndex, countIndex] = GetParam();
+    const QSize size = sizes[sizeIndex];
+    auto chart = populationChart(size.width(), size.height());
+    const Count& c = counts[countIndex];
+    const auto n = static_cast<std::int64_t>(std::lround(c.perColumn * columnsOf(*chart))) + c.extra;
+    const auto [hunters, prey] = sources[sourceIndex].make(n);
+    load(*chart, hunters, prey);
+
+    // The program's curves (two pixels, square ends) and the monochrome scheme's solid prey curve
+    // over a thin one (one pixel, flat ends).
+    EXPECT_EQ(differenceOfDetails(*chart), "") << n << " points, two-pixel pens";
+    chart->Series(0).LinePen().setWidth(1);
+    chart->Series(1).LinePen().setWidth(1);
+    EXPECT_EQ(differenceOfDetails(*chart), "") << n << " points, one-pixel pens";
+}
+
+std::string caseName(const testing::TestParamInfo<Case>& info)
+{
+    const auto [source, size, count] = info.param;
+    return std::string(sources[source].name) + "_" + std::to_string(sizes[size].width()) + "_" +
+           counts[count].name;
+}
+
+INSTANTIATE_TEST_SUITE_P(SourcesSizesCounts, ColumnDrawing,
+                         testing::Combine(testing::Range(0, 3), testing::Range(0, 2), testing::Range(0, 7)),
+                         caseName);
+
+struct Variant {
+    const char* name;
+    std::function<void(TChart&, int n)> setUp;
+    bool printing = false;
+    double zoom = 1.0;
+};
+
+class ColumnDrawingVariants : public testing::TestWithParam<Variant> {};
+
+TEST_P(ColumnDrawingVariants, PutThePixelsOfEveryPointOnTheChart)
+{
+    auto chart = populationChart();
+    const int n = 23 * columnsOf(*chart) + 5;
+    chartdata::ChartFeed feed = chartdata::gameTrace(n, 77);
+    load(*chart, feed.hunters, feed.prey);
+    GetParam().setUp(*chart, n);
+    EXPECT_EQ(differenceOfDetails(*chart, GetParam().printing, GetParam().zoom), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, ColumnDrawingVariants,
+    testing::Values(
+        Variant{"threePixelPens", [](TChart& c, int) { c.Series(0).LinePen().setWidth(3); c.Series(1).LinePen().setWidth(3); }},
+        Variant{"clippedToThePlot", [](TChart& c, int) { c.setClipPoints(true); }},
+        Variant{"printedThreeTimesLarger", [](TChart&, int) {}, true, 3.0},
+        Variant{"printedTwoAndAHalfTimesLarger", [](TChart& c, int) { c.Series(0).LinePen().setWidth(1); }, true, 2.5},
+        Variant{"bottomAxisReversed", [](TChart& c, int n) { c.BottomAxis().SetMinMax(n - 1, 0); }},
+        Variant{"bottomAxisShowingAPart", [](TChart& c, int n) { c.BottomAxis().SetMinMax(n / 4, n / 2); }},
+        Variant{"bottomAxisOverflowing", [](TChart& c, int) { c.BottomAxis().SetMinMax(0, 1e-6); }},
+        Variant{"valueAxisReversed", [](TChart& c, int) { c.LeftAxis().SetMinMax(36, 0); }},
+        Variant{"valueAxisAutomatic", [](TChart& c, int) { c.LeftAxis().setAutomatic(true); }},
+        Variant{"valueAxisOverflowing", [](TChart& c, int) { c.LeftAxis().SetMinMax(10, 10 + 1e-9); }},
+        Variant{"translucentPen", [](TChart& c, int) { c.Series(0).LinePen().setColor(QColor(255, 0, 0, 128)); }},
+        Variant{"preyStoppedHalfWay", [](TChart& c, int n) {
+                    c.Series(1).ClearPoints();
+                    c.Series(1).AppendPoints(chartdata::randomWalk(n / 2, 9));
+                }}),
+    [](const testing::TestParamInfo<Variant>& info) { return std::string(info.param.name); });
+
+class DashedColumnDrawing : public testing::TestWithParam<int> {};
+
+TEST_P(DashedColumnDrawing, FollowsEveryPointWhileColumnsHoldFewPoints)
+{
+    // The monochrome scheme's dash-dot hunter curve depends on the path, not just its pixels.
+    auto chart = populationChart();
+    const int columns = columnsOf(*chart);
+    const int n = GetParam() * columns - GetParam();
+    const auto [hunters, prey] = sources[1].make(n);
+    load(*chart, hunters, prey);
+    chart->Series(0).LinePen().setWidth(1);
+    chart->Series(0).LinePen().setStyle(TPenStyle::DashDot);
+    EXPECT_EQ(differenceOfDetails(*chart), "") << n << " points";
+}
+
+INSTANTIATE_TEST_SUITE_P(PointsPerColumn, DashedColumnDrawing,
+                         testing::Values(1, 3, TColumnSegments::smallColumn - 1));
+
+}  // namespace
+
+namespace {
+
+int redPixelsIn(const QImage& image, const TChartRect& plot)
+{
+    int count = 0;
+    for (int y = plot.top; y <= plot.bottom; ++y)
+        for (int x = plot.left; x <= plot.right; ++x)
+            count += image.pixel(x, y) == qRgb(255, 0, 0) ? 1 : 0;
+    return count;
+}
+
+class DenseDashedColumnDrawing : public testing::TestWithParam<int> {};
+
+TEST_P(DenseDashedColumnDrawing, InksAsMuchAsEveryPoint)
+{
+    // Where a column holds many points their dashes overlap; the column's path must be as long
+    // as theirs to get about as much ink. Not quite as much: the sweeps spread it evenly over
+    // the column, where the points leave the rarely visited edge speckled.
+    auto chart = populationChart();
+    const int n = GetParam() * columnsOf(*chart);
+    const auto [hunters, prey] = sources[1].make(n);
+    load(*chart, hunters, prey);
+    chart->Series(1).setVisible(false);
+    chart->Series(0).LinePen().setWidth(1);
+    chart->Series(0).LinePen().setStyle(TPenStyle::DashDot);
+    const int columns = redPixelsIn(renderWith(*chart, TSeriesDetail::Columns), chart->ChartRect());
+    const int every = redPixelsIn(renderWith(*chart, TSeriesDetail::EveryPoint), chart->ChartRect());
+    ASSERT_GT(every, 0);
+    EXPECT_NEAR(static_cast<double>(columns) / every, 1.0, 0.1) << columns << " against " << every;
+}
+
+INSTANTIATE_TEST_SUITE_P(PointsPerColumn, DenseDashedColumnDrawing, testing::Values(20, 60, 400));
+
+}  // namespace
