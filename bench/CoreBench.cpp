@@ -1,25 +1,14 @@
 // Automatic rounds per second through the public core API, with a view that does nothing.
+#include "SilentAnzeige.h"
 #include "TSpielkern.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
-class SilentView final : public TSpielanzeige {
-public:
-    void drawfeld() override {}
-    void markfeld(int, int) override {}
-    void setspielertext(std::string_view) override {}
-    void sethilfetext(std::string_view) override {}
-    void setdiceenabled(bool) override {}
-    void setrahmencolor(int, int, TColor) override {}
-    void setinslabvisible(bool) override {}
-    void addchartpoints(std::uint8_t, std::uint8_t) override {}
-};
-
 void AutomaticRounds(benchmark::State& state)
 {
     const bool spraying = state.range(0) != 0;
-    SilentView view;
+    SilentAnzeige view;
     TSpielkern kern{view};
     kern.zufall().SetSeed(12345);
     kern.neuspiel();

@@ -16,7 +16,6 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QEventLoop>
-#include <QFont>
 #include <QImage>
 #include <QTest>
 #include <QTimer>
@@ -117,9 +116,6 @@ int main(int argc, char** argv)
             monochrome = std::atoi(argv[i + 1]) != 0;
     }
     TApplication app(argc, argv);
-    QFont font("Liberation Sans");
-    font.setPixelSize(11);
-    TApplication::setFont(font);
     QDir::setCurrent(QUORVEL_ASSETS_DIR);
 
     TForm1 form;

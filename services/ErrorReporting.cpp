@@ -119,3 +119,15 @@ bool callErrorBoxHook(const QString& text, const QString& title)
     errorBoxHook()(text, title);
     return true;
 }
+
+void callReporting(const std::function<void()>& handler)
+{
+    const auto copy = handler;
+    if (!copy)
+        return;
+    try {
+        copy();
+    } catch (const std::exception& e) {
+        ReportException(e);
+    }
+}

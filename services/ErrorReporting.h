@@ -37,3 +37,8 @@ void setErrorBoxHook(std::function<void(const QString& text, const QString& titl
 
 // Calls the error box hook if one is set and returns whether it did.
 bool callErrorBoxHook(const QString& text, const QString& title);
+
+// Calls a copy of handler (it may replace itself or stop its source while it runs), if set, and
+// reports an error it raises instead of letting it escape. For controls whose own state would
+// be left half-way by an error escaping into Qt, and for timer ticks, which go on after one.
+void callReporting(const std::function<void()>& handler);

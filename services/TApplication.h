@@ -2,9 +2,9 @@
 
 #include <QApplication>
 
-// The application object. Its display name is "Quorvel". Every std::exception that escapes an
-// event handler, a slot or a timer tick ends up in ReportException; the event counts as not
-// handled and the program goes on with the next event.
+// The application object. Its display name is "Quorvel" and its font Liberation Sans at 11
+// pixels. Every std::exception that escapes an event handler, a slot or a timer tick ends up in
+// ReportException; the event counts as not handled and the program goes on with the next event.
 class TApplication : public QApplication {
     Q_OBJECT
 public:

@@ -44,15 +44,4 @@ void TTimer::update()
         throw EOutOfResources(QStringLiteral("Nicht genügend Timer verfügbar"));
 }
 
-void TTimer::tick()
-{
-    // A copy, because the handler may replace itself or stop the timer while it runs.
-    const auto handler = onTimer_;
-    if (!handler)
-        return;
-    try {
-        handler();
-    } catch (const std::exception& e) {
-        ReportException(e);
-    }
-}
+void TTimer::tick() { callReporting(onTimer_); }

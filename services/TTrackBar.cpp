@@ -98,17 +98,9 @@ template <typename Apply> void TTrackBar::changeKeepingPosition(Apply apply)
 
 void TTrackBar::changed()
 {
-    // A copy, because the handler may replace itself while it runs.
-    const auto handler = onChange_;
-    if (!handler)
-        return;
     // Reported here rather than left to the application: an error escaping the slider's own
     // step would leave the slider half-way through it.
-    try {
-        handler();
-    } catch (const std::exception& e) {
-        ReportException(e);
-    }
+    callReporting(onChange_);
 }
 
 void TTrackBar::resizeEvent(QResizeEvent* event)

@@ -3,14 +3,9 @@
 #include "TApplication.h"
 #include "TForm1.h"
 
-#include <QFont>
-
 int main(int argc, char** argv)
 {
     TApplication app(argc, argv);
-    QFont font("Liberation Sans");
-    font.setPixelSize(11);
-    TApplication::setFont(font);
     try {
         TForm1 form;
         form.show();

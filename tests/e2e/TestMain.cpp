@@ -1,7 +1,6 @@
 #include "QtTestMain.h"
 #include "TApplication.h"
 
-#include <QFont>
 
 // The printer errors of these steps are thrown through Qt's event delivery, whose frames were
 // built without exception support, so a few small Qt allocations per reported error stay behind;
@@ -14,15 +13,12 @@ extern "C" const char* __lsan_default_suppressions()
            "leak:QEventPoint::QEventPoint\n";
 }
 
-// The program's application object and font, so the window prints as the program does.
+// The program's application object (with its font), so the window prints as the program does.
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     TApplication app(argc, argv);
-    QFont font("Liberation Sans");
-    font.setPixelSize(11);
-    TApplication::setFont(font);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
