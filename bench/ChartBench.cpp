@@ -12,6 +12,7 @@
 // Run:  build/bench/quorvel-bench-chart --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 #include "ChartColor.h"
 #include "PopulationChart.h"
+#include "SilentAnzeige.h"
 #include "TChart.h"
 #include "TChartPainter.h"
 #include "TSpielkern.h"
@@ -175,16 +176,9 @@ void MemoryPerRound(benchmark::State& state)
 
 // The counts of a game: both curves of the core's own feed, a new game whenever the hunters
 // have died out.
-class Feed : public TSpielanzeige {
+class Feed : public SilentAnzeige {
 public:
     std::vector<std::uint8_t> hunters, prey;
-    void drawfeld() override {}
-    void markfeld(int, int) override {}
-    void setspielertext(std::string_view) override {}
-    void sethilfetext(std::string_view) override {}
-    void setdiceenabled(bool) override {}
-    void setrahmencolor(int, int, TColor) override {}
-    void setinslabvisible(bool) override {}
     void addchartpoints(std::uint8_t h, std::uint8_t p) override
     {
         hunters.push_back(h);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SilentAnzeige.h"
 #include "TSpielkern.h"
 
 #include <algorithm>
@@ -59,17 +60,10 @@ inline Points spikes(std::int64_t n, std::uint32_t seed)
 }
 
 // Takes the population counts the game hands to the chart and nothing else.
-class ChartFeed : public TSpielanzeige {
+class ChartFeed : public SilentAnzeige {
 public:
     Points hunters, prey;
 
-    void drawfeld() override {}
-    void markfeld(int, int) override {}
-    void setspielertext(std::string_view) override {}
-    void sethilfetext(std::string_view) override {}
-    void setdiceenabled(bool) override {}
-    void setrahmencolor(int, int, TColor) override {}
-    void setinslabvisible(bool) override {}
     void addchartpoints(std::uint8_t h, std::uint8_t p) override
     {
         hunters.push_back(h);

@@ -22,7 +22,7 @@ BatchPlan makePlan(std::uint32_t firstSeed, std::int32_t games, std::int32_t rou
 }
 
 // Notes the rounds that sprayed: the insecticide label is switched on only by a spraying.
-class SprayWatch final : public TSpielanzeige {
+class SprayWatch final : public SilentAnzeige {
 public:
     const TSpielkern* kern = nullptr;
     std::vector<std::int32_t> sprayedRounds;
@@ -31,13 +31,6 @@ public:
         if (visible)
             sprayedRounds.push_back(kern->durchgang());
     }
-    void drawfeld() override {}
-    void markfeld(int, int) override {}
-    void setspielertext(std::string_view) override {}
-    void sethilfetext(std::string_view) override {}
-    void setdiceenabled(bool) override {}
-    void setrahmencolor(int, int, TColor) override {}
-    void addchartpoints(std::uint8_t, std::uint8_t) override {}
 };
 }  // namespace
 

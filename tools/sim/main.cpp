@@ -2,6 +2,7 @@
 // the game against hand-worked examples. One game is printed round by round; a batch of games
 // is condensed into a summary table and per-checkpoint CSV rows.
 #include "BatchCommand.h"
+#include "SilentAnzeige.h"
 #include "SimOptions.h"
 #include "TSpielkern.h"
 
@@ -11,21 +12,14 @@
 
 namespace {
 // Keeps only what the rows need: the rolled cell.
-class RollRecorder final : public TSpielanzeige {
+class RollRecorder final : public SilentAnzeige {
 public:
     int x = 0, y = 0;
-    void drawfeld() override {}
     void markfeld(int rx, int ry) override
     {
         x = rx;
         y = ry;
     }
-    void setspielertext(std::string_view) override {}
-    void sethilfetext(std::string_view) override {}
-    void setdiceenabled(bool) override {}
-    void setrahmencolor(int, int, TColor) override {}
-    void setinslabvisible(bool) override {}
-    void addchartpoints(std::uint8_t, std::uint8_t) override {}
 };
 
 int runSingleGame(const SimOptions& options)

@@ -2,8 +2,9 @@
 
 #include "TSpielanzeige.h"
 
-// A view that shows nothing, for games whose only product is the core's counters.
-class SilentAnzeige final : public TSpielanzeige {
+// A view that shows nothing, for games whose only product is the core's state: the headless
+// runner, benchmarks and tests. Derive from it to watch just the calls you need.
+class SilentAnzeige : public TSpielanzeige {
 public:
     void drawfeld() override {}
     void markfeld(int, int) override {}
