@@ -3,18 +3,20 @@
 #include "ErrorReporting.h"
 #include "MouseCapture.h"
 
-#include <QFont>
-
 #include <stdexcept>
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationDisplayName(QStringLiteral("Quorvel"));
-    // Every window and dialog without a font of its own uses this one. Sized in pixels, so the
-    // fixed layout looks the same whatever the screen's resolution.
+    setFont(programFont());
+}
+
+QFont TApplication::programFont()
+{
+    // Sized in pixels, so the fixed layout looks the same whatever the screen's resolution.
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(11);
-    setFont(font);
+    return font;
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QFont>
 
 // The application object. Its display name is "Quorvel" and its font Liberation Sans at 11
 // pixels. Every std::exception that escapes an event handler, a slot or a timer tick ends up in
@@ -11,4 +12,7 @@ public:
     TApplication(int& argc, char** argv);
 
     bool notify(QObject* receiver, QEvent* event) override;
+
+    // The font every window and dialog without a font of its own uses.
+    static QFont programFont();
 };

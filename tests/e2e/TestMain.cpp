@@ -14,11 +14,4 @@ extern "C" const char* __lsan_default_suppressions()
 }
 
 // The program's application object (with its font), so the window prints as the program does.
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    TApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
+QUORVEL_QT_TEST_MAIN(TApplication)

@@ -3,6 +3,7 @@
 #include "ErrorBoxRecorder.h"
 #include "MessageDialog.h"
 #include "ModalAnswer.h"
+#include "ScopedProgramFont.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -25,16 +26,7 @@ int bottom(const QRect& r)
 }
 
 struct MessageDialog : ::testing::Test {
-    void SetUp() override
-    {
-        saved = QApplication::font();
-        QFont font(QStringLiteral("Liberation Sans"));
-        font.setPixelSize(11);
-        QApplication::setFont(font);
-    }
-    void TearDown() override { QApplication::setFont(saved); }
-
-    QFont saved;
+    ScopedProgramFont font;
 };
 
 TEST_F(MessageDialog, GeometryFollowsTheDialogUnitsOfItsFont)

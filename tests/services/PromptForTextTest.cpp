@@ -1,6 +1,7 @@
 #include "DialogUnits.h"
 #include "ModalAnswer.h"
 #include "PromptForText.h"
+#include "ScopedProgramFont.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -18,16 +19,7 @@ namespace {
 const QString roundsPrompt = QStringLiteral("Wieviele Runden sollen simuliert werden");
 
 struct Prompt : ::testing::Test {
-    void SetUp() override
-    {
-        saved = QApplication::font();
-        QFont font(QStringLiteral("Liberation Sans"));
-        font.setPixelSize(11);
-        QApplication::setFont(font);
-    }
-    void TearDown() override { QApplication::setFont(saved); }
-
-    QFont saved;
+    ScopedProgramFont font;
 };
 
 int bottom(const QRect& r)

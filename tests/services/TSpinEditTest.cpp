@@ -1,4 +1,5 @@
 #include "BeepCounter.h"
+#include "ScopedProgramFont.h"
 #include "TSpinEdit.h"
 
 #include <QApplication>
@@ -21,11 +22,6 @@ namespace {
 struct SpinEdit : ::testing::Test {
     void SetUp() override
     {
-        savedFont = QApplication::font();
-        QFont font(QStringLiteral("Liberation Sans"));
-        font.setPixelSize(11);
-        QApplication::setFont(font);
-
         window = std::make_unique<QWidget>();
         before = new QPushButton(QStringLiteral("Simulation"), window.get());
         before->setGeometry(10, 10, 65, 22);
@@ -42,11 +38,7 @@ struct SpinEdit : ::testing::Test {
         QApplication::setActiveWindow(window.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
-    void TearDown() override
-    {
-        window.reset();
-        QApplication::setFont(savedFont);
-    }
+    void TearDown() override { window.reset(); }
 
     QLineEdit* edit() const { return spin->lineEdit(); }
     QToolButton* button(const char* name) const
@@ -62,7 +54,7 @@ struct SpinEdit : ::testing::Test {
         ASSERT_EQ(edit()->text(), text);
     }
 
-    QFont savedFont;
+    ScopedProgramFont font;
     std::unique_ptr<QWidget> window;
     QPushButton* before = nullptr;
     TSpinEdit* spin = nullptr;

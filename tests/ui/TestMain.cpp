@@ -1,12 +1,4 @@
 #include "QtTestMain.h"
 #include "TApplication.h"
 
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    TApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
+QUORVEL_QT_TEST_MAIN(TApplication)
