@@ -17,7 +17,6 @@
 
 #include <cstdlib>
 #include <numeric>
-#include <sstream>
 #include <tuple>
 #include <vector>
 
@@ -28,14 +27,6 @@ constexpr int realButtonClick = 64;
 constexpr int realTileClick = 8;
 
 bool inBlock(int x, int y, int cx, int cy) { return std::abs(x - cx) <= 1 && std::abs(y - cy) <= 1; }
-
-template <typename... Parts>
-std::string say(const Parts&... parts)
-{
-    std::ostringstream out;
-    (out << ... << parts);
-    return out.str();
-}
 }  // namespace
 
 SoakDriver::SoakDriver(TForm1& form, std::uint32_t seed, Mode home)

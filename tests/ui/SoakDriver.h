@@ -13,6 +13,7 @@ class TStatusBar;
 #include <cstdint>
 #include <deque>
 #include <random>
+#include <sstream>
 #include <string>
 
 // Plays the real main window like a restless user: rounds by timer tick and by "Würfeln",
@@ -110,3 +111,12 @@ private:
     long long steps_ = 0;
     std::deque<std::string> recent_;
 };
+
+// Joins the parts of a soak failure message.
+template <typename... Parts>
+std::string say(const Parts&... parts)
+{
+    std::ostringstream out;
+    (out << ... << parts);
+    return out.str();
+}

@@ -13,19 +13,10 @@
 #include <QLabel>
 
 #include <algorithm>
-#include <sstream>
 #include <utility>
 
 namespace {
 const QString instruction[] = {QString(), QStringLiteral("Beute plazieren"), QStringLiteral("Räuber stirbt")};
-
-template <typename... Parts>
-std::string say(const Parts&... parts)
-{
-    std::ostringstream out;
-    (out << ... << parts);
-    return out.str();
-}
 }  // namespace
 
 // Brings the model up to date with the rounds the action played and checks what a round owes.
