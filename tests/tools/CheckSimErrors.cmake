@@ -11,20 +11,9 @@ set(cases
   "--insecticide,-1"
   "--insecticide"
 )
-# The arguments of a case are separated by commas: a semicolon would split the case itself.
+include(${CMAKE_CURRENT_LIST_DIR}/SimRefusal.cmake)
 foreach(case IN LISTS cases)
-  string(REPLACE "," ";" args "${case}")
-  string(REPLACE "," " " shown "${case}")
-  execute_process(COMMAND ${SIM} ${args} OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
-  if(NOT rc EQUAL 2)
-    message(FATAL_ERROR "'${shown}': exit code ${rc}, expected 2")
-  endif()
-  if(NOT out STREQUAL "")
-    message(FATAL_ERROR "'${shown}': wrote to stdout: ${out}")
-  endif()
-  if(NOT err MATCHES "^quorvel-sim: [^\n]+\nusage: ")
-    message(FATAL_ERROR "'${shown}': stderr is not one error line and the usage: ${err}")
-  endif()
+  expect_sim_refusal("${case}" "^quorvel-sim: [^\n]+\nusage: ")
 endforeach()
 
 execute_process(COMMAND ${SIM} --help OUTPUT_VARIABLE out RESULT_VARIABLE rc)
