@@ -23,7 +23,7 @@ void Batch(benchmark::State& state)
     for (auto _ : state) {
         BatchRunner runner{plan(games, rounds)};
         runner.run(jobs);
-        benchmark::DoNotOptimize(runner.results().count(games - 1, 1, Side::prey));
+        benchmark::DoNotOptimize(runner.results().count(games - 1, 1, Side::Prey));
     }
     state.SetItemsProcessed(state.iterations() * games * rounds);
     state.SetLabel(std::to_string(jobs) + " job(s), rounds per second");

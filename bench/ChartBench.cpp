@@ -12,10 +12,10 @@
 // Run:  build/bench/quorvel-bench-chart --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 #include "ChartColor.h"
 #include "PopulationChart.h"
-#include "SilentAnzeige.h"
+#include "NullGameView.h"
 #include "TChart.h"
 #include "TChartPainter.h"
-#include "TSpielkern.h"
+#include "GameCore.h"
 
 #include <QApplication>
 #include <QImage>
@@ -176,10 +176,10 @@ void MemoryPerRound(benchmark::State& state)
 
 // The counts of a game: both curves of the core's own feed, a new game whenever the hunters
 // have died out.
-class Feed : public SilentAnzeige {
+class Feed : public NullGameView {
 public:
     std::vector<std::uint8_t> hunters, prey;
-    void addchartpoints(std::uint8_t h, std::uint8_t p) override
+    void addChartPoint(int h, int p) override
     {
         hunters.push_back(h);
         prey.push_back(p);
@@ -192,13 +192,13 @@ void MonochromeLook(benchmark::State& state)
     auto chart = populationChart(QSize(218, 359));
     if (state.range(1) != 0) {
         Feed feed;
-        TSpielkern kern(feed);
-        kern.zufall().SetSeed(20261208);
-        kern.neuspiel();
+        GameCore core(feed);
+        core.random().setSeed(20261208);
+        core.newGame();
         while (static_cast<std::int64_t>(feed.hunters.size()) < n) {
-            if (kern.anzraeuber() == 0)
-                kern.neuspiel();
-            kern.runde(true);
+            if (core.hunterCount() == 0)
+                core.newGame();
+            core.playRound(Mode::Automatic);
         }
         chart->Series(0).AppendPoints(feed.hunters);
         chart->Series(1).AppendPoints(feed.prey);

@@ -1,6 +1,6 @@
 // Automatic rounds per second through the public core API, with a view that does nothing.
-#include "SilentAnzeige.h"
-#include "TSpielkern.h"
+#include "NullGameView.h"
+#include "GameCore.h"
 
 #include <benchmark/benchmark.h>
 
@@ -8,16 +8,16 @@ namespace {
 void AutomaticRounds(benchmark::State& state)
 {
     const bool spraying = state.range(0) != 0;
-    SilentAnzeige view;
-    TSpielkern kern{view};
-    kern.zufall().SetSeed(12345);
-    kern.neuspiel();
+    NullGameView view;
+    GameCore core{view};
+    core.random().setSeed(12345);
+    core.newGame();
     for (auto _ : state) {
-        if (spraying && kern.insrunden() == 0)
-            kern.setinsrunden(1000);
-        kern.runde(true);
+        if (spraying && core.sprayRoundsLeft() == 0)
+            core.orderSpray(1000);
+        core.playRound(Mode::Automatic);
     }
-    benchmark::DoNotOptimize(kern.anzbeute());
+    benchmark::DoNotOptimize(core.preyCount());
     state.SetItemsProcessed(state.iterations());
     state.SetLabel(spraying ? "spraying every round" : "no insecticide");
 }

@@ -122,7 +122,7 @@ int main(int argc, char** argv)
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
         return 1;
-    form.kern().zufall().SetSeed(1);
+    form.core().random().setSeed(1);
     form.neuClick();
     form.graClick();
     if (monochrome)
@@ -164,7 +164,7 @@ int main(int argc, char** argv)
     form.diagramm().installEventFilter(&counter);
     LatencyProbe probe;
     form.findChild<TTrackBar*>("speed")->setPosition(1000);
-    const int before = form.kern().durchgang();
+    const int before = form.core().currentRound();
     QElapsedTimer clock;
     form.startstopClick(&form);
     clock.start();
@@ -173,7 +173,7 @@ int main(int argc, char** argv)
     probe.stop();
     form.startstopClick(&form);
     const double elapsed = clock.nsecsElapsed() / 1e9;
-    const double rounds = (form.kern().durchgang() - before) / elapsed;
+    const double rounds = (form.core().currentRound() - before) / elapsed;
 
     std::printf("bare 1 ms QTimer:        %8.1f ticks/s\n", bare);
     std::printf("game at 1 ms, panel open: %8.1f rounds/s  (%.1f %% of the bare timer)\n", rounds,

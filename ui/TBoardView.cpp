@@ -57,17 +57,17 @@ void TBoardView::setPensSolid()
             rahmen(x, y)->setPenStyle(TShape::PenStyle::solid);
 }
 
-void TBoardView::drawfeldxy(TImage* tile, std::uint8_t content)
+void TBoardView::drawfeldxy(TImage* tile, Cell content)
 {
     if (!tile)
         return;
     tile->SetTransparent(false);
-    if (content == 0) {
+    if (content == Cell::Empty) {
         tile->Picture().Assign(leer_.Picture());
         tile->SetTransparent(true);
-    } else if (content == 1) {
+    } else if (content == Cell::Prey) {
         tile->Picture().Assign(prey_.Picture());
-    } else if (content == 2) {
+    } else if (content == Cell::Hunter) {
         tile->Picture().Assign(hunter_.Picture());
     }
 }

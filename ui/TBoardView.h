@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Cell.h"
 #include "TShape.h"
 
 #include <QColor>
@@ -29,7 +30,7 @@ public:
     // From now on every frame is drawn.
     void setPensSolid();
     // The tile shows the picture of content (0 empty, 1 prey, 2 hunter).
-    void drawfeldxy(TImage* tile, std::uint8_t content);
+    void drawfeldxy(TImage* tile, Cell content);
     void setRahmenColor(int x, int y, const QColor& colour);
 
     TImage* kachel(int x, int y) const { return kacheln_[x - 1][y - 1]; }

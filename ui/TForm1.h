@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TBoardView.h"
-#include "TSpielkern.h"
+#include "GameCore.h"
 
 #include <QWidget>
 
@@ -24,9 +24,9 @@ class TTimer;
 class TTrackBar;
 
 // The main window: board, settings, command buttons, status bar and the analysis panel with
-// the population chart. It shows the game core's effects (TSpielanzeige) and turns clicks and
+// the population chart. It shows the game core's effects (GameView) and turns clicks and
 // timer ticks into game steps. Controls carry their layout names as object names.
-class TForm1 : public QWidget, public TSpielanzeige {
+class TForm1 : public QWidget, public GameView {
 public:
     // Builds the whole control tree, then runs FormCreate; an error there is reported and the
     // window is still created.
@@ -38,8 +38,8 @@ public:
     static constexpr int clientHeight = 398;
     static constexpr int openMinWidth = 643;
 
-    TSpielkern& kern() { return kern_; }
-    const TSpielkern& kern() const { return kern_; }
+    GameCore& core() { return core_; }
+    const GameCore& core() const { return core_; }
     TTimer& Timer1() { return *timer1_; }
     TTimer& ctimer() { return *ctimer_; }
     TChart& diagramm() { return *diagramm_; }
@@ -71,15 +71,15 @@ public:
     void PMDelClick();
     void PMClipClick();
 
-    // --- TSpielanzeige ---------------------------------------------------------------------
-    void drawfeld() override;
-    void markfeld(int x, int y) override;
-    void setspielertext(std::string_view text) override;
-    void sethilfetext(std::string_view text) override;
-    void setdiceenabled(bool enabled) override;
-    void setrahmencolor(int x, int y, TColor colour) override;
-    void setinslabvisible(bool visible) override;
-    void addchartpoints(std::uint8_t hunters, std::uint8_t prey) override;
+    // --- GameView ---------------------------------------------------------------------
+    void boardChanged() override;
+    void cellRolled(Position cell) override;
+    void showSide(Side side) override;
+    void showInstruction(Choice choice) override;
+    void setRollEnabled(bool enabled) override;
+    void setFrameColor(Position cell, BgrColor color) override;
+    void setSprayLabelVisible(bool visible) override;
+    void addChartPoint(int hunters, int prey) override;
 
 protected:
     void resizeEvent(QResizeEvent*) override;
@@ -93,11 +93,11 @@ private:
     void createChartMenu();
     void setTabOrder();
     void initvars();
-    void initfeld();
+    void clearBoard();
     void applyWidthLimits();
     bool pickColour(QColor& colour);
 
-    TSpielkern kern_{*this};
+    GameCore core_{*this};
     bool diazeigen_ = false;
 
     TStatusBar* bar_ = nullptr;

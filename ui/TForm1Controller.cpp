@@ -24,9 +24,22 @@
 namespace {
 const QString startCaption = QStringLiteral("Start");
 
-QColor toQColor(TColor c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
+QColor toQColor(BgrColor c) { return QColor(c.redByte(), c.greenByte(), c.blueByte()); }
 
-QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+QString sideName(Side side) { return side == Side::Hunter ? QStringLiteral("Räuber") : QStringLiteral("Beute"); }
+
+QString instructionText(Choice choice)
+{
+    switch (choice) {
+    case Choice::PlacePrey:
+        return QStringLiteral("Beute plazieren");
+    case Choice::RemoveHunter:
+        return QStringLiteral("Räuber stirbt");
+    case Choice::None:
+        break;
+    }
+    return {};
+}
 }  // namespace
 
 // --- start-up ----------------------------------------------------------------------------
@@ -37,7 +50,7 @@ void TForm1::FormCreate()
     // once and the window opens all the same, without tiles.
     try {
         initvars();
-        initfeld();
+        clearBoard();
         diagramm_->setBackColor(Qt::white);
     } catch (const std::exception& e) {
         ReportException(e);
@@ -46,7 +59,7 @@ void TForm1::FormCreate()
 
 void TForm1::initvars()
 {
-    kern_.zufall().SeedFromClock();
+    core_.random().seedFromClock();
     diazeigen_ = false;
     leer_->Picture().LoadFromFile("leer.bmp");
     prey_->Picture().LoadFromFile("prey.bmp");
@@ -55,9 +68,9 @@ void TForm1::initvars()
     board_->build(spielfeld_, [this](QObject* tile) { fClick(tile); });
 }
 
-void TForm1::initfeld()
+void TForm1::clearBoard()
 {
-    kern_.initfeld();
+    core_.clearBoard();
     board_->resetTiles();
 }
 
@@ -73,7 +86,7 @@ void TForm1::neuClick()
         w->setEnabled(true);
     board_->resetTiles();
     board_->setPensSolid();
-    kern_.neuspiel();
+    core_.newGame();
     if (int_->isChecked())
         intClick();
     else
@@ -84,23 +97,23 @@ void TForm1::endeClick() { close(); }
 
 void TForm1::Timer1Timer()
 {
-    if (kern_.rundenziel() == kern_.durchgang()) {
+    if (core_.roundLimit() == core_.currentRound()) {
         startstopClick(this);
         return;
     }
-    kern_.runde(true);
+    core_.playRound(Mode::Automatic);
 }
 
-void TForm1::diceClick() { kern_.runde(false); }
+void TForm1::diceClick() { core_.playRound(Mode::Interactive); }
 
 void TForm1::intClick()
 {
     if (!int_->isChecked())
         return;
     // A decision dropped by the switch takes its stale instruction with it.
-    if (kern_.warten() != Entscheidung::keine)
+    if (core_.pendingChoice() != Choice::None)
         hilfe_->clear();
-    kern_.dropDecision();
+    core_.dropChoice();
     startstop_->setText(startCaption);
     startstop_->setEnabled(false);
     startx_->setEnabled(false);
@@ -114,9 +127,9 @@ void TForm1::simClick()
 {
     if (!sim_->isChecked())
         return;
-    if (kern_.warten() != Entscheidung::keine)
+    if (core_.pendingChoice() != Choice::None)
         hilfe_->clear();
-    kern_.dropDecision();
+    core_.dropChoice();
     startstop_->setText(startCaption);
     startstop_->setEnabled(true);
     startx_->setEnabled(true);
@@ -131,7 +144,7 @@ void TForm1::startstopClick(QObject* sender)
     // The caption is the run state: the timer runs exactly while it reads "Stop".
     if (startstop_->text() == startCaption) {
         if (sender != startx_)
-            kern_.setrundenziel(TSpielkern::keinLimit);
+            core_.setRoundLimit(GameCore::noRoundLimit);
         hilfe_->clear();
         startstop_->setText("Stop");
         timer1_->setEnabled(true);
@@ -151,9 +164,9 @@ void TForm1::startxClick(QObject* sender)
         const std::int32_t count = ParseInteger(text);
         // The counter of this moment: a run may have gone on while the prompt was open.
         // The sum wraps like the 32-bit counters it is compared with.
-        const auto ziel = static_cast<std::int32_t>(static_cast<std::uint32_t>(kern_.durchgang()) +
+        const auto ziel = static_cast<std::int32_t>(static_cast<std::uint32_t>(core_.currentRound()) +
                                                     static_cast<std::uint32_t>(count));
-        kern_.setrundenziel(ziel);
+        core_.setRoundLimit(ziel);
         startstop_->setText(startCaption);
         startstopClick(sender);
     } catch (const EConvertError&) {
@@ -163,7 +176,7 @@ void TForm1::startxClick(QObject* sender)
 
 void TForm1::speedChange() { timer1_->setInterval(1001 - speed_->Position()); }
 
-void TForm1::insClick() { kern_.setinsrunden(insz_->Value()); }
+void TForm1::insClick() { core_.orderSpray(insz_->Value()); }
 
 void TForm1::ctimerTimer()
 {
@@ -173,11 +186,11 @@ void TForm1::ctimerTimer()
 
 void TForm1::fClick(QObject* sender)
 {
-    if (kern_.warten() == Entscheidung::keine)
+    if (core_.pendingChoice() == Choice::None)
         return;
     int x = 0, y = 0;
     if (board_->cellOf(sender, x, y))
-        kern_.clickfeld(x, y);
+        core_.chooseCell({x, y});
 }
 
 // --- analysis panel ----------------------------------------------------------------------
@@ -198,35 +211,36 @@ void TForm1::graClick()
 
 // --- what the game core shows ------------------------------------------------------------
 
-void TForm1::drawfeld()
+void TForm1::boardChanged()
 {
-    bar_->setPanelText(1, QString::number(kern_.durchgang()));
-    bar_->setPanelText(3, QString::number(kern_.anzraeuber()));
-    bar_->setPanelText(5, QString::number(kern_.anzbeute()));
+    bar_->setPanelText(1, QString::number(core_.currentRound()));
+    bar_->setPanelText(3, QString::number(core_.hunterCount()));
+    bar_->setPanelText(5, QString::number(core_.preyCount()));
     for (int x = 1; x <= 6; ++x)
         for (int y = 1; y <= 6; ++y)
-            if (kern_.takeRedraw(x, y) && board_->built())
-                board_->drawfeldxy(board_->kachel(x, y), kern_.feld(x, y));
+            if (core_.takeRedraw(x, y) && board_->built())
+                board_->drawfeldxy(board_->kachel(x, y), core_.cell(x, y));
 }
 
-void TForm1::markfeld(int x, int y)
+void TForm1::cellRolled(Position cell)
 {
-    if (kern_.markx() != 0 && kern_.marky() != 0)
-        board_->setRahmenColor(kern_.markx(), kern_.marky(), Qt::black);
-    board_->setRahmenColor(x, y, Qt::blue);
+    const Position marked = core_.markedPosition();
+    if (marked.x != 0 && marked.y != 0)
+        board_->setRahmenColor(marked.x, marked.y, Qt::black);
+    board_->setRahmenColor(cell.x, cell.y, Qt::blue);
 }
 
-void TForm1::setspielertext(std::string_view text) { bar_->setPanelText(7, fromView(text)); }
+void TForm1::showSide(Side side) { bar_->setPanelText(7, sideName(side)); }
 
-void TForm1::sethilfetext(std::string_view text) { hilfe_->setText(fromView(text)); }
+void TForm1::showInstruction(Choice choice) { hilfe_->setText(instructionText(choice)); }
 
-void TForm1::setdiceenabled(bool enabled) { dice_->setEnabled(enabled); }
+void TForm1::setRollEnabled(bool enabled) { dice_->setEnabled(enabled); }
 
-void TForm1::setrahmencolor(int x, int y, TColor colour) { board_->setRahmenColor(x, y, toQColor(colour)); }
+void TForm1::setFrameColor(Position cell, BgrColor color) { board_->setRahmenColor(cell.x, cell.y, toQColor(color)); }
 
-void TForm1::setinslabvisible(bool visible) { inslab_->setVisible(visible); }
+void TForm1::setSprayLabelVisible(bool visible) { inslab_->setVisible(visible); }
 
-void TForm1::addchartpoints(std::uint8_t hunters, std::uint8_t prey)
+void TForm1::addChartPoint(int hunters, int prey)
 {
     if (!diazeigen_)
         return;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SilentAnzeige.h"
-#include "TSpielkern.h"
+#include "NullGameView.h"
+#include "GameCore.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -60,11 +60,11 @@ inline Points spikes(std::int64_t n, std::uint32_t seed)
 }
 
 // Takes the population counts the game hands to the chart and nothing else.
-class ChartFeed : public SilentAnzeige {
+class ChartFeed : public NullGameView {
 public:
     Points hunters, prey;
 
-    void addchartpoints(std::uint8_t h, std::uint8_t p) override
+    void addChartPoint(int h, int p) override
     {
         hunters.push_back(h);
         prey.push_back(p);
@@ -78,13 +78,13 @@ inline ChartFeed gameTrace(std::int64_t n, std::uint32_t seed)
     ChartFeed feed;
     feed.hunters.reserve(static_cast<std::size_t>(n));
     feed.prey.reserve(static_cast<std::size_t>(n));
-    TSpielkern kern(feed);
-    kern.zufall().SetSeed(seed);
-    kern.neuspiel();
+    GameCore core(feed);
+    core.random().setSeed(seed);
+    core.newGame();
     while (static_cast<std::int64_t>(feed.hunters.size()) < n) {
-        if (kern.anzraeuber() == 0)
-            kern.neuspiel();
-        kern.runde(true);
+        if (core.hunterCount() == 0)
+            core.newGame();
+        core.playRound(Mode::Automatic);
     }
     return feed;
 }

@@ -1,29 +1,29 @@
 #include "BoardText.h"
-#include "RecordingAnzeige.h"
-#include "TSpielkern.h"
+#include "RecordingGameView.h"
+#include "GameCore.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 struct Decision : ::testing::Test {
-    RecordingAnzeige anzeige;
-    TSpielkern kern{anzeige};
+    RecordingGameView view;
+    GameCore core{view};
 
     // Prey at (3,3) wanting to multiply; (2,2) and (4,3) taken by prey, (2,4) by a hunter,
     // a hunter far away at (6,6).
     void pendPlacement()
     {
-        setBoard(kern, {"......", ".b....", "..bb..", ".R....", "......", ".....R"});
-        kern.computefeld(3, 3, zelle::beute, false);
-        ASSERT_EQ(kern.warten(), Entscheidung::beutePlazieren);
-        anzeige.clear();
+        setBoard(core, {"......", ".b....", "..bb..", ".R....", "......", ".....R"});
+        core.applyRules({3, 3}, Side::Prey, Mode::Interactive);
+        ASSERT_EQ(core.pendingChoice(), Choice::PlacePrey);
+        view.clear();
     }
     void pendStarvation()
     {
-        setBoard(kern, {"......", ".b....", "..bb..", ".R....", "......", ".....R"});
-        kern.computefeld(5, 5, zelle::raeuber, false);
-        ASSERT_EQ(kern.warten(), Entscheidung::raeuberEntfernen);
-        anzeige.clear();
+        setBoard(core, {"......", ".b....", "..bb..", ".R....", "......", ".....R"});
+        core.applyRules({5, 5}, Side::Hunter, Mode::Interactive);
+        ASSERT_EQ(core.pendingChoice(), Choice::RemoveHunter);
+        view.clear();
     }
 };
 }  // namespace
@@ -46,19 +46,19 @@ TEST_F(Decision, PlacementClicks)
     for (const auto& r : rows) {
         SCOPED_TRACE(testing::Message() << r.x << "," << r.y);
         pendPlacement();
-        const std::string before = boardText(kern);
-        const int prey = kern.anzbeute();
-        kern.clickfeld(r.x, r.y);
+        const std::string before = boardText(core);
+        const int prey = core.preyCount();
+        core.chooseCell({r.x, r.y});
         if (r.settles) {
-            EXPECT_EQ(kern.warten(), Entscheidung::keine);
-            EXPECT_EQ(kern.feld(r.x, r.y), zelle::beute);
-            EXPECT_EQ(kern.anzbeute(), prey + 1);
-            EXPECT_EQ(anzeige.calls, (std::vector<std::string>{"hilfe ", "drawfeld", "dice on"}));
-            EXPECT_TRUE(kern.redraw(r.x, r.y));
+            EXPECT_EQ(core.pendingChoice(), Choice::None);
+            EXPECT_EQ(core.cell(r.x, r.y), Cell::Prey);
+            EXPECT_EQ(core.preyCount(), prey + 1);
+            EXPECT_EQ(view.calls, (std::vector<std::string>{"instruction none", "board", "roll on"}));
+            EXPECT_TRUE(core.needsRedraw(r.x, r.y));
         } else {
-            EXPECT_EQ(kern.warten(), Entscheidung::beutePlazieren);
-            EXPECT_EQ(boardText(kern), before);
-            EXPECT_TRUE(anzeige.calls.empty());
+            EXPECT_EQ(core.pendingChoice(), Choice::PlacePrey);
+            EXPECT_EQ(boardText(core), before);
+            EXPECT_TRUE(view.calls.empty());
         }
     }
 }
@@ -67,14 +67,14 @@ TEST_F(Decision, CornerPreyAcceptsOnlyItsThreeNeighbours)
 {
     for (int x = 1; x <= 6; ++x)
         for (int y = 1; y <= 6; ++y) {
-            RecordingAnzeige view;
-            TSpielkern k{view};
-            k.setzefeld(1, 1, zelle::beute);
-            k.computefeld(1, 1, zelle::beute, false);
-            ASSERT_EQ(k.warten(), Entscheidung::beutePlazieren);
-            k.clickfeld(x, y);
+            RecordingGameView view;
+            GameCore k{view};
+            k.setCell(1, 1, Cell::Prey);
+            k.applyRules({1, 1}, Side::Prey, Mode::Interactive);
+            ASSERT_EQ(k.pendingChoice(), Choice::PlacePrey);
+            k.chooseCell({x, y});
             const bool accepted = (x == 1 && y == 2) || (x == 2 && y == 1) || (x == 2 && y == 2);
-            EXPECT_EQ(k.warten() == Entscheidung::keine, accepted) << x << "," << y;
+            EXPECT_EQ(k.pendingChoice() == Choice::None, accepted) << x << "," << y;
         }
 }
 
@@ -88,17 +88,17 @@ TEST_F(Decision, StarvationClicks)
     for (const auto& r : rows) {
         SCOPED_TRACE(testing::Message() << r.x << "," << r.y);
         pendStarvation();
-        const std::string before = boardText(kern);
-        kern.clickfeld(r.x, r.y);
+        const std::string before = boardText(core);
+        core.chooseCell({r.x, r.y});
         if (r.settles) {
-            EXPECT_EQ(kern.warten(), Entscheidung::keine);
-            EXPECT_EQ(kern.feld(r.x, r.y), zelle::leer);
-            EXPECT_EQ(kern.anzraeuber(), 1);
-            EXPECT_EQ(anzeige.calls, (std::vector<std::string>{"hilfe ", "drawfeld", "dice on"}));
+            EXPECT_EQ(core.pendingChoice(), Choice::None);
+            EXPECT_EQ(core.cell(r.x, r.y), Cell::Empty);
+            EXPECT_EQ(core.hunterCount(), 1);
+            EXPECT_EQ(view.calls, (std::vector<std::string>{"instruction none", "board", "roll on"}));
         } else {
-            EXPECT_EQ(kern.warten(), Entscheidung::raeuberEntfernen);
-            EXPECT_EQ(boardText(kern), before);
-            EXPECT_TRUE(anzeige.calls.empty());
+            EXPECT_EQ(core.pendingChoice(), Choice::RemoveHunter);
+            EXPECT_EQ(boardText(core), before);
+            EXPECT_TRUE(view.calls.empty());
         }
     }
 }
@@ -106,47 +106,47 @@ TEST_F(Decision, StarvationClicks)
 TEST_F(Decision, IgnoredClickThenValidOne)
 {
     pendStarvation();
-    kern.clickfeld(1, 1);
-    kern.clickfeld(3, 3);
-    EXPECT_EQ(kern.warten(), Entscheidung::raeuberEntfernen);
-    kern.clickfeld(2, 4);
-    EXPECT_EQ(kern.warten(), Entscheidung::keine);
-    EXPECT_TRUE(anzeige.diceEnabled);
-    EXPECT_TRUE(anzeige.hilfetext.empty());
+    core.chooseCell({1, 1});
+    core.chooseCell({3, 3});
+    EXPECT_EQ(core.pendingChoice(), Choice::RemoveHunter);
+    core.chooseCell({2, 4});
+    EXPECT_EQ(core.pendingChoice(), Choice::None);
+    EXPECT_TRUE(view.rollEnabled);
+    EXPECT_EQ(view.instruction, Choice::None);
 }
 
 TEST_F(Decision, PlacementNextToHunterDoesNotAlsoRemoveIt)
 {
     // A settled placement must not fall through to the hunter branch in the same click.
     pendPlacement();
-    kern.clickfeld(4, 4);
-    EXPECT_EQ(kern.anzraeuber(), 2);
-    kern.clickfeld(6, 6);
-    EXPECT_EQ(kern.anzraeuber(), 2);
+    core.chooseCell({4, 4});
+    EXPECT_EQ(core.hunterCount(), 2);
+    core.chooseCell({6, 6});
+    EXPECT_EQ(core.hunterCount(), 2);
 }
 
 TEST_F(Decision, ClicksWithoutPendingDecisionChangeNothing)
 {
-    kern.zufall().SetSeed(3);
-    kern.neuspiel();
-    const std::string before = boardText(kern);
-    anzeige.clear();
+    core.random().setSeed(3);
+    core.newGame();
+    const std::string before = boardText(core);
+    view.clear();
     for (int x = 1; x <= 6; ++x)
         for (int y = 1; y <= 6; ++y)
-            kern.clickfeld(x, y);
-    EXPECT_EQ(boardText(kern), before);
-    EXPECT_TRUE(anzeige.calls.empty());
+            core.chooseCell({x, y});
+    EXPECT_EQ(boardText(core), before);
+    EXPECT_TRUE(view.calls.empty());
 }
 
 TEST_F(Decision, NewGameDropsThePendingDecision)
 {
     pendStarvation();
-    kern.neuspiel();
-    EXPECT_EQ(kern.warten(), Entscheidung::keine);
-    EXPECT_TRUE(anzeige.hilfetext.empty());
-    const std::string before = boardText(kern);
+    core.newGame();
+    EXPECT_EQ(core.pendingChoice(), Choice::None);
+    EXPECT_EQ(view.instruction, Choice::None);
+    const std::string before = boardText(core);
     for (int x = 1; x <= 6; ++x)
         for (int y = 1; y <= 6; ++y)
-            kern.clickfeld(x, y);
-    EXPECT_EQ(boardText(kern), before);
+            core.chooseCell({x, y});
+    EXPECT_EQ(boardText(core), before);
 }

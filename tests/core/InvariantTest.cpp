@@ -1,6 +1,6 @@
 #include "BoardText.h"
-#include "RecordingAnzeige.h"
-#include "TSpielkern.h"
+#include "RecordingGameView.h"
+#include "GameCore.h"
 
 #include <gtest/gtest.h>
 
@@ -10,33 +10,33 @@ TEST(Invariant, CountersFollowTheBoardThroughLongRandomRuns)
 {
     for (std::uint32_t seed : {0u, 1u, 42u, 0xDEADBEEFu}) {
         SCOPED_TRACE(seed);
-        RecordingAnzeige view;
-        TSpielkern kern{view};
-        kern.zufall().SetSeed(seed);
-        TRandomSource chooser;  // separate source for the test's own choices
-        chooser.SetSeed(seed ^ 0x9E3779B9u);
-        kern.neuspiel();
+        RecordingGameView view;
+        GameCore core{view};
+        core.random().setSeed(seed);
+        RandomSource chooser;  // separate source for the test's own choices
+        chooser.setSeed(seed ^ 0x9E3779B9u);
+        core.newGame();
         for (int step = 0; step < 50000; ++step) {
-            const auto what = chooser.NextBelow(100);
+            const auto what = chooser.nextBelow(100);
             if (what < 2)
-                kern.setinsrunden(static_cast<std::int32_t>(chooser.NextBelow(12)));
+                core.orderSpray(static_cast<std::int32_t>(chooser.nextBelow(12)));
             else if (what < 3) {
-                kern.neuspiel();
-                view.diceEnabled = true;  // the window's mode handler does this after a new game
+                core.newGame();
+                view.rollEnabled = true;  // the window's mode handler does this after a new game
             }
-            else if (kern.warten() != Entscheidung::keine || what < 30)
-                kern.clickfeld(static_cast<int>(chooser.NextBelow(6)) + 1,
-                               static_cast<int>(chooser.NextBelow(6)) + 1);
+            else if (core.pendingChoice() != Choice::None || what < 30)
+                core.chooseCell({static_cast<int>(chooser.nextBelow(6)) + 1,
+                                 static_cast<int>(chooser.nextBelow(6)) + 1});
             else if (what < 60)
-                kern.runde(false);
+                core.playRound(Mode::Interactive);
             else
-                kern.runde(true);
+                core.playRound(Mode::Automatic);
 
-            ASSERT_EQ(kern.anzbeute(), countOnBoard(kern, zelle::beute)) << "step " << step;
-            ASSERT_EQ(kern.anzraeuber(), countOnBoard(kern, zelle::raeuber)) << "step " << step;
-            ASSERT_LE(kern.anzbeute() + kern.anzraeuber(), 36);
-            ASSERT_EQ(view.diceEnabled, kern.warten() == Entscheidung::keine) << "step " << step;
+            ASSERT_EQ(core.preyCount(), countOnBoard(core, Cell::Prey)) << "step " << step;
+            ASSERT_EQ(core.hunterCount(), countOnBoard(core, Cell::Hunter)) << "step " << step;
+            ASSERT_LE(core.preyCount() + core.hunterCount(), 36);
+            ASSERT_EQ(view.rollEnabled, core.pendingChoice() == Choice::None) << "step " << step;
         }
-        EXPECT_GT(view.drawCount, 0);
+        EXPECT_GT(view.boardChanges, 0);
     }
 }

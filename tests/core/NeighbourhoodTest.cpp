@@ -1,6 +1,6 @@
 #include "BoardText.h"
-#include "RecordingAnzeige.h"
-#include "TSpielkern.h"
+#include "RecordingGameView.h"
+#include "GameCore.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 
 namespace {
 struct Fixture : ::testing::Test {
-    RecordingAnzeige anzeige;
-    TSpielkern kern{anzeige};
+    RecordingGameView view;
+    GameCore core{view};
 };
 using Neighbourhood = Fixture;
 }  // namespace
@@ -25,7 +25,7 @@ TEST_F(Neighbourhood, IsInRangeNamedCases)
         {7, 6, 6, 6, false}, {3, 1, 1, 1, false}, {6, 1, 1, 1, false}, {1, 6, 1, 1, false},
     };
     for (const auto& r : rows)
-        EXPECT_EQ(kern.isinrange(r.x, r.y, r.cx, r.cy), r.expected)
+        EXPECT_EQ(core.isNear({r.x, r.y}, { r.cx, r.cy}), r.expected)
             << r.x << "," << r.y << " around " << r.cx << "," << r.cy;
 }
 
@@ -37,7 +37,7 @@ TEST_F(Neighbourhood, IsInRangeIsTheClippedBlockEverywhere)
                 for (int y = 0; y <= 7; ++y) {
                     const bool onBoard = x >= 1 && x <= 6 && y >= 1 && y <= 6;
                     const bool expected = onBoard && std::abs(x - cx) <= 1 && std::abs(y - cy) <= 1;
-                    EXPECT_EQ(kern.isinrange(x, y, cx, cy), expected)
+                    EXPECT_EQ(core.isNear({x, y}, { cx, cy}), expected)
                         << x << "," << y << " around " << cx << "," << cy;
                 }
 }
@@ -53,44 +53,44 @@ TEST_F(Neighbourhood, IsPossibleLooksAtCornerEdgeAndInnerNeighbours)
     for (const auto& r : rows) {
         for (int x = 1; x <= 6; ++x)
             for (int y = 1; y <= 6; ++y)
-                kern.setzefeld(x, y, x == r.ex && y == r.ey ? zelle::leer : zelle::beute);
+                core.setCell(x, y, x == r.ex && y == r.ey ? Cell::Empty : Cell::Prey);
         int count = 0;
         for (int x = 1; x <= 6; ++x)
             for (int y = 1; y <= 6; ++y)
-                count += kern.ispossible(x, y, zelle::leer);
+                count += core.hasNeighbor({x, y}, Cell::Empty);
         EXPECT_EQ(count, r.neighbours) << r.ex << "," << r.ey;
-        EXPECT_FALSE(kern.ispossible(r.ex, r.ey, zelle::leer)) << "the cell itself does not count";
+        EXPECT_FALSE(core.hasNeighbor({r.ex, r.ey}, Cell::Empty)) << "the cell itself does not count";
     }
 }
 
 TEST_F(Neighbourhood, NoWrapAround)
 {
-    setBoard(kern, {".b...R",  // row 1
+    setBoard(core, {".b...R",  // row 1
                     "bb....",  // row 2
                     "......", "......", "......",
                     "R....."});
-    EXPECT_FALSE(kern.ispossible(1, 1, zelle::leer));
-    EXPECT_TRUE(kern.ispossible(1, 1, zelle::beute));
-    EXPECT_FALSE(kern.ispossible(1, 1, zelle::raeuber)) << "(6,1) and (1,6) are not neighbours";
+    EXPECT_FALSE(core.hasNeighbor({1, 1}, Cell::Empty));
+    EXPECT_TRUE(core.hasNeighbor({1, 1}, Cell::Prey));
+    EXPECT_FALSE(core.hasNeighbor({1, 1}, Cell::Hunter)) << "(6,1) and (1,6) are not neighbours";
 }
 
 TEST_F(Neighbourhood, FullBoardHasNoRoom)
 {
     for (int x = 1; x <= 6; ++x)
         for (int y = 1; y <= 6; ++y)
-            kern.setzefeld(x, y, (x + y) % 2 ? zelle::beute : zelle::raeuber);
+            core.setCell(x, y, (x + y) % 2 ? Cell::Prey : Cell::Hunter);
     for (int x = 1; x <= 6; ++x)
         for (int y = 1; y <= 6; ++y)
-            EXPECT_FALSE(kern.ispossible(x, y, zelle::leer));
+            EXPECT_FALSE(core.hasNeighbor({x, y}, Cell::Empty));
 }
 
 TEST_F(Neighbourhood, IsRightAcceptsTheCentreAndOnlyTheBlock)
 {
-    setBoard(kern, {"......", "......", "..b...", "......", "......", "......"});
-    EXPECT_TRUE(kern.isright(2, 2, 2, 2, zelle::leer));
-    EXPECT_FALSE(kern.isright(3, 3, 3, 3, zelle::leer));
-    EXPECT_TRUE(kern.isright(3, 3, 3, 3, zelle::beute));
-    EXPECT_TRUE(kern.isright(4, 4, 3, 3, zelle::leer));
-    EXPECT_FALSE(kern.isright(5, 3, 3, 3, zelle::leer));
-    EXPECT_FALSE(kern.isright(0, 1, 1, 1, zelle::leer));
+    setBoard(core, {"......", "......", "..b...", "......", "......", "......"});
+    EXPECT_TRUE(core.isInBlock({2, 2}, { 2, 2}, Cell::Empty));
+    EXPECT_FALSE(core.isInBlock({3, 3}, { 3, 3}, Cell::Empty));
+    EXPECT_TRUE(core.isInBlock({3, 3}, { 3, 3}, Cell::Prey));
+    EXPECT_TRUE(core.isInBlock({4, 4}, { 3, 3}, Cell::Empty));
+    EXPECT_FALSE(core.isInBlock({5, 3}, { 3, 3}, Cell::Empty));
+    EXPECT_FALSE(core.isInBlock({0, 1}, { 1, 1}, Cell::Empty));
 }

@@ -1,6 +1,6 @@
 #include "BoardText.h"
-#include "RecordingAnzeige.h"
-#include "TSpielkern.h"
+#include "RecordingGameView.h"
+#include "GameCore.h"
 
 #include <gtest/gtest.h>
 
@@ -8,96 +8,96 @@
 
 namespace {
 struct NewGame : ::testing::Test {
-    RecordingAnzeige anzeige;
-    TSpielkern kern{anzeige};
+    RecordingGameView view;
+    GameCore core{view};
 };
 
 }  // namespace
 
 TEST_F(NewGame, SeedZeroPlacesTheKnownAnimalsIn47Draws)
 {
-    kern.zufall().SetSeed(0);
-    kern.neuspiel();
+    core.random().setSeed(0);
+    core.newGame();
 
     struct Animal {
         int x, y;
-        std::uint8_t kind;
+        Cell kind;
     };
     const Animal expected[] = {
-        {1, 1, 2}, {2, 2, 2}, {2, 1, 1}, {3, 1, 1}, {1, 6, 1}, {2, 6, 1}, {5, 2, 2}, {6, 5, 1},
-        {1, 2, 1}, {2, 5, 1}, {6, 2, 2}, {6, 3, 2}, {5, 1, 1}, {1, 4, 1}, {4, 1, 2},
+        {1, 1, Cell::Hunter}, {2, 2, Cell::Hunter}, {2, 1, Cell::Prey}, {3, 1, Cell::Prey}, {1, 6, Cell::Prey}, {2, 6, Cell::Prey}, {5, 2, Cell::Hunter}, {6, 5, Cell::Prey},
+        {1, 2, Cell::Prey}, {2, 5, Cell::Prey}, {6, 2, Cell::Hunter}, {6, 3, Cell::Hunter}, {5, 1, Cell::Prey}, {1, 4, Cell::Prey}, {4, 1, Cell::Hunter},
     };
-    TSpielkern reference{anzeige};
+    GameCore reference{view};
     for (const auto& a : expected)
-        reference.setzefeld(a.x, a.y, a.kind);
-    EXPECT_EQ(boardText(kern), boardText(reference));
-    EXPECT_EQ(kern.anzbeute(), 9);
-    EXPECT_EQ(kern.anzraeuber(), 6);
+        reference.setCell(a.x, a.y, a.kind);
+    EXPECT_EQ(boardText(core), boardText(reference));
+    EXPECT_EQ(core.preyCount(), 9);
+    EXPECT_EQ(core.hunterCount(), 6);
 
-    TRandomSource r;
+    RandomSource r;
     for (int i = 0; i < 47; ++i)
-        r.NextBelow(6);
-    EXPECT_EQ(kern.zufall().Seed(), r.Seed()) << "the seeding takes exactly 47 draws";
+        r.nextBelow(6);
+    EXPECT_EQ(core.random().seed(), r.seed()) << "the seeding takes exactly 47 draws";
 }
 
 TEST_F(NewGame, ResetsStateAndDrawsOnce)
 {
-    kern.zufall().SetSeed(99);
-    kern.neuspiel();
-    kern.setinsrunden(3);
-    kern.setrundenziel(12);
+    core.random().setSeed(99);
+    core.newGame();
+    core.orderSpray(3);
+    core.setRoundLimit(12);
     for (int i = 0; i < 5; ++i)
-        kern.runde(false);
-    anzeige.clear();
+        core.playRound(Mode::Interactive);
+    view.clear();
 
-    kern.neuspiel();
-    EXPECT_EQ(kern.durchgang(), 0);
-    EXPECT_EQ(kern.rundenziel(), TSpielkern::keinLimit);
-    EXPECT_EQ(kern.insrunden(), 0);
-    EXPECT_FALSE(kern.insaktiv());
-    EXPECT_EQ(kern.spieler(), zelle::beute);
-    EXPECT_EQ(kern.markx(), 0);
-    EXPECT_EQ(kern.marky(), 0);
-    EXPECT_EQ(kern.warten(), Entscheidung::keine);
-    EXPECT_EQ(kern.anzbeute() + kern.anzraeuber(), 15);
-    EXPECT_EQ(countOnBoard(kern, zelle::beute), kern.anzbeute());
-    EXPECT_EQ(countOnBoard(kern, zelle::raeuber), kern.anzraeuber());
-    EXPECT_EQ(anzeige.calls, (std::vector<std::string>{"inslab off", "hilfe ", "drawfeld"}));
+    core.newGame();
+    EXPECT_EQ(core.currentRound(), 0);
+    EXPECT_EQ(core.roundLimit(), GameCore::noRoundLimit);
+    EXPECT_EQ(core.sprayRoundsLeft(), 0);
+    EXPECT_FALSE(core.sprayMarksShown());
+    EXPECT_EQ(core.side(), Side::Prey);
+    EXPECT_EQ(core.markedPosition().x, 0);
+    EXPECT_EQ(core.markedPosition().y, 0);
+    EXPECT_EQ(core.pendingChoice(), Choice::None);
+    EXPECT_EQ(core.preyCount() + core.hunterCount(), 15);
+    EXPECT_EQ(countOnBoard(core, Cell::Prey), core.preyCount());
+    EXPECT_EQ(countOnBoard(core, Cell::Hunter), core.hunterCount());
+    EXPECT_EQ(view.calls, (std::vector<std::string>{"spray label off", "instruction none", "board"}));
 
     // Exactly the seeded cells are flagged for the closing draw.
     int flagged = 0;
     for (int x = 1; x <= 6; ++x)
         for (int y = 1; y <= 6; ++y) {
-            EXPECT_EQ(kern.redraw(x, y), kern.feld(x, y) != zelle::leer) << x << "," << y;
-            flagged += kern.redraw(x, y);
+            EXPECT_EQ(core.needsRedraw(x, y), core.cell(x, y) != Cell::Empty) << x << "," << y;
+            flagged += core.needsRedraw(x, y);
         }
     EXPECT_EQ(flagged, 15);
 }
 
 TEST_F(NewGame, SecondGameContinuesTheSequence)
 {
-    kern.zufall().SetSeed(0);
-    kern.neuspiel();
-    const std::string first = boardText(kern);
-    const auto seedAfterFirst = kern.zufall().Seed();
-    kern.neuspiel();
-    EXPECT_NE(boardText(kern), first);
+    core.random().setSeed(0);
+    core.newGame();
+    const std::string first = boardText(core);
+    const auto seedAfterFirst = core.random().seed();
+    core.newGame();
+    EXPECT_NE(boardText(core), first);
 
-    TSpielkern fresh{anzeige};
-    fresh.zufall().SetSeed(seedAfterFirst);
-    fresh.neuspiel();
-    EXPECT_EQ(boardText(fresh), boardText(kern));
+    GameCore fresh{view};
+    fresh.random().setSeed(seedAfterFirst);
+    fresh.newGame();
+    EXPECT_EQ(boardText(fresh), boardText(core));
 }
 
 TEST_F(NewGame, SplitVariesButTotalIsFifteen)
 {
     std::set<int> splits;
     for (std::uint32_t seed = 0; seed < 200; ++seed) {
-        kern.zufall().SetSeed(seed);
-        kern.neuspiel();
-        ASSERT_EQ(kern.anzbeute() + kern.anzraeuber(), 15);
-        ASSERT_EQ(countOnBoard(kern, zelle::leer), 21);
-        splits.insert(kern.anzbeute());
+        core.random().setSeed(seed);
+        core.newGame();
+        ASSERT_EQ(core.preyCount() + core.hunterCount(), 15);
+        ASSERT_EQ(countOnBoard(core, Cell::Empty), 21);
+        splits.insert(core.preyCount());
     }
     EXPECT_GT(splits.size(), 4u);
 }

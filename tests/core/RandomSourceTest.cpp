@@ -1,4 +1,4 @@
-#include "TRandomSource.h"
+#include "RandomSource.h"
 
 #include <gtest/gtest.h>
 
@@ -6,33 +6,33 @@
 
 TEST(RandomSource, SequenceFromSeedZero)
 {
-    TRandomSource r;
-    ASSERT_EQ(r.Seed(), 0u);
+    RandomSource r;
+    ASSERT_EQ(r.seed(), 0u);
     const std::vector<std::uint32_t> values = {0, 0, 5, 1, 1, 4, 1, 0};
     const std::vector<std::uint32_t> seeds = {1u,          134775814u,  3698175007u, 870078620u,
                                               1172187917u, 2884733762u, 1368768587u, 694906232u};
     for (size_t i = 0; i < values.size(); ++i) {
-        EXPECT_EQ(r.NextBelow(6), values[i]) << "draw " << i;
-        EXPECT_EQ(r.Seed(), seeds[i]) << "draw " << i;
+        EXPECT_EQ(r.nextBelow(6), values[i]) << "draw " << i;
+        EXPECT_EQ(r.seed(), seeds[i]) << "draw " << i;
     }
 }
 
 TEST(RandomSource, MixedRangesFromKnownSeed)
 {
-    TRandomSource r;
-    r.SetSeed(0x12345678u);
-    EXPECT_EQ(r.NextBelow(6), 4u);
-    EXPECT_EQ(r.NextBelow(6), 2u);
-    EXPECT_EQ(r.NextBelow(2), 1u);
+    RandomSource r;
+    r.setSeed(0x12345678u);
+    EXPECT_EQ(r.nextBelow(6), 4u);
+    EXPECT_EQ(r.nextBelow(6), 2u);
+    EXPECT_EQ(r.nextBelow(2), 1u);
 }
 
 TEST(RandomSource, DegenerateRangesStillAdvance)
 {
     for (std::uint32_t n : {0u, 1u}) {
-        TRandomSource r;
-        r.SetSeed(7);
-        EXPECT_EQ(r.NextBelow(n), 0u);
-        EXPECT_EQ(r.Seed(), 7u * 134775813u + 1u);
+        RandomSource r;
+        r.setSeed(7);
+        EXPECT_EQ(r.nextBelow(n), 0u);
+        EXPECT_EQ(r.seed(), 7u * 134775813u + 1u);
     }
 }
 
@@ -53,22 +53,22 @@ TEST(RandomSource, ResultIsTakenFromTheHighBits)
         inverse *= 2u - 134775813u * inverse;  // Newton's iteration for the inverse mod 2^32
     ASSERT_EQ(inverse * 134775813u, 1u);
     for (const auto& row : rows) {
-        TRandomSource r;
-        r.SetSeed((row.state - 1u) * inverse);
-        EXPECT_EQ(r.NextBelow(6), row.expected) << row.state;
-        EXPECT_EQ(r.Seed(), row.state);
+        RandomSource r;
+        r.setSeed((row.state - 1u) * inverse);
+        EXPECT_EQ(r.nextBelow(6), row.expected) << row.state;
+        EXPECT_EQ(r.seed(), row.state);
     }
 }
 
 TEST(RandomSource, ClockSeedsDiffer)
 {
-    TRandomSource a, b;
-    a.SeedFromClock();
+    RandomSource a, b;
+    a.seedFromClock();
     // A nanosecond counter has moved on by the time of the second read.
-    std::uint32_t s = a.Seed();
-    for (int i = 0; i < 1000 && s == a.Seed(); ++i) {
-        b.SeedFromClock();
-        s = b.Seed();
+    std::uint32_t s = a.seed();
+    for (int i = 0; i < 1000 && s == a.seed(); ++i) {
+        b.seedFromClock();
+        s = b.seed();
     }
-    EXPECT_NE(a.Seed(), s);
+    EXPECT_NE(a.seed(), s);
 }

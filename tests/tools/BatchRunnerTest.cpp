@@ -1,6 +1,6 @@
 #include "BatchRunner.h"
-#include "SilentAnzeige.h"
-#include "TSpielkern.h"
+#include "NullGameView.h"
+#include "GameCore.h"
 
 #include <gtest/gtest.h>
 
@@ -22,14 +22,14 @@ BatchPlan makePlan(std::uint32_t firstSeed, std::int32_t games, std::int32_t rou
 }
 
 // Notes the rounds that sprayed: the insecticide label is switched on only by a spraying.
-class SprayWatch final : public SilentAnzeige {
+class SprayWatch final : public NullGameView {
 public:
-    const TSpielkern* kern = nullptr;
+    const GameCore* core = nullptr;
     std::vector<std::int32_t> sprayedRounds;
-    void setinslabvisible(bool visible) override
+    void setSprayLabelVisible(bool visible) override
     {
         if (visible)
-            sprayedRounds.push_back(kern->durchgang());
+            sprayedRounds.push_back(core->currentRound());
     }
 };
 }  // namespace
@@ -57,9 +57,9 @@ TEST(BatchRunner, SprayOrdersTakeEffectInTheirRound)
         SCOPED_TRACE(c.sprays.front().round);
         BatchRunner sprayed{makePlan(42, 1, c.rounds, c.rounds, c.sprays)};
         SprayWatch watch;
-        TSpielkern kern{watch};
-        watch.kern = &kern;
-        sprayed.playGame(0, kern);
+        GameCore core{watch};
+        watch.core = &core;
+        sprayed.playGame(0, core);
         EXPECT_EQ(watch.sprayedRounds, c.sprayed);
     }
 }
@@ -78,31 +78,31 @@ TEST(BatchRunner, GameMatchesOnePlayedByHand)
         BatchRunner runner{makePlan(seed, 1, rounds, every, {{5, 4}, {9, 20}})};
         ASSERT_TRUE(runner.run(1));
 
-        SilentAnzeige view;
-        TSpielkern kern{view};
-        kern.zufall().SetSeed(seed);
-        kern.neuspiel();
+        NullGameView view;
+        GameCore core{view};
+        core.random().setSeed(seed);
+        core.newGame();
         std::int32_t firstHunters = BatchResults::never, firstPrey = BatchResults::never;
         for (std::int32_t round = 0; round <= rounds; ++round) {
             if (round > 0) {
                 if (round == 5)
-                    kern.setinsrunden(4);
+                    core.orderSpray(4);
                 if (round == 9)
-                    kern.setinsrunden(20);
-                kern.runde(true);
+                    core.orderSpray(20);
+                core.playRound(Mode::Automatic);
             }
-            if (kern.anzraeuber() == 0 && firstHunters == BatchResults::never)
+            if (core.hunterCount() == 0 && firstHunters == BatchResults::never)
                 firstHunters = round;
-            if (kern.anzbeute() == 0 && firstPrey == BatchResults::never)
+            if (core.preyCount() == 0 && firstPrey == BatchResults::never)
                 firstPrey = round;
             if (round % every == 0) {
                 const auto c = static_cast<std::size_t>(round / every);
-                ASSERT_EQ(runner.results().count(0, c, Side::hunters), kern.anzraeuber()) << round;
-                ASSERT_EQ(runner.results().count(0, c, Side::prey), kern.anzbeute()) << round;
+                ASSERT_EQ(runner.results().count(0, c, Side::Hunter), core.hunterCount()) << round;
+                ASSERT_EQ(runner.results().count(0, c, Side::Prey), core.preyCount()) << round;
             }
         }
-        EXPECT_EQ(runner.results().firstExtinction(0, Side::hunters), firstHunters);
-        EXPECT_EQ(runner.results().firstExtinction(0, Side::prey), firstPrey);
+        EXPECT_EQ(runner.results().firstExtinction(0, Side::Hunter), firstHunters);
+        EXPECT_EQ(runner.results().firstExtinction(0, Side::Prey), firstPrey);
     }
 }
 
@@ -118,10 +118,10 @@ TEST(BatchRunner, SameResultsForAnyNumberOfThreads)
         ASSERT_TRUE(runner.run(jobs));
         for (std::int32_t g = 0; g < plan.games; ++g) {
             for (std::size_t c = 0; c < plan.checkpoints.size(); ++c)
-                for (const Side side : {Side::hunters, Side::prey})
+                for (const Side side : {Side::Hunter, Side::Prey})
                     ASSERT_EQ(runner.results().count(g, c, side), reference.results().count(g, c, side))
                         << jobs << " jobs, game " << g << ", checkpoint " << c;
-            for (const Side side : {Side::hunters, Side::prey})
+            for (const Side side : {Side::Hunter, Side::Prey})
                 ASSERT_EQ(runner.results().firstExtinction(g, side), reference.results().firstExtinction(g, side));
         }
     }
@@ -135,11 +135,11 @@ TEST(BatchRunner, GamesFollowConsecutiveSeedsAcrossTheWrap)
     ASSERT_TRUE(fromZero.run(2));
     for (std::int32_t g = 0; g < 2; ++g)
         for (std::size_t c = 0; c < fromZero.plan().checkpoints.size(); ++c)
-            EXPECT_EQ(wrapping.results().count(g + 1, c, Side::prey), fromZero.results().count(g, c, Side::prey));
+            EXPECT_EQ(wrapping.results().count(g + 1, c, Side::Prey), fromZero.results().count(g, c, Side::Prey));
 
     // Seed 0 opens with the board worked out by hand: 6 hunters and 9 prey.
-    EXPECT_EQ(fromZero.results().count(0, 0, Side::hunters), 6);
-    EXPECT_EQ(fromZero.results().count(0, 0, Side::prey), 9);
+    EXPECT_EQ(fromZero.results().count(0, 0, Side::Hunter), 6);
+    EXPECT_EQ(fromZero.results().count(0, 0, Side::Prey), 9);
 }
 
 TEST(BatchRunner, StopsWhenCancelled)

@@ -17,11 +17,11 @@ TEST(BatchStatistics, HandWorkedBatch)
     for (int g = 0; g < 3; ++g)
         for (int c = 0; c < 3; ++c)
             results.record(g, c, hunters[g][c], prey[g][c]);
-    results.setFirstExtinction(0, Side::hunters, 4);
-    results.setFirstExtinction(1, Side::hunters, 8);
-    results.setFirstExtinction(2, Side::hunters, 12);
-    results.setFirstExtinction(1, Side::prey, 15);
-    results.setFirstExtinction(2, Side::prey, 10);
+    results.setFirstExtinction(0, Side::Hunter, 4);
+    results.setFirstExtinction(1, Side::Hunter, 8);
+    results.setFirstExtinction(2, Side::Hunter, 12);
+    results.setFirstExtinction(1, Side::Prey, 15);
+    results.setFirstExtinction(2, Side::Prey, 10);
 
     const auto table = batchStatistics(results, {0, 10, 20});
     ASSERT_EQ(table.size(), 3u);
@@ -66,7 +66,7 @@ TEST(BatchStatistics, SingleGameHasNoSpreadAndRoundZeroExtinctionCounts)
     BatchResults results(1, 2);
     results.record(0, 0, 0, 15);
     results.record(0, 1, 2, 20);
-    results.setFirstExtinction(0, Side::hunters, 0);
+    results.setFirstExtinction(0, Side::Hunter, 0);
     const auto table = batchStatistics(results, {0, 5});
     ASSERT_EQ(table.size(), 2u);
     EXPECT_EQ(table[0].hunters.sd, 0);

@@ -37,8 +37,8 @@ TEST_F(Board, NewGameShowsExactlyTheSeededAnimals)
     newGame(0);
     for (int x = 1; x <= 6; ++x)
         for (int y = 1; y <= 6; ++y) {
-            const auto v = form->kern().feld(x, y);
-            EXPECT_EQ(tileKind(x, y), v == 1 ? 'b' : v == 2 ? 'R' : '.') << x << "," << y;
+            const auto v = form->core().cell(x, y);
+            EXPECT_EQ(tileKind(x, y), v == Cell::Prey ? 'b' : v == Cell::Hunter ? 'R' : '.') << x << "," << y;
             EXPECT_EQ(frameColour(x, y), QColor(Qt::black)) << x << "," << y;
         }
     EXPECT_EQ(bar()->panelText(1), "0");
@@ -84,10 +84,10 @@ TEST_F(Board, StatusBarFollowsEveryRound)
 TEST_F(Board, RolledCellIsBlueAndSprayedCellsGreenThenBlack)
 {
     newGame(21);
-    form->kern().setinsrunden(2);
+    form->core().orderSpray(2);
     form->Timer1Timer();
-    const int mx = form->kern().markx(), my = form->kern().marky();
-    const auto sprayed = form->kern().spruehfelder();
+    const int mx = form->core().markedPosition().x, my = form->core().markedPosition().y;
+    const auto sprayed = form->core().sprayedPositions();
     for (const auto& c : sprayed) {
         const QColor expected = (c.x == mx && c.y == my) ? QColor(Qt::blue) : QColor(Qt::green);
         EXPECT_EQ(frameColour(c.x, c.y), expected) << int(c.x) << "," << int(c.y);
@@ -114,34 +114,34 @@ TEST_F(Board, TileClicksSettleOrAreIgnored)
     newGame(6);
     chooseInteractive();
     diceUntilDecision();
-    const TSpielkern& kern = form->kern();
+    const GameCore& core = form->core();
     // Find one cell the decision refuses and one it accepts.
     int badX = 0, badY = 0, goodX = 0, goodY = 0;
     for (int x = 1; x <= 6; ++x)
         for (int y = 1; y <= 6; ++y) {
-            const bool ok = kern.warten() == Entscheidung::beutePlazieren
-                                ? kern.isright(x, y, kern.wahlx(), kern.wahly(), zelle::leer)
-                                : kern.feld(x, y) == zelle::raeuber;
+            const bool ok = core.pendingChoice() == Choice::PlacePrey
+                                ? core.isInBlock({x, y}, { core.choicePosition().x, core.choicePosition().y}, Cell::Empty)
+                                : core.cell(x, y) == Cell::Hunter;
             (ok ? goodX : badX) = x;
             (ok ? goodY : badY) = y;
         }
     ASSERT_TRUE(goodX && badX);
-    const auto pending = kern.warten();
+    const auto pending = core.pendingChoice();
     QTest::mouseClick(form->board().kachel(badX, badY), Qt::LeftButton, {}, QPoint(20, 20));
-    EXPECT_EQ(kern.warten(), pending);
+    EXPECT_EQ(core.pendingChoice(), pending);
     EXPECT_FALSE(button("dice")->isEnabled());
 
     QTest::mouseClick(form->board().kachel(goodX, goodY), Qt::LeftButton, {}, QPoint(20, 20));
-    EXPECT_EQ(kern.warten(), Entscheidung::keine);
+    EXPECT_EQ(core.pendingChoice(), Choice::None);
     EXPECT_TRUE(button("dice")->isEnabled());
     EXPECT_TRUE(control<QLineEdit>("hilfe")->text().isEmpty());
-    EXPECT_EQ(tileKind(goodX, goodY), pending == Entscheidung::beutePlazieren ? 'b' : '.');
+    EXPECT_EQ(tileKind(goodX, goodY), pending == Choice::PlacePrey ? 'b' : '.');
 
     // With nothing pending, clicks change nothing.
-    const auto before = kern.anzbeute() * 100 + kern.anzraeuber();
+    const auto before = core.preyCount() * 100 + core.hunterCount();
     for (int x = 1; x <= 6; ++x)
         QTest::mouseClick(form->board().kachel(x, 3), Qt::LeftButton, {}, QPoint(20, 20));
-    EXPECT_EQ(kern.anzbeute() * 100 + kern.anzraeuber(), before);
+    EXPECT_EQ(core.preyCount() * 100 + core.hunterCount(), before);
 }
 
 TEST_F(Board, EmptyTilesLetTheBackgroundShowThrough)
@@ -149,7 +149,7 @@ TEST_F(Board, EmptyTilesLetTheBackgroundShowThrough)
     newGame(0);
     // (3,3) is empty after seed 0. Where the empty picture has its key colour, the tile shows
     // exactly what the background shows there.
-    ASSERT_EQ(form->kern().feld(3, 3), zelle::leer);
+    ASSERT_EQ(form->core().cell(3, 3), Cell::Empty);
     QWidget* spielfeld = control("spielfeld");
     const QImage board = spielfeld->grab().toImage();
     const QImage leer = control<TImage>("leer")->Picture().image().scaled(41, 41);

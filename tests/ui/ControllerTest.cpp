@@ -90,7 +90,7 @@ TEST_F(Controller, StateTableThroughAWholeSession)
     EXPECT_EQ(states(), simStopped);
     QTest::mouseClick(button("startstop"), Qt::LeftButton);
     EXPECT_EQ(states(), simRunning);
-    EXPECT_EQ(form->kern().rundenziel(), TSpielkern::keinLimit);
+    EXPECT_EQ(form->core().roundLimit(), GameCore::noRoundLimit);
     QTest::mouseClick(button("startstop"), Qt::LeftButton);
     EXPECT_EQ(states(), simStopped);
 
@@ -107,7 +107,7 @@ TEST_F(Controller, StateTableThroughAWholeSession)
     // Leaving for simulation drops the decision, and the dice is back on returning.
     chooseSimulation();
     EXPECT_EQ(states(), simStopped);
-    EXPECT_EQ(form->kern().warten(), Entscheidung::keine);
+    EXPECT_EQ(form->core().pendingChoice(), Choice::None);
     chooseInteractive();
     EXPECT_EQ(states(), intReady);
 
@@ -122,10 +122,10 @@ TEST_F(Controller, NewGameDuringARunStopsIt)
     QTest::mouseClick(button("startstop"), Qt::LeftButton);
     form->Timer1Timer();
     form->Timer1Timer();
-    ASSERT_EQ(form->kern().durchgang(), 2);
+    ASSERT_EQ(form->core().currentRound(), 2);
     newGame(2);
     EXPECT_EQ(states(), simStopped);
-    EXPECT_EQ(form->kern().durchgang(), 0);
+    EXPECT_EQ(form->core().currentRound(), 0);
 }
 
 TEST_F(Controller, ModeButtonsAreLockedBeforeTheFirstGameAndDuringARun)
@@ -162,15 +162,15 @@ TEST_F(Controller, RoundCountCommand)
         newGame(3);
         form->Timer1Timer();  // rounds are played directly; the timer itself is not needed
         form->Timer1Timer();
-        const int round = form->kern().durchgang();
+        const int round = form->core().currentRound();
         const QString error = startx(r.text, r.cancel);
         if (r.starts) {
             EXPECT_TRUE(error.isEmpty()) << error.toStdString();
-            EXPECT_EQ(form->kern().rundenziel(), round + r.offset);
+            EXPECT_EQ(form->core().roundLimit(), round + r.offset);
             EXPECT_EQ(states(), simRunning);
         } else {
             EXPECT_EQ(error, "Die Eingabe war keine gültige Zahl!");
-            EXPECT_EQ(form->kern().rundenziel(), TSpielkern::keinLimit);
+            EXPECT_EQ(form->core().roundLimit(), GameCore::noRoundLimit);
             EXPECT_EQ(states(), simStopped);
         }
     }
@@ -184,16 +184,16 @@ TEST_F(Controller, RoundLimitPlaysExactlyThatManyRounds)
     ASSERT_EQ(startx("5"), "");
     for (int i = 0; i < 5; ++i)
         form->Timer1Timer();
-    EXPECT_EQ(form->kern().durchgang(), 105);
+    EXPECT_EQ(form->core().currentRound(), 105);
     EXPECT_EQ(states(), simRunning);
     form->Timer1Timer();  // the tick after the fifth round stops the run without a round
-    EXPECT_EQ(form->kern().durchgang(), 105);
+    EXPECT_EQ(form->core().currentRound(), 105);
     EXPECT_EQ(states(), simStopped);
 
     // A count of 0 stops at the first tick.
     ASSERT_EQ(startx("0"), "");
     form->Timer1Timer();
-    EXPECT_EQ(form->kern().durchgang(), 105);
+    EXPECT_EQ(form->core().currentRound(), 105);
     EXPECT_EQ(states(), simStopped);
 }
 
@@ -203,16 +203,16 @@ TEST_F(Controller, RoundCountDuringARunReplacesTheLimit)
     QTest::mouseClick(button("startstop"), Qt::LeftButton);
     form->Timer1Timer();
     ASSERT_EQ(startx("2"), "");
-    EXPECT_EQ(form->kern().rundenziel(), 3);
+    EXPECT_EQ(form->core().roundLimit(), 3);
     EXPECT_EQ(states(), simRunning);
     // A refused entry during a run changes nothing.
     ASSERT_EQ(startx("x"), "Die Eingabe war keine gültige Zahl!");
-    EXPECT_EQ(form->kern().rundenziel(), 3);
+    EXPECT_EQ(form->core().roundLimit(), 3);
     EXPECT_EQ(states(), simRunning);
     // "Start" itself lifts the limit again.
     QTest::mouseClick(button("startstop"), Qt::LeftButton);
     QTest::mouseClick(button("startstop"), Qt::LeftButton);
-    EXPECT_EQ(form->kern().rundenziel(), TSpielkern::keinLimit);
+    EXPECT_EQ(form->core().roundLimit(), GameCore::noRoundLimit);
 }
 
 TEST_F(Controller, SpeedSetsTheTimerInterval)
@@ -239,14 +239,14 @@ TEST_F(Controller, InsecticideTakesTheSpinEditValue)
     auto* insz = control<TSpinEdit>("insz");
     insz->setValue(7);
     QTest::mouseClick(button("ins"), Qt::LeftButton);
-    EXPECT_EQ(form->kern().insrunden(), 7);
+    EXPECT_EQ(form->core().sprayRoundsLeft(), 7);
     // A typed 0 is clamped to 1 as the focus moves to the button.
     QLineEdit* edit = insz->lineEdit();
     edit->setFocus();
     edit->selectAll();
     QTest::keyClicks(edit, "0");
     QTest::mouseClick(button("ins"), Qt::LeftButton);
-    EXPECT_EQ(form->kern().insrunden(), 1);
+    EXPECT_EQ(form->core().sprayRoundsLeft(), 1);
 }
 
 TEST_F(Controller, CreditLineIsBlankedOnce)

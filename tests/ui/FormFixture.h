@@ -47,7 +47,7 @@ protected:
     // A new game with a known seed, in whatever mode is checked.
     void newGame(std::uint32_t seed)
     {
-        form->kern().zufall().SetSeed(seed);
+        form->core().random().setSeed(seed);
         QTest::mouseClick(button("neu"), Qt::LeftButton);
     }
     void chooseInteractive() { QTest::mouseClick(radio("int"), Qt::LeftButton); }
@@ -55,9 +55,9 @@ protected:
     // Interactive rounds until one leaves a decision pending.
     void diceUntilDecision()
     {
-        for (int i = 0; i < 500 && form->kern().warten() == Entscheidung::keine; ++i)
+        for (int i = 0; i < 500 && form->core().pendingChoice() == Choice::None; ++i)
             QTest::mouseClick(button("dice"), Qt::LeftButton);
-        ASSERT_NE(form->kern().warten(), Entscheidung::keine);
+        ASSERT_NE(form->core().pendingChoice(), Choice::None);
     }
 
     std::unique_ptr<TForm1> form;

@@ -60,19 +60,19 @@ SoakDriver::Situation SoakDriver::situation() const
 
 SoakDriver::Snapshot SoakDriver::snapshot() const
 {
-    const TSpielkern& k = form_.kern();
+    const GameCore& k = form_.core();
     Snapshot s;
     for (int x = 1; x <= 6; ++x)
         for (int y = 1; y <= 6; ++y)
-            s.feld[x][y] = k.feld(x, y);
-    s.hunters = k.anzraeuber();
-    s.prey = k.anzbeute();
-    s.durchgang = k.durchgang();
-    s.markx = k.markx();
-    s.marky = k.marky();
-    s.warten = k.warten();
-    s.insaktiv = k.insaktiv();
-    s.spray = k.spruehfelder();
+            s.feld[x][y] = k.cell(x, y);
+    s.hunters = k.hunterCount();
+    s.prey = k.preyCount();
+    s.durchgang = k.currentRound();
+    s.markx = k.markedPosition().x;
+    s.marky = k.markedPosition().y;
+    s.warten = k.pendingChoice();
+    s.insaktiv = k.sprayMarksShown();
+    s.spray = k.sprayedPositions();
     return s;
 }
 
@@ -168,7 +168,7 @@ SoakDriver::Expectation SoakDriver::startStop()
     }
     running_ = !running_;
     if (running_)
-        limit_ = TSpielkern::keinLimit;
+        limit_ = GameCore::noRoundLimit;
     return {};
 }
 
@@ -204,13 +204,13 @@ SoakDriver::Expectation SoakDriver::startX()
         if (!error.isEmpty())
             problem_ = say("the count '", entry.text.toStdString(), "' was refused");
         running_ = true;
-        limit_ = static_cast<std::int32_t>(static_cast<std::uint32_t>(form_.kern().durchgang())
+        limit_ = static_cast<std::int32_t>(static_cast<std::uint32_t>(form_.core().currentRound())
                                            + static_cast<std::uint32_t>(entry.count));
     } else {
         if (error != QStringLiteral("Die Eingabe war keine gültige Zahl!"))
             problem_ = say("the entry '", entry.text.toStdString(), "' gave the message '", error.toStdString(), "'");
         // A run whose limit came up while the prompt was open has stopped by itself.
-        if (running_ && !form_.Timer1().Enabled() && form_.kern().durchgang() == limit_)
+        if (running_ && !form_.Timer1().Enabled() && form_.core().currentRound() == limit_)
             running_ = false;
     }
     // While the prompt is open a running simulation goes on with real ticks.
@@ -237,9 +237,9 @@ SoakDriver::Expectation SoakDriver::tileClick(const Snapshot& before)
         std::vector<std::pair<int, int>> valid;
         for (int i = 1; i <= 6; ++i)
             for (int j = 1; j <= 6; ++j)
-                if (before.warten == Entscheidung::beutePlazieren
-                        ? before.feld[i][j] == 0 && inBlock(i, j, form_.kern().wahlx(), form_.kern().wahly())
-                        : before.feld[i][j] == 2)
+                if (before.warten == Choice::PlacePrey
+                        ? before.feld[i][j] == Cell::Empty && inBlock(i, j, form_.core().choicePosition().x, form_.core().choicePosition().y)
+                        : before.feld[i][j] == Cell::Hunter)
                     valid.emplace_back(i, j);
         if (!valid.empty())
             std::tie(x, y) = valid[static_cast<std::size_t>(between(0, int(valid.size()) - 1))];
@@ -253,9 +253,9 @@ SoakDriver::Expectation SoakDriver::tileClick(const Snapshot& before)
         form_.fClick(tile);
     }
     const bool settles = pending_
-        && (before.warten == Entscheidung::beutePlazieren
-                ? before.feld[x][y] == 0 && inBlock(x, y, form_.kern().wahlx(), form_.kern().wahly())
-                : before.feld[x][y] == 2);
+        && (before.warten == Choice::PlacePrey
+                ? before.feld[x][y] == Cell::Empty && inBlock(x, y, form_.core().choicePosition().x, form_.core().choicePosition().y)
+                : before.feld[x][y] == Cell::Hunter);
     if (!settles)
         return {};
     pending_ = false;
@@ -341,7 +341,7 @@ SoakDriver::Expectation SoakDriver::newGame()
     started_ = true;
     running_ = false;
     pending_ = false;
-    limit_ = TSpielkern::keinLimit;
+    limit_ = GameCore::noRoundLimit;
     insrunden_ = 0;
     chartPoints_ = 0;
     for (auto& column : frames_)

@@ -39,13 +39,13 @@ public:
 
 private:
     enum class Situation { beforeFirstGame, simStopped, simRunning, intReady, intPending };
-    using Board = std::array<std::array<std::uint8_t, 7>, 7>;
+    using Board = std::array<std::array<Cell, 7>, 7>;
     struct Snapshot {
         Board feld{};
         int hunters = 0, prey = 0, durchgang = 0, markx = 0, marky = 0;
-        Entscheidung warten = Entscheidung::keine;
+        Choice warten = Choice::None;
         bool insaktiv = false;
-        std::array<TSpielkern::Zelle, 6> spray{};
+        std::array<Position, 6> spray{};
         bool sameGame(const Snapshot& o) const;
     };
     // What an action lets the game do.
@@ -100,7 +100,7 @@ private:
     bool running_ = false;
     bool pending_ = false;
     bool panel_ = false;
-    std::int32_t limit_ = TSpielkern::keinLimit;
+    std::int32_t limit_ = GameCore::noRoundLimit;
     std::int32_t insrunden_ = 0;
     QString side_;
     std::array<std::array<QColor, 7>, 7> frames_;

@@ -24,15 +24,15 @@ std::string SoakDriver::afterRounds(const Snapshot& before, const Expectation& e
 {
     if (!problem_.empty())
         return std::exchange(problem_, {});
-    const TSpielkern& k = form_.kern();
+    const GameCore& k = form_.core();
     if (e.newGame) {
-        if (k.durchgang() != 0 || k.anzraeuber() + k.anzbeute() != 15 || k.insrunden() != 0
-            || k.warten() != Entscheidung::keine)
-            return say("a new game starts at round ", k.durchgang(), " with ", int(k.anzraeuber()), "+",
-                       int(k.anzbeute()), " animals, ", k.insrunden(), " spraying rounds");
+        if (k.currentRound() != 0 || k.hunterCount() + k.preyCount() != 15 || k.sprayRoundsLeft() != 0
+            || k.pendingChoice() != Choice::None)
+            return say("a new game starts at round ", k.currentRound(), " with ", int(k.hunterCount()), "+",
+                       int(k.preyCount()), " animals, ", k.sprayRoundsLeft(), " spraying rounds");
         return {};
     }
-    const int played = k.durchgang() - before.durchgang;
+    const int played = k.currentRound() - before.durchgang;
     if (played < 0 || (e.rounds == Rounds::none && played != 0) || (e.rounds == Rounds::one && played != 1))
         return say(played, " rounds played where ", e.rounds == Rounds::one ? "one" : "none", " was due");
     if (played == 0)
@@ -43,18 +43,18 @@ std::string SoakDriver::afterRounds(const Snapshot& before, const Expectation& e
         chartPoints_ += played;
     if (insrunden_ > 0)
         insrunden_ = std::max(0, insrunden_ - played);
-    side_ = k.spieler() == 2 ? QStringLiteral("Räuber") : QStringLiteral("Beute");
+    side_ = k.side() == Side::Hunter ? QStringLiteral("Räuber") : QStringLiteral("Beute");
     if (played == 1) {
         // The round's order: old spray marks off, new ones on, old marker off, new marker on.
         if (before.insaktiv)
             for (const auto& c : before.spray)
                 frames_[c.x][c.y] = Qt::black;
-        if (k.insaktiv())
-            for (const auto& c : k.spruehfelder())
+        if (k.sprayMarksShown())
+            for (const auto& c : k.sprayedPositions())
                 frames_[c.x][c.y] = Qt::green;
         if (before.markx != 0)
             frames_[before.markx][before.marky] = Qt::black;
-        frames_[k.markx()][k.marky()] = Qt::blue;
+        frames_[k.markedPosition().x][k.markedPosition().y] = Qt::blue;
     } else {
         // Several real ticks inside a modal prompt: take the frames as they are, the other
         // checks still hold.
@@ -64,18 +64,18 @@ std::string SoakDriver::afterRounds(const Snapshot& before, const Expectation& e
     }
 
     // A decision is left only by an interactive round, and only where a rule asks for one.
-    const int x = k.markx(), y = k.marky();
-    if (k.warten() == Entscheidung::keine)
+    const int x = k.markedPosition().x, y = k.markedPosition().y;
+    if (k.pendingChoice() == Choice::None)
         return {};
     if (e.automatic)
         return "an automatic round left a decision pending";
     pending_ = true;
-    if (k.warten() == Entscheidung::beutePlazieren
-        && !(k.spieler() == 1 && k.feld(x, y) == 1 && k.wahlx() == x && k.wahly() == y))
-        return say("a prey placement asked for at (", x, ",", y, ") on turn ", int(k.spieler()));
-    if (k.warten() == Entscheidung::raeuberEntfernen
-        && !(k.spieler() == 2 && k.feld(x, y) == 0 && k.anzraeuber() > 0))
-        return say("a hunter removal asked for at (", x, ",", y, ") on turn ", int(k.spieler()));
+    if (k.pendingChoice() == Choice::PlacePrey
+        && !(k.side() == Side::Prey && k.cell(x, y) == Cell::Prey && k.choicePosition().x == x && k.choicePosition().y == y))
+        return say("a prey placement asked for at (", x, ",", y, ") on turn ", int(k.side()));
+    if (k.pendingChoice() == Choice::RemoveHunter
+        && !(k.side() == Side::Hunter && k.cell(x, y) == Cell::Empty && k.hunterCount() > 0))
+        return say("a hunter removal asked for at (", x, ",", y, ") on turn ", int(k.side()));
     return {};
 }
 
@@ -86,16 +86,16 @@ std::string SoakDriver::check(const Snapshot& before, const Expectation& e) cons
         return "an action that must change nothing changed the game";
     if (e.dropsDecision) {
         Snapshot expected = before;
-        expected.warten = Entscheidung::keine;
+        expected.warten = Choice::None;
         if (!now.sameGame(expected))
             return "switching the mode changed more than the pending decision";
     }
     if (e.settledX != 0) {
         Snapshot expected = before;
-        const bool placed = before.warten == Entscheidung::beutePlazieren;
-        expected.feld[e.settledX][e.settledY] = placed ? 1 : 0;
+        const bool placed = before.warten == Choice::PlacePrey;
+        expected.feld[e.settledX][e.settledY] = placed ? Cell::Prey : Cell::Empty;
         (placed ? expected.prey : expected.hunters) += placed ? 1 : -1;
-        expected.warten = Entscheidung::keine;
+        expected.warten = Choice::None;
         if (!now.sameGame(expected))
             return say("the click on (", e.settledX, ",", e.settledY, ") did not settle the decision alone");
     }
@@ -106,12 +106,12 @@ std::string SoakDriver::check(const Snapshot& before, const Expectation& e) cons
 
 std::string SoakDriver::checkBoard() const
 {
-    const TSpielkern& k = form_.kern();
+    const GameCore& k = form_.core();
     const TBoardView& board = form_.board();
     int counted[3] = {};
     for (int x = 1; x <= 6; ++x)
         for (int y = 1; y <= 6; ++y) {
-            const std::uint8_t v = k.feld(x, y);
+            const int v = static_cast<int>(k.cell(x, y));
             if (v > 2)
                 return say("cell (", x, ",", y, ") holds ", int(v));
             ++counted[v];
@@ -126,22 +126,22 @@ std::string SoakDriver::checkBoard() const
             if ((frame->penStyle() == TShape::PenStyle::solid) != started_)
                 return say("frame (", x, ",", y, ") has the wrong pen style");
         }
-    if (counted[1] != k.anzbeute() || counted[2] != k.anzraeuber())
-        return say("counters ", int(k.anzraeuber()), "/", int(k.anzbeute()), " but the board holds ", counted[2],
+    if (counted[1] != k.preyCount() || counted[2] != k.hunterCount())
+        return say("counters ", int(k.hunterCount()), "/", int(k.preyCount()), " but the board holds ", counted[2],
                    " hunters and ", counted[1], " prey");
 
     const TStatusBar* bar = bar_;
-    if (bar->panelText(1) != QString::number(k.durchgang()) || bar->panelText(3) != QString::number(counted[2])
+    if (bar->panelText(1) != QString::number(k.currentRound()) || bar->panelText(3) != QString::number(counted[2])
         || bar->panelText(5) != QString::number(counted[1]) || bar->panelText(7) != side_)
         return say("status bar ", bar->panelText(1).toStdString(), " ", bar->panelText(3).toStdString(), " ",
                    bar->panelText(5).toStdString(), " ", bar->panelText(7).toStdString(), " at round ",
-                   k.durchgang(), " with ", counted[2], "/", counted[1]);
+                   k.currentRound(), " with ", counted[2], "/", counted[1]);
     const TChart& chart = form_.diagramm();
     if (chart.Series(0).Count() != chartPoints_ || chart.Series(1).Count() != chartPoints_)
         return say("the chart has ", chart.Series(0).Count(), " and ", chart.Series(1).Count(), " points, not ",
                    chartPoints_);
-    if (started_ && (k.rundenziel() != limit_ || k.insrunden() != insrunden_))
-        return say("limit ", k.rundenziel(), " and ", k.insrunden(), " spraying rounds, expected ", limit_,
+    if (started_ && (k.roundLimit() != limit_ || k.sprayRoundsLeft() != insrunden_))
+        return say("limit ", k.roundLimit(), " and ", k.sprayRoundsLeft(), " spraying rounds, expected ", limit_,
                    " and ", insrunden_);
     return {};
 }
@@ -163,12 +163,12 @@ std::string SoakDriver::checkControls() const
         out << "controls " << shown << "\n   expected " << expected;
         return out.str();
     }
-    const TSpielkern& k = form_.kern();
-    if ((k.warten() != Entscheidung::keine) != pending_)
-        return say("decision ", int(k.warten()), " while the model has ", pending_ ? "one" : "none");
-    if (controls_.hilfe->text() != instruction[pending_ ? static_cast<int>(k.warten()) : 0])
+    const GameCore& k = form_.core();
+    if ((k.pendingChoice() != Choice::None) != pending_)
+        return say("decision ", int(k.pendingChoice()), " while the model has ", pending_ ? "one" : "none");
+    if (controls_.hilfe->text() != instruction[pending_ ? static_cast<int>(k.pendingChoice()) : 0])
         return say("instruction line '", controls_.hilfe->text().toStdString(), "'");
-    if (inslab_->isHidden() == k.insaktiv())
+    if (inslab_->isHidden() == k.sprayMarksShown())
         return "the insecticide label does not follow the spraying";
     TTimer& timer = form_.Timer1();
     const int position = static_cast<TTrackBar*>(controls_.speed)->Position();

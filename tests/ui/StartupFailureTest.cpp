@@ -53,14 +53,14 @@ TEST_F(StartupFailure, MissingEmptyCellPicture)
     // Every command stays safe without tiles.
     newGame(1);
     form->Timer1Timer();
-    form->kern().setinsrunden(3);
+    form->core().orderSpray(3);
     form->Timer1Timer();
     chooseInteractive();
     for (int i = 0; i < 50; ++i)
         form->diceClick();
     form->graClick();
     form->Timer1Timer();
-    EXPECT_EQ(form->kern().anzbeute() + form->kern().anzraeuber() > 0, true);
+    EXPECT_EQ(form->core().preyCount() + form->core().hunterCount() > 0, true);
 }
 
 TEST_F(StartupFailure, DamagedPreyPicture)

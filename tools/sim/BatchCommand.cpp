@@ -6,7 +6,7 @@
 #include "BatchRunner.h"
 #include "BatchStatistics.h"
 #include "ProgressLine.h"
-#include "TRandomSource.h"
+#include "RandomSource.h"
 
 #include <algorithm>
 #include <atomic>
@@ -47,9 +47,9 @@ std::uint32_t firstSeed(const SimOptions& options)
 {
     if (options.seed)
         return *options.seed;
-    TRandomSource clock;
-    clock.SeedFromClock();
-    return clock.Seed();
+    RandomSource clock;
+    clock.seedFromClock();
+    return clock.seed();
 }
 }  // namespace
 

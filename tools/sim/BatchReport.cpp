@@ -60,9 +60,9 @@ void writeCsv(std::FILE* out, const BatchPlan& plan, const BatchResults& results
             block += ',';
             appendNumber(block, plan.checkpoints[c]);
             block += ',';
-            appendNumber(block, results.count(g, c, Side::hunters));
+            appendNumber(block, results.count(g, c, Side::Hunter));
             block += ',';
-            appendNumber(block, results.count(g, c, Side::prey));
+            appendNumber(block, results.count(g, c, Side::Prey));
             block += '\n';
         }
         if (block.size() > (1 << 15)) {

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "Side.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <vector>
-
-enum class Side : std::uint8_t { hunters = 0, prey = 1 };
 
 // What a batch keeps of each game: both counts at every checkpoint and the first round after
 // which each side had no animal. Games are rows filled independently, so threads may each
@@ -22,8 +22,8 @@ public:
     int count(std::int32_t game, std::size_t c, Side side) const { return counts_[index(game, c, side)]; }
     void record(std::int32_t game, std::size_t c, int hunters, int prey)
     {
-        counts_[index(game, c, Side::hunters)] = static_cast<std::uint8_t>(hunters);
-        counts_[index(game, c, Side::prey)] = static_cast<std::uint8_t>(prey);
+        counts_[index(game, c, Side::Hunter)] = static_cast<std::uint8_t>(hunters);
+        counts_[index(game, c, Side::Prey)] = static_cast<std::uint8_t>(prey);
     }
 
     // The first round after which the side's count was 0 (0: right after the new game), or never.
@@ -33,12 +33,14 @@ public:
 private:
     std::size_t index(std::int32_t game, std::size_t c, Side side) const
     {
-        return (static_cast<std::size_t>(game) * checkpoints_ + c) * 2 + static_cast<std::size_t>(side);
+        return (static_cast<std::size_t>(game) * checkpoints_ + c) * 2 + slot(side);
     }
     static std::size_t firstIndex(std::int32_t game, Side side)
     {
-        return static_cast<std::size_t>(game) * 2 + static_cast<std::size_t>(side);
+        return static_cast<std::size_t>(game) * 2 + slot(side);
     }
+    // Hunters first in each pair.
+    static std::size_t slot(Side side) { return side == Side::Hunter ? 0 : 1; }
 
     std::int32_t games_;
     std::size_t checkpoints_;

@@ -1,7 +1,7 @@
 #include "BatchRunner.h"
 
-#include "SilentAnzeige.h"
-#include "TSpielkern.h"
+#include "NullGameView.h"
+#include "GameCore.h"
 
 #include <algorithm>
 #include <chrono>
@@ -14,21 +14,21 @@ namespace {
 // Rounds between two progress and cancel checks: a few milliseconds of play.
 constexpr std::int32_t chunkRounds = 1 << 18;
 
-void noteExtinction(const TSpielkern& kern, std::int32_t& firstHunters, std::int32_t& firstPrey)
+void noteExtinction(const GameCore& core, std::int32_t& firstHunters, std::int32_t& firstPrey)
 {
-    if (firstHunters == BatchResults::never && kern.anzraeuber() == 0)
-        firstHunters = kern.durchgang();
-    if (firstPrey == BatchResults::never && kern.anzbeute() == 0)
-        firstPrey = kern.durchgang();
+    if (firstHunters == BatchResults::never && core.hunterCount() == 0)
+        firstHunters = core.currentRound();
+    if (firstPrey == BatchResults::never && core.preyCount() == 0)
+        firstPrey = core.currentRound();
 }
 
 // The hot loop: nothing but the round and a test of two counters.
-void playRounds(TSpielkern& kern, std::int32_t n, std::int32_t& firstHunters, std::int32_t& firstPrey)
+void playRounds(GameCore& core, std::int32_t n, std::int32_t& firstHunters, std::int32_t& firstPrey)
 {
     for (std::int32_t i = 0; i < n; ++i) {
-        kern.runde(true);
-        if ((kern.anzraeuber() == 0) | (kern.anzbeute() == 0)) [[unlikely]]
-            noteExtinction(kern, firstHunters, firstPrey);
+        core.playRound(Mode::Automatic);
+        if ((core.hunterCount() == 0) | (core.preyCount() == 0)) [[unlikely]]
+            noteExtinction(core, firstHunters, firstPrey);
     }
 }
 }  // namespace
@@ -38,14 +38,14 @@ BatchRunner::BatchRunner(BatchPlan plan)
 {
 }
 
-void BatchRunner::playGame(std::int32_t game, TSpielkern& kern)
+void BatchRunner::playGame(std::int32_t game, GameCore& core)
 {
-    kern.zufall().SetSeed(plan_.seed(game));
-    kern.neuspiel();
+    core.random().setSeed(plan_.seed(game));
+    core.newGame();
     std::int32_t firstHunters = BatchResults::never;
     std::int32_t firstPrey = BatchResults::never;
-    noteExtinction(kern, firstHunters, firstPrey);
-    results_.record(game, 0, kern.anzraeuber(), kern.anzbeute());
+    noteExtinction(core, firstHunters, firstPrey);
+    results_.record(game, 0, core.hunterCount(), core.preyCount());
 
     // Play runs of rounds up to the next event: a checkpoint, a spray order or a progress check.
     auto spray = plan_.sprays.begin();
@@ -53,34 +53,34 @@ void BatchRunner::playGame(std::int32_t game, TSpielkern& kern)
     std::int32_t round = 0;
     while (round < plan_.rounds) {
         if (spray != plan_.sprays.end() && spray->round == round + 1) {
-            kern.setinsrunden(spray->count);
+            core.orderSpray(spray->count);
             ++spray;
         }
         std::int32_t stop = plan_.checkpoints[checkpoint];
         if (spray != plan_.sprays.end())
             stop = std::min(stop, spray->round - 1);
         stop = std::min(stop, round + std::min(chunkRounds, plan_.rounds - round));
-        playRounds(kern, stop - round, firstHunters, firstPrey);
+        playRounds(core, stop - round, firstHunters, firstPrey);
         roundsDone_.fetch_add(static_cast<std::uint64_t>(stop - round), std::memory_order_relaxed);
         round = stop;
         if (round == plan_.checkpoints[checkpoint])
-            results_.record(game, checkpoint++, kern.anzraeuber(), kern.anzbeute());
+            results_.record(game, checkpoint++, core.hunterCount(), core.preyCount());
         if (cancelled())
             return;
     }
-    results_.setFirstExtinction(game, Side::hunters, firstHunters);
-    results_.setFirstExtinction(game, Side::prey, firstPrey);
+    results_.setFirstExtinction(game, Side::Hunter, firstHunters);
+    results_.setFirstExtinction(game, Side::Prey, firstPrey);
 }
 
 void BatchRunner::work()
 {
-    SilentAnzeige view;
-    TSpielkern kern{view};
+    NullGameView view;
+    GameCore core{view};
     for (;;) {
         const std::int64_t game = nextGame_.fetch_add(1, std::memory_order_relaxed);
         if (game >= plan_.games || cancelled())
             break;
-        playGame(static_cast<std::int32_t>(game), kern);
+        playGame(static_cast<std::int32_t>(game), core);
         gamesDone_.fetch_add(1, std::memory_order_relaxed);
     }
     {

@@ -9,7 +9,7 @@
 #include <functional>
 #include <mutex>
 
-class TSpielkern;
+class GameCore;
 
 // Plays the games of a plan on worker threads that take games in order from a shared counter
 // and write each game into its own row of the results, so the results are the same for any
@@ -25,8 +25,8 @@ public:
     // tick about four times a second. Call it once.
     bool run(unsigned jobs, const std::function<void()>& tick = {}, const std::atomic<bool>* cancel = nullptr);
 
-    // Plays one game of the plan on kern (whatever its view) into the game's row.
-    void playGame(std::int32_t game, TSpielkern& kern);
+    // Plays one game of the plan on core (whatever its view) into the game's row.
+    void playGame(std::int32_t game, GameCore& core);
 
     const BatchPlan& plan() const { return plan_; }
     const BatchResults& results() const { return results_; }

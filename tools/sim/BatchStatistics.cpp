@@ -47,8 +47,8 @@ std::vector<CheckpointStatistics> batchStatistics(const BatchResults& results,
     table.reserve(checkpointRounds.size());
     for (std::size_t c = 0; c < checkpointRounds.size(); ++c) {
         const std::int32_t round = checkpointRounds[c];
-        table.push_back({round, sideStatistics(results, c, round, Side::hunters),
-                         sideStatistics(results, c, round, Side::prey)});
+        table.push_back({round, sideStatistics(results, c, round, Side::Hunter),
+                         sideStatistics(results, c, round, Side::Prey)});
     }
     return table;
 }

@@ -2,9 +2,9 @@
 // the game against hand-worked examples. One game is printed round by round; a batch of games
 // is condensed into a summary table and per-checkpoint CSV rows.
 #include "BatchCommand.h"
-#include "SilentAnzeige.h"
+#include "NullGameView.h"
 #include "SimOptions.h"
-#include "TSpielkern.h"
+#include "GameCore.h"
 
 #include <cstdio>
 #include <string>
@@ -12,42 +12,38 @@
 
 namespace {
 // Keeps only what the rows need: the rolled cell.
-class RollRecorder final : public SilentAnzeige {
+class RollRecorder final : public NullGameView {
 public:
-    int x = 0, y = 0;
-    void markfeld(int rx, int ry) override
-    {
-        x = rx;
-        y = ry;
-    }
+    Position rolled;
+    void cellRolled(Position cell) override { rolled = cell; }
 };
 
 int runSingleGame(const SimOptions& options)
 {
     RollRecorder view;
-    TSpielkern kern{view};
+    GameCore core{view};
     if (options.seed)
-        kern.zufall().SetSeed(*options.seed);
+        core.random().setSeed(*options.seed);
     else
-        kern.zufall().SeedFromClock();
-    kern.neuspiel();
+        core.random().seedFromClock();
+    core.newGame();
 
     std::printf("round,side,x,y,hunters,prey\n");
-    std::printf("0,%d,0,0,%d,%d\n", kern.spieler(), kern.anzraeuber(), kern.anzbeute());
+    std::printf("0,%d,0,0,%d,%d\n", static_cast<int>(core.side()), core.hunterCount(), core.preyCount());
     auto spray = options.sprays.begin();
     for (std::int32_t i = 0; i < options.rounds; ++i) {
-        if (spray != options.sprays.end() && spray->round == kern.durchgang() + 1) {
-            kern.setinsrunden(spray->count);
+        if (spray != options.sprays.end() && spray->round == core.currentRound() + 1) {
+            core.orderSpray(spray->count);
             ++spray;
         }
-        kern.runde(true);
-        std::printf("%d,%d,%d,%d,%d,%d\n", kern.durchgang(), kern.spieler(), view.x, view.y,
-                    kern.anzraeuber(), kern.anzbeute());
+        core.playRound(Mode::Automatic);
+        std::printf("%d,%d,%d,%d,%d,%d\n", core.currentRound(), static_cast<int>(core.side()), view.rolled.x, view.rolled.y,
+                    core.hunterCount(), core.preyCount());
     }
     if (options.board)
         for (int y = 1; y <= 6; ++y) {
             for (int x = 1; x <= 6; ++x)
-                std::putchar('0' + kern.feld(x, y));
+                std::putchar('0' + static_cast<int>(core.cell(x, y)));
             std::putchar('\n');
         }
     return 0;

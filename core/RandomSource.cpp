@@ -1,8 +1,8 @@
-#include "TRandomSource.h"
+#include "RandomSource.h"
 
 #include <chrono>
 
-void TRandomSource::SeedFromClock()
+void RandomSource::seedFromClock()
 {
     // steady_clock is the high-resolution counter here; it never fails to read, so the
     // millisecond tick count that would stand in for it is never needed.
