@@ -5,11 +5,11 @@
 //       [--monochrome 1]
 // --preload fills both curves with N points of a random walk in one go before the run;
 // --monochrome 1 switches the chart to its black-and-white scheme first.
-#include "TApplication.h"
+#include "Application.h"
 #include "TChart.h"
 #include "TForm1.h"
-#include "TTimer.h"
-#include "TTrackBar.h"
+#include "Timer.h"
+#include "TrackBar.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -115,7 +115,7 @@ int main(int argc, char** argv)
         else if (!std::strcmp(argv[i], "--monochrome"))
             monochrome = std::atoi(argv[i + 1]) != 0;
     }
-    TApplication app(argc, argv);
+    Application app(argc, argv);
     QDir::setCurrent(QUORVEL_ASSETS_DIR);
 
     TForm1 form;
@@ -163,7 +163,7 @@ int main(int argc, char** argv)
     PaintCounter counter;
     form.diagramm().installEventFilter(&counter);
     LatencyProbe probe;
-    form.findChild<TTrackBar*>("speed")->setPosition(1000);
+    form.findChild<TrackBar*>("speed")->setPosition(1000);
     const int before = form.core().currentRound();
     QElapsedTimer clock;
     form.startstopClick(&form);

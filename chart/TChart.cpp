@@ -231,16 +231,16 @@ void TChart::threshold(const QImage& colour, QImage& mono, QImage* shown)
 void TChart::PrintChart(QPrinter& printer)
 {
     if (printer.printerState() == QPrinter::Active)
-        throw EPrinter(QStringLiteral("Druckvorgang läuft"));
+        throw PrinterError(QStringLiteral("Druckvorgang läuft"));
     if (printer.outputFormat() == QPrinter::NativeFormat && printer.printerName().isEmpty())
-        throw EPrinter(QStringLiteral("Zur Zeit ist kein Standard-Drucker gewählt"));
+        throw PrinterError(QStringLiteral("Zur Zeit ist kein Standard-Drucker gewählt"));
     if (!printer.isValid())
-        throw EPrinter(printerInvalid);
+        throw PrinterError(printerInvalid);
 
     printer.setDocName(objectName());
     QPainter painter;
     if (!painter.begin(&printer))
-        throw EPrinter(printerInvalid);
+        throw PrinterError(printerInvalid);
     try {
         drawOnPrinter(painter, QRect(0, 0, printer.width(), printer.height()));
     } catch (...) {
@@ -249,7 +249,7 @@ void TChart::PrintChart(QPrinter& printer)
         throw;
     }
     if (!painter.end() || printer.printerState() == QPrinter::Error)
-        throw EPrinter(printerInvalid);
+        throw PrinterError(printerInvalid);
 }
 
 void TChart::drawOnPrinter(QPainter& painter, const QRect& page)
@@ -265,7 +265,7 @@ void TChart::drawOnPrinter(QPainter& painter, const QRect& page)
     const int printWidth = right - left;
     const int printHeight = bottom - top;
     if (printWidth <= 0 || printHeight <= 0)
-        throw EPrinter(printerInvalid);
+        throw PrinterError(printerInvalid);
 
     // The chart keeps its on-screen layout (same bands, same label steps) and is stretched to
     // the print rectangle in each direction on its own.
@@ -293,7 +293,7 @@ void TChart::CopyChartBitmap()
     const QString cannotOpen = QStringLiteral("Zwischenablage kann nicht geöffnet werden");
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (!clipboard)
-        throw EClipboardException(cannotOpen);
+        throw ClipboardError(cannotOpen);
     QImage image(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     {
         QPainter painter(&image);
@@ -303,5 +303,5 @@ void TChart::CopyChartBitmap()
     // A clipboard that refused the image (no owner rights on the display) must not pass for a copy.
     const QMimeData* data = clipboard->mimeData();
     if (!data || !data->hasImage())
-        throw EClipboardException(cannotOpen);
+        throw ClipboardError(cannotOpen);
 }

@@ -32,7 +32,7 @@ public:
     ~TChart() override;
 
     // Fill of the whole chart area around the plot.
-    QColor Color() const { return color_; }
+    QColor color() const { return color_; }
     void setColor(const QColor& color);
     // The back wall (the plot rectangle's fill). Setting BackColor also makes the wall solid.
     QColor BackColor() const { return backColor_; }
@@ -84,10 +84,10 @@ public:
     // device's thinnest line.
     void Draw(QPainter& painter, const QRect& rect, bool printing);
     // Prints the chart on one page of printer: laid out at its on-screen size, stretched to the
-    // page less 15 % margins on every side. Raises EPrinter when the printer cannot print.
+    // page less 15 % margins on every side. Raises PrinterError when the printer cannot print.
     void PrintChart(QPrinter& printer);
     // Puts an image of the chart at its on-screen size on the clipboard, in full colour even in
-    // Monochrome. Raises EClipboardException when there is no clipboard to put it on.
+    // Monochrome. Raises ClipboardError when there is no clipboard to put it on.
     void CopyChartBitmap();
 
     // The two-level image that Monochrome shows for image: a pixel becomes black when its grey

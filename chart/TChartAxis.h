@@ -36,7 +36,7 @@ public:
     // Fixes the range to minimum..maximum and turns Automatic off.
     void SetMinMax(double minimum, double maximum);
     // The desired label step; 0 lets the axis choose.
-    double Increment() const { return increment_; }
+    double increment() const { return increment_; }
     void setIncrement(double increment);
 
     bool Labels() const { return labels_; }

@@ -24,7 +24,7 @@ public:
     void setPixelSize(int pixelSize);
     bool Bold() const { return font_.bold(); }
     void setBold(bool bold);
-    QColor Color() const { return color_; }
+    QColor color() const { return color_; }
     void setColor(const QColor& color);
 
     void setOnChange(std::function<void()> onChange) { onChange_ = std::move(onChange); }

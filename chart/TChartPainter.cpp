@@ -83,7 +83,7 @@ void TChartPainter::draw(const QRect& rect)
 
 void TChartPainter::drawPanel(const QRect& rect)
 {
-    painter_.fillRect(rect, chart_.Color());
+    painter_.fillRect(rect, chart_.color());
     // A raised one-pixel bevel: light along the top and left edges, dark along bottom and right.
     const QColor light = chart_.palette().color(QPalette::Light);
     const QColor dark = chart_.palette().color(QPalette::Dark);
@@ -224,7 +224,7 @@ void TChartPainter::drawAxisLine(const TChartAxis& axis)
     if (pen.Style() == TPenStyle::Solid) {
         painter_.fillRect(QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
                                 QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y()))),
-                          pen.Color());
+                          pen.color());
     } else {
         painter_.setPen(toQPen(pen));
         const QPoint end = axis.Horizontal() ? QPoint(g.endPos, g.posAxis) : QPoint(g.posAxis, g.endPos);
@@ -324,7 +324,7 @@ void TChartPainter::drawSeries(const TFastLineSeries& series, const TChartRect& 
 
     // Only opaque ink may be drawn column by column: where translucent segments overlap, every
     // overlap would show.
-    const bool byColumns = detail_ == TSeriesDetail::Columns && linePen.Color().alpha() == 255;
+    const bool byColumns = detail_ == TSeriesDetail::Columns && linePen.color().alpha() == 255;
     if (byColumns && !patterned) {
         if (const auto strokes = TColumnSegments::solid(series, horizontal, vertical, rect)) {
             TSpanFiller::draw(painter_, *strokes);
@@ -345,7 +345,7 @@ void TChartPainter::drawSeries(const TFastLineSeries& series, const TChartRect& 
 
 QPen TChartPainter::toQPen(const TChartPen& pen) const
 {
-    QPen result(pen.Color());
+    QPen result(pen.color());
     result.setWidth(pen.Width());
     result.setStyle(pen.Draws() ? qtStyle(pen.Style()) : Qt::NoPen);
     // One-pixel lines leave their end pixel blank, wider ones close their joins with square ends.
@@ -362,7 +362,7 @@ QPen TChartPainter::toQPen(const TChartPen& pen) const
 QColor TChartPainter::textColor(const TChartFont& font) const
 {
     // White text would vanish on white paper.
-    if (printing_ && font.Color() == Qt::white)
+    if (printing_ && font.color() == Qt::white)
         return Qt::black;
-    return font.Color();
+    return font.color();
 }

@@ -15,7 +15,7 @@ public:
     TChartPen(const TChartPen&) = delete;
     TChartPen& operator=(const TChartPen&) = delete;
 
-    QColor Color() const { return color_; }
+    QColor color() const { return color_; }
     void setColor(const QColor& color);
     int Width() const { return width_; }
     // Widths below 1 are stored as 1 (the thinnest line the chart draws).

@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool tooShort = size > 0 && size < 14;
     const bool signatureWrong = size >= 2 && (data[0] != 'B' || data[1] != 'M');
     try {
-        const QImage image = ReadBitmap(bytes);
+        const QImage image = readBitmap(bytes);
         fuzzCheck(!tooShort && !signatureWrong, "a file that is too short or not \"BM\" was read");
         if (size == 0) {
             fuzzCheck(image.isNull(), "an empty file gives a null image");
@@ -37,14 +37,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzzCheck(!image.isNull(), "a read picture is never null");
         fuzzCheck(image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32,
                   "a read picture is RGB32 or ARGB32");
-        fuzzCheck(image.width() <= MaxBitmapSide && image.height() <= MaxBitmapSide,
+        fuzzCheck(image.width() <= maxBitmapSide && image.height() <= maxBitmapSide,
                   "a read picture keeps within the side limit");
-        fuzzCheck(qint64{image.width()} * image.height() <= MaxBitmapPixels,
+        fuzzCheck(qint64{image.width()} * image.height() <= maxBitmapPixels,
                   "a read picture keeps within the pixel budget");
-    } catch (const EReadError& e) {
+    } catch (const ReadError& e) {
         fuzzCheck(e.message() == QStringLiteral("Stream-Lesefehler"), "the read error's text");
         fuzzCheck(!signatureWrong || tooShort, "a long enough file without \"BM\" is invalid");
-    } catch (const EInvalidGraphic& e) {
+    } catch (const InvalidGraphic& e) {
         fuzzCheck(e.message() == QStringLiteral("Bitmap ist ungültig"), "the invalid bitmap's text");
         fuzzCheck(!tooShort, "a file that ends inside its file header is a read error");
     }

@@ -15,11 +15,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString text =
         QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const std::optional<std::int32_t> expected = OracleInteger(text);
-    fuzzCheck(TryParseInteger(text) == expected, "TryParseInteger agrees with the oracle");
+    fuzzCheck(tryParseInteger(text) == expected, "TryParseInteger agrees with the oracle");
     try {
-        const std::int32_t value = ParseInteger(text);
+        const std::int32_t value = parseInteger(text);
         fuzzCheck(expected.has_value() && value == *expected, "ParseInteger agrees with the oracle");
-    } catch (const EConvertError& e) {
+    } catch (const ConvertError& e) {
         fuzzCheck(!expected.has_value(), "ParseInteger refuses only what the oracle refuses");
         fuzzCheck(e.message() == QStringLiteral("'") + text + QStringLiteral("' ist kein gültiger Integerwert"),
                   "the conversion error names the whole text");

@@ -10,7 +10,7 @@ std::function<void()>& beepHook()
 }
 }  // namespace
 
-void Beep()
+void beep()
 {
     if (beepHook())
         beepHook()();

@@ -18,8 +18,8 @@ constexpr quint32 uncompressed = 0;
 constexpr quint32 bitFields = 3;
 constexpr int paletteCapacity = 256;
 
-[[noreturn]] void invalidBitmap() { throw EInvalidGraphic(QStringLiteral("Bitmap ist ungültig")); }
-[[noreturn]] void streamReadError() { throw EReadError(QStringLiteral("Stream-Lesefehler")); }
+[[noreturn]] void invalidBitmap() { throw InvalidGraphic(QStringLiteral("Bitmap ist ungültig")); }
+[[noreturn]] void streamReadError() { throw ReadError(QStringLiteral("Stream-Lesefehler")); }
 
 // Callers check the bounds first; these only assemble little-endian values.
 quint32 u16At(const QByteArray& data, qint64 at)
@@ -166,8 +166,8 @@ qint64 readMasksAndColourTable(const QByteArray& data, Layout& layout)
 
 void checkCreatable(const Layout& layout)
 {
-    if (layout.width <= 0 || layout.height == 0 || layout.width > MaxBitmapSide
-        || layout.height > MaxBitmapSide || layout.width * layout.height > MaxBitmapPixels)
+    if (layout.width <= 0 || layout.height == 0 || layout.width > maxBitmapSide
+        || layout.height > maxBitmapSide || layout.width * layout.height > maxBitmapPixels)
         invalidBitmap();
 }
 
@@ -265,7 +265,7 @@ QImage decodeCompressed(const QByteArray& data)
 }
 }  // namespace
 
-QImage ReadBitmap(const QByteArray& data)
+QImage readBitmap(const QByteArray& data)
 {
     if (data.isEmpty())
         return {};

@@ -16,12 +16,12 @@
 //
 // Outcomes, checked in file order:
 // - 0 bytes: a null (0 × 0) image, no error;
-// - ends inside the file header: EReadError "Stream-Lesefehler";
+// - ends inside the file header: ReadError "Stream-Lesefehler";
 // - signature not "BM", ends inside the bitmap header, header size neither 12 nor 40 and
-//   more, plane count not 1: EInvalidGraphic "Bitmap ist ungültig";
-// - ends inside the bit-field masks or the colour table: EReadError "Stream-Lesefehler";
-// - after that, a bitmap that cannot be created is EInvalidGraphic "Bitmap ist ungültig":
-//   width not positive, height 0, a side over MaxBitmapSide, more than MaxBitmapPixels pixels,
+//   more, plane count not 1: InvalidGraphic "Bitmap ist ungültig";
+// - ends inside the bit-field masks or the colour table: ReadError "Stream-Lesefehler";
+// - after that, a bitmap that cannot be created is InvalidGraphic "Bitmap ist ungültig":
+//   width not positive, height 0, a side over maxBitmapSide, more than maxBitmapPixels pixels,
 //   a pixel size not in the list, bit-field compression at another pixel size than 16 or 32,
 //   or compressed data that Qt cannot decode.
 //
@@ -34,9 +34,9 @@
 // size (the padded rows when 0) and what is left in the file; whatever is missing reads as
 // zero bits, so a file cut short inside its pixels keeps its first rows and the rest is
 // palette entry 0 or black.
-QImage ReadBitmap(const QByteArray& data);
+QImage readBitmap(const QByteArray& data);
 
 // Limits that keep a hostile header from allocating absurd amounts of memory: a side may be
 // at most 32768 pixels and the whole image at most 2^25 pixels (128 MiB as 32-bit pixels).
-inline constexpr int MaxBitmapSide = 32768;
-inline constexpr qint64 MaxBitmapPixels = qint64{1} << 25;
+inline constexpr int maxBitmapSide = 32768;
+inline constexpr qint64 maxBitmapPixels = qint64{1} << 25;

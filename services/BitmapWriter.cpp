@@ -3,7 +3,7 @@
 #include <QDataStream>
 #include <QIODevice>
 
-QByteArray WriteBitmap(const QImage& image, int bitsPerPixel)
+QByteArray writeBitmap(const QImage& image, int bitsPerPixel)
 {
     if (image.isNull() || (bitsPerPixel != 24 && bitsPerPixel != 32))
         return {};

@@ -7,4 +7,4 @@
 // header, no colour table, rows bottom-up and padded to 32 bits. bitsPerPixel is 24 or 32
 // (the fourth byte is written as 0 and carries no alpha); for any other value, and for a null
 // image, the result is empty, which reads back as an empty picture.
-QByteArray WriteBitmap(const QImage& image, int bitsPerPixel = 24);
+QByteArray writeBitmap(const QImage& image, int bitsPerPixel = 24);

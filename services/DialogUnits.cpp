@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-int MulDiv(int number, int numerator, int denominator)
+int mulDiv(int number, int numerator, int denominator)
 {
     if (denominator == 0)
         return -1;

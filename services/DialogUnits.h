@@ -4,7 +4,7 @@
 
 // Multiplies number by numerator and divides by denominator with a 64-bit intermediate,
 // rounding halves away from zero; -1 when denominator is 0.
-int MulDiv(int number, int numerator, int denominator);
+int mulDiv(int number, int numerator, int denominator);
 
 // The small dialogs size themselves from their font: X is the width of "A".."Z""a".."z" in that
 // font divided by 52 (remainder dropped), Y the height of that text.
@@ -16,9 +16,9 @@ public:
     int x() const { return x_; }
     int y() const { return y_; }
     // n horizontal dialog units in pixels: round(n * X / 4).
-    int h(int n) const { return MulDiv(n, x_, 4); }
+    int h(int n) const { return mulDiv(n, x_, 4); }
     // n vertical dialog units in pixels: round(n * Y / 8).
-    int v(int n) const { return MulDiv(n, y_, 8); }
+    int v(int n) const { return mulDiv(n, y_, 8); }
 
 private:
     int x_;

@@ -65,17 +65,17 @@ QString errorBoxText(const QString& message)
     return message;
 }
 
-void ShowErrorBox(const Exception& e)
+void showErrorBox(const Exception& e)
 {
     showCriticalBox(errorBoxText(e.message()), QStringLiteral("Quorvel"),
                     QApplication::activeWindow());
 }
 
-void ReportException(const std::exception& e)
+void reportException(const std::exception& e)
 {
     cancelMouseCapture();
     if (const auto* own = dynamic_cast<const Exception*>(&e)) {
-        ShowErrorBox(*own);
+        showErrorBox(*own);
         return;
     }
     // Outside the family there is no better address than the place that caught the error.
@@ -102,7 +102,7 @@ QString fatalErrorText(const std::exception& e, const void* address)
              message, period);
 }
 
-void ShowFatalError(const std::exception& e, const void* address)
+void showFatalError(const std::exception& e, const void* address)
 {
     showCriticalBox(fatalErrorText(e, address), QStringLiteral("Anwendungsfehler"), nullptr);
 }
@@ -128,6 +128,6 @@ void callReporting(const std::function<void()>& handler)
     try {
         copy();
     } catch (const std::exception& e) {
-        ReportException(e);
+        reportException(e);
     }
 }

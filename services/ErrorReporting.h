@@ -13,12 +13,12 @@ QString errorBoxText(const QString& message);
 
 // Shows the application's error box for e (title "Quorvel", stop icon, one OK button), modal over
 // the active window; it runs a nested event loop, so timers keep ticking while it is open.
-void ShowErrorBox(const Exception& e);
+void showErrorBox(const Exception& e);
 
 // What the application does with an error that escaped a handler: ends any mouse capture, then
 // shows the error box for the program's error family and the fatal report's text and title
 // (without ending the program) for any other exception. Returns when the box is closed.
-void ReportException(const std::exception& e);
+void reportException(const std::exception& e);
 
 // "Exception <class> in Modul <file> bei <offset>.\r\n<message><period>\r\n": the class name (the
 // family's own, else the demangled C++ type), the file name of the module that holds address and
@@ -28,7 +28,7 @@ QString fatalErrorText(const std::exception& e, const void* address);
 
 // Shows fatalErrorText with the title "Anwendungsfehler", stop icon and one OK button, owned by
 // no window. The program entry calls it for an error that escaped start-up and then exits with 1.
-void ShowFatalError(const std::exception& e, const void* address);
+void showFatalError(const std::exception& e, const void* address);
 
 // While hook is set, every error box, fatal report and error message dialog calls it with the
 // box's text and title instead of showing anything (tests observe errors this way; the program

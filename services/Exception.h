@@ -24,18 +24,20 @@ private:
     std::string utf8_;
 };
 
-#define QUORVEL_ERROR_KIND(Name)                                                                   \
+// Each kind carries the class name the fatal report prints for it, which keeps the names
+// users and their logs have always seen.
+#define QUORVEL_ERROR_KIND(Name, shownName)                                                        \
     class Name : public Exception {                                                                \
     public:                                                                                        \
-        explicit Name(QString message) : Exception(#Name, std::move(message)) {}                   \
+        explicit Name(QString message) : Exception(shownName, std::move(message)) {}               \
     };
 
-QUORVEL_ERROR_KIND(EConvertError)        // a text that is no valid integer
-QUORVEL_ERROR_KIND(EFOpenError)          // a file that cannot be opened
-QUORVEL_ERROR_KIND(EInvalidGraphic)      // a picture file whose content is no valid picture
-QUORVEL_ERROR_KIND(EReadError)           // a stream that ends too early ("Stream-Lesefehler")
-QUORVEL_ERROR_KIND(EOutOfResources)      // no system timer left
-QUORVEL_ERROR_KIND(EPrinter)             // printer missing, invalid or busy
-QUORVEL_ERROR_KIND(EClipboardException)  // the clipboard cannot be opened
+QUORVEL_ERROR_KIND(ConvertError, "EConvertError")          // a text that is no valid integer
+QUORVEL_ERROR_KIND(FileOpenError, "EFOpenError")           // a file that cannot be opened
+QUORVEL_ERROR_KIND(InvalidGraphic, "EInvalidGraphic")      // a file whose content is no valid picture
+QUORVEL_ERROR_KIND(ReadError, "EReadError")                // a stream that ends too early
+QUORVEL_ERROR_KIND(OutOfResources, "EOutOfResources")      // no system timer left
+QUORVEL_ERROR_KIND(PrinterError, "EPrinter")               // printer missing, invalid or busy
+QUORVEL_ERROR_KIND(ClipboardError, "EClipboardException")  // the clipboard cannot be opened
 
 #undef QUORVEL_ERROR_KIND

@@ -30,7 +30,7 @@ MessageDialogGeometry messageDialogGeometry(const QFont& font, const QString& me
 // is both default and escape button, and returns QMessageBox::Ok for Enter, Esc or a click on
 // it and QMessageBox::Cancel for the close box. Ctrl+C beeps and copies the dialog as text.
 // While an error box hook is set, the hook gets (message, "Fehler") instead and the result is Ok.
-int ShowMessageDialog(const QString& message, MessageKind kind = MessageKind::Error,
+int showMessageDialog(const QString& message, MessageKind kind = MessageKind::Error,
                       MessageButtons buttons = MessageButtons::Ok, int helpContext = 0);
 
 // The text Ctrl+C copies: lines of 27 "-" around the title, the message and the button

@@ -24,7 +24,7 @@ int hexDigit(QChar c)
 
 }  // namespace
 
-std::optional<std::int32_t> TryParseInteger(const QString& text)
+std::optional<std::int32_t> tryParseInteger(const QString& text)
 {
     const qsizetype n = text.size();
     qsizetype i = 0;
@@ -78,9 +78,9 @@ std::optional<std::int32_t> TryParseInteger(const QString& text)
     return std::nullopt;
 }
 
-std::int32_t ParseInteger(const QString& text)
+std::int32_t parseInteger(const QString& text)
 {
-    if (const auto value = TryParseInteger(text))
+    if (const auto value = tryParseInteger(text))
         return *value;
-    throw EConvertError(QStringLiteral("'%1' ist kein gültiger Integerwert").arg(text));
+    throw ConvertError(QStringLiteral("'%1' ist kein gültiger Integerwert").arg(text));
 }

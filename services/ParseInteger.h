@@ -11,8 +11,8 @@
 // the signed 32-bit range; hexadecimal values may have at most eight significant digits and are
 // taken as a 32-bit pattern, so "$FFFFFFFF" is -1 and "-$FFFFFFFF" is 1.
 
-// Returns the value of text, or throws EConvertError("'<text>' ist kein gültiger Integerwert").
-std::int32_t ParseInteger(const QString& text);
+// Returns the value of text, or throws ConvertError("'<text>' ist kein gültiger Integerwert").
+std::int32_t parseInteger(const QString& text);
 
-// Returns the value of text, or nothing when ParseInteger would throw.
-std::optional<std::int32_t> TryParseInteger(const QString& text);
+// Returns the value of text, or nothing when parseInteger would throw.
+std::optional<std::int32_t> tryParseInteger(const QString& text);

@@ -32,7 +32,7 @@ PromptGeometry promptGeometry(const QFont& font, const QString& prompt, int edit
     return g;
 }
 
-bool PromptForText(const QString& caption, const QString& prompt, QString& text, QWidget* parent)
+bool promptForText(const QString& caption, const QString& prompt, QString& text, QWidget* parent)
 {
     QDialog dialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                                | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);

@@ -24,5 +24,5 @@ PromptGeometry promptGeometry(const QFont& font, const QString& prompt, int edit
 // application's default font. The edit starts with text, all selected, and takes 255 characters
 // at most. "OK" (Enter) stores the edit's content in text and returns true; "Abbrechen" (Esc)
 // and the close box return false and leave text exactly as it was.
-bool PromptForText(const QString& caption, const QString& prompt, QString& text,
+bool promptForText(const QString& caption, const QString& prompt, QString& text,
                    QWidget* parent = nullptr);

@@ -1,9 +1,9 @@
 #include "TBoardView.h"
 
-#include "TImage.h"
-#include "TPicture.h"
+#include "PictureView.h"
+#include "Picture.h"
 
-TBoardView::TBoardView(const TImage& leer, const TImage& prey, const TImage& hunter)
+TBoardView::TBoardView(const PictureView& leer, const PictureView& prey, const PictureView& hunter)
     : leer_(leer), prey_(prey), hunter_(hunter)
 {
 }
@@ -19,11 +19,11 @@ void TBoardView::build(QWidget* board, std::function<void(QObject*)> onClick)
             frame->setPenWidth(2);
             rahmen_[x - 1][y - 1] = frame;
 
-            auto* tile = new TImage(board);
+            auto* tile = new PictureView(board);
             tile->setGeometry(48 * x - 30, 48 * y - 22, 41, 41);
-            tile->SetIncrementalDisplay(true);
-            tile->SetStretch(true);
-            QObject::connect(tile, &TImage::OnClick, tile, [tile, onClick] { onClick(tile); });
+            tile->setIncrementalDisplay(true);
+            tile->setStretched(true);
+            QObject::connect(tile, &PictureView::clicked, tile, [tile, onClick] { onClick(tile); });
             kacheln_[x - 1][y - 1] = tile;
             tile->raise();
             frame->show();
@@ -38,9 +38,9 @@ void TBoardView::resetTiles()
         return;
     for (int x = 1; x <= 6; ++x)
         for (int y = 1; y <= 6; ++y) {
-            TImage* tile = kachel(x, y);
-            tile->Picture().Assign(leer_.Picture());
-            tile->SetTransparent(true);
+            PictureView* tile = kachel(x, y);
+            tile->picture().assign(leer_.picture());
+            tile->setTransparent(true);
             TShape* frame = rahmen(x, y);
             frame->setVisible(true);
             frame->setPenStyle(TShape::PenStyle::clear);
@@ -57,18 +57,18 @@ void TBoardView::setPensSolid()
             rahmen(x, y)->setPenStyle(TShape::PenStyle::solid);
 }
 
-void TBoardView::drawfeldxy(TImage* tile, Cell content)
+void TBoardView::drawfeldxy(PictureView* tile, Cell content)
 {
     if (!tile)
         return;
-    tile->SetTransparent(false);
+    tile->setTransparent(false);
     if (content == Cell::Empty) {
-        tile->Picture().Assign(leer_.Picture());
-        tile->SetTransparent(true);
+        tile->picture().assign(leer_.picture());
+        tile->setTransparent(true);
     } else if (content == Cell::Prey) {
-        tile->Picture().Assign(prey_.Picture());
+        tile->picture().assign(prey_.picture());
     } else if (content == Cell::Hunter) {
-        tile->Picture().Assign(hunter_.Picture());
+        tile->picture().assign(hunter_.picture());
     }
 }
 

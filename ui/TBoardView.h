@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <functional>
 
-class TImage;
+class PictureView;
 class QWidget;
 
 // The 36 frames and 36 tiles over the board's background picture. Cells are (x, y), 1 to 6,
@@ -18,7 +18,7 @@ class QWidget;
 class TBoardView {
 public:
     // The three hidden holders whose pictures the tiles copy; they must outlive the view.
-    TBoardView(const TImage& leer, const TImage& prey, const TImage& hunter);
+    TBoardView(const PictureView& leer, const PictureView& prey, const PictureView& hunter);
 
     // Creates the frames and tiles inside board, scan order, each tile on top of its frame;
     // a click on a tile calls onClick with the tile.
@@ -30,19 +30,19 @@ public:
     // From now on every frame is drawn.
     void setPensSolid();
     // The tile shows the picture of content (0 empty, 1 prey, 2 hunter).
-    void drawfeldxy(TImage* tile, Cell content);
+    void drawfeldxy(PictureView* tile, Cell content);
     void setRahmenColor(int x, int y, const QColor& colour);
 
-    TImage* kachel(int x, int y) const { return kacheln_[x - 1][y - 1]; }
+    PictureView* kachel(int x, int y) const { return kacheln_[x - 1][y - 1]; }
     TShape* rahmen(int x, int y) const { return rahmen_[x - 1][y - 1]; }
     // The cell of a tile, found by comparing in scan order; false if it is none of ours.
     bool cellOf(const QObject* tile, int& x, int& y) const;
 
 private:
-    const TImage& leer_;
-    const TImage& prey_;
-    const TImage& hunter_;
+    const PictureView& leer_;
+    const PictureView& prey_;
+    const PictureView& hunter_;
     bool built_ = false;
     std::array<std::array<TShape*, 6>, 6> rahmen_{};
-    std::array<std::array<TImage*, 6>, 6> kacheln_{};
+    std::array<std::array<PictureView*, 6>, 6> kacheln_{};
 };

@@ -3,13 +3,13 @@
 #include "ErrorReporting.h"
 #include "PopulationChart.h"
 #include "TChart.h"
-#include "TColorDialog.h"
-#include "TImage.h"
-#include "TPrintDialog.h"
-#include "TSpinEdit.h"
+#include "ColorDialog.h"
+#include "PictureView.h"
+#include "PrintDialog.h"
+#include "SpinEdit.h"
 #include "TStatusBar.h"
-#include "TTimer.h"
-#include "TTrackBar.h"
+#include "Timer.h"
+#include "TrackBar.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -101,10 +101,10 @@ void TForm1::createLayout()
     leftpanel_ = plainPanel(this, "leftpanel", {0, 0, 313, 379});
     QWidget* toppanel = plainPanel(leftpanel_, "toppanel", {0, 0, 313, 321});
     spielfeld_ = named(new QGroupBox("Spielfeld", toppanel), "spielfeld", {0, 0, 313, 321});
-    background_ = named(new TImage(spielfeld_), "background", {8, 16, 297, 297});
-    background_->SetStretch(true);
-    background_->SetCenter(true);
-    background_->SetIncrementalDisplay(true);
+    background_ = named(new PictureView(spielfeld_), "background", {8, 16, 297, 297});
+    background_->setStretched(true);
+    background_->setCentered(true);
+    background_->setIncrementalDisplay(true);
     QWidget* bottompanel = plainPanel(leftpanel_, "bottompanel", {0, 321, 313, 58});
     createSettings(bottompanel);
 
@@ -114,19 +114,19 @@ void TForm1::createLayout()
     createAnalysisPanel();
     setTabOrder();
 
-    timer1_ = new TTimer(this);
+    timer1_ = new Timer(this);
     timer1_->setObjectName("Timer1");
     timer1_->setEnabled(false);
     timer1_->setInterval(500);
-    timer1_->setOnTimer([this] { Timer1Timer(); });
-    ctimer_ = new TTimer(this);
+    timer1_->setTickHandler([this] { Timer1Timer(); });
+    ctimer_ = new Timer(this);
     ctimer_->setObjectName("ctimer");
     ctimer_->setInterval(2000);
-    ctimer_->setOnTimer([this] { ctimerTimer(); });
+    ctimer_->setTickHandler([this] { ctimerTimer(); });
     ctimer_->setEnabled(true);
 
-    CDColor_ = std::make_unique<TColorDialog>(this);
-    PrintDialog_ = std::make_unique<TPrintDialog>(this);
+    CDColor_ = std::make_unique<ColorDialog>(this);
+    PrintDialog_ = std::make_unique<PrintDialog>(this);
     board_ = std::make_unique<TBoardView>(*leer_, *prey_, *hunter_);
 }
 
@@ -142,15 +142,15 @@ void TForm1::createSettings(QWidget* bottompanel)
     ins_ = button(setup, "ins", "Insektizid", {240, 10, 65, 18}, "Insektizideinsatz", false);
     label(setup, "ges", "Geschwindigkeit", {11, 30, 78, 13}, Qt::AlignRight);
 
-    speed_ = named(new TTrackBar(setup), "speed", {96, 30, 145, 22}, "Geschwindigkeit der Simulation");
-    speed_->setMin(1);
-    speed_->setMax(1000);
+    speed_ = named(new TrackBar(setup), "speed", {96, 30, 145, 22}, "Geschwindigkeit der Simulation");
+    speed_->setMinimum(1);
+    speed_->setMaximum(1000);
     speed_->setPosition(501);
     speed_->setPageSize(50);
     speed_->setFrequency(100);
     speed_->setEnabled(false);
 
-    insz_ = named(new TSpinEdit(setup), "insz", {240, 30, 65, 22},
+    insz_ = named(new SpinEdit(setup), "insz", {240, 30, 65, 22},
                   "Anzahl der Runden, in denen Insektizid eingesetzt wird");
     insz_->setMinValue(1);
     insz_->setMaxValue(1000);
@@ -173,11 +173,11 @@ void TForm1::createButtonColumn(QWidget* rp)
     ende_ = button(rp, "ende", "Ende", {5, 48, 89, 25}, "Programm beenden", true);
 
     // Hidden holders of the three cell pictures; the tiles copy from them.
-    hunter_ = named(new TImage(rp), "hunter", {6, 80, 25, 25});
-    prey_ = named(new TImage(rp), "prey", {32, 80, 25, 25});
-    leer_ = named(new TImage(rp), "leer", {58, 80, 25, 25});
-    for (TImage* holder : {hunter_, prey_, leer_}) {
-        holder->SetStretch(true);
+    hunter_ = named(new PictureView(rp), "hunter", {6, 80, 25, 25});
+    prey_ = named(new PictureView(rp), "prey", {32, 80, 25, 25});
+    leer_ = named(new PictureView(rp), "leer", {58, 80, 25, 25});
+    for (PictureView* holder : {hunter_, prey_, leer_}) {
+        holder->setStretched(true);
         holder->hide();
     }
 

@@ -15,13 +15,13 @@ class QAction;
 class QPushButton;
 class QRadioButton;
 class TChart;
-class TColorDialog;
-class TImage;
-class TPrintDialog;
-class TSpinEdit;
+class ColorDialog;
+class PictureView;
+class PrintDialog;
+class SpinEdit;
 class TStatusBar;
-class TTimer;
-class TTrackBar;
+class Timer;
+class TrackBar;
 
 // The main window: board, settings, command buttons, status bar and the analysis panel with
 // the population chart. It shows the game core's effects (GameView) and turns clicks and
@@ -40,8 +40,8 @@ public:
 
     GameCore& core() { return core_; }
     const GameCore& core() const { return core_; }
-    TTimer& Timer1() { return *timer1_; }
-    TTimer& ctimer() { return *ctimer_; }
+    Timer& Timer1() { return *timer1_; }
+    Timer& ctimer() { return *ctimer_; }
     TChart& diagramm() { return *diagramm_; }
     const TBoardView& board() const { return *board_; }
     bool diazeigen() const { return diazeigen_; }
@@ -106,17 +106,17 @@ private:
     QWidget* leftpanel_ = nullptr;
     QWidget* rightpanel_ = nullptr;
     QGroupBox* spielfeld_ = nullptr;
-    TImage* background_ = nullptr;
+    PictureView* background_ = nullptr;
     QRadioButton* int_ = nullptr;
     QRadioButton* sim_ = nullptr;
     QPushButton* ins_ = nullptr;
-    TTrackBar* speed_ = nullptr;
-    TSpinEdit* insz_ = nullptr;
+    TrackBar* speed_ = nullptr;
+    SpinEdit* insz_ = nullptr;
     QLabel* copyright_ = nullptr;
     QLabel* inslab_ = nullptr;
-    TImage* hunter_ = nullptr;
-    TImage* prey_ = nullptr;
-    TImage* leer_ = nullptr;
+    PictureView* hunter_ = nullptr;
+    PictureView* prey_ = nullptr;
+    PictureView* leer_ = nullptr;
     QPushButton* neu_ = nullptr;
     QPushButton* ende_ = nullptr;
     QPushButton* gra_ = nullptr;
@@ -125,10 +125,10 @@ private:
     QPushButton* startx_ = nullptr;
     QPushButton* dice_ = nullptr;
     QLineEdit* hilfe_ = nullptr;
-    TTimer* timer1_ = nullptr;
-    TTimer* ctimer_ = nullptr;
+    Timer* timer1_ = nullptr;
+    Timer* ctimer_ = nullptr;
     QMenu* diamenu_ = nullptr;
-    std::unique_ptr<TColorDialog> CDColor_;
-    std::unique_ptr<TPrintDialog> PrintDialog_;
+    std::unique_ptr<ColorDialog> CDColor_;
+    std::unique_ptr<PrintDialog> PrintDialog_;
     std::unique_ptr<TBoardView> board_;
 };

@@ -2,9 +2,9 @@
 #include "TForm1.h"
 
 #include "TChart.h"
-#include "TColorDialog.h"
-#include "TPrintDialog.h"
-#include "TPrinter.h"
+#include "ColorDialog.h"
+#include "PrintDialog.h"
+#include "Printer.h"
 
 namespace {
 // The properties both colour schemes set, in the order they set them.
@@ -52,16 +52,16 @@ void TForm1::PMStdClick()
 bool TForm1::pickColour(QColor& colour)
 {
     CDColor_->setColor(colour);
-    if (!CDColor_->Execute())
+    if (!CDColor_->exec())
         return false;
-    colour = CDColor_->Color();
+    colour = CDColor_->color();
     return true;
 }
 
 void TForm1::PMHunterClick()
 {
     // The axis title follows its curve's colour.
-    QColor c = diagramm_->Series(0).LinePen().Color();
+    QColor c = diagramm_->Series(0).LinePen().color();
     if (!pickColour(c))
         return;
     diagramm_->Series(0).LinePen().setColor(c);
@@ -70,7 +70,7 @@ void TForm1::PMHunterClick()
 
 void TForm1::PMPreyClick()
 {
-    QColor c = diagramm_->Series(1).LinePen().Color();
+    QColor c = diagramm_->Series(1).LinePen().color();
     if (!pickColour(c))
         return;
     diagramm_->Series(1).LinePen().setColor(c);
@@ -86,7 +86,7 @@ void TForm1::PMBackgroundClick()
 
 void TForm1::PMBorderClick()
 {
-    QColor c = diagramm_->Color();
+    QColor c = diagramm_->color();
     if (pickColour(c))
         diagramm_->setColor(c);
 }
@@ -102,9 +102,9 @@ void TForm1::PMClipClick() { diagramm_->CopyChartBitmap(); }
 void TForm1::druckClick()
 {
     // The print dialog raises, unopened, when there is no printer at all.
-    if (!PrintDialog_->Execute())
+    if (!PrintDialog_->exec())
         return;
-    diagramm_->PrintChart(TPrinter::instance().printer());
+    diagramm_->PrintChart(Printer::instance().printer());
     // A page the print system refused must not pass for printed.
-    TPrinter::instance().checkJobAccepted();
+    Printer::instance().checkJobAccepted();
 }

@@ -8,12 +8,12 @@
 #include "ParseInteger.h"
 #include "PromptForText.h"
 #include "TChart.h"
-#include "TImage.h"
-#include "TPicture.h"
-#include "TSpinEdit.h"
+#include "PictureView.h"
+#include "Picture.h"
+#include "SpinEdit.h"
 #include "TStatusBar.h"
-#include "TTimer.h"
-#include "TTrackBar.h"
+#include "Timer.h"
+#include "TrackBar.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -53,7 +53,7 @@ void TForm1::FormCreate()
         clearBoard();
         diagramm_->setBackColor(Qt::white);
     } catch (const std::exception& e) {
-        ReportException(e);
+        reportException(e);
     }
 }
 
@@ -61,10 +61,10 @@ void TForm1::initvars()
 {
     core_.random().seedFromClock();
     diazeigen_ = false;
-    leer_->Picture().LoadFromFile("leer.bmp");
-    prey_->Picture().LoadFromFile("prey.bmp");
-    hunter_->Picture().LoadFromFile("hunter.bmp");
-    background_->Picture().LoadFromFile("back.bmp");
+    leer_->picture().loadFromFile("leer.bmp");
+    prey_->picture().loadFromFile("prey.bmp");
+    hunter_->picture().loadFromFile("hunter.bmp");
+    background_->picture().loadFromFile("back.bmp");
     board_->build(spielfeld_, [this](QObject* tile) { fClick(tile); });
 }
 
@@ -159,9 +159,9 @@ void TForm1::startstopClick(QObject* sender)
 void TForm1::startxClick(QObject* sender)
 {
     QString text;
-    PromptForText("Rundenvorgabe", "Wieviele Runden sollen simuliert werden", text, this);
+    promptForText("Rundenvorgabe", "Wieviele Runden sollen simuliert werden", text, this);
     try {
-        const std::int32_t count = ParseInteger(text);
+        const std::int32_t count = parseInteger(text);
         // The counter of this moment: a run may have gone on while the prompt was open.
         // The sum wraps like the 32-bit counters it is compared with.
         const auto ziel = static_cast<std::int32_t>(static_cast<std::uint32_t>(core_.currentRound()) +
@@ -169,14 +169,14 @@ void TForm1::startxClick(QObject* sender)
         core_.setRoundLimit(ziel);
         startstop_->setText(startCaption);
         startstopClick(sender);
-    } catch (const EConvertError&) {
-        ShowMessageDialog("Die Eingabe war keine gültige Zahl!", MessageKind::Error, MessageButtons::Ok, 0);
+    } catch (const ConvertError&) {
+        showMessageDialog("Die Eingabe war keine gültige Zahl!", MessageKind::Error, MessageButtons::Ok, 0);
     }
 }
 
-void TForm1::speedChange() { timer1_->setInterval(1001 - speed_->Position()); }
+void TForm1::speedChange() { timer1_->setInterval(1001 - speed_->position()); }
 
-void TForm1::insClick() { core_.orderSpray(insz_->Value()); }
+void TForm1::insClick() { core_.orderSpray(insz_->value()); }
 
 void TForm1::ctimerTimer()
 {

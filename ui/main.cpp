@@ -1,19 +1,19 @@
 // Program entry: the one place that creates the application and the main window.
 #include "ErrorReporting.h"
-#include "TApplication.h"
+#include "Application.h"
 #include "TForm1.h"
 
 int main(int argc, char** argv)
 {
-    TApplication app(argc, argv);
+    Application app(argc, argv);
     try {
         TForm1 form;
         form.show();
-        return TApplication::exec();
+        return Application::exec();
     } catch (const std::exception& e) {
         // Only an error while the window itself is being built gets here; errors in handlers
         // are reported by the application and the program goes on.
-        ShowFatalError(e, nullptr);
+        showFatalError(e, nullptr);
         return 1;
     }
 }

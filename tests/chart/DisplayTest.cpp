@@ -139,7 +139,7 @@ TEST_F(ShownChart, MonochromeShowsOnlyBlackAndWhiteAndBackAgain)
         }
     EXPECT_EQ(at(mono, 5, 5), chartcolor::white);               // silver panel
     EXPECT_EQ(at(mono, p.left + 20, hunterRow), chartcolor::black);  // red curve
-    EXPECT_EQ(chart_->Color(), chartcolor::silver);  // the flag leaves the colours alone
+    EXPECT_EQ(chart_->color(), chartcolor::silver);  // the flag leaves the colours alone
 
     chart_->setMonochrome(false);
     settle();

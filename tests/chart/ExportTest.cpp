@@ -162,7 +162,7 @@ TEST_P(PrintFailure, RaisesAPrinterErrorAndLeavesTheChartAsItWas)
     try {
         chart->PrintChart(printer);
         ADD_FAILURE() << "no error raised";
-    } catch (const EPrinter& e) {
+    } catch (const PrinterError& e) {
         EXPECT_STREQ(e.className(), "EPrinter");
         EXPECT_EQ(e.message(), QString::fromUtf8(f.message));
     }

@@ -5,7 +5,7 @@
 #include "FormFixture.h"
 #include "PageInk.h"
 #include "TChart.h"
-#include "TPrinter.h"
+#include "Printer.h"
 
 #include <QPainter>
 #include <QPrintDialog>
@@ -67,7 +67,7 @@ TEST_F(CupsPrinter, PrintsTheChartFromTheWindow)
     for (const auto& box : errors.boxes)
         ADD_FAILURE() << "error box: " << box.text.toStdString();
     EXPECT_EQ(offered, queue()) << "the dialog opens with the default printer";
-    EXPECT_EQ(TPrinter::instance().printer().printerName(), queue());
+    EXPECT_EQ(Printer::instance().printer().printerName(), queue());
 
     // What the page must show: the chart as the print draws it, at its on-screen size.
     TChart& chart = form->diagramm();
@@ -146,7 +146,7 @@ TEST_F(CupsPrinter, WithoutADefaultPrinterShowsTheErrorBoxAndPrintsNothing)
     EXPECT_EQ(errors.boxes[0].text, QStringLiteral("Zur Zeit ist kein Standard-Drucker gewählt."));
     EXPECT_EQ(errors.boxes[0].title, QStringLiteral("Quorvel"));
     EXPECT_FALSE(dialogOpened);
-    EXPECT_FALSE(TPrinter::instance().hasPrinter());
+    EXPECT_FALSE(Printer::instance().hasPrinter());
     EXPECT_EQ(form->diagramm().Series(0).Count(), 80) << "the chart keeps its data";
 }
 

@@ -1,5 +1,5 @@
 #include "QtTestMain.h"
-#include "TApplication.h"
+#include "Application.h"
 
 
 // The printer errors of these steps are thrown through Qt's event delivery, whose frames were
@@ -14,4 +14,4 @@ extern "C" const char* __lsan_default_suppressions()
 }
 
 // The program's application object (with its font), so the window prints as the program does.
-QUORVEL_QT_TEST_MAIN(TApplication)
+QUORVEL_QT_TEST_MAIN(Application)

@@ -1,6 +1,6 @@
 // The four committed pictures, read the way the program reads them at start-up.
-#include "TImage.h"
-#include "TPicture.h"
+#include "PictureView.h"
+#include "Picture.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -30,8 +30,8 @@ class AssetSizes : public Assets, public testing::WithParamInterface<AssetCase> 
 
 TEST_P(AssetSizes, LoadWithTheirSize)
 {
-    TPicture picture;
-    picture.LoadFromFile(GetParam().file);
+    Picture picture;
+    picture.loadFromFile(GetParam().file);
     EXPECT_EQ(picture.image().size(), GetParam().size);
 }
 
@@ -50,20 +50,20 @@ TEST_F(Assets, EmptyTilesShowTheBackgroundAndAnimalTilesHideIt)
 {
     QWidget board;
     board.resize(320, 320);
-    auto* background = new TImage(&board);
+    auto* background = new PictureView(&board);
     background->setGeometry(8, 16, 297, 297);
-    background->SetStretch(true);
-    background->Picture().LoadFromFile("back.bmp");
-    TPicture empty, prey;
-    empty.LoadFromFile("leer.bmp");
-    prey.LoadFromFile("prey.bmp");
-    auto* tile = new TImage(&board);
+    background->setStretched(true);
+    background->picture().loadFromFile("back.bmp");
+    Picture empty, prey;
+    empty.loadFromFile("leer.bmp");
+    prey.loadFromFile("prey.bmp");
+    auto* tile = new PictureView(&board);
     tile->setGeometry(18, 26, 41, 41);
-    tile->SetStretch(true);
-    tile->SetTransparent(true);
-    tile->Picture().Assign(empty);
+    tile->setStretched(true);
+    tile->setTransparent(true);
+    tile->picture().assign(empty);
 
-    const QImage& back = background->Picture().image();
+    const QImage& back = background->picture().image();
     const QRgb key = empty.image().pixel(0, 40);
     QImage shown = board.grab().toImage();
     int keyed = 0, hidden = 0;
@@ -78,8 +78,8 @@ TEST_F(Assets, EmptyTilesShowTheBackgroundAndAnimalTilesHideIt)
     EXPECT_GT(keyed, 41 * 41 * 9 / 10);
     EXPECT_EQ(hidden, 0);
 
-    tile->SetTransparent(false);
-    tile->Picture().Assign(prey);
+    tile->setTransparent(false);
+    tile->picture().assign(prey);
     shown = board.grab().toImage();
     EXPECT_EQ(shown.copy(18, 26, 41, 41), prey.image());
 }

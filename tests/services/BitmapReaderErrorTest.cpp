@@ -101,13 +101,13 @@ std::vector<ErrorCase> errorCases()
         {"HeightMostNegative", changed(rgb24(), [&](BitmapFile& f) { f.height = min; }), bad},
         {"WidthHuge", changed(rgb24(), [&](BitmapFile& f) { f.width = big; }), bad},
         {"WidthJustOverTheSide",
-         changed(rgb24(), [](BitmapFile& f) { f.width = MaxBitmapSide + 1; }), bad},
+         changed(rgb24(), [](BitmapFile& f) { f.width = maxBitmapSide + 1; }), bad},
         {"TopDownJustOverTheSide",
-         changed(rgb24(), [](BitmapFile& f) { f.height = -(MaxBitmapSide + 1); }), bad},
+         changed(rgb24(), [](BitmapFile& f) { f.height = -(maxBitmapSide + 1); }), bad},
         {"CoreWidthOverTheSide",
          changed(palette8(12), [](BitmapFile& f) { f.width = 65535; }), bad},
         {"OverThePixelBudget",
-         changed(rgb24(), [](BitmapFile& f) { f.width = f.height = MaxBitmapSide; }), bad},
+         changed(rgb24(), [](BitmapFile& f) { f.width = f.height = maxBitmapSide; }), bad},
         {"BitsPerPixelZero", changed(rgb24(), [](BitmapFile& f) { f.bitsPerPixel = 0; }), bad},
         {"BitsPerPixelTwo", changed(rgb24(), [](BitmapFile& f) { f.bitsPerPixel = 2; }), bad},
         {"BitsPerPixelSeven", changed(rgb24(), [](BitmapFile& f) { f.bitsPerPixel = 7; }), bad},
@@ -132,7 +132,7 @@ TEST_P(BitmapError, RaisesItsError)
 {
     const ErrorCase& c = GetParam();
     try {
-        const QImage image = ReadBitmap(c.data);
+        const QImage image = readBitmap(c.data);
         FAIL() << "read a " << image.width() << " x " << image.height() << " image";
     } catch (const Exception& e) {
         const bool streamError = c.refusal == Refusal::StreamReadError;
@@ -149,9 +149,9 @@ INSTANTIATE_TEST_SUITE_P(Refused, BitmapError, testing::ValuesIn(errorCases()),
 void expectReadOrRefused(const QByteArray& data)
 {
     try {
-        ReadBitmap(data);
-    } catch (const EReadError&) {
-    } catch (const EInvalidGraphic&) {
+        readBitmap(data);
+    } catch (const ReadError&) {
+    } catch (const InvalidGraphic&) {
     }
 }
 

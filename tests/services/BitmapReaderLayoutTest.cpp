@@ -229,7 +229,7 @@ class BitmapLayout : public testing::TestWithParam<LayoutCase> {};
 TEST_P(BitmapLayout, ReadsEveryPixel)
 {
     const LayoutCase& c = GetParam();
-    const QImage image = ReadBitmap(c.file.bytes());
+    const QImage image = readBitmap(c.file.bytes());
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.width(), c.file.width);
     EXPECT_EQ(image.height(), std::abs(c.file.height));
@@ -248,7 +248,7 @@ TEST_P(BitmapLikeQt, AgreesWithQtsDecoder)
 {
     const LayoutCase& c = GetParam();
     const QByteArray bytes = c.file.bytes();
-    const QImage ours = ReadBitmap(bytes);
+    const QImage ours = readBitmap(bytes);
     const QImage qts = QImage::fromData(bytes, "BMP");
     ASSERT_FALSE(qts.isNull());
     ASSERT_EQ(ours.size(), qts.size());
@@ -272,7 +272,7 @@ INSTANTIATE_TEST_SUITE_P(Accepted, BitmapLikeQt, testing::ValuesIn(casesQtReadsA
 
 TEST(BitmapFileEmpty, ZeroBytesGiveAnEmptyImage)
 {
-    const QImage image = ReadBitmap(QByteArray());
+    const QImage image = readBitmap(QByteArray());
     EXPECT_TRUE(image.isNull());
     EXPECT_EQ(image.size(), QSize(0, 0));
 }

@@ -28,9 +28,9 @@ TEST_P(BitmapWriterRoundTrip, BothReadersGetThePixelsBack)
 {
     const auto [bits, size] = GetParam();
     const QImage original = sample(size.width(), size.height());
-    const QByteArray file = WriteBitmap(original, bits);
+    const QByteArray file = writeBitmap(original, bits);
     ASSERT_FALSE(file.isEmpty());
-    EXPECT_EQ(ReadBitmap(file), original);
+    EXPECT_EQ(readBitmap(file), original);
     EXPECT_EQ(QImage::fromData(file, "BMP").convertToFormat(QImage::Format_RGB32), original);
 }
 
@@ -47,8 +47,8 @@ INSTANTIATE_TEST_SUITE_P(Sizes, BitmapWriterRoundTrip,
 
 TEST(BitmapWriter, NothingToWriteGivesNoBytes)
 {
-    EXPECT_TRUE(WriteBitmap(QImage()).isEmpty());
-    EXPECT_TRUE(WriteBitmap(sample(2, 2), 16).isEmpty());
-    EXPECT_TRUE(ReadBitmap(WriteBitmap(QImage())).isNull());
+    EXPECT_TRUE(writeBitmap(QImage()).isEmpty());
+    EXPECT_TRUE(writeBitmap(sample(2, 2), 16).isEmpty());
+    EXPECT_TRUE(readBitmap(writeBitmap(QImage())).isNull());
 }
 }  // namespace

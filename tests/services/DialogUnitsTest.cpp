@@ -24,7 +24,7 @@ struct MulDivRounds : ::testing::TestWithParam<MulDivRow> {};
 TEST_P(MulDivRounds, ToTheNearestWithHalvesAwayFromZero)
 {
     const auto& r = GetParam();
-    EXPECT_EQ(MulDiv(r.number, r.numerator, r.denominator), r.expected);
+    EXPECT_EQ(mulDiv(r.number, r.numerator, r.denominator), r.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, MulDivRounds, ::testing::Values(

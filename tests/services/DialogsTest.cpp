@@ -1,7 +1,7 @@
 #include "Exception.h"
-#include "TColorDialog.h"
-#include "TPrintDialog.h"
-#include "TPrinter.h"
+#include "ColorDialog.h"
+#include "PrintDialog.h"
+#include "Printer.h"
 #include "ModalAnswer.h"
 #include "QtPrinters.h"
 
@@ -31,28 +31,28 @@ void pickInDialog(const QColor& colour, bool confirm, QColor* seenAtOpen = nullp
 
 TEST(ColorDialog, OpensWithTheCurrentColourAndKeepsItOnCancel)
 {
-    TColorDialog dialog(nullptr);
+    ColorDialog dialog(nullptr);
     dialog.setColor(QColor(255, 0, 0));
     QColor seen;
     pickInDialog(Qt::green, false, &seen);
-    EXPECT_FALSE(dialog.Execute());
+    EXPECT_FALSE(dialog.exec());
     EXPECT_EQ(seen, QColor(255, 0, 0));
-    EXPECT_EQ(dialog.Color(), QColor(255, 0, 0));
-    EXPECT_TRUE(dialog.CustomColors().isEmpty());
+    EXPECT_EQ(dialog.color(), QColor(255, 0, 0));
+    EXPECT_TRUE(dialog.customColors().isEmpty());
 
     pickInDialog(Qt::green, true);
-    EXPECT_TRUE(dialog.Execute());
-    EXPECT_EQ(dialog.Color(), QColor(Qt::green));
+    EXPECT_TRUE(dialog.exec());
+    EXPECT_EQ(dialog.color(), QColor(Qt::green));
 }
 
 TEST(ColorDialog, CustomColoursSurviveConfirmedCallsOnly)
 {
-    TColorDialog dialog(nullptr);
+    ColorDialog dialog(nullptr);
     // A custom colour defined in a confirmed dialog is offered the next time...
     pickInDialog(Qt::blue, true, nullptr, [] { QColorDialog::setCustomColor(2, QColor(0x12, 0x34, 0x56)); });
-    ASSERT_TRUE(dialog.Execute());
-    ASSERT_EQ(dialog.CustomColors().size(), 16);
-    EXPECT_EQ(dialog.CustomColors()[2], "ColorC=123456");
+    ASSERT_TRUE(dialog.exec());
+    ASSERT_EQ(dialog.customColors().size(), 16);
+    EXPECT_EQ(dialog.customColors()[2], "ColorC=123456");
 
     QColor atOpen;
     pickInDialog(Qt::blue, false, nullptr, [&] {
@@ -60,13 +60,13 @@ TEST(ColorDialog, CustomColoursSurviveConfirmedCallsOnly)
         // ...but one defined in a cancelled dialog is not.
         QColorDialog::setCustomColor(5, QColor(0xAB, 0xCD, 0xEF));
     });
-    EXPECT_FALSE(dialog.Execute());
+    EXPECT_FALSE(dialog.exec());
     EXPECT_EQ(atOpen, QColor(0x12, 0x34, 0x56));
-    EXPECT_EQ(dialog.CustomColors()[5], "ColorF=FFFFFF");
+    EXPECT_EQ(dialog.customColors()[5], "ColorF=FFFFFF");
 
     QColor slot5;
     pickInDialog(Qt::blue, false, nullptr, [&] { slot5 = QColorDialog::customColor(5); });
-    dialog.Execute();
+    dialog.exec();
     EXPECT_EQ(slot5, QColor(Qt::white));
 }
 
@@ -83,7 +83,7 @@ TEST(ColorDialog, PlacementIsCentredWithAThirdOfTheFreeHeightAbove)
         {{0, 30, 800, 600}, {800, 600}, {0, 30}},
     };
     for (const auto& r : rows)
-        EXPECT_EQ(TColorDialog::placement(r.monitor, r.dialog), r.expected);
+        EXPECT_EQ(ColorDialog::placement(r.monitor, r.dialog), r.expected);
 }
 
 TEST(Printer, NoDefaultPrinterRaisesAndSelectsNothing)
@@ -94,29 +94,29 @@ TEST(Printer, NoDefaultPrinterRaisesAndSelectsNothing)
     };
     const Row rows[] = {{"", {"Office"}}, {"Office", {}}, {"Office", {"Lab"}}};
     for (const auto& r : rows) {
-        TPrinter::setPrinterList({[=] { return r.defaultName; }, [=] { return r.installed; }});
+        Printer::setPrinterList({[=] { return r.defaultName; }, [=] { return r.installed; }});
         try {
-            TPrinter::instance().printer();
+            Printer::instance().printer();
             ADD_FAILURE() << "no error for default '" << r.defaultName.toStdString() << "'";
-        } catch (const EPrinter& e) {
+        } catch (const PrinterError& e) {
             EXPECT_EQ(e.message(), "Zur Zeit ist kein Standard-Drucker gewählt");
         }
-        EXPECT_FALSE(TPrinter::instance().hasPrinter());
+        EXPECT_FALSE(Printer::instance().hasPrinter());
     }
     // The print dialog does not open either.
-    TPrintDialog dialog(nullptr);
-    EXPECT_THROW(dialog.Execute(), EPrinter);
+    PrintDialog dialog(nullptr);
+    EXPECT_THROW(dialog.exec(), PrinterError);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    TPrinter::resetPrinterList();
+    Printer::resetPrinterList();
 }
 
 TEST(Printer, DefaultIsFoundWithoutRegardToCase)
 {
-    TPrinter::setPrinterList({[] { return QString("office"); }, [] { return QStringList{"Lab", "OFFICE"}; }});
-    EXPECT_NO_THROW(TPrinter::instance().printer());
-    EXPECT_TRUE(TPrinter::instance().hasPrinter());
+    Printer::setPrinterList({[] { return QString("office"); }, [] { return QStringList{"Lab", "OFFICE"}; }});
+    EXPECT_NO_THROW(Printer::instance().printer());
+    EXPECT_TRUE(Printer::instance().hasPrinter());
     // Once chosen, the printer stays, whatever the system says later.
-    TPrinter::setPrinterList({[] { return QString(); }, [] { return QStringList{}; }});
-    EXPECT_NO_THROW(TPrinter::instance().printer());
-    TPrinter::resetPrinterList();
+    Printer::setPrinterList({[] { return QString(); }, [] { return QStringList{}; }});
+    EXPECT_NO_THROW(Printer::instance().printer());
+    Printer::resetPrinterList();
 }

@@ -55,7 +55,7 @@ struct ErrorBox : ::testing::Test {
 
 TEST_F(ErrorBox, ShowsTheMessageWithPeriodTitledQuorvel)
 {
-    ShowErrorBox(EInvalidGraphic(QStringLiteral("Bitmap ist ungültig")));
+    showErrorBox(InvalidGraphic(QStringLiteral("Bitmap ist ungültig")));
     ASSERT_EQ(recorder.boxes.size(), 1u);
     EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("Bitmap ist ungültig."));
     EXPECT_EQ(recorder.boxes[0].title, QStringLiteral("Quorvel"));
@@ -63,7 +63,7 @@ TEST_F(ErrorBox, ShowsTheMessageWithPeriodTitledQuorvel)
 
 TEST_F(ErrorBox, ReportExceptionShowsTheFamilyInTheErrorBox)
 {
-    ReportException(EOutOfResources(QStringLiteral("Nicht genügend Timer verfügbar")));
+    reportException(OutOfResources(QStringLiteral("Nicht genügend Timer verfügbar")));
     ASSERT_EQ(recorder.boxes.size(), 1u);
     EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("Nicht genügend Timer verfügbar."));
     EXPECT_EQ(recorder.boxes[0].title, QStringLiteral("Quorvel"));
@@ -71,7 +71,7 @@ TEST_F(ErrorBox, ReportExceptionShowsTheFamilyInTheErrorBox)
 
 TEST_F(ErrorBox, ReportExceptionShowsOtherErrorsLikeTheFatalReport)
 {
-    ReportException(std::out_of_range("Index zu groß"));
+    reportException(std::out_of_range("Index zu groß"));
     ASSERT_EQ(recorder.boxes.size(), 1u);
     EXPECT_EQ(recorder.boxes[0].title, QStringLiteral("Anwendungsfehler"));
     const QRegularExpression shape(QStringLiteral(
@@ -114,7 +114,7 @@ TEST(ErrorBoxWindow, IsACriticalBoxWithOneOkButtonAndTimersTickBehindIt)
         tickedWhileOpen = QTest::qWaitFor([&] { return ticks >= ticksAtOpen + 3; });
         box->button(QMessageBox::Ok)->click();
     });
-    ShowErrorBox(EPrinter(QStringLiteral("Zur Zeit ist kein Standard-Drucker gewählt")));
+    showErrorBox(PrinterError(QStringLiteral("Zur Zeit ist kein Standard-Drucker gewählt")));
 
     EXPECT_EQ(text, QStringLiteral("Zur Zeit ist kein Standard-Drucker gewählt."));
     EXPECT_EQ(title, QStringLiteral("Quorvel"));
@@ -143,7 +143,7 @@ TEST(ErrorBoxWindow, FatalReportIsACriticalBoxOwnedByNoWindow)
         owner = box->parentWidget();
         box->button(QMessageBox::Ok)->click();
     });
-    ShowFatalError(std::runtime_error("Start misslungen"), nullptr);
+    showFatalError(std::runtime_error("Start misslungen"), nullptr);
 
     EXPECT_EQ(title, QStringLiteral("Anwendungsfehler"));
     EXPECT_EQ(icon, QMessageBox::Critical);
@@ -183,7 +183,7 @@ struct FatalErrorMessage : ::testing::TestWithParam<MessageRow> {};
 TEST_P(FatalErrorMessage, EndsInExactlyOnePeriodUnlessEmpty)
 {
     const QString text =
-        fatalErrorText(EConvertError(QString::fromUtf16(GetParam().message)), nullptr);
+        fatalErrorText(ConvertError(QString::fromUtf16(GetParam().message)), nullptr);
     const qsizetype firstLineEnd = text.indexOf(QStringLiteral("\r\n"));
     ASSERT_GT(firstLineEnd, 0);
     EXPECT_EQ(text.mid(firstLineEnd + 2), QString::fromUtf16(GetParam().shown));
@@ -201,8 +201,8 @@ TEST(FatalErrorText, NamesTheClassOfTheFamilyOrTheDemangledType)
         const char* className;
     };
     const Row rows[] = {
-        {fatalErrorText(EConvertError(QStringLiteral("a")), nullptr), "EConvertError"},
-        {fatalErrorText(EClipboardException(QStringLiteral("a")), nullptr), "EClipboardException"},
+        {fatalErrorText(ConvertError(QStringLiteral("a")), nullptr), "EConvertError"},
+        {fatalErrorText(ClipboardError(QStringLiteral("a")), nullptr), "EClipboardException"},
         {fatalErrorText(std::runtime_error("a"), nullptr), "std::runtime_error"},
         {fatalErrorText(broken::Failure(), nullptr), "(anonymous namespace)::broken::Failure"},
     };
@@ -245,7 +245,7 @@ TEST(FatalErrorText, GivesTheOffsetIntoTheModuleInEightUppercaseHexDigits)
 
 TEST(FatalErrorText, HasTheExactFrame)
 {
-    const QString text = fatalErrorText(EReadError(QStringLiteral("Stream-Lesefehler")), nullptr);
+    const QString text = fatalErrorText(ReadError(QStringLiteral("Stream-Lesefehler")), nullptr);
     EXPECT_EQ(text, QStringLiteral("Exception EReadError in Modul %1 bei 00000000.\r\nStream-Lesefehler.\r\n")
                         .arg(QFileInfo(QCoreApplication::applicationFilePath()).fileName()));
 }

@@ -112,7 +112,7 @@ TEST_F(MessageDialog, WindowShowsIconMessageAndOkLaidOutAndCentred)
         inspected = true;
         ok->click();
     });
-    EXPECT_EQ(ShowMessageDialog(invalidNumber), QMessageBox::Ok);
+    EXPECT_EQ(showMessageDialog(invalidNumber), QMessageBox::Ok);
     EXPECT_TRUE(inspected);
 }
 
@@ -148,7 +148,7 @@ TEST_P(MessageDialogAnswer, GivesTheResultOfTheWayItWasClosed)
             break;
         }
     });
-    EXPECT_EQ(ShowMessageDialog(invalidNumber), GetParam().second);
+    EXPECT_EQ(showMessageDialog(invalidNumber), GetParam().second);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
@@ -170,7 +170,7 @@ TEST_F(MessageDialog, CtrlCBeepsAndCopiesTheDialogAsText)
         stillOpen = dialog->isVisible();
         ok->click();
     });
-    ShowMessageDialog(invalidNumber);
+    showMessageDialog(invalidNumber);
     EXPECT_EQ(beeps.count, 1);
     EXPECT_TRUE(stillOpen);
     EXPECT_EQ(copied, messageDialogClipboardText(QStringLiteral("Fehler"), invalidNumber,
@@ -180,7 +180,7 @@ TEST_F(MessageDialog, CtrlCBeepsAndCopiesTheDialogAsText)
 TEST_F(MessageDialog, GoesToTheErrorBoxHookWhileOneIsSet)
 {
     ErrorBoxRecorder recorder;
-    EXPECT_EQ(ShowMessageDialog(invalidNumber), QMessageBox::Ok);
+    EXPECT_EQ(showMessageDialog(invalidNumber), QMessageBox::Ok);
     ASSERT_EQ(recorder.boxes.size(), 1u);
     EXPECT_EQ(recorder.boxes[0].text, invalidNumber);
     EXPECT_EQ(recorder.boxes[0].title, QStringLiteral("Fehler"));

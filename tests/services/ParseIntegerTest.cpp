@@ -26,8 +26,8 @@ struct ParseIntegerAccepts : ::testing::TestWithParam<Accepted> {};
 TEST_P(ParseIntegerAccepts, GivesTheValue)
 {
     const QString text = QString::fromUtf16(GetParam().text);
-    EXPECT_EQ(ParseInteger(text), GetParam().value);
-    EXPECT_EQ(TryParseInteger(text), GetParam().value);
+    EXPECT_EQ(parseInteger(text), GetParam().value);
+    EXPECT_EQ(tryParseInteger(text), GetParam().value);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ParseIntegerAccepts, ::testing::Values(
@@ -57,11 +57,11 @@ struct ParseIntegerRefuses : ::testing::TestWithParam<const char16_t*> {};
 TEST_P(ParseIntegerRefuses, WithTheWholeTextInTheMessage)
 {
     const QString text = QString::fromUtf16(GetParam());
-    EXPECT_FALSE(TryParseInteger(text).has_value());
+    EXPECT_FALSE(tryParseInteger(text).has_value());
     try {
-        ParseInteger(text);
+        parseInteger(text);
         ADD_FAILURE() << "accepted: " << text.toStdString();
-    } catch (const EConvertError& e) {
+    } catch (const ConvertError& e) {
         EXPECT_STREQ(e.className(), "EConvertError");
         EXPECT_EQ(e.message(), QStringLiteral("'%1' ist kein gültiger Integerwert").arg(text));
     }
@@ -86,11 +86,11 @@ INSTANTIATE_TEST_SUITE_P(Table, ParseIntegerRefuses, ::testing::Values(
     u"$100000000", u"0x100000000", u"$1FFFFFFFF", u"-$100000000", u"$FFFFFFFFF"));
 
 // A NUL cannot stand in the table: fromUtf16 stops at it.
-TEST(ParseInteger, RefusesTextWithEmbeddedNul)
+TEST(parseInteger, RefusesTextWithEmbeddedNul)
 {
     const QString text = QStringLiteral("12") + QChar(u'\0') + QStringLiteral("3");
     ASSERT_EQ(text.size(), 4);
-    EXPECT_FALSE(TryParseInteger(text).has_value());
+    EXPECT_FALSE(tryParseInteger(text).has_value());
 }
 
 }  // namespace

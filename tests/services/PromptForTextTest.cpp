@@ -117,7 +117,7 @@ TEST_F(Prompt, WindowIsLaidOutFixedCentredInTheDefaultFontWithTheTextSelected)
         cancel->click();
     });
     QString text = QStringLiteral("17");
-    PromptForText(QStringLiteral("Rundenvorgabe"), roundsPrompt, text, &owner);
+    promptForText(QStringLiteral("Rundenvorgabe"), roundsPrompt, text, &owner);
     EXPECT_TRUE(inspected);
 }
 
@@ -164,7 +164,7 @@ TEST_P(PromptAnswer, ConfirmsOrLeavesTheTextUntouched)
         }
     });
     QString text = QStringLiteral("alt");
-    const bool confirmed = PromptForText(QStringLiteral("Frage"), QStringLiteral("Zahl?"), text);
+    const bool confirmed = promptForText(QStringLiteral("Frage"), QStringLiteral("Zahl?"), text);
     EXPECT_EQ(confirmed, row.confirmed);
     EXPECT_EQ(text, QString::fromLatin1(row.textAfter));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
@@ -185,7 +185,7 @@ TEST_F(Prompt, TakesAtMost255Characters)
         QTest::keyClick(edit, Qt::Key_Return);
     });
     QString text;
-    EXPECT_TRUE(PromptForText(QStringLiteral("Frage"), QStringLiteral("Zahl?"), text));
+    EXPECT_TRUE(promptForText(QStringLiteral("Frage"), QStringLiteral("Zahl?"), text));
     EXPECT_EQ(text, QString(255, u'7'));
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TApplication.h"
+#include "Application.h"
 
 #include <QApplication>
 #include <QFont>
@@ -9,7 +9,7 @@
 // the font it found when it ends.
 class ScopedProgramFont {
 public:
-    ScopedProgramFont() : saved(QApplication::font()) { QApplication::setFont(TApplication::programFont()); }
+    ScopedProgramFont() : saved(QApplication::font()) { QApplication::setFont(Application::programFont()); }
     ~ScopedProgramFont() { QApplication::setFont(saved); }
     ScopedProgramFont(const ScopedProgramFont&) = delete;
     ScopedProgramFont& operator=(const ScopedProgramFont&) = delete;

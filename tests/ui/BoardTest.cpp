@@ -1,6 +1,6 @@
 #include "FormFixture.h"
-#include "TImage.h"
-#include "TPicture.h"
+#include "PictureView.h"
+#include "Picture.h"
 #include "TShape.h"
 #include "TStatusBar.h"
 
@@ -23,7 +23,7 @@ protected:
         const QColor centre = shown.pixelColor(20, 20);
         const QColor corner = shown.pixelColor(2, 38);
         for (auto [name, kind] : {std::pair{"prey", 'b'}, std::pair{"hunter", 'R'}}) {
-            const QImage holder = control<TImage>(name)->Picture().image().scaled(41, 41);
+            const QImage holder = control<PictureView>(name)->picture().image().scaled(41, 41);
             if (holder.pixelColor(20, 20) == centre && holder.pixelColor(2, 38) == corner)
                 return kind;
         }
@@ -152,8 +152,8 @@ TEST_F(Board, EmptyTilesLetTheBackgroundShowThrough)
     ASSERT_EQ(form->core().cell(3, 3), Cell::Empty);
     QWidget* spielfeld = control("spielfeld");
     const QImage board = spielfeld->grab().toImage();
-    const QImage leer = control<TImage>("leer")->Picture().image().scaled(41, 41);
-    const QImage back = control<TImage>("background")->Picture().image().scaled(297, 297);
+    const QImage leer = control<PictureView>("leer")->picture().image().scaled(41, 41);
+    const QImage back = control<PictureView>("background")->picture().image().scaled(297, 297);
     const QColor key = leer.pixelColor(0, leer.height() - 1);
     const QPoint tile(48 * 3 - 30, 48 * 3 - 22);
     int checked = 0;

@@ -1,7 +1,7 @@
 #include "Exception.h"
 #include "FormFixture.h"
 #include "TChart.h"
-#include "TPrinter.h"
+#include "Printer.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -42,18 +42,18 @@ protected:
     Look look() const
     {
         TChart& c = form->diagramm();
-        return {c.Color(),
+        return {c.color(),
                 c.Monochrome(),
-                c.LeftAxis().Grid().Color(),
-                c.RightAxis().Grid().Color(),
-                c.BottomAxis().Grid().Color(),
-                c.LeftAxis().Title().Font().Color(),
-                c.RightAxis().Title().Font().Color(),
+                c.LeftAxis().Grid().color(),
+                c.RightAxis().Grid().color(),
+                c.BottomAxis().Grid().color(),
+                c.LeftAxis().Title().Font().color(),
+                c.RightAxis().Title().Font().color(),
                 c.RightAxis().Title().Font().Bold(),
                 c.Series(0).LinePen().Width(),
                 c.Series(0).LinePen().Style(),
-                c.Series(0).LinePen().Color(),
-                c.Series(1).LinePen().Color(),
+                c.Series(0).LinePen().color(),
+                c.Series(1).LinePen().color(),
                 c.BackColor(),
                 c.BackWallSolid()};
     }
@@ -225,14 +225,14 @@ TEST_F(ChartMenu, PrintingWithoutAnyPrinterRaisesThePrinterError)
     // The handler raises; the application reports what escapes a click (tested with the
     // application object itself), and the end-to-end print test sees the box.
     openPanel();
-    TPrinter::setPrinterList({[] { return QString(); }, [] { return QStringList{}; }});
+    Printer::setPrinterList({[] { return QString(); }, [] { return QStringList{}; }});
     QString message;
     try {
         form->druckClick();
-    } catch (const EPrinter& e) {
+    } catch (const PrinterError& e) {
         message = e.message();
     }
-    TPrinter::resetPrinterList();
+    Printer::resetPrinterList();
     EXPECT_EQ(message, "Zur Zeit ist kein Standard-Drucker gewählt");
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "no print dialog opens";
     EXPECT_TRUE(button("druck")->isEnabled());

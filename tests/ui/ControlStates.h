@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TForm1.h"
-#include "TTimer.h"
+#include "Timer.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -68,7 +68,7 @@ public:
                 sim->isChecked(),       intButton->isEnabled(), intButton->isChecked(),
                 ins->isEnabled(),       insz->isEnabled(),      speed->isEnabled(),
                 startstop->isEnabled(), startstop->text(),      startx->isEnabled(),
-                dice->isEnabled(),      !hilfe->isHidden(),     form_.Timer1().Enabled()};
+                dice->isEnabled(),      !hilfe->isHidden(),     form_.Timer1().isEnabled()};
     }
 
 private:

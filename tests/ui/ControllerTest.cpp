@@ -1,9 +1,9 @@
 #include "ControlStates.h"
 #include "ErrorReporting.h"
 #include "FormFixture.h"
-#include "TSpinEdit.h"
-#include "TTimer.h"
-#include "TTrackBar.h"
+#include "SpinEdit.h"
+#include "Timer.h"
+#include "TrackBar.h"
 
 #include <QSlider>
 
@@ -45,8 +45,8 @@ TEST_F(Controller, StartUpState)
     EXPECT_EQ(form->windowTitle(), "Quorvel");
     EXPECT_TRUE(control("dia")->isHidden());
     EXPECT_TRUE(control("inslab")->isHidden());
-    EXPECT_EQ(form->Timer1().Interval(), 500);
-    EXPECT_TRUE(form->ctimer().Enabled());
+    EXPECT_EQ(form->Timer1().interval(), 500);
+    EXPECT_TRUE(form->ctimer().isEnabled());
     EXPECT_FALSE(control<QLabel>("copyright")->text().isEmpty());
 }
 
@@ -218,25 +218,25 @@ TEST_F(Controller, RoundCountDuringARunReplacesTheLimit)
 TEST_F(Controller, SpeedSetsTheTimerInterval)
 {
     newGame(1);
-    auto* speed = control<TTrackBar>("speed");
+    auto* speed = control<TrackBar>("speed");
     struct Row {
         int position, interval;
     };
     for (const Row r : {Row{1000, 1}, Row{1, 1000}, Row{501, 500}, Row{700, 301}}) {
         speed->setPosition(r.position);
-        EXPECT_EQ(form->Timer1().Interval(), r.interval) << r.position;
+        EXPECT_EQ(form->Timer1().interval(), r.interval) << r.position;
     }
     // Keys act like the user: End goes to the fastest speed, Home to the slowest.
     QTest::keyClick(speed->slider(), Qt::Key_End);
-    EXPECT_EQ(form->Timer1().Interval(), 1);
+    EXPECT_EQ(form->Timer1().interval(), 1);
     QTest::keyClick(speed->slider(), Qt::Key_Home);
-    EXPECT_EQ(form->Timer1().Interval(), 1000);
+    EXPECT_EQ(form->Timer1().interval(), 1000);
 }
 
 TEST_F(Controller, InsecticideTakesTheSpinEditValue)
 {
     newGame(1);
-    auto* insz = control<TSpinEdit>("insz");
+    auto* insz = control<SpinEdit>("insz");
     insz->setValue(7);
     QTest::mouseClick(button("ins"), Qt::LeftButton);
     EXPECT_EQ(form->core().sprayRoundsLeft(), 7);
@@ -256,7 +256,7 @@ TEST_F(Controller, CreditLineIsBlankedOnce)
     form->ctimerTimer();
     EXPECT_TRUE(credit->text().isEmpty());
     EXPECT_EQ(credit->toolTip(), text);
-    EXPECT_FALSE(form->ctimer().Enabled());
+    EXPECT_FALSE(form->ctimer().isEnabled());
 }
 
 TEST_F(Controller, EndeClosesTheWindow)

@@ -3,12 +3,12 @@
 #include "ErrorReporting.h"
 #include "ModalAnswer.h"
 #include "TBoardView.h"
-#include "TImage.h"
-#include "TPicture.h"
+#include "PictureView.h"
+#include "Picture.h"
 #include "TShape.h"
-#include "TSpinEdit.h"
+#include "SpinEdit.h"
 #include "TStatusBar.h"
-#include "TTrackBar.h"
+#include "TrackBar.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -32,8 +32,8 @@ bool inBlock(int x, int y, int cx, int cy) { return std::abs(x - cx) <= 1 && std
 SoakDriver::SoakDriver(TForm1& form, std::uint32_t seed, Mode home)
     : form_(form),
       controls_(form),
-      pictures_{&form.findChild<TImage*>("leer")->Picture(), &form.findChild<TImage*>("prey")->Picture(),
-                &form.findChild<TImage*>("hunter")->Picture()},
+      pictures_{&form.findChild<PictureView*>("leer")->picture(), &form.findChild<PictureView*>("prey")->picture(),
+                &form.findChild<PictureView*>("hunter")->picture()},
       bar_(form.findChild<TStatusBar*>("bar")),
       inslab_(form.findChild<QLabel*>("inslab")),
       random_(seed),
@@ -210,7 +210,7 @@ SoakDriver::Expectation SoakDriver::startX()
         if (error != QStringLiteral("Die Eingabe war keine gültige Zahl!"))
             problem_ = say("the entry '", entry.text.toStdString(), "' gave the message '", error.toStdString(), "'");
         // A run whose limit came up while the prompt was open has stopped by itself.
-        if (running_ && !form_.Timer1().Enabled() && form_.core().currentRound() == limit_)
+        if (running_ && !form_.Timer1().isEnabled() && form_.core().currentRound() == limit_)
             running_ = false;
     }
     // While the prompt is open a running simulation goes on with real ticks.
@@ -244,7 +244,7 @@ SoakDriver::Expectation SoakDriver::tileClick(const Snapshot& before)
         if (!valid.empty())
             std::tie(x, y) = valid[static_cast<std::size_t>(between(0, int(valid.size()) - 1))];
     }
-    TImage* tile = form_.board().kachel(x, y);
+    PictureView* tile = form_.board().kachel(x, y);
     if (coin(realTileClick)) {
         note("click tile");
         QTest::mouseClick(tile, Qt::LeftButton);
@@ -269,7 +269,7 @@ SoakDriver::Expectation SoakDriver::insecticide()
 {
     // Mostly short campaigns, now and then one that outlasts many others.
     const int value = coin(20) ? between(201, 1000) : coin(4) ? between(16, 200) : between(1, 15);
-    static_cast<TSpinEdit*>(controls_.insz)->setValue(value);
+    static_cast<SpinEdit*>(controls_.insz)->setValue(value);
     if (coin(realButtonClick)) {
         note("click ins");
         QTest::mouseClick(controls_.ins, Qt::LeftButton);
@@ -303,7 +303,7 @@ SoakDriver::Expectation SoakDriver::typedInsecticide()
             return {};
     }
     note("typed ins");
-    auto* spin = static_cast<TSpinEdit*>(controls_.insz);
+    auto* spin = static_cast<SpinEdit*>(controls_.insz);
     spin->lineEdit()->setFocus(Qt::MouseFocusReason);
     spin->lineEdit()->setText(QString::fromUtf8(t.text));
     QTest::mouseClick(controls_.ins, Qt::LeftButton);
@@ -354,7 +354,7 @@ SoakDriver::Expectation SoakDriver::newGame()
 
 SoakDriver::Expectation SoakDriver::speed()
 {
-    auto* bar = static_cast<TTrackBar*>(controls_.speed);
+    auto* bar = static_cast<TrackBar*>(controls_.speed);
     if (coin(2)) {
         note("speed by program");
         bar->setPosition(between(-5, 1005));
@@ -380,7 +380,7 @@ SoakDriver::Expectation SoakDriver::disabledClick()
     QWidget* const candidates[] = {controls_.gra,       controls_.druck, controls_.sim,
                                    controls_.intButton, controls_.ins,   controls_.startstop,
                                    controls_.startx,    controls_.dice,
-                                   static_cast<TTrackBar*>(controls_.speed)->slider()};
+                                   static_cast<TrackBar*>(controls_.speed)->slider()};
     QWidget* target = candidates[between(0, 8)];
     if (target->isEnabled())
         return {};  // only a disabled control is clicked here; the others have their own actions

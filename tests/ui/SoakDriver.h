@@ -6,7 +6,7 @@
 #include <QColor>
 
 class QLabel;
-class TPicture;
+class Picture;
 class TStatusBar;
 
 #include <array>
@@ -88,7 +88,7 @@ private:
 
     TForm1& form_;
     ControlPanel controls_;
-    const TPicture* pictures_[3];  // empty, prey, hunter
+    const Picture* pictures_[3];  // empty, prey, hunter
     const TStatusBar* bar_;
     const QLabel* inslab_;
     std::mt19937 random_;

@@ -4,11 +4,11 @@
 #include "TBoardView.h"
 #include "TChart.h"
 #include "TFastLineSeries.h"
-#include "TImage.h"
-#include "TPicture.h"
+#include "PictureView.h"
+#include "Picture.h"
 #include "TShape.h"
 #include "TStatusBar.h"
-#include "TTrackBar.h"
+#include "TrackBar.h"
 
 #include <QLabel>
 
@@ -115,9 +115,9 @@ std::string SoakDriver::checkBoard() const
             if (v > 2)
                 return say("cell (", x, ",", y, ") holds ", int(v));
             ++counted[v];
-            const TImage* tile = board.kachel(x, y);
-            if (tile->Picture().image().cacheKey() != pictures_[v]->image().cacheKey()
-                || tile->Transparent() != (v == 0))
+            const PictureView* tile = board.kachel(x, y);
+            if (tile->picture().image().cacheKey() != pictures_[v]->image().cacheKey()
+                || tile->isTransparent() != (v == 0))
                 return say("tile (", x, ",", y, ") does not show ", int(v));
             const TShape* frame = board.rahmen(x, y);
             if (frame->penColor() != frames_[x][y])
@@ -170,9 +170,9 @@ std::string SoakDriver::checkControls() const
         return say("instruction line '", controls_.hilfe->text().toStdString(), "'");
     if (inslab_->isHidden() == k.sprayMarksShown())
         return "the insecticide label does not follow the spraying";
-    TTimer& timer = form_.Timer1();
-    const int position = static_cast<TTrackBar*>(controls_.speed)->Position();
-    if (timer.isArmed() != running_ || timer.Interval() != 1001 - position)
-        return say("timer armed ", timer.isArmed(), " interval ", timer.Interval(), " at speed ", position);
+    Timer& timer = form_.Timer1();
+    const int position = static_cast<TrackBar*>(controls_.speed)->position();
+    if (timer.isArmed() != running_ || timer.interval() != 1001 - position)
+        return say("timer armed ", timer.isArmed(), " interval ", timer.interval(), " at speed ", position);
     return {};
 }

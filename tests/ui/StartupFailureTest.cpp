@@ -1,7 +1,7 @@
 #include "ErrorReporting.h"
 #include "FormFixture.h"
-#include "TImage.h"
-#include "TPicture.h"
+#include "PictureView.h"
+#include "Picture.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -47,7 +47,7 @@ TEST_F(StartupFailure, MissingEmptyCellPicture)
         << boxes_[0].toStdString();
     EXPECT_TRUE(boxes_[0].endsWith(".")) << boxes_[0].toStdString();
     EXPECT_FALSE(form->board().built());
-    EXPECT_TRUE(control<TImage>("background")->Picture().isEmpty());
+    EXPECT_TRUE(control<PictureView>("background")->picture().isEmpty());
     EXPECT_TRUE(form->isVisible());
 
     // Every command stays safe without tiles.
@@ -68,8 +68,8 @@ TEST_F(StartupFailure, DamagedPreyPicture)
     start("prey.bmp", false);
     ASSERT_EQ(boxes_.size(), 1);
     EXPECT_EQ(boxes_[0], "Bitmap ist ungültig.");
-    EXPECT_FALSE(control<TImage>("leer")->Picture().isEmpty());
-    EXPECT_TRUE(control<TImage>("hunter")->Picture().isEmpty());
+    EXPECT_FALSE(control<PictureView>("leer")->picture().isEmpty());
+    EXPECT_TRUE(control<PictureView>("hunter")->picture().isEmpty());
     EXPECT_FALSE(form->board().built());
 }
 
@@ -77,6 +77,6 @@ TEST_F(StartupFailure, MissingBackgroundStillStopsBeforeTheTiles)
 {
     start("back.bmp", true);
     ASSERT_EQ(boxes_.size(), 1);
-    EXPECT_FALSE(control<TImage>("hunter")->Picture().isEmpty());
+    EXPECT_FALSE(control<PictureView>("hunter")->picture().isEmpty());
     EXPECT_FALSE(form->board().built());
 }

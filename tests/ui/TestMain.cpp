@@ -1,4 +1,4 @@
 #include "QtTestMain.h"
-#include "TApplication.h"
+#include "Application.h"
 
-QUORVEL_QT_TEST_MAIN(TApplication)
+QUORVEL_QT_TEST_MAIN(Application)

@@ -36,7 +36,7 @@ QImage readBack(const QString& path)
 {
     QFile file(path);
     file.open(QIODevice::ReadOnly);
-    return ReadBitmap(file.readAll());
+    return readBitmap(file.readAll());
 }
 
 QImage preview(const QDir& folder)
@@ -91,10 +91,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "quorvel-assetgen: cannot create %s\n", qPrintable(folder.path()));
         return 1;
     }
-    const bool written = writeFile(folder.filePath("leer.bmp"), WriteBitmap(DrawEmptyCell()))
-        && writeFile(folder.filePath("prey.bmp"), WriteBitmap(DrawPrey()))
-        && writeFile(folder.filePath("hunter.bmp"), WriteBitmap(DrawHunter()))
-        && writeFile(folder.filePath("back.bmp"), WriteBitmap(DrawBoardBackground()));
+    const bool written = writeFile(folder.filePath("leer.bmp"), writeBitmap(DrawEmptyCell()))
+        && writeFile(folder.filePath("prey.bmp"), writeBitmap(DrawPrey()))
+        && writeFile(folder.filePath("hunter.bmp"), writeBitmap(DrawHunter()))
+        && writeFile(folder.filePath("back.bmp"), writeBitmap(DrawBoardBackground()));
     if (!written)
         return 1;
     if (args.size() == 4 && !preview(folder).save(args[3])) {

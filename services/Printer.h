@@ -10,18 +10,18 @@ class QPrinter;
 
 // The process-wide printer. Until a printer is chosen it has none; the first use selects the
 // system's default printer, looked up without regard to case among the installed printers.
-// With no default printer, or one that is not installed, it raises EPrinter
+// With no default printer, or one that is not installed, it raises PrinterError
 // "Zur Zeit ist kein Standard-Drucker gewählt" and selects nothing.
-class TPrinter {
+class Printer {
 public:
-    static TPrinter& instance();
+    static Printer& instance();
 
     // The printer, with the default selected first if none is yet.
     QPrinter& printer();
     bool hasPrinter() const { return selected_; }
     // Records that a dialog has chosen and configured the printer.
     void markSelected() { selected_ = true; }
-    // Raises EPrinter "Ausgewählter Drucker ist ungültig" when the print system refused the job
+    // Raises PrinterError "Ausgewählter Drucker ist ungültig" when the print system refused the job
     // of the latest print on this printer. Call it right after the print, on the printing thread;
     // a print into a file is not checked.
     void checkJobAccepted() const;
@@ -36,8 +36,8 @@ public:
     static void resetPrinterList();
 
 private:
-    TPrinter();
-    ~TPrinter();
+    Printer();
+    ~Printer();
     QPrinter* printer_;
     bool selected_ = false;
 };

@@ -6,31 +6,31 @@
 
 // The picture held by a picture widget: empty at first, replaced as a whole by a load or a
 // copy. Pictures are shared, not duplicated, so copying one onto many tiles costs nothing.
-class TPicture : public QObject {
+class Picture : public QObject {
     Q_OBJECT
 
 public:
-    explicit TPicture(QObject* parent = nullptr);
+    explicit Picture(QObject* parent = nullptr);
 
     // Loads the file, choosing the kind by the text after the last "." of the file's name
-    // (case-insensitive): "bmp" reads a Windows bitmap, "ico" an icon (EInvalidGraphic
+    // (case-insensitive): "bmp" reads a Windows bitmap, "ico" an icon (InvalidGraphic
     // "Symbol ist ungültig" when it is none); "wmf" and "emf" are
-    // known but cannot be read here and raise EInvalidGraphic "Metadatei ist ungültig" once
-    // the file has been opened; anything else raises EInvalidGraphic
+    // known but cannot be read here and raise InvalidGraphic "Metadatei ist ungültig" once
+    // the file has been opened; anything else raises InvalidGraphic
     // "Unbekannte Bilddateierweiterung (.<ext>)" before the file is touched.
-    // A file that cannot be opened raises EFOpenError "Datei <absolute path> kann nicht
+    // A file that cannot be opened raises FileOpenError "Datei <absolute path> kann nicht
     // geöffnet werden. <reason>", the path made absolute against the current working
-    // directory. Content errors are those of ReadBitmap; a read failure is EReadError
+    // directory. Content errors are those of readBitmap; a read failure is ReadError
     // "Stream-Lesefehler", and a file larger than any acceptable bitmap is refused with the
     // kind's "ist ungültig" text. On any error the previous picture stays and changed() is
     // not emitted; on success changed() is emitted once.
-    void LoadFromFile(const QString& fileName);
+    void loadFromFile(const QString& fileName);
 
     // Takes over source's picture (shared) and emits changed().
-    void Assign(const TPicture& source);
+    void assign(const Picture& source);
 
     // Replaces the picture and emits changed(); for pictures made in memory.
-    void SetImage(const QImage& image);
+    void setImage(const QImage& image);
 
     const QImage& image() const { return image_; }
     bool isEmpty() const { return image_.isNull(); }

@@ -1,4 +1,4 @@
-#include "TColorDialog.h"
+#include "ColorDialog.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -18,13 +18,13 @@ QScreen* screenOfActiveWindow(QWidget* owner)
 }
 }  // namespace
 
-QPoint TColorDialog::placement(const QRect& monitor, const QSize& dialog)
+QPoint ColorDialog::placement(const QRect& monitor, const QSize& dialog)
 {
     return {monitor.left() + (monitor.width() - dialog.width()) / 2,
             monitor.top() + (monitor.height() - dialog.height()) / 3};
 }
 
-void TColorDialog::applyCustomColors() const
+void ColorDialog::applyCustomColors() const
 {
     // Slots without a stored colour stay empty (white in the dialog).
     for (int i = 0; i < customSlots; ++i) {
@@ -36,7 +36,7 @@ void TColorDialog::applyCustomColors() const
     }
 }
 
-void TColorDialog::storeCustomColors()
+void ColorDialog::storeCustomColors()
 {
     customColors_.clear();
     for (int i = 0; i < customSlots; ++i) {
@@ -46,7 +46,7 @@ void TColorDialog::storeCustomColors()
     }
 }
 
-bool TColorDialog::Execute()
+bool ColorDialog::exec()
 {
     // From our own list every time, so custom colours defined in a cancelled dialog are not
     // kept.

@@ -1,6 +1,6 @@
 #include "BeepCounter.h"
 #include "ScopedProgramFont.h"
-#include "TSpinEdit.h"
+#include "SpinEdit.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -19,20 +19,20 @@ namespace {
 
 // The settings group in small: a button before the spin edit, the spin edit as the window lays it
 // out, and a button after it whose click reads the value.
-struct SpinEdit : ::testing::Test {
+struct SpinEditTest : ::testing::Test {
     void SetUp() override
     {
         window = std::make_unique<QWidget>();
         before = new QPushButton(QStringLiteral("Simulation"), window.get());
         before->setGeometry(10, 10, 65, 22);
-        spin = new TSpinEdit(window.get());
+        spin = new SpinEdit(window.get());
         spin->setGeometry(240, 30, 65, 22);
         spin->setMinValue(1);
         spin->setMaxValue(1000);
         spin->setValue(10);
         after = new QPushButton(QStringLiteral("Insektizid"), window.get());
         after->setGeometry(240, 60, 65, 18);
-        QObject::connect(after, &QPushButton::clicked, [this] { readByClick = spin->Value(); });
+        QObject::connect(after, &QPushButton::clicked, [this] { readByClick = spin->value(); });
         window->resize(320, 90);
         window->show();
         QApplication::setActiveWindow(window.get());
@@ -57,7 +57,7 @@ struct SpinEdit : ::testing::Test {
     ScopedProgramFont font;
     std::unique_ptr<QWidget> window;
     QPushButton* before = nullptr;
-    TSpinEdit* spin = nullptr;
+    SpinEdit* spin = nullptr;
     QPushButton* after = nullptr;
     int readByClick = -1;
     BeepCounter beeps;
@@ -74,13 +74,13 @@ void PrintTo(const LeaveRow& row, std::ostream* out)
     *out << '"' << row.text << '"';
 }
 
-struct SpinEditLeaving : SpinEdit, ::testing::WithParamInterface<LeaveRow> {};
+struct SpinEditLeaving : SpinEditTest, ::testing::WithParamInterface<LeaveRow> {};
 
 TEST_P(SpinEditLeaving, ReadsTheTextAndClampsOnlyOutOfRangeNumbers)
 {
     const LeaveRow row = GetParam();
     enter(QString::fromLatin1(row.text));
-    EXPECT_EQ(spin->Value(), row.value);
+    EXPECT_EQ(spin->value(), row.value);
     QTest::keyClick(edit(), Qt::Key_Tab);
     ASSERT_FALSE(edit()->hasFocus());
     EXPECT_EQ(edit()->text(), QString::fromLatin1(row.textAfter));
@@ -96,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(Table, SpinEditLeaving, ::testing::Values(
     LeaveRow{"abc", 1, "abc"}, LeaveRow{"", 1, ""}, LeaveRow{"-", 1, "-"}, LeaveRow{"1,5", 1, "1,5"},
     LeaveRow{"12 ", 1, "12 "}, LeaveRow{"2147483648", 1, "2147483648"}));
 
-TEST_F(SpinEdit, AClickOnAButtonSeesTheClampedValue)
+TEST_F(SpinEditTest, AClickOnAButtonSeesTheClampedValue)
 {
     struct Row {
         const char* text;
@@ -110,7 +110,7 @@ TEST_F(SpinEdit, AClickOnAButtonSeesTheClampedValue)
     }
 }
 
-TEST_F(SpinEdit, LosingTheFocusToAnotherWindowIsNotLeavingTheBox)
+TEST_F(SpinEditTest, LosingTheFocusToAnotherWindowIsNotLeavingTheBox)
 {
     enter(QStringLiteral("5000"));
     QWidget other;
@@ -134,7 +134,7 @@ void PrintTo(const StepRow& row, std::ostream* out)
     *out << '"' << row.text << "\" " << names[static_cast<int>(row.step)];
 }
 
-struct SpinEditStepping : SpinEdit, ::testing::WithParamInterface<StepRow> {};
+struct SpinEditStepping : SpinEditTest, ::testing::WithParamInterface<StepRow> {};
 
 TEST_P(SpinEditStepping, StepsFromTheValueReadAndClamps)
 {
@@ -169,7 +169,7 @@ INSTANTIATE_TEST_SUITE_P(Table, SpinEditStepping, ::testing::Values(
     // steps are computed wide: the largest and smallest integers do not wrap around
     StepRow{"2147483647", Step::UpKey, "1000"}, StepRow{"-2147483648", Step::DownKey, "1"}));
 
-TEST_F(SpinEdit, EqualLimitsDoNotClamp)
+TEST_F(SpinEditTest, EqualLimitsDoNotClamp)
 {
     spin->setMinValue(0);
     spin->setMaxValue(0);
@@ -190,7 +190,7 @@ void PrintTo(const TypedRow& row, std::ostream* out)
     *out << '"' << QString::fromUtf16(row.text).toStdString() << '"';
 }
 
-struct SpinEditTyping : SpinEdit, ::testing::WithParamInterface<TypedRow> {};
+struct SpinEditTyping : SpinEditTest, ::testing::WithParamInterface<TypedRow> {};
 
 TEST_P(SpinEditTyping, TakesDigitsSignsAndTheDecimalSeparatorAndBeepsAtAnythingElse)
 {
@@ -216,7 +216,7 @@ INSTANTIATE_TEST_SUITE_P(Table, SpinEditTyping, ::testing::Values(
     TypedRow{Qt::Key_Space, u" ", false}, TypedRow{Qt::Key_Adiaeresis, u"ä", false},
     TypedRow{Qt::Key_E, u"e", false}, TypedRow{Qt::Key_unknown, u"\uFF11", false}));
 
-TEST_F(SpinEdit, EnterBeepsAndChangesNothing)
+TEST_F(SpinEditTest, EnterBeepsAndChangesNothing)
 {
     enter(QStringLiteral("5000"));
     QTest::keyClick(edit(), Qt::Key_Return);
@@ -226,7 +226,7 @@ TEST_F(SpinEdit, EnterBeepsAndChangesNothing)
     EXPECT_TRUE(edit()->hasFocus());
 }
 
-TEST_F(SpinEdit, BackspaceIsAControlCharacterAndWorks)
+TEST_F(SpinEditTest, BackspaceIsAControlCharacterAndWorks)
 {
     enter(QStringLiteral("123"));
     edit()->end(false);
@@ -235,14 +235,14 @@ TEST_F(SpinEdit, BackspaceIsAControlCharacterAndWorks)
     EXPECT_EQ(beeps.count, 0);
 }
 
-TEST_F(SpinEdit, PasteAndCutAreNotFiltered)
+TEST_F(SpinEditTest, PasteAndCutAreNotFiltered)
 {
     enter(QStringLiteral("10"));
     QGuiApplication::clipboard()->setText(QStringLiteral("abc"));
     edit()->selectAll();
     QTest::keyClick(edit(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(edit()->text(), QStringLiteral("abc"));
-    EXPECT_EQ(spin->Value(), 1);
+    EXPECT_EQ(spin->value(), 1);
     QTest::keyClick(edit(), Qt::Key_Up);
     EXPECT_EQ(edit()->text(), QStringLiteral("2"));
 
@@ -253,7 +253,7 @@ TEST_F(SpinEdit, PasteAndCutAreNotFiltered)
     EXPECT_EQ(beeps.count, 0);
 }
 
-TEST_F(SpinEdit, EnteringByTabSelectsTheWholeText)
+TEST_F(SpinEditTest, EnteringByTabSelectsTheWholeText)
 {
     QWidget::setTabOrder(before, spin);
     QWidget::setTabOrder(spin, after);
@@ -266,7 +266,7 @@ TEST_F(SpinEdit, EnteringByTabSelectsTheWholeText)
     EXPECT_TRUE(after->hasFocus());
 }
 
-TEST_F(SpinEdit, PressingASpinButtonMovesTheFocusIntoTheBox)
+TEST_F(SpinEditTest, PressingASpinButtonMovesTheFocusIntoTheBox)
 {
     before->setFocus(Qt::OtherFocusReason);
     ASSERT_FALSE(edit()->hasFocus());
@@ -275,18 +275,18 @@ TEST_F(SpinEdit, PressingASpinButtonMovesTheFocusIntoTheBox)
     EXPECT_EQ(edit()->text(), QStringLiteral("11"));
 }
 
-TEST_F(SpinEdit, HoldingASpinButtonRepeatsUntilReleased)
+TEST_F(SpinEditTest, HoldingASpinButtonRepeatsUntilReleased)
 {
     QTest::mousePress(button("up"), Qt::LeftButton);
     EXPECT_EQ(edit()->text(), QStringLiteral("11"));  // the first step comes with the press
-    ASSERT_TRUE(QTest::qWaitFor([this] { return spin->Value() >= 13; }));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return spin->value() >= 13; }));
     QTest::mouseRelease(button("up"), Qt::LeftButton);
-    const int released = spin->Value();
+    const int released = spin->value();
     QTest::qWait(300);
-    EXPECT_EQ(spin->Value(), released);
+    EXPECT_EQ(spin->value(), released);
 }
 
-TEST_F(SpinEdit, NeverGetsLowerThanItsFontNeeds)
+TEST_F(SpinEditTest, NeverGetsLowerThanItsFontNeeds)
 {
     // The window's 22 pixels are enough for its 11-pixel font.
     EXPECT_LE(spin->minimumSizeHint().height(), 22);
@@ -305,7 +305,7 @@ TEST_F(SpinEdit, NeverGetsLowerThanItsFontNeeds)
 }
 
 // The caller sets the tool tip on the spin edit; hovering its text or its buttons shows it.
-TEST_F(SpinEdit, ShowsItsToolTipOverItsParts)
+TEST_F(SpinEditTest, ShowsItsToolTipOverItsParts)
 {
     const QString hint = QStringLiteral("Anzahl der Runden, in denen Insektizid eingesetzt wird");
     spin->setToolTip(hint);
@@ -318,7 +318,7 @@ TEST_F(SpinEdit, ShowsItsToolTipOverItsParts)
     QToolTip::hideText();
 }
 
-TEST_F(SpinEdit, HasItsButtonsInsideItsRightEnd)
+TEST_F(SpinEditTest, HasItsButtonsInsideItsRightEnd)
 {
     const QRect up = button("up")->geometry();
     const QRect down = button("down")->geometry();

@@ -1,6 +1,6 @@
 #include "ErrorBoxRecorder.h"
 #include "Exception.h"
-#include "TApplication.h"
+#include "Application.h"
 
 #include <QPushButton>
 #include <QSlider>
@@ -15,17 +15,17 @@
 
 namespace {
 
-struct Application : ::testing::Test {
+struct ApplicationTest : ::testing::Test {
     ErrorBoxRecorder recorder;
 };
 
-TEST_F(Application, IsCalledQuorvel)
+TEST_F(ApplicationTest, IsCalledQuorvel)
 {
-    ASSERT_NE(qobject_cast<TApplication*>(qApp), nullptr);
+    ASSERT_NE(qobject_cast<Application*>(qApp), nullptr);
     EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Quorvel"));
 }
 
-TEST_F(Application, ReportsAnErrorInAClickHandlerAndTheNextClickRuns)
+TEST_F(ApplicationTest, ReportsAnErrorInAClickHandlerAndTheNextClickRuns)
 {
     QPushButton button(QStringLiteral("Neu"));
     button.show();
@@ -33,7 +33,7 @@ TEST_F(Application, ReportsAnErrorInAClickHandlerAndTheNextClickRuns)
     QObject::connect(&button, &QPushButton::clicked, [&clicks] {
         ++clicks;
         if (clicks == 1)
-            throw EFOpenError(QStringLiteral("Datei leer.bmp kann nicht geöffnet werden. weg"));
+            throw FileOpenError(QStringLiteral("Datei leer.bmp kann nicht geöffnet werden. weg"));
     });
 
     QTest::mouseClick(&button, Qt::LeftButton);
@@ -48,7 +48,7 @@ TEST_F(Application, ReportsAnErrorInAClickHandlerAndTheNextClickRuns)
     EXPECT_EQ(recorder.boxes.size(), 1u);
 }
 
-TEST_F(Application, ReportsOtherExceptionsWithTheFatalTextAndGoesOn)
+TEST_F(ApplicationTest, ReportsOtherExceptionsWithTheFatalTextAndGoesOn)
 {
     QPushButton button(QStringLiteral("Ende"));
     button.show();
@@ -68,14 +68,14 @@ TEST_F(Application, ReportsOtherExceptionsWithTheFatalTextAndGoesOn)
     EXPECT_EQ(clicks, 2);
 }
 
-TEST_F(Application, ReportsAnErrorInEveryFailingTimerTickAndTheTimerGoesOn)
+TEST_F(ApplicationTest, ReportsAnErrorInEveryFailingTimerTickAndTheTimerGoesOn)
 {
     QTimer timer;
     timer.setInterval(1);
     int ticks = 0;
     QObject::connect(&timer, &QTimer::timeout, [&ticks] {
         if (++ticks <= 2)
-            throw EPrinter(QStringLiteral("Drucker belegt"));
+            throw PrinterError(QStringLiteral("Drucker belegt"));
     });
     timer.start();
 
@@ -85,13 +85,13 @@ TEST_F(Application, ReportsAnErrorInEveryFailingTimerTickAndTheTimerGoesOn)
     EXPECT_EQ(recorder.boxes[1].text, QStringLiteral("Drucker belegt."));
 }
 
-TEST_F(Application, AnErrorWhileAButtonIsHeldPopsItUpWithoutAClick)
+TEST_F(ApplicationTest, AnErrorWhileAButtonIsHeldPopsItUpWithoutAClick)
 {
     QPushButton button(QStringLiteral("Würfeln"));
     button.show();
     int clicks = 0;
     QObject::connect(&button, &QPushButton::pressed, [] {
-        throw EConvertError(QStringLiteral("beim Drücken"));
+        throw ConvertError(QStringLiteral("beim Drücken"));
     });
     QObject::connect(&button, &QPushButton::clicked, [&clicks] { ++clicks; });
 
@@ -122,7 +122,7 @@ QPoint handleCentre(QSlider& slider)
         .center();
 }
 
-TEST_F(Application, AnErrorDuringADragEndsTheDrag)
+TEST_F(ApplicationTest, AnErrorDuringADragEndsTheDrag)
 {
     QSlider slider(Qt::Horizontal);
     slider.setRange(0, 100);
@@ -132,7 +132,7 @@ TEST_F(Application, AnErrorDuringADragEndsTheDrag)
     int moves = 0;
     QObject::connect(&slider, &QSlider::valueChanged, [&moves] {
         if (++moves == 2)
-            throw EConvertError(QStringLiteral("beim Ziehen"));
+            throw ConvertError(QStringLiteral("beim Ziehen"));
     });
 
     const QPoint start = handleCentre(slider);
@@ -150,7 +150,7 @@ TEST_F(Application, AnErrorDuringADragEndsTheDrag)
     QTest::mouseRelease(&slider, Qt::LeftButton, {}, start + QPoint(80, 0));
 }
 
-TEST_F(Application, AnErrorReleasesAnExplicitMouseGrab)
+TEST_F(ApplicationTest, AnErrorReleasesAnExplicitMouseGrab)
 {
     QWidget window;
     window.resize(100, 100);
@@ -159,7 +159,7 @@ TEST_F(Application, AnErrorReleasesAnExplicitMouseGrab)
     window.grabMouse();
     ASSERT_EQ(QWidget::mouseGrabber(), &window);
 
-    QTimer::singleShot(0, [] { throw EConvertError(QStringLiteral("im Takt")); });
+    QTimer::singleShot(0, [] { throw ConvertError(QStringLiteral("im Takt")); });
     ASSERT_TRUE(QTest::qWaitFor([&] { return !recorder.boxes.empty(); }));
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
 }

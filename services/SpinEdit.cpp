@@ -1,4 +1,4 @@
-#include "TSpinEdit.h"
+#include "SpinEdit.h"
 
 #include "Beep.h"
 #include "ParseInteger.h"
@@ -35,7 +35,7 @@ bool acceptedCharacter(QChar c)
 
 }  // namespace
 
-TSpinEdit::TSpinEdit(QWidget* parent)
+SpinEdit::SpinEdit(QWidget* parent)
     : QWidget(parent), edit_(new QLineEdit(this)), up_(new QToolButton(edit_)),
       down_(new QToolButton(edit_))
 {
@@ -69,17 +69,17 @@ TSpinEdit::TSpinEdit(QWidget* parent)
     setMinimumHeight(minimumSizeHint().height());
 }
 
-int TSpinEdit::Value() const
+int SpinEdit::value() const
 {
-    return TryParseInteger(edit_->text()).value_or(minValue_);
+    return tryParseInteger(edit_->text()).value_or(minValue_);
 }
 
-void TSpinEdit::setValue(int value)
+void SpinEdit::setValue(int value)
 {
     edit_->setText(QString::number(clamped(value)));
 }
 
-int TSpinEdit::clamped(qint64 value) const
+int SpinEdit::clamped(qint64 value) const
 {
     if (minValue_ != maxValue_)
         value = std::clamp<qint64>(value, std::min(minValue_, maxValue_),
@@ -88,13 +88,13 @@ int TSpinEdit::clamped(qint64 value) const
                                                std::numeric_limits<int>::max()));
 }
 
-void TSpinEdit::step(int direction)
+void SpinEdit::step(int direction)
 {
     // Computed wide, so a step from the largest integer lands on the limit instead of wrapping.
-    setValue(clamped(qint64{Value()} + qint64{direction} * increment_));
+    setValue(clamped(qint64{value()} + qint64{direction} * increment_));
 }
 
-bool TSpinEdit::filterKey(QKeyEvent* event)
+bool SpinEdit::filterKey(QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Up:
@@ -105,7 +105,7 @@ bool TSpinEdit::filterKey(QKeyEvent* event)
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        Beep();
+        beep();
         return true;
     default:
         break;
@@ -116,11 +116,11 @@ bool TSpinEdit::filterKey(QKeyEvent* event)
     const QString text = event->text();
     if (std::all_of(text.begin(), text.end(), acceptedCharacter))
         return false;
-    Beep();
+    beep();
     return true;
 }
 
-bool TSpinEdit::eventFilter(QObject* watched, QEvent* event)
+bool SpinEdit::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == edit_) {
         if (event->type() == QEvent::KeyPress)
@@ -129,30 +129,30 @@ bool TSpinEdit::eventFilter(QObject* watched, QEvent* event)
             // Only a move of the focus to another control counts as leaving the box.
             const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
             if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-                const int value = Value();
-                if (clamped(value) != value)
-                    setValue(value);
+                const int typed = value();
+                if (clamped(typed) != typed)
+                    setValue(typed);
             }
         }
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void TSpinEdit::resizeEvent(QResizeEvent* event)
+void SpinEdit::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     edit_->setGeometry(rect());
     placeButtons();
 }
 
-void TSpinEdit::changeEvent(QEvent* event)
+void SpinEdit::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         setMinimumHeight(minimumSizeHint().height());
 }
 
-void TSpinEdit::placeButtons()
+void SpinEdit::placeButtons()
 {
     const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit_);
     const int inner = std::max(2, edit_->height() - 2 * frame);
@@ -162,14 +162,14 @@ void TSpinEdit::placeButtons()
     down_->setGeometry(left, frame + upHeight, buttonWidth, inner - upHeight);
 }
 
-QSize TSpinEdit::minimumSizeHint() const
+QSize SpinEdit::minimumSizeHint() const
 {
     const int own = QFontMetrics(font()).height();
     const int system = QFontMetrics(QApplication::font()).height();
     return QSize(buttonWidth + 20, own + std::min(own, system) / 4 + 4 + 2);
 }
 
-QSize TSpinEdit::sizeHint() const
+QSize SpinEdit::sizeHint() const
 {
     return QSize(edit_->sizeHint().width(), minimumSizeHint().height());
 }

@@ -1,5 +1,5 @@
-#include "TImage.h"
-#include "TPicture.h"
+#include "PictureView.h"
+#include "Picture.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -13,7 +13,7 @@ constexpr QRgb red = 0xFFFF0000, green = 0xFF00FF00, blue = 0xFF0000FF, white = 
 // A parent with a plain background, so whatever the picture leaves out shows its colour.
 class PictureWidget : public testing::Test {
 protected:
-    PictureWidget() : image_(new TImage(&parent_))
+    PictureWidget() : image_(new PictureView(&parent_))
     {
         parent_.resize(100, 100);
         QPalette palette;
@@ -37,7 +37,7 @@ protected:
     }
 
     QWidget parent_;
-    TImage* image_;
+    PictureView* image_;
 };
 
 TEST_F(PictureWidget, WithoutAPictureTheParentShows)
@@ -61,9 +61,9 @@ class PicturePlacement : public PictureWidget, public testing::WithParamInterfac
 TEST_P(PicturePlacement, PlacesAndScalesThePicture)
 {
     const StretchCase& c = GetParam();
-    image_->SetStretch(c.stretch);
-    image_->SetCenter(c.center);
-    image_->Picture().SetImage(quadrants());
+    image_->setStretched(c.stretch);
+    image_->setCentered(c.center);
+    image_->picture().setImage(quadrants());
     EXPECT_EQ(shown(c.redAt.x(), c.redAt.y()), red);
     EXPECT_EQ(shown(c.blueAt.x(), c.blueAt.y()), blue);
     if (!c.parentAt.isNull()) {
@@ -81,14 +81,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(PictureWidget, TransparentLeavesOutTheBottomLeftColour)
 {
-    image_->SetStretch(true);
-    image_->Picture().SetImage(quadrants());
+    image_->setStretched(true);
+    image_->picture().setImage(quadrants());
     EXPECT_EQ(shown(5, 35), key);
-    image_->SetTransparent(true);
+    image_->setTransparent(true);
     EXPECT_EQ(shown(5, 35), parentColour);
     EXPECT_EQ(shown(35, 35), blue);
     EXPECT_EQ(shown(5, 5), red);
-    image_->SetTransparent(false);
+    image_->setTransparent(false);
     EXPECT_EQ(shown(5, 35), key);
 }
 
@@ -97,9 +97,9 @@ TEST_F(PictureWidget, TransparentKeyIsWhateverColourSitsBottomLeft)
     QImage picture = quadrants();
     picture.setPixel(0, 1, white);
     picture.setPixel(1, 0, white);
-    image_->SetStretch(true);
-    image_->SetTransparent(true);
-    image_->Picture().SetImage(picture);
+    image_->setStretched(true);
+    image_->setTransparent(true);
+    image_->picture().setImage(picture);
     EXPECT_EQ(shown(35, 5), parentColour);
     EXPECT_EQ(shown(5, 35), parentColour);
     EXPECT_EQ(shown(5, 5), red);
@@ -107,13 +107,13 @@ TEST_F(PictureWidget, TransparentKeyIsWhateverColourSitsBottomLeft)
 
 TEST_F(PictureWidget, TilesSharingAPictureShowEachTheirOwnMode)
 {
-    auto* other = new TImage(&parent_);
+    auto* other = new PictureView(&parent_);
     other->setGeometry(55, 20, 40, 40);
-    image_->SetStretch(true);
-    other->SetStretch(true);
-    image_->Picture().SetImage(quadrants());
-    other->Picture().Assign(image_->Picture());
-    other->SetTransparent(true);
+    image_->setStretched(true);
+    other->setStretched(true);
+    image_->picture().setImage(quadrants());
+    other->picture().assign(image_->picture());
+    other->setTransparent(true);
     const QImage grabbed = parent_.grab().toImage();
     EXPECT_EQ(grabbed.pixel(10 + 5, 20 + 35), key);
     EXPECT_EQ(grabbed.pixel(55 + 5, 20 + 35), parentColour);
@@ -135,7 +135,7 @@ TEST_F(PictureWidget, APictureChangeRepaints)
         }
     } counter(&paints);
     image_->installEventFilter(&counter);
-    image_->Picture().SetImage(quadrants());
+    image_->picture().setImage(quadrants());
     EXPECT_TRUE(QTest::qWaitFor([&] { return paints > 0; }));
     image_->removeEventFilter(&counter);
 }
@@ -154,7 +154,7 @@ class PictureClicks : public PictureWidget, public testing::WithParamInterface<C
 TEST_P(PictureClicks, ALeftPressAndReleaseOnTheWidgetClicks)
 {
     const ClickCase& c = GetParam();
-    QSignalSpy clicked(image_, &TImage::OnClick);
+    QSignalSpy clicked(image_, &PictureView::clicked);
     QTest::mousePress(image_, c.button, {}, c.pressAt);
     QTest::mouseRelease(image_, c.button, {}, c.releaseAt);
     EXPECT_EQ(clicked.count(), c.clicks);
@@ -171,7 +171,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(PictureWidget, AnEmptyWidgetStillClicks)
 {
-    QSignalSpy clicked(image_, &TImage::OnClick);
+    QSignalSpy clicked(image_, &PictureView::clicked);
     QTest::mouseClick(image_, Qt::LeftButton);
     QTest::mouseClick(image_, Qt::LeftButton);
     EXPECT_EQ(clicked.count(), 2);

@@ -1,6 +1,6 @@
 #include "ErrorBoxRecorder.h"
 #include "Exception.h"
-#include "TTimer.h"
+#include "Timer.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -10,7 +10,7 @@
 namespace {
 
 // A timer whose system timer can be made to run out.
-class ScarceTimer : public TTimer {
+class ScarceTimer : public Timer {
 public:
     bool timersLeft = true;
     int arms = 0;
@@ -19,7 +19,7 @@ protected:
     bool arm(int ms) override
     {
         ++arms;
-        return timersLeft && TTimer::arm(ms);
+        return timersLeft && Timer::arm(ms);
     }
 };
 
@@ -33,11 +33,11 @@ void waitAtLeast(int ms)
 
 TEST(Timer, AFreshTimerIsEnabledWithOneSecondAndArmsOnceItHasAHandler)
 {
-    TTimer timer;
-    EXPECT_TRUE(timer.Enabled());
-    EXPECT_EQ(timer.Interval(), 1000);
+    Timer timer;
+    EXPECT_TRUE(timer.isEnabled());
+    EXPECT_EQ(timer.interval(), 1000);
     EXPECT_FALSE(timer.isArmed());
-    timer.setOnTimer([] {});
+    timer.setTickHandler([] {});
     EXPECT_TRUE(timer.isArmed());
 }
 
@@ -47,20 +47,20 @@ TEST(Timer, IsArmedExactlyWhenEnabledWithAnIntervalAndAHandler)
         for (int interval : {0, -5, 250})
             for (bool handler : {false, true}) {
                 SCOPED_TRACE(testing::Message() << enabled << " " << interval << " " << handler);
-                TTimer timer;
+                Timer timer;
                 timer.setEnabled(enabled);
                 timer.setInterval(interval);
-                timer.setOnTimer(handler ? std::function<void()>([] {}) : nullptr);
+                timer.setTickHandler(handler ? std::function<void()>([] {}) : nullptr);
                 EXPECT_EQ(timer.isArmed(), enabled && interval > 0 && handler);
             }
 }
 
 TEST(Timer, TicksCallTheHandler)
 {
-    TTimer timer;
+    Timer timer;
     int ticks = 0;
     timer.setInterval(2);
-    timer.setOnTimer([&ticks] { ++ticks; });
+    timer.setTickHandler([&ticks] { ++ticks; });
     EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 3; }));
     timer.setEnabled(false);
     const int stopped = ticks;
@@ -72,7 +72,7 @@ TEST(Timer, TicksCallTheHandler)
 TEST(Timer, SettingAnUnchangedValueKeepsThePendingTick)
 {
     ScarceTimer timer;
-    timer.setOnTimer([] {});
+    timer.setTickHandler([] {});
     ASSERT_EQ(timer.arms, 1);
     waitAtLeast(40);
     timer.setInterval(1000);
@@ -84,7 +84,7 @@ TEST(Timer, SettingAnUnchangedValueKeepsThePendingTick)
 TEST(Timer, AChangeRestartsTheWholeInterval)
 {
     ScarceTimer timer;
-    timer.setOnTimer([] {});
+    timer.setTickHandler([] {});
     waitAtLeast(40);
     const int before = timer.remainingTime();
     timer.setInterval(999);
@@ -103,20 +103,20 @@ TEST(Timer, AFailedArmKeepsTheNewValuesAndALaterChangeArms)
 {
     ScarceTimer timer;
     timer.setEnabled(false);
-    timer.setOnTimer([] {});
+    timer.setTickHandler([] {});
     timer.timersLeft = false;
 
     try {
         timer.setEnabled(true);
         ADD_FAILURE() << "no error";
-    } catch (const EOutOfResources& e) {
+    } catch (const OutOfResources& e) {
         EXPECT_EQ(e.message(), QStringLiteral("Nicht genügend Timer verfügbar"));
     }
-    EXPECT_TRUE(timer.Enabled());
+    EXPECT_TRUE(timer.isEnabled());
     EXPECT_FALSE(timer.isArmed());
 
-    EXPECT_THROW(timer.setInterval(500), EOutOfResources);
-    EXPECT_EQ(timer.Interval(), 500);
+    EXPECT_THROW(timer.setInterval(500), OutOfResources);
+    EXPECT_EQ(timer.interval(), 500);
     EXPECT_FALSE(timer.isArmed());
 
     // Unchanged values still do nothing, so nothing is tried and nothing fails.
@@ -129,18 +129,18 @@ TEST(Timer, AFailedArmKeepsTheNewValuesAndALaterChangeArms)
     timer.timersLeft = true;
     timer.setInterval(600);
     EXPECT_TRUE(timer.isArmed());
-    EXPECT_EQ(timer.Interval(), 600);
+    EXPECT_EQ(timer.interval(), 600);
 }
 
 TEST(Timer, AFailingHandlerIsReportedOnEveryTickAndTheTimerStaysArmed)
 {
     ErrorBoxRecorder recorder;
-    TTimer timer;
+    Timer timer;
     int ticks = 0;
     timer.setInterval(2);
-    timer.setOnTimer([&ticks] {
+    timer.setTickHandler([&ticks] {
         ++ticks;
-        throw EPrinter(QStringLiteral("Drucker belegt"));
+        throw PrinterError(QStringLiteral("Drucker belegt"));
     });
     ASSERT_TRUE(QTest::qWaitFor([&] { return ticks >= 3; }));
     EXPECT_TRUE(timer.isArmed());
@@ -151,12 +151,12 @@ TEST(Timer, AFailingHandlerIsReportedOnEveryTickAndTheTimerStaysArmed)
 
 TEST(Timer, AHandlerMayStopItsTimerOrReplaceItself)
 {
-    TTimer timer;
+    Timer timer;
     int first = 0, second = 0;
     timer.setInterval(2);
-    timer.setOnTimer([&] {
+    timer.setTickHandler([&] {
         ++first;
-        timer.setOnTimer([&] {
+        timer.setTickHandler([&] {
             ++second;
             timer.setEnabled(false);
         });

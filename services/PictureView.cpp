@@ -1,6 +1,6 @@
-#include "TImage.h"
+#include "PictureView.h"
 
-#include "TPicture.h"
+#include "Picture.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -44,12 +44,12 @@ QPixmap preparedPixmap(const QImage& image, QSize size, bool transparent)
 }
 }  // namespace
 
-TImage::TImage(QWidget* parent) : QWidget(parent), picture_(new TPicture(this))
+PictureView::PictureView(QWidget* parent) : QWidget(parent), picture_(new Picture(this))
 {
-    connect(picture_, &TPicture::changed, this, qOverload<>(&QWidget::update));
+    connect(picture_, &Picture::changed, this, qOverload<>(&QWidget::update));
 }
 
-void TImage::setFlag(bool& flag, bool on)
+void PictureView::setFlag(bool& flag, bool on)
 {
     if (flag == on)
         return;
@@ -57,11 +57,11 @@ void TImage::setFlag(bool& flag, bool on)
     update();
 }
 
-void TImage::SetStretch(bool on) { setFlag(stretch_, on); }
-void TImage::SetCenter(bool on) { setFlag(center_, on); }
-void TImage::SetTransparent(bool on) { setFlag(transparent_, on); }
+void PictureView::setStretched(bool on) { setFlag(stretch_, on); }
+void PictureView::setCentered(bool on) { setFlag(center_, on); }
+void PictureView::setTransparent(bool on) { setFlag(transparent_, on); }
 
-void TImage::paintEvent(QPaintEvent*)
+void PictureView::paintEvent(QPaintEvent*)
 {
     const QImage& image = picture_->image();
     if (image.isNull() || width() <= 0 || height() <= 0)
@@ -75,7 +75,7 @@ void TImage::paintEvent(QPaintEvent*)
     painter.drawPixmap(origin, pixmap);
 }
 
-void TImage::mousePressEvent(QMouseEvent* event)
+void PictureView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton) {
         QWidget::mousePressEvent(event);
@@ -84,7 +84,7 @@ void TImage::mousePressEvent(QMouseEvent* event)
     pressed_ = true;
 }
 
-void TImage::mouseReleaseEvent(QMouseEvent* event)
+void PictureView::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton || !pressed_) {
         QWidget::mouseReleaseEvent(event);
@@ -92,5 +92,5 @@ void TImage::mouseReleaseEvent(QMouseEvent* event)
     }
     pressed_ = false;
     if (rect().contains(event->position().toPoint()))
-        emit OnClick();
+        emit clicked();
 }

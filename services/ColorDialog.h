@@ -12,19 +12,19 @@ class QWidget;
 
 // The colour dialog of the chart commands. It opens with Color selected, places itself on the
 // monitor of the active window (centred, one third of the free height above it), and on
-// confirm stores the choice in Color and the 16 custom colours in CustomColors ("ColorA" ...
+// confirm stores the choice in Color and the 16 custom colours in customColors ("ColorA" ...
 // "ColorP" as hexadecimal RGB). Custom colours are kept for the program's lifetime and
 // offered again by every later call; nothing is saved.
-class TColorDialog {
+class ColorDialog {
 public:
-    explicit TColorDialog(QWidget* owner) : owner_(owner) {}
+    explicit ColorDialog(QWidget* owner) : owner_(owner) {}
 
-    QColor Color() const { return color_; }
+    QColor color() const { return color_; }
     void setColor(const QColor& colour) { color_ = colour; }
-    const QStringList& CustomColors() const { return customColors_; }
+    const QStringList& customColors() const { return customColors_; }
 
     // Modal; true when the user confirmed. On cancel nothing changes.
-    bool Execute();
+    bool exec();
 
     // Where the dialog goes on a monitor's available area.
     static QPoint placement(const QRect& monitor, const QSize& dialog);

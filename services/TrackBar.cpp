@@ -1,4 +1,4 @@
-#include "TTrackBar.h"
+#include "TrackBar.h"
 
 #include "ErrorReporting.h"
 
@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-TTrackBar::TTrackBar(QWidget* parent) : QWidget(parent), slider_(new QSlider(Qt::Horizontal, this))
+TrackBar::TrackBar(QWidget* parent) : QWidget(parent), slider_(new QSlider(Qt::Horizontal, this))
 {
     slider_->setObjectName(QStringLiteral("slider"));
     slider_->setTickPosition(QSlider::TicksBelow);
@@ -23,98 +23,98 @@ TTrackBar::TTrackBar(QWidget* parent) : QWidget(parent), slider_(new QSlider(Qt:
     connect(slider_, &QSlider::sliderReleased, this, [this] { changed(); });
 }
 
-int TTrackBar::Min() const
+int TrackBar::minimum() const
 {
     return slider_->minimum();
 }
 
-void TTrackBar::setMin(int value)
+void TrackBar::setMinimum(int value)
 {
     changeKeepingPosition([&] { slider_->setMinimum(value); });
 }
 
-int TTrackBar::Max() const
+int TrackBar::maximum() const
 {
     return slider_->maximum();
 }
 
-void TTrackBar::setMax(int value)
+void TrackBar::setMaximum(int value)
 {
     changeKeepingPosition([&] { slider_->setMaximum(value); });
 }
 
-int TTrackBar::Position() const
+int TrackBar::position() const
 {
     return slider_->value();
 }
 
-void TTrackBar::setPosition(int value)
+void TrackBar::setPosition(int value)
 {
-    changeKeepingPosition([&] { slider_->setValue(std::clamp(value, Min(), Max())); });
+    changeKeepingPosition([&] { slider_->setValue(std::clamp(value, minimum(), maximum())); });
 }
 
-int TTrackBar::PageSize() const
+int TrackBar::pageSize() const
 {
     return slider_->pageStep();
 }
 
-void TTrackBar::setPageSize(int value)
+void TrackBar::setPageSize(int value)
 {
     slider_->setPageStep(value);
 }
 
-int TTrackBar::LineSize() const
+int TrackBar::lineSize() const
 {
     return slider_->singleStep();
 }
 
-void TTrackBar::setLineSize(int value)
+void TrackBar::setLineSize(int value)
 {
     slider_->setSingleStep(value);
 }
 
-int TTrackBar::Frequency() const
+int TrackBar::frequency() const
 {
     return slider_->tickInterval();
 }
 
-void TTrackBar::setFrequency(int value)
+void TrackBar::setFrequency(int value)
 {
     slider_->setTickInterval(value);
 }
 
-void TTrackBar::setOnChange(std::function<void()> handler)
+void TrackBar::setOnChange(std::function<void()> handler)
 {
     onChange_ = std::move(handler);
 }
 
-template <typename Apply> void TTrackBar::changeKeepingPosition(Apply apply)
+template <typename Apply> void TrackBar::changeKeepingPosition(Apply apply)
 {
-    const int before = Position();
+    const int before = position();
     apply();
-    if (Position() != before)
+    if (position() != before)
         changed();
 }
 
-void TTrackBar::changed()
+void TrackBar::changed()
 {
     // Reported here rather than left to the application: an error escaping the slider's own
     // step would leave the slider half-way through it.
     callReporting(onChange_);
 }
 
-void TTrackBar::resizeEvent(QResizeEvent* event)
+void TrackBar::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     slider_->setGeometry(rect());
 }
 
-QSize TTrackBar::sizeHint() const
+QSize TrackBar::sizeHint() const
 {
     return slider_->sizeHint();
 }
 
-QSize TTrackBar::minimumSizeHint() const
+QSize TrackBar::minimumSizeHint() const
 {
     return slider_->minimumSizeHint();
 }

@@ -1,4 +1,4 @@
-#include "TPicture.h"
+#include "Picture.h"
 
 #include "BitmapReader.h"
 #include "Exception.h"
@@ -12,7 +12,7 @@
 namespace {
 // The largest bitmap the reader accepts, with room for its headers and colour table. A bigger
 // file, or a device that never ends, is refused rather than pulled into memory whole.
-constexpr qint64 maxPictureFileSize = MaxBitmapPixels * 4 + (qint64{1} << 20);
+constexpr qint64 maxPictureFileSize = maxBitmapPixels * 4 + (qint64{1} << 20);
 constexpr qint64 readChunk = qint64{1} << 16;
 
 QImage readIcon(const QByteArray& data)
@@ -21,7 +21,7 @@ QImage readIcon(const QByteArray& data)
         return {};
     const QImage icon = QImage::fromData(data, "ICO");
     if (icon.isNull())
-        throw EInvalidGraphic(QStringLiteral("Symbol ist ungültig"));
+        throw InvalidGraphic(QStringLiteral("Symbol ist ungültig"));
     return icon.convertToFormat(QImage::Format_ARGB32);
 }
 
@@ -29,7 +29,7 @@ QImage readIcon(const QByteArray& data)
 // can play them back.
 QImage readMetafile(const QByteArray&)
 {
-    throw EInvalidGraphic(QStringLiteral("Metadatei ist ungültig"));
+    throw InvalidGraphic(QStringLiteral("Metadatei ist ungültig"));
 }
 
 struct PictureKind {
@@ -41,7 +41,7 @@ struct PictureKind {
 // In the order of registration; the newest entry is searched first.
 const PictureKind pictureKinds[] = {
     {"ico", "Symbol ist ungültig", readIcon},
-    {"bmp", "Bitmap ist ungültig", ReadBitmap},
+    {"bmp", "Bitmap ist ungültig", readBitmap},
     {"wmf", "Metadatei ist ungültig", readMetafile},
     {"emf", "Metadatei ist ungültig", readMetafile},
 };
@@ -55,7 +55,7 @@ const PictureKind& kindFor(const QString& fileName)
         if (extension.compare(QLatin1String(kind->extension), Qt::CaseInsensitive) == 0)
             return *kind;
     }
-    throw EInvalidGraphic(QStringLiteral("Unbekannte Bilddateierweiterung (.%1)").arg(extension));
+    throw InvalidGraphic(QStringLiteral("Unbekannte Bilddateierweiterung (.%1)").arg(extension));
 }
 
 QString withoutTrailingPunctuation(QString text)
@@ -73,35 +73,35 @@ QByteArray readWholeFile(const QString& fileName, const PictureKind& kind)
     if (!file.open(QIODevice::ReadOnly)) {
         const QString path =
             QDir::toNativeSeparators(QDir::cleanPath(QDir::current().absoluteFilePath(fileName)));
-        throw EFOpenError(QStringLiteral("Datei %1 kann nicht geöffnet werden. %2")
+        throw FileOpenError(QStringLiteral("Datei %1 kann nicht geöffnet werden. %2")
                               .arg(path, withoutTrailingPunctuation(file.errorString())));
     }
     QByteArray data;
     for (;;) {
         const QByteArray chunk = file.read(readChunk);
         if (file.error() != QFileDevice::NoError)
-            throw EReadError(QStringLiteral("Stream-Lesefehler"));
+            throw ReadError(QStringLiteral("Stream-Lesefehler"));
         if (chunk.isEmpty())
             return data;
         data += chunk;
         if (data.size() > maxPictureFileSize)
-            throw EInvalidGraphic(QString::fromUtf8(kind.invalidText));
+            throw InvalidGraphic(QString::fromUtf8(kind.invalidText));
     }
 }
 }  // namespace
 
-TPicture::TPicture(QObject* parent) : QObject(parent) {}
+Picture::Picture(QObject* parent) : QObject(parent) {}
 
-void TPicture::LoadFromFile(const QString& fileName)
+void Picture::loadFromFile(const QString& fileName)
 {
     const PictureKind& kind = kindFor(fileName);
     const QImage loaded = kind.read(readWholeFile(fileName, kind));
-    SetImage(loaded);
+    setImage(loaded);
 }
 
-void TPicture::Assign(const TPicture& source) { SetImage(source.image_); }
+void Picture::assign(const Picture& source) { setImage(source.image_); }
 
-void TPicture::SetImage(const QImage& image)
+void Picture::setImage(const QImage& image)
 {
     image_ = image;
     emit changed();

@@ -7,23 +7,23 @@
 
 // A repeating timer that is armed exactly when it is enabled, its interval is above 0 and a tick
 // handler is set. Setting Enabled or Interval to the value it has does nothing; any real change,
-// and every setOnTimer, disarms it and arms it anew, so the next tick comes one whole interval
+// and every setTickHandler, disarms it and arms it anew, so the next tick comes one whole interval
 // later. A new timer is enabled with 1000 ms. An error thrown by the handler is reported and the
 // timer stays armed.
-class TTimer : public QObject {
+class Timer : public QObject {
     Q_OBJECT
 public:
-    explicit TTimer(QObject* parent = nullptr);
+    explicit Timer(QObject* parent = nullptr);
 
-    bool Enabled() const { return enabled_; }
-    // Throws EOutOfResources("Nicht genügend Timer verfügbar") when arming fails; the new value
+    bool isEnabled() const { return enabled_; }
+    // Throws OutOfResources("Nicht genügend Timer verfügbar") when arming fails; the new value
     // stays, and no ticks come until a later change arms the timer.
     void setEnabled(bool enabled);
-    int Interval() const { return interval_; }
+    int interval() const { return interval_; }
     // In milliseconds. Throws like setEnabled when arming fails.
     void setInterval(int ms);
     // Throws like setEnabled when arming fails.
-    void setOnTimer(std::function<void()> handler);
+    void setTickHandler(std::function<void()> handler);
 
     bool isArmed() const { return timer_.isActive(); }
     // Milliseconds until the next tick; -1 while not armed.
@@ -40,5 +40,5 @@ private:
     QTimer timer_;
     bool enabled_ = true;
     int interval_ = 1000;
-    std::function<void()> onTimer_;
+    std::function<void()> tickHandler_;
 };

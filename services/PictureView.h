@@ -2,42 +2,42 @@
 
 #include <QWidget>
 
-class TPicture;
+class Picture;
 
 // A widget that shows one picture: the board's background and its tiles. It paints nothing
 // where it has no picture, so whatever lies beneath shows through; with Transparent on, every
 // pixel of the colour of the picture's bottom-left pixel is left out as well.
 // The picture, masked and scaled for the widget's size, is prepared once per picture, size
 // and mode and shared by every widget showing the same picture; a paint only copies it.
-class TImage : public QWidget {
+class PictureView : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TImage(QWidget* parent = nullptr);
+    explicit PictureView(QWidget* parent = nullptr);
 
     // The widget repaints whenever its picture changes.
-    TPicture& Picture() { return *picture_; }
-    const TPicture& Picture() const { return *picture_; }
+    Picture& picture() { return *picture_; }
+    const Picture& picture() const { return *picture_; }
 
     // Scale the picture to fill the widget (aspect ratio not kept); off by default.
-    bool Stretch() const { return stretch_; }
-    void SetStretch(bool on);
+    bool isStretched() const { return stretch_; }
+    void setStretched(bool on);
 
     // Without Stretch: centre the picture in the widget instead of placing it at the top left.
-    bool Center() const { return center_; }
-    void SetCenter(bool on);
+    bool isCentered() const { return center_; }
+    void setCentered(bool on);
 
     // Kept for the layout's sake: a picture in memory is always shown at once.
-    bool IncrementalDisplay() const { return incrementalDisplay_; }
-    void SetIncrementalDisplay(bool on) { incrementalDisplay_ = on; }
+    bool incrementalDisplay() const { return incrementalDisplay_; }
+    void setIncrementalDisplay(bool on) { incrementalDisplay_ = on; }
 
     // Leave out the pixels of the picture's transparent colour, its bottom-left pixel's.
-    bool Transparent() const { return transparent_; }
-    void SetTransparent(bool on);
+    bool isTransparent() const { return transparent_; }
+    void setTransparent(bool on);
 
 signals:
     // A left-button press and release, both on the widget.
-    void OnClick();
+    void clicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -47,7 +47,7 @@ protected:
 private:
     void setFlag(bool& flag, bool on);
 
-    TPicture* picture_;
+    Picture* picture_;
     bool stretch_ = false;
     bool center_ = false;
     bool incrementalDisplay_ = false;

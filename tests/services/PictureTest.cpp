@@ -1,6 +1,6 @@
 #include "BitmapWriter.h"
 #include "Exception.h"
-#include "TPicture.h"
+#include "Picture.h"
 
 #include <QDir>
 #include <QFile>
@@ -52,10 +52,10 @@ private:
 const QString badBitmap = QStringLiteral("Bitmap ist ungültig");
 
 template <typename Error>
-QString messageOf(TPicture& picture, const QString& fileName)
+QString messageOf(Picture& picture, const QString& fileName)
 {
     try {
-        picture.LoadFromFile(fileName);
+        picture.loadFromFile(fileName);
     } catch (const Error& e) {
         return e.message();
     }
@@ -64,10 +64,10 @@ QString messageOf(TPicture& picture, const QString& fileName)
 
 TEST_F(PictureFiles, LoadsABitmapAndTellsItsWidget)
 {
-    write("prey.bmp", WriteBitmap(filled({41, 41}, 0xFF336699)));
-    TPicture picture;
-    QSignalSpy changed(&picture, &TPicture::changed);
-    picture.LoadFromFile("prey.bmp");
+    write("prey.bmp", writeBitmap(filled({41, 41}, 0xFF336699)));
+    Picture picture;
+    QSignalSpy changed(&picture, &Picture::changed);
+    picture.loadFromFile("prey.bmp");
     EXPECT_EQ(changed.count(), 1);
     EXPECT_EQ(picture.image().size(), QSize(41, 41));
     EXPECT_EQ(picture.image().pixel(20, 20), 0xFF336699);
@@ -90,9 +90,9 @@ TEST_P(PictureKinds, ChoosesTheKindByTheExtension)
     const KindCase& c = GetParam();
     QDir().mkpath("ordner.bmp");
     write(c.fileName, "kein Bild, nur Text");
-    TPicture picture;
+    Picture picture;
     try {
-        picture.LoadFromFile(c.fileName);
+        picture.loadFromFile(c.fileName);
         FAIL() << "loaded";
     } catch (const Exception& e) {
         EXPECT_STREQ(e.className(), c.kind);
@@ -124,8 +124,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(PictureFiles, UnknownExtensionIsRefusedBeforeTheFileIsLookedFor)
 {
-    TPicture picture;
-    EXPECT_EQ(messageOf<EInvalidGraphic>(picture, "fehlt.gif"),
+    Picture picture;
+    EXPECT_EQ(messageOf<InvalidGraphic>(picture, "fehlt.gif"),
               QStringLiteral("Unbekannte Bilddateierweiterung (.gif)"));
 }
 
@@ -136,8 +136,8 @@ TEST_P(MissingFiles, NameTheFullPathAndTheReason)
     QDir().mkpath("unter");
     const QString missing = QDir::cleanPath(absolute(GetParam()));
     const QString reason = QString::fromLocal8Bit(std::strerror(ENOENT));
-    TPicture picture;
-    EXPECT_EQ(messageOf<EFOpenError>(picture, GetParam()),
+    Picture picture;
+    EXPECT_EQ(messageOf<FileOpenError>(picture, GetParam()),
               QStringLiteral("Datei %1 kann nicht geöffnet werden. %2").arg(missing, reason));
 }
 
@@ -151,8 +151,8 @@ INSTANTIATE_TEST_SUITE_P(Names, MissingFiles,
 
 TEST_F(PictureFiles, AbsoluteNamesStayAsTheyAre)
 {
-    TPicture picture;
-    const QString message = messageOf<EFOpenError>(picture, absolute("hunter.bmp"));
+    Picture picture;
+    const QString message = messageOf<FileOpenError>(picture, absolute("hunter.bmp"));
     EXPECT_TRUE(message.startsWith(QStringLiteral("Datei %1 kann nicht geöffnet werden. ")
                                        .arg(absolute("hunter.bmp"))))
         << message.toStdString();
@@ -161,8 +161,8 @@ TEST_F(PictureFiles, AbsoluteNamesStayAsTheyAre)
 TEST_F(PictureFiles, AFolderIsNoPictureFile)
 {
     QDir().mkpath("back.bmp");
-    TPicture picture;
-    const QString message = messageOf<EFOpenError>(picture, "back.bmp");
+    Picture picture;
+    const QString message = messageOf<FileOpenError>(picture, "back.bmp");
     const QString start =
         QStringLiteral("Datei %1 kann nicht geöffnet werden. ").arg(absolute("back.bmp"));
     EXPECT_TRUE(message.startsWith(start)) << message.toStdString();
@@ -177,54 +177,54 @@ TEST_F(PictureFiles, AnEndlessFileIsRefused)
     if (!QFile::exists("/dev/zero"))
         GTEST_SKIP() << "no /dev/zero here";
     ASSERT_TRUE(QFile::link("/dev/zero", "null.bmp"));
-    TPicture picture;
-    EXPECT_EQ(messageOf<EInvalidGraphic>(picture, "null.bmp"), badBitmap);
+    Picture picture;
+    EXPECT_EQ(messageOf<InvalidGraphic>(picture, "null.bmp"), badBitmap);
 }
 
 TEST_F(PictureFiles, AFailedLoadKeepsThePreviousPicture)
 {
-    write("gut.bmp", WriteBitmap(filled({5, 5}, 0xFF00FF00)));
+    write("gut.bmp", writeBitmap(filled({5, 5}, 0xFF00FF00)));
     write("text.bmp", "Dies ist kein Bild, nur ein Text.");
-    TPicture picture;
-    picture.LoadFromFile("gut.bmp");
+    Picture picture;
+    picture.loadFromFile("gut.bmp");
     const QImage before = picture.image();
-    QSignalSpy changed(&picture, &TPicture::changed);
+    QSignalSpy changed(&picture, &Picture::changed);
 
-    EXPECT_THROW(picture.LoadFromFile("text.bmp"), EInvalidGraphic);
-    EXPECT_THROW(picture.LoadFromFile("fehlt.bmp"), EFOpenError);
-    EXPECT_THROW(picture.LoadFromFile("gut.gif"), EInvalidGraphic);
+    EXPECT_THROW(picture.loadFromFile("text.bmp"), InvalidGraphic);
+    EXPECT_THROW(picture.loadFromFile("fehlt.bmp"), FileOpenError);
+    EXPECT_THROW(picture.loadFromFile("gut.gif"), InvalidGraphic);
     EXPECT_EQ(picture.image(), before);
     EXPECT_EQ(changed.count(), 0);
 }
 
 TEST_F(PictureFiles, AnEmptyFileGivesAnEmptyPicture)
 {
-    write("gut.bmp", WriteBitmap(filled({5, 5}, 0xFF00FF00)));
+    write("gut.bmp", writeBitmap(filled({5, 5}, 0xFF00FF00)));
     write("leer.bmp", QByteArray());
-    TPicture picture;
-    picture.LoadFromFile("gut.bmp");
-    picture.LoadFromFile("leer.bmp");
+    Picture picture;
+    picture.loadFromFile("gut.bmp");
+    picture.loadFromFile("leer.bmp");
     EXPECT_TRUE(picture.isEmpty());
 }
 
 TEST_F(PictureFiles, ReadsIcons)
 {
     ASSERT_TRUE(filled({16, 16}, 0xFFCC2200).save("symbol.ico", "ICO"));
-    TPicture picture;
-    picture.LoadFromFile("symbol.ico");
+    Picture picture;
+    picture.loadFromFile("symbol.ico");
     EXPECT_EQ(picture.image().size(), QSize(16, 16));
     EXPECT_EQ(picture.image().pixel(8, 8), 0xFFCC2200);
 }
 
 TEST(PictureCopy, AssignSharesThePictureAndTellsTheWidget)
 {
-    TPicture source;
+    Picture source;
     QImage image(3, 3, QImage::Format_RGB32);
     image.fill(Qt::red);
-    source.SetImage(image);
-    TPicture copy;
-    QSignalSpy changed(&copy, &TPicture::changed);
-    copy.Assign(source);
+    source.setImage(image);
+    Picture copy;
+    QSignalSpy changed(&copy, &Picture::changed);
+    copy.assign(source);
     EXPECT_EQ(changed.count(), 1);
     EXPECT_EQ(copy.image(), source.image());
     EXPECT_EQ(copy.image().cacheKey(), source.image().cacheKey());

@@ -1,4 +1,4 @@
-#include "TPrinter.h"
+#include "Printer.h"
 
 #include "Exception.h"
 
@@ -8,33 +8,33 @@
 #include <cups/cups.h>
 
 namespace {
-TPrinter::PrinterList systemPrinters()
+Printer::PrinterList systemPrinters()
 {
     return {[] { return QPrinterInfo::defaultPrinterName(); }, [] { return QPrinterInfo::availablePrinterNames(); }};
 }
 
-TPrinter::PrinterList& printerList()
+Printer::PrinterList& printerList()
 {
-    static TPrinter::PrinterList list = systemPrinters();
+    static Printer::PrinterList list = systemPrinters();
     return list;
 }
 }  // namespace
 
-TPrinter& TPrinter::instance()
+Printer& Printer::instance()
 {
-    static TPrinter printer;
+    static Printer printer;
     return printer;
 }
 
-TPrinter::TPrinter() : printer_(new QPrinter(QPrinter::HighResolution)) {}
+Printer::Printer() : printer_(new QPrinter(QPrinter::HighResolution)) {}
 
-TPrinter::~TPrinter() { delete printer_; }
+Printer::~Printer() { delete printer_; }
 
-void TPrinter::setPrinterList(PrinterList list) { printerList() = std::move(list); }
+void Printer::setPrinterList(PrinterList list) { printerList() = std::move(list); }
 
-void TPrinter::resetPrinterList() { printerList() = systemPrinters(); }
+void Printer::resetPrinterList() { printerList() = systemPrinters(); }
 
-QPrinter& TPrinter::printer()
+QPrinter& Printer::printer()
 {
     if (!selected_) {
         const QString name = printerList().defaultName();
@@ -44,19 +44,19 @@ QPrinter& TPrinter::printer()
                 if (candidate.compare(name, Qt::CaseInsensitive) == 0)
                     installed = candidate;
         if (installed.isEmpty())
-            throw EPrinter("Zur Zeit ist kein Standard-Drucker gewählt");
+            throw PrinterError("Zur Zeit ist kein Standard-Drucker gewählt");
         printer_->setPrinterName(installed);
         selected_ = true;
     }
     return *printer_;
 }
 
-void TPrinter::checkJobAccepted() const
+void Printer::checkJobAccepted() const
 {
     if (printer_->outputFormat() != QPrinter::NativeFormat || !printer_->outputFileName().isEmpty())
         return;
     // Qt's CUPS engine hands the finished page to cupsPrintFile and drops its answer; libcups
     // keeps the status of the thread's latest request, which is that one.
     if (cupsLastError() >= IPP_STATUS_REDIRECTION_OTHER_SITE)
-        throw EPrinter(QStringLiteral("Ausgewählter Drucker ist ungültig"));
+        throw PrinterError(QStringLiteral("Ausgewählter Drucker ist ungültig"));
 }

@@ -1,15 +1,15 @@
-#include "TPrintDialog.h"
+#include "PrintDialog.h"
 
-#include "TColorDialog.h"
-#include "TPrinter.h"
+#include "ColorDialog.h"
+#include "Printer.h"
 
 #include <QApplication>
 #include <QPrintDialog>
 #include <QScreen>
 
-bool TPrintDialog::Execute()
+bool PrintDialog::exec()
 {
-    QPrinter& printer = TPrinter::instance().printer();  // raises when there is no printer at all
+    QPrinter& printer = Printer::instance().printer();  // raises when there is no printer at all
     QPrintDialog dialog(&printer, owner_);
     dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
@@ -21,7 +21,7 @@ bool TPrintDialog::Execute()
     // height above it.
     QWidget* anchor = QApplication::activeWindow() ? QApplication::activeWindow() : owner_;
     if (QScreen* screen = anchor ? anchor->screen() : QGuiApplication::primaryScreen())
-        dialog.move(TColorDialog::placement(screen->availableGeometry(), dialog.frameGeometry().size()));
+        dialog.move(ColorDialog::placement(screen->availableGeometry(), dialog.frameGeometry().size()));
     // The dialog writes the chosen printer and its settings into the printer only on confirm.
     return dialog.exec() == QDialog::Accepted;
 }

@@ -5,11 +5,11 @@
 
 // The application object. Its display name is "Quorvel" and its font Liberation Sans at 11
 // pixels. Every std::exception that escapes an event handler, a slot or a timer tick ends up in
-// ReportException; the event counts as not handled and the program goes on with the next event.
-class TApplication : public QApplication {
+// reportException; the event counts as not handled and the program goes on with the next event.
+class Application : public QApplication {
     Q_OBJECT
 public:
-    TApplication(int& argc, char** argv);
+    Application(int& argc, char** argv);
 
     bool notify(QObject* receiver, QEvent* event) override;
 

@@ -1,6 +1,6 @@
 #include "ErrorBoxRecorder.h"
 #include "Exception.h"
-#include "TTrackBar.h"
+#include "TrackBar.h"
 
 #include <QSlider>
 #include <QStyle>
@@ -16,18 +16,18 @@ namespace {
 
 // The speed track bar as the window lays it out, with a handler that records the position it
 // reads on every call.
-struct TrackBar : ::testing::Test {
+struct TrackBarTest : ::testing::Test {
     void SetUp() override
     {
-        bar = std::make_unique<TTrackBar>();
-        bar->setMin(1);
-        bar->setMax(1000);
+        bar = std::make_unique<TrackBar>();
+        bar->setMinimum(1);
+        bar->setMaximum(1000);
         bar->setPosition(501);
         bar->setPageSize(50);
         bar->setLineSize(1);
         bar->setFrequency(100);
         bar->setGeometry(96, 30, 145, 22);
-        bar->setOnChange([this] { seen.push_back(bar->Position()); });
+        bar->setOnChange([this] { seen.push_back(bar->position()); });
         bar->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(bar.get()));
     }
@@ -52,11 +52,11 @@ struct TrackBar : ::testing::Test {
             .center();
     }
 
-    std::unique_ptr<TTrackBar> bar;
+    std::unique_ptr<TrackBar> bar;
     std::vector<int> seen;
 };
 
-TEST_F(TrackBar, ProgramSetsCallOnlyOnARealChangeAndClamp)
+TEST_F(TrackBarTest, ProgramSetsCallOnlyOnARealChangeAndClamp)
 {
     struct Row {
         int set, position;
@@ -69,25 +69,25 @@ TEST_F(TrackBar, ProgramSetsCallOnlyOnARealChangeAndClamp)
         SCOPED_TRACE(row.set);
         seen.clear();
         bar->setPosition(row.set);
-        EXPECT_EQ(bar->Position(), row.position);
+        EXPECT_EQ(bar->position(), row.position);
         EXPECT_EQ(seen, row.calls ? std::vector<int>{row.position} : std::vector<int>{});
     }
 }
 
-TEST_F(TrackBar, NarrowingTheLimitsMovesThePositionAndCalls)
+TEST_F(TrackBarTest, NarrowingTheLimitsMovesThePositionAndCalls)
 {
-    bar->setMax(400);
+    bar->setMaximum(400);
     EXPECT_EQ(seen, std::vector<int>{400});
     seen.clear();
-    bar->setMin(300);
+    bar->setMinimum(300);
     EXPECT_TRUE(seen.empty());
-    bar->setMin(450);
-    EXPECT_EQ(bar->Position(), 450);
+    bar->setMinimum(450);
+    EXPECT_EQ(bar->position(), 450);
     EXPECT_EQ(seen, std::vector<int>{450});
 }
 
 // Each key is one scroll action and one call, also at the ends where the position stays.
-TEST_F(TrackBar, EveryKeyCallsWithTheNewPosition)
+TEST_F(TrackBarTest, EveryKeyCallsWithTheNewPosition)
 {
     struct Row {
         Qt::Key key;
@@ -106,7 +106,7 @@ TEST_F(TrackBar, EveryKeyCallsWithTheNewPosition)
     }
 }
 
-TEST_F(TrackBar, DraggingCallsOnEveryMoveAndAtTheEndEvenWhereItBegan)
+TEST_F(TrackBarTest, DraggingCallsOnEveryMoveAndAtTheEndEvenWhereItBegan)
 {
     const QPoint start = handleCentre();
     QTest::mousePress(slider(), Qt::LeftButton, {}, start);
@@ -122,14 +122,14 @@ TEST_F(TrackBar, DraggingCallsOnEveryMoveAndAtTheEndEvenWhereItBegan)
     EXPECT_EQ(seen[3], 501);  // the end of the drag, back where it began
 }
 
-TEST_F(TrackBar, PressingAndReleasingTheThumbStillCalls)
+TEST_F(TrackBarTest, PressingAndReleasingTheThumbStillCalls)
 {
     const QPoint start = handleCentre();
     QTest::mouseClick(slider(), Qt::LeftButton, {}, start);
     EXPECT_EQ(seen, std::vector<int>{501});
 }
 
-TEST_F(TrackBar, AClickIntoTheChannelPagesTowardsIt)
+TEST_F(TrackBarTest, AClickIntoTheChannelPagesTowardsIt)
 {
     const QPoint handle = handleCentre();
     QTest::mouseClick(slider(), Qt::LeftButton, {}, QPoint(slider()->width() - 3, handle.y()));
@@ -137,13 +137,13 @@ TEST_F(TrackBar, AClickIntoTheChannelPagesTowardsIt)
     EXPECT_EQ(seen.front(), 551);
 }
 
-TEST_F(TrackBar, AFailingHandlerIsReportedAndTheBarGoesOn)
+TEST_F(TrackBarTest, AFailingHandlerIsReportedAndTheBarGoesOn)
 {
     ErrorBoxRecorder recorder;
     int calls = 0;
     bar->setOnChange([&calls] {
         if (++calls == 1)
-            throw EOutOfResources(QStringLiteral("Nicht genügend Timer verfügbar"));
+            throw OutOfResources(QStringLiteral("Nicht genügend Timer verfügbar"));
     });
     const QPoint start = handleCentre();
     QTest::mousePress(slider(), Qt::LeftButton, {}, start);
@@ -155,9 +155,9 @@ TEST_F(TrackBar, AFailingHandlerIsReportedAndTheBarGoesOn)
     EXPECT_EQ(calls, 3);
 
     // The slider is not left half-way through a step: keys and drags still reach the handler.
-    const int position = bar->Position();
+    const int position = bar->position();
     QTest::keyClick(slider(), Qt::Key_Right);
-    EXPECT_EQ(bar->Position(), position + 1);
+    EXPECT_EQ(bar->position(), position + 1);
     EXPECT_EQ(calls, 4);
     const QPoint again = handleCentre();
     QTest::mousePress(slider(), Qt::LeftButton, {}, again);

@@ -6,25 +6,25 @@ class QLineEdit;
 class QToolButton;
 
 // A one-line edit box for an integer with an up/down button pair inside its right end. The value
-// lives only in the text: Value() reads it strictly and reports MinValue for anything that is no
+// lives only in the text: value() reads it strictly and reports MinValue for anything that is no
 // number. The text is clamped to MinValue..MaxValue only when the focus leaves the box with an
 // out-of-range number; typed characters other than digits, signs and the decimal separator are
 // refused with a beep, pasted text is not filtered.
-class TSpinEdit : public QWidget {
+class SpinEdit : public QWidget {
     Q_OBJECT
 public:
-    explicit TSpinEdit(QWidget* parent = nullptr);
+    explicit SpinEdit(QWidget* parent = nullptr);
 
     // The text's value, not clamped; MinValue when the text is no valid integer.
-    int Value() const;
-    // Sets the text to value clamped to MinValue..MaxValue (not clamped when the two are equal).
+    int value() const;
+    // Sets the text to value clamped to MinValue..maxValue (not clamped when the two are equal).
     void setValue(int value);
 
-    int MinValue() const { return minValue_; }
+    int minValue() const { return minValue_; }
     void setMinValue(int value) { minValue_ = value; }
-    int MaxValue() const { return maxValue_; }
+    int maxValue() const { return maxValue_; }
     void setMaxValue(int value) { maxValue_ = value; }
-    int Increment() const { return increment_; }
+    int increment() const { return increment_; }
     void setIncrement(int value) { increment_ = value; }
 
     QLineEdit* lineEdit() const { return edit_; }

@@ -10,25 +10,25 @@ class QSlider;
 // of the user (each key, each click into the channel, each movement while dragging and the end of
 // a drag), whether or not the position changed, and after a change by the program only when the
 // position really changed. An error thrown by the handler is reported and the bar goes on working.
-class TTrackBar : public QWidget {
+class TrackBar : public QWidget {
     Q_OBJECT
 public:
-    explicit TTrackBar(QWidget* parent = nullptr);
+    explicit TrackBar(QWidget* parent = nullptr);
 
-    int Min() const;
+    int minimum() const;
     // Sets the lower limit, raising Max and Position to it where they lie below.
-    void setMin(int value);
-    int Max() const;
+    void setMinimum(int value);
+    int maximum() const;
     // Sets the upper limit, lowering Min and Position to it where they lie above.
-    void setMax(int value);
-    int Position() const;
+    void setMaximum(int value);
+    int position() const;
     // Moves the thumb to value clamped to Min..Max; calls the handler if that changed Position.
     void setPosition(int value);
-    int PageSize() const;
+    int pageSize() const;
     void setPageSize(int value);
-    int LineSize() const;
+    int lineSize() const;
     void setLineSize(int value);
-    int Frequency() const;
+    int frequency() const;
     // A tick mark every value positions.
     void setFrequency(int value);
 
