@@ -13,8 +13,8 @@
 #include "ChartColor.h"
 #include "PopulationChart.h"
 #include "NullGameView.h"
-#include "TChart.h"
-#include "TChartPainter.h"
+#include "ChartView.h"
+#include "ChartPainter.h"
 #include "GameCore.h"
 
 #include <QApplication>
@@ -49,9 +49,9 @@ std::vector<std::uint8_t> randomWalk(std::int64_t n, std::uint32_t seed)
     return points;
 }
 
-std::unique_ptr<TChart> populationChart(QSize size)
+std::unique_ptr<ChartView> populationChart(QSize size)
 {
-    auto chart = std::make_unique<TChart>();
+    auto chart = std::make_unique<ChartView>();
     configurePopulationChart(*chart);
     chart->setBackColor(chartcolor::white);
     chart->resize(size);
@@ -60,53 +60,53 @@ std::unique_ptr<TChart> populationChart(QSize size)
 
 // One chart with n points per curve, kept between benchmarks of the same n; a new n replaces it,
 // so at most one large chart is held at a time.
-TChart& chartWith(std::int64_t n, QSize size)
+ChartView& chartWith(std::int64_t n, QSize size)
 {
-    static std::unique_ptr<TChart> chart;
+    static std::unique_ptr<ChartView> chart;
     static std::int64_t points = -1;
     static QSize chartSize;
     if (points != n || chartSize != size) {
         chart.reset();
         chart = populationChart(size);
         for (int s = 0; s < 2; ++s)
-            chart->Series(s).AppendPoints(randomWalk(n, 1000u + static_cast<std::uint32_t>(s)));
+            chart->series(s).append(randomWalk(n, 1000u + static_cast<std::uint32_t>(s)));
         points = n;
         chartSize = size;
     }
     return *chart;
 }
 
-void Paint(benchmark::State& state, TSeriesDetail detail)
+void Paint(benchmark::State& state, SeriesDetail detail)
 {
-    TChart& chart = chartWith(state.range(0), QSize(1280, 400));
+    ChartView& chart = chartWith(state.range(0), QSize(1280, 400));
     QImage image(chart.size(), QImage::Format_RGB32);
     for (auto _ : state) {
         QPainter painter(&image);
-        TChartPainter(chart, painter, false, detail).draw(image.rect());
+        ChartPainter(chart, painter, false, detail).draw(image.rect());
         painter.end();
         benchmark::DoNotOptimize(image.constBits());
     }
     state.SetLabel("points per curve");
 }
 
-void PaintColumns(benchmark::State& state) { Paint(state, TSeriesDetail::Columns); }
-void PaintEveryPoint(benchmark::State& state) { Paint(state, TSeriesDetail::EveryPoint); }
+void PaintColumns(benchmark::State& state) { Paint(state, SeriesDetail::Columns); }
+void PaintEveryPoint(benchmark::State& state) { Paint(state, SeriesDetail::EveryPoint); }
 
 // The monochrome scheme of the chart's menu: white panel, black grid, titles and curves, a bold
 // right title and a thin dash-dot hunter curve, shown in black and white.
-void monochromeScheme(TChart& chart)
+void monochromeScheme(ChartView& chart)
 {
     chart.setColor(Qt::white);
     chart.setMonochrome(true);
-    for (TChartAxis* axis : {&chart.LeftAxis(), &chart.RightAxis(), &chart.BottomAxis()})
-        axis->Grid().setColor(Qt::black);
-    chart.LeftAxis().Title().Font().setColor(Qt::black);
-    chart.RightAxis().Title().Font().setColor(Qt::black);
-    chart.RightAxis().Title().Font().setBold(true);
-    chart.Series(0).LinePen().setWidth(1);
-    chart.Series(0).LinePen().setStyle(TPenStyle::DashDot);
-    chart.Series(0).LinePen().setColor(Qt::black);
-    chart.Series(1).LinePen().setColor(Qt::black);
+    for (ChartAxis* axis : {&chart.leftAxis(), &chart.rightAxis(), &chart.bottomAxis()})
+        axis->grid().setColor(Qt::black);
+    chart.leftAxis().title().font().setColor(Qt::black);
+    chart.rightAxis().title().font().setColor(Qt::black);
+    chart.rightAxis().title().font().setBold(true);
+    chart.series(0).linePen().setWidth(1);
+    chart.series(0).linePen().setStyle(PenStyle::DashDot);
+    chart.series(0).linePen().setColor(Qt::black);
+    chart.series(1).linePen().setColor(Qt::black);
 }
 
 // The chart panel of the window opened at its smallest, painted as on screen: the chart drawn
@@ -117,7 +117,7 @@ void PanelPaint(benchmark::State& state)
     const bool monochrome = state.range(1) != 0;
     auto chart = populationChart(QSize(218, 359));
     for (int s = 0; s < 2; ++s)
-        chart->Series(s).AppendPoints(randomWalk(state.range(0), 1000u + static_cast<std::uint32_t>(s)));
+        chart->series(s).append(randomWalk(state.range(0), 1000u + static_cast<std::uint32_t>(s)));
     if (monochrome)
         monochromeScheme(*chart);
     QImage target(chart->size(), QImage::Format_RGB32);
@@ -157,12 +157,12 @@ void MemoryPerRound(benchmark::State& state)
         state.ResumeTiming();
         // The window's own feed: one AppendPoint per curve and round.
         for (std::int64_t i = 0; i < rounds; ++i) {
-            chart->Series(0).AppendPoint(hunters[static_cast<std::size_t>(i)]);
-            chart->Series(1).AppendPoint(prey[static_cast<std::size_t>(i)]);
+            chart->series(0).append(hunters[static_cast<std::size_t>(i)]);
+            chart->series(1).append(prey[static_cast<std::size_t>(i)]);
         }
         state.PauseTiming();
-        structure = static_cast<double>(chart->Series(0).Values().allocatedBytes() +
-                                        chart->Series(1).Values().allocatedBytes()) / static_cast<double>(rounds);
+        structure = static_cast<double>(chart->series(0).values().allocatedBytes() +
+                                        chart->series(1).values().allocatedBytes()) / static_cast<double>(rounds);
         heap = (static_cast<double>(mallinfo2().uordblks) - heapBefore) / static_cast<double>(rounds);
         resident = (static_cast<double>(residentBytes()) - residentBefore) / static_cast<double>(rounds);
         chart.reset();
@@ -200,28 +200,28 @@ void MonochromeLook(benchmark::State& state)
                 core.newGame();
             core.playRound(Mode::Automatic);
         }
-        chart->Series(0).AppendPoints(feed.hunters);
-        chart->Series(1).AppendPoints(feed.prey);
+        chart->series(0).append(feed.hunters);
+        chart->series(1).append(feed.prey);
     } else {
-        chart->Series(0).AppendPoints(randomWalk(n, 1));
-        chart->Series(1).AppendPoints(randomWalk(n, 2));
+        chart->series(0).append(randomWalk(n, 1));
+        chart->series(1).append(randomWalk(n, 2));
     }
     monochromeScheme(*chart);
-    const auto draw = [&](TSeriesDetail detail) {
+    const auto draw = [&](SeriesDetail detail) {
         QImage image(chart->size(), QImage::Format_RGB32);
         QPainter painter(&image);
-        TChartPainter(*chart, painter, false, detail).draw(image.rect());
+        ChartPainter(*chart, painter, false, detail).draw(image.rect());
         painter.end();
-        return TChart::toMonochrome(image);
+        return ChartView::toMonochrome(image);
     };
     double differing = 0;
     double inkColumns = 0;
     double inkEveryPoint = 0;
     double plotPixels = 0;
     for (auto _ : state) {
-        const QImage columns = draw(TSeriesDetail::Columns);
-        const QImage every = draw(TSeriesDetail::EveryPoint);
-        const TChartRect plot = chart->ChartRect();
+        const QImage columns = draw(SeriesDetail::Columns);
+        const QImage every = draw(SeriesDetail::EveryPoint);
+        const ChartRect plot = chart->chartRect();
         differing = inkColumns = inkEveryPoint = plotPixels = 0;
         for (int y = plot.top + 1; y < plot.bottom - 1; ++y)
             for (int x = plot.left + 2; x < plot.right - 1; ++x) {

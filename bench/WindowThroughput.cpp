@@ -6,7 +6,7 @@
 // --preload fills both curves with N points of a random walk in one go before the run;
 // --monochrome 1 switches the chart to its black-and-white scheme first.
 #include "Application.h"
-#include "TChart.h"
+#include "ChartView.h"
 #include "TForm1.h"
 #include "Timer.h"
 #include "TrackBar.h"
@@ -141,7 +141,7 @@ int main(int argc, char** argv)
                 y = std::clamp(y + int(state >> 30) - 1, 0, 36);
                 point = static_cast<std::uint8_t>(y);
             }
-            form.diagramm().Series(s).AppendPoints(walk);
+            form.diagramm().series(s).append(walk);
         }
         std::printf("preloaded %ld points per curve in %.1f s\n", preload, fill.nsecsElapsed() / 1e9);
         QTest::qWait(500);
@@ -187,7 +187,7 @@ int main(int argc, char** argv)
                 counter.paints / elapsed, inRun(0.5), inRun(0.99), paintTimes[paintTimes.size() / 2]);
     std::printf("event latency: median %.2f ms, 99th percentile %.2f ms, max %.2f ms (%zu probes)\n",
                 probe.percentile(0.5), probe.percentile(0.99), probe.percentile(1.0), probe.waits.size());
-    std::printf("points per curve at the end: %d (chart %d x %d%s)\n", form.diagramm().Series(0).Count(),
+    std::printf("points per curve at the end: %d (chart %d x %d%s)\n", form.diagramm().series(0).count(),
                 form.diagramm().width(), form.diagramm().height(), monochrome ? ", monochrome" : "");
     return 0;
 }

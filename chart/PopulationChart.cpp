@@ -1,34 +1,34 @@
 #include "PopulationChart.h"
 
 #include "ChartColor.h"
-#include "TChart.h"
+#include "ChartView.h"
 
 namespace {
 
 // The axis titles are Arial with a character height of 12 pixels.
-void setTitle(TChartAxis& axis, const QString& caption, const QColor& color)
+void setTitle(ChartAxis& axis, const QString& caption, const QColor& color)
 {
-    axis.Title().setCaption(caption);
-    TChartFont& font = axis.Title().Font();
-    font.setName(QStringLiteral("Arial"));
+    axis.title().setCaption(caption);
+    ChartFont& font = axis.title().font();
+    font.setFamily(QStringLiteral("Arial"));
     font.setPixelSize(12);
     font.setBold(false);
     font.setColor(color);
 }
 
-void addCurve(TChart& chart, const QString& title, const QColor& color, TVertAxis axis)
+void addCurve(ChartView& chart, const QString& title, const QColor& color, VerticalAxis axis)
 {
-    TFastLineSeries& series = chart.AddSeries();
+    LineSeries& series = chart.addSeries();
     series.setTitle(title);
-    series.setVertAxis(axis);
-    series.LinePen().setColor(color);
-    series.LinePen().setWidth(2);
-    series.LinePen().setStyle(TPenStyle::Solid);
+    series.setVerticalAxis(axis);
+    series.linePen().setColor(color);
+    series.linePen().setWidth(2);
+    series.linePen().setStyle(PenStyle::Solid);
 }
 
 }  // namespace
 
-void configurePopulationChart(TChart& chart)
+void configurePopulationChart(ChartView& chart)
 {
     chart.setObjectName(QStringLiteral("diagramm"));
     chart.setColor(chartcolor::silver);
@@ -37,13 +37,13 @@ void configurePopulationChart(TChart& chart)
     chart.setClipPoints(false);
     chart.setToolTip(QStringLiteral("Mit Rechtsklick Diagrammeigenschaften ändern"));
 
-    chart.LeftAxis().SetMinMax(0, 36);
-    setTitle(chart.LeftAxis(), QStringLiteral("Anzahl der Räuber"), chartcolor::red);
-    chart.RightAxis().SetMinMax(0, 36);
-    setTitle(chart.RightAxis(), QStringLiteral("Anzahl der Beute"), chartcolor::blue);
-    chart.BottomAxis().setAutomatic(true);
-    setTitle(chart.BottomAxis(), QStringLiteral("Durchgang"), chartcolor::black);
+    chart.leftAxis().setMinMax(0, 36);
+    setTitle(chart.leftAxis(), QStringLiteral("Anzahl der Räuber"), chartcolor::red);
+    chart.rightAxis().setMinMax(0, 36);
+    setTitle(chart.rightAxis(), QStringLiteral("Anzahl der Beute"), chartcolor::blue);
+    chart.bottomAxis().setAutomatic(true);
+    setTitle(chart.bottomAxis(), QStringLiteral("Durchgang"), chartcolor::black);
 
-    addCurve(chart, QStringLiteral("Räuber"), chartcolor::red, TVertAxis::Left);
-    addCurve(chart, QStringLiteral("Beute"), chartcolor::blue, TVertAxis::Right);
+    addCurve(chart, QStringLiteral("Räuber"), chartcolor::red, VerticalAxis::Left);
+    addCurve(chart, QStringLiteral("Beute"), chartcolor::blue, VerticalAxis::Right);
 }

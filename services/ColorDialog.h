@@ -20,7 +20,7 @@ public:
     explicit ColorDialog(QWidget* owner) : owner_(owner) {}
 
     QColor color() const { return color_; }
-    void setColor(const QColor& colour) { color_ = colour; }
+    void setColor(const QColor& color) { color_ = color; }
     const QStringList& customColors() const { return customColors_; }
 
     // Modal; true when the user confirmed. On cancel nothing changes.

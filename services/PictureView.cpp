@@ -8,7 +8,7 @@
 #include <QPixmapCache>
 
 namespace {
-QImage withoutTransparentColour(const QImage& image)
+QImage withoutTransparentColor(const QImage& image)
 {
     QImage masked = image.convertToFormat(QImage::Format_ARGB32);
     const QRgb key = masked.pixel(0, masked.height() - 1);
@@ -35,7 +35,7 @@ QPixmap preparedPixmap(const QImage& image, QSize size, bool transparent)
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap))
         return pixmap;
-    QImage prepared = transparent ? withoutTransparentColour(image) : image;
+    QImage prepared = transparent ? withoutTransparentColor(image) : image;
     if (prepared.size() != size)
         prepared = prepared.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     pixmap = QPixmap::fromImage(prepared);

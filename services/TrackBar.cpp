@@ -83,9 +83,9 @@ void TrackBar::setFrequency(int value)
     slider_->setTickInterval(value);
 }
 
-void TrackBar::setOnChange(std::function<void()> handler)
+void TrackBar::setChangeHandler(std::function<void()> handler)
 {
-    onChange_ = std::move(handler);
+    changeHandler_ = std::move(handler);
 }
 
 template <typename Apply> void TrackBar::changeKeepingPosition(Apply apply)
@@ -100,7 +100,7 @@ void TrackBar::changed()
 {
     // Reported here rather than left to the application: an error escaping the slider's own
     // step would leave the slider half-way through it.
-    callReporting(onChange_);
+    callReporting(changeHandler_);
 }
 
 void TrackBar::resizeEvent(QResizeEvent* event)

@@ -32,7 +32,7 @@ public:
     // A tick mark every value positions.
     void setFrequency(int value);
 
-    void setOnChange(std::function<void()> handler);
+    void setChangeHandler(std::function<void()> handler);
 
     QSlider* slider() const { return slider_; }
 
@@ -47,5 +47,5 @@ private:
     template <typename Apply> void changeKeepingPosition(Apply apply);
 
     QSlider* slider_;
-    std::function<void()> onChange_;
+    std::function<void()> changeHandler_;
 };

@@ -72,10 +72,10 @@ void TBoardView::drawfeldxy(PictureView* tile, Cell content)
     }
 }
 
-void TBoardView::setRahmenColor(int x, int y, const QColor& colour)
+void TBoardView::setRahmenColor(int x, int y, const QColor& color)
 {
     if (built_)
-        rahmen(x, y)->setPenColor(colour);
+        rahmen(x, y)->setPenColor(color);
 }
 
 bool TBoardView::cellOf(const QObject* tile, int& x, int& y) const

@@ -31,7 +31,7 @@ public:
     void setPensSolid();
     // The tile shows the picture of content (0 empty, 1 prey, 2 hunter).
     void drawfeldxy(PictureView* tile, Cell content);
-    void setRahmenColor(int x, int y, const QColor& colour);
+    void setRahmenColor(int x, int y, const QColor& color);
 
     PictureView* kachel(int x, int y) const { return kacheln_[x - 1][y - 1]; }
     TShape* rahmen(int x, int y) const { return rahmen_[x - 1][y - 1]; }

@@ -2,7 +2,7 @@
 
 #include "ErrorReporting.h"
 #include "PopulationChart.h"
-#include "TChart.h"
+#include "ChartView.h"
 #include "ColorDialog.h"
 #include "PictureView.h"
 #include "PrintDialog.h"
@@ -161,7 +161,7 @@ void TForm1::createSettings(QWidget* bottompanel)
     connect(int_, &QRadioButton::toggled, this, [this](bool on) { if (on) intClick(); });
     connect(sim_, &QRadioButton::toggled, this, [this](bool on) { if (on) simClick(); });
     connect(ins_, &QPushButton::clicked, this, [this] { insClick(); });
-    speed_->setOnChange([this] { speedChange(); });
+    speed_->setChangeHandler([this] { speedChange(); });
 }
 
 void TForm1::createButtonColumn(QWidget* rp)
@@ -230,7 +230,7 @@ void TForm1::createAnalysisPanel()
 {
     dia_ = named(new QGroupBox("Analyse", this), "dia", {clientWidth, 0, 0, 379});
     dia_->hide();
-    diagramm_ = new TChart(dia_);
+    diagramm_ = new ChartView(dia_);
     diagramm_->setObjectName("diagramm");
     configurePopulationChart(*diagramm_);
     createChartMenu();
@@ -240,22 +240,22 @@ void TForm1::createChartMenu()
 {
     diamenu_ = new QMenu(diagramm_);
     diamenu_->setObjectName("diamenu");
-    QMenu* colours = diamenu_->addMenu("Farbeinstellungen");
-    colours->setObjectName("PMColors");
+    QMenu* colors = diamenu_->addMenu("Farbeinstellungen");
+    colors->setObjectName("PMColors");
     auto item = [this](QMenu* menu, const char* name, const QString& caption, void (TForm1::*handler)()) {
         QAction* a = menu->addAction(caption);
         a->setObjectName(name);
         connect(a, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
         return a;
     };
-    item(colours, "PMMono", "Monochrom", &TForm1::PMMonoClick);
-    QAction* std = item(colours, "PMStd", "Standard", &TForm1::PMStdClick);
+    item(colors, "PMMono", "Monochrom", &TForm1::PMMonoClick);
+    QAction* std = item(colors, "PMStd", "Standard", &TForm1::PMStdClick);
     std->setCheckable(true);  // a radio-style item that nothing ever checks
-    colours->addSeparator()->setObjectName("PMLine");
-    item(colours, "PMHunter", "Räuber", &TForm1::PMHunterClick);
-    item(colours, "PMPrey", "Beute", &TForm1::PMPreyClick);
-    item(colours, "PMBackground", "Hintergrund", &TForm1::PMBackgroundClick);
-    item(colours, "PMBorder", "Rahmenfarbe", &TForm1::PMBorderClick);
+    colors->addSeparator()->setObjectName("PMLine");
+    item(colors, "PMHunter", "Räuber", &TForm1::PMHunterClick);
+    item(colors, "PMPrey", "Beute", &TForm1::PMPreyClick);
+    item(colors, "PMBackground", "Hintergrund", &TForm1::PMBackgroundClick);
+    item(colors, "PMBorder", "Rahmenfarbe", &TForm1::PMBorderClick);
     item(diamenu_, "PMDel", "Daten Löschen", &TForm1::PMDelClick);
     item(diamenu_, "PMClip", "-> Zwischenablage", &TForm1::PMClipClick);
 

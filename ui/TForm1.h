@@ -14,7 +14,7 @@ class QMenu;
 class QAction;
 class QPushButton;
 class QRadioButton;
-class TChart;
+class ChartView;
 class ColorDialog;
 class PictureView;
 class PrintDialog;
@@ -42,7 +42,7 @@ public:
     const GameCore& core() const { return core_; }
     Timer& Timer1() { return *timer1_; }
     Timer& ctimer() { return *ctimer_; }
-    TChart& diagramm() { return *diagramm_; }
+    ChartView& diagramm() { return *diagramm_; }
     const TBoardView& board() const { return *board_; }
     bool diazeigen() const { return diazeigen_; }
 
@@ -95,14 +95,14 @@ private:
     void initvars();
     void clearBoard();
     void applyWidthLimits();
-    bool pickColour(QColor& colour);
+    bool pickColor(QColor& color);
 
     GameCore core_{*this};
     bool diazeigen_ = false;
 
     TStatusBar* bar_ = nullptr;
     QGroupBox* dia_ = nullptr;
-    TChart* diagramm_ = nullptr;
+    ChartView* diagramm_ = nullptr;
     QWidget* leftpanel_ = nullptr;
     QWidget* rightpanel_ = nullptr;
     QGroupBox* spielfeld_ = nullptr;

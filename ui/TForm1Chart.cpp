@@ -1,7 +1,7 @@
 // The chart's context-menu commands and the print button.
 #include "TForm1.h"
 
-#include "TChart.h"
+#include "ChartView.h"
 #include "ColorDialog.h"
 #include "PrintDialog.h"
 #include "Printer.h"
@@ -14,24 +14,24 @@ struct Scheme {
     QColor grid, leftTitle, rightTitle;
     bool rightTitleBold;
     int hunterWidth;
-    TPenStyle hunterStyle;
+    PenStyle hunterStyle;
     QColor hunter, prey;
 };
 
-void apply(TChart& chart, const Scheme& s)
+void apply(ChartView& chart, const Scheme& s)
 {
     chart.setColor(s.panel);
     chart.setMonochrome(s.monochrome);
-    chart.LeftAxis().Grid().setColor(s.grid);
-    chart.LeftAxis().Title().Font().setColor(s.leftTitle);
-    chart.RightAxis().Grid().setColor(s.grid);
-    chart.RightAxis().Title().Font().setColor(s.rightTitle);
-    chart.BottomAxis().Grid().setColor(s.grid);
-    chart.RightAxis().Title().Font().setBold(s.rightTitleBold);
-    chart.Series(0).LinePen().setWidth(s.hunterWidth);
-    chart.Series(0).LinePen().setStyle(s.hunterStyle);
-    chart.Series(0).LinePen().setColor(s.hunter);
-    chart.Series(1).LinePen().setColor(s.prey);
+    chart.leftAxis().grid().setColor(s.grid);
+    chart.leftAxis().title().font().setColor(s.leftTitle);
+    chart.rightAxis().grid().setColor(s.grid);
+    chart.rightAxis().title().font().setColor(s.rightTitle);
+    chart.bottomAxis().grid().setColor(s.grid);
+    chart.rightAxis().title().font().setBold(s.rightTitleBold);
+    chart.series(0).linePen().setWidth(s.hunterWidth);
+    chart.series(0).linePen().setStyle(s.hunterStyle);
+    chart.series(0).linePen().setColor(s.hunter);
+    chart.series(1).linePen().setColor(s.prey);
 }
 }  // namespace
 
@@ -39,72 +39,72 @@ void TForm1::PMMonoClick()
 {
     // A thin dash-dot hunter curve and a thick solid prey curve, told apart without colour;
     // the bold right title tells the two black titles apart.
-    apply(*diagramm_, {Qt::white, true, Qt::black, Qt::black, Qt::black, true, 1, TPenStyle::DashDot,
+    apply(*diagramm_, {Qt::white, true, Qt::black, Qt::black, Qt::black, true, 1, PenStyle::DashDot,
                        Qt::black, Qt::black});
 }
 
 void TForm1::PMStdClick()
 {
     apply(*diagramm_, {QColor(0xC0, 0xC0, 0xC0), false, QColor(0x80, 0x80, 0x80), Qt::red, Qt::blue, false, 2,
-                       TPenStyle::Solid, Qt::red, Qt::blue});
+                       PenStyle::Solid, Qt::red, Qt::blue});
 }
 
-bool TForm1::pickColour(QColor& colour)
+bool TForm1::pickColor(QColor& color)
 {
-    CDColor_->setColor(colour);
+    CDColor_->setColor(color);
     if (!CDColor_->exec())
         return false;
-    colour = CDColor_->color();
+    color = CDColor_->color();
     return true;
 }
 
 void TForm1::PMHunterClick()
 {
     // The axis title follows its curve's colour.
-    QColor c = diagramm_->Series(0).LinePen().color();
-    if (!pickColour(c))
+    QColor c = diagramm_->series(0).linePen().color();
+    if (!pickColor(c))
         return;
-    diagramm_->Series(0).LinePen().setColor(c);
-    diagramm_->LeftAxis().Title().Font().setColor(c);
+    diagramm_->series(0).linePen().setColor(c);
+    diagramm_->leftAxis().title().font().setColor(c);
 }
 
 void TForm1::PMPreyClick()
 {
-    QColor c = diagramm_->Series(1).LinePen().color();
-    if (!pickColour(c))
+    QColor c = diagramm_->series(1).linePen().color();
+    if (!pickColor(c))
         return;
-    diagramm_->Series(1).LinePen().setColor(c);
-    diagramm_->RightAxis().Title().Font().setColor(c);
+    diagramm_->series(1).linePen().setColor(c);
+    diagramm_->rightAxis().title().font().setColor(c);
 }
 
 void TForm1::PMBackgroundClick()
 {
-    QColor c = diagramm_->BackColor();
-    if (pickColour(c))
+    QColor c = diagramm_->backColor();
+    if (pickColor(c))
         diagramm_->setBackColor(c);
 }
 
 void TForm1::PMBorderClick()
 {
     QColor c = diagramm_->color();
-    if (pickColour(c))
+    if (pickColor(c))
         diagramm_->setColor(c);
 }
 
 void TForm1::PMDelClick()
 {
-    diagramm_->Series(0).ClearPoints();
-    diagramm_->Series(1).ClearPoints();
+    diagramm_->series(0).clear();
+    diagramm_->series(1).clear();
 }
 
-void TForm1::PMClipClick() { diagramm_->CopyChartBitmap(); }
+void TForm1::PMClipClick() { diagramm_->copyChartToClipboard(); }
 
 void TForm1::druckClick()
 {
     // The print dialog raises, unopened, when there is no printer at all.
     if (!PrintDialog_->exec())
         return;
-    diagramm_->PrintChart(Printer::instance().printer());
+    diagramm_->printChart(Printer::instance().printer());
     // A page the print system refused must not pass for printed.
     Printer::instance().checkJobAccepted();
 }

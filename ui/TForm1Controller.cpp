@@ -7,7 +7,7 @@
 #include "MessageDialog.h"
 #include "ParseInteger.h"
 #include "PromptForText.h"
-#include "TChart.h"
+#include "ChartView.h"
 #include "PictureView.h"
 #include "Picture.h"
 #include "SpinEdit.h"
@@ -244,6 +244,6 @@ void TForm1::addChartPoint(int hunters, int prey)
 {
     if (!diazeigen_)
         return;
-    diagramm_->Series(0).AppendPoint(hunters);
-    diagramm_->Series(1).AppendPoint(prey);
+    diagramm_->series(0).append(hunters);
+    diagramm_->series(1).append(prey);
 }

@@ -8,11 +8,11 @@ TShape::TShape(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void TShape::setPenColor(const QColor& colour)
+void TShape::setPenColor(const QColor& color)
 {
-    if (colour == penColor_)
+    if (color == penColor_)
         return;
-    penColor_ = colour;
+    penColor_ = color;
     update();
 }
 

@@ -12,7 +12,7 @@ public:
     explicit TShape(QWidget* parent);
 
     QColor penColor() const { return penColor_; }
-    void setPenColor(const QColor& colour);
+    void setPenColor(const QColor& color);
     PenStyle penStyle() const { return penStyle_; }
     void setPenStyle(PenStyle style);
     int penWidth() const { return penWidth_; }

@@ -1,5 +1,5 @@
 // Axis arithmetic: label steps, label values, value-to-pixel mapping and label texts.
-#include "TChartAxis.h"
+#include "ChartAxis.h"
 
 #include <QLocale>
 
@@ -9,16 +9,16 @@
 
 namespace {
 
-void setRange(TChartAxis& axis, double minimum, double maximum, int start, int end)
+void setRange(ChartAxis& axis, double minimum, double maximum, int start, int end)
 {
-    TAxisGeometry& g = axis.Computed();
+    AxisGeometry& g = axis.computed();
     g.minimum = minimum;
     g.maximum = maximum;
     g.range = maximum - minimum;
     g.startPos = start;
     g.endPos = end;
     g.length = end - start;
-    g.centre = (start + end) / 2;
+    g.center = (start + end) / 2;
 }
 
 struct StepCase {
@@ -34,11 +34,11 @@ class AxisLabelStep : public testing::TestWithParam<StepCase> {};
 TEST_P(AxisLabelStep, FollowsTheOneTwoFiveSequenceUntilTheLabelsFit)
 {
     const StepCase& c = GetParam();
-    TChartAxis axis(TAxisSide::Left);
+    ChartAxis axis(AxisSide::Left);
     axis.setLabelsSeparation(c.separation);
     axis.setIncrement(c.increment);
     setRange(axis, c.minimum, c.maximum, 0, c.length);
-    EXPECT_DOUBLE_EQ(axis.CalcLabelStep(c.labelSize), c.step);
+    EXPECT_DOUBLE_EQ(axis.labelStep(c.labelSize), c.step);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -74,10 +74,10 @@ class AxisLabelValues : public testing::TestWithParam<ValuesCase> {};
 TEST_P(AxisLabelValues, AreWholeMultiplesOfTheStepFromTheTopDown)
 {
     const ValuesCase& c = GetParam();
-    TChartAxis axis(TAxisSide::Bottom);
+    ChartAxis axis(AxisSide::Bottom);
     setRange(axis, c.minimum, c.maximum, 0, 100);
-    axis.Computed().step = c.step;
-    const std::vector<double> values = axis.LabelValues();
+    axis.computed().step = c.step;
+    const std::vector<double> values = axis.labelValues();
     ASSERT_EQ(values.size(), c.values.size());
     for (std::size_t i = 0; i < values.size(); ++i)
         EXPECT_NEAR(values[i], c.values[i], 1e-9) << "label " << i;
@@ -97,10 +97,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(AxisLabelValues, JustBelowTheTenThousandLimitStillLabelsEveryStep)
 {
-    TChartAxis axis(TAxisSide::Bottom);
+    ChartAxis axis(AxisSide::Bottom);
     setRange(axis, 0, 9999, 0, 100);
-    axis.Computed().step = 1;
-    const std::vector<double> values = axis.LabelValues();
+    axis.computed().step = 1;
+    const std::vector<double> values = axis.labelValues();
     ASSERT_EQ(values.size(), 10000u);
     EXPECT_EQ(values.front(), 9999.0);
     EXPECT_EQ(values.back(), 0.0);
@@ -108,7 +108,7 @@ TEST(AxisLabelValues, JustBelowTheTenThousandLimitStillLabelsEveryStep)
 
 struct PosCase {
     const char* name;
-    TAxisSide side;
+    AxisSide side;
     double minimum, maximum, value;
     int expected;
 };
@@ -118,24 +118,24 @@ class AxisPosition : public testing::TestWithParam<PosCase> {};
 TEST_P(AxisPosition, RoundsHalvesToEvenAndPutsAnEmptyRangeInTheCentre)
 {
     const PosCase& c = GetParam();
-    TChartAxis axis(c.side);
+    ChartAxis axis(c.side);
     setRange(axis, c.minimum, c.maximum, 10, 20);
-    EXPECT_EQ(axis.CalcPosValue(c.value), c.expected);
+    EXPECT_EQ(axis.positionOf(c.value), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, AxisPosition,
     testing::Values(
         // 10 pixels for a range of 4: 2.5 pixels per unit.
-        PosCase{"halfDownToEven", TAxisSide::Bottom, 0, 4, 1, 12},
-        PosCase{"halfUpToEven", TAxisSide::Bottom, 0, 4, 3, 18},
-        PosCase{"whole", TAxisSide::Bottom, 0, 4, 2, 15},
-        PosCase{"ends", TAxisSide::Bottom, 0, 4, 4, 20},
-        PosCase{"verticalGrowsUpwards", TAxisSide::Left, 0, 4, 1, 18},
-        PosCase{"verticalTop", TAxisSide::Right, 0, 4, 4, 10},
-        PosCase{"emptyRangeHorizontal", TAxisSide::Bottom, 0, 0, 0, 15},
-        PosCase{"emptyRangeVertical", TAxisSide::Left, 3, 3, 3, 15},
-        PosCase{"overflowGoesToTheCentre", TAxisSide::Bottom, 0, 1e-300, 1, 15}),
+        PosCase{"halfDownToEven", AxisSide::Bottom, 0, 4, 1, 12},
+        PosCase{"halfUpToEven", AxisSide::Bottom, 0, 4, 3, 18},
+        PosCase{"whole", AxisSide::Bottom, 0, 4, 2, 15},
+        PosCase{"ends", AxisSide::Bottom, 0, 4, 4, 20},
+        PosCase{"verticalGrowsUpwards", AxisSide::Left, 0, 4, 1, 18},
+        PosCase{"verticalTop", AxisSide::Right, 0, 4, 4, 10},
+        PosCase{"emptyRangeHorizontal", AxisSide::Bottom, 0, 0, 0, 15},
+        PosCase{"emptyRangeVertical", AxisSide::Left, 3, 3, 3, 15},
+        PosCase{"overflowGoesToTheCentre", AxisSide::Bottom, 0, 1e-300, 1, 15}),
     [](const testing::TestParamInfo<PosCase>& info) { return std::string(info.param.name); });
 
 struct FormatCase {
@@ -160,9 +160,9 @@ TEST_P(AxisValueText, UsesTheLocaleSeparatorsAndAtMostThreeDecimals)
 {
     const FormatCase& c = GetParam();
     QLocale::setDefault(QLocale(c.language, c.territory));
-    TChartAxis axis(TAxisSide::Bottom);
-    axis.setAxisValuesFormat(QString::fromLatin1(c.format));
-    EXPECT_EQ(axis.FormatValue(c.value), QString::fromUtf8(c.text));
+    ChartAxis axis(AxisSide::Bottom);
+    axis.setValuesFormat(QString::fromLatin1(c.format));
+    EXPECT_EQ(axis.formatValue(c.value), QString::fromUtf8(c.text));
 }
 
 constexpr auto de = QLocale::German;

@@ -2,7 +2,7 @@
 
 #include "ChartColor.h"
 #include "PopulationChart.h"
-#include "TChart.h"
+#include "ChartView.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -21,9 +21,9 @@ inline constexpr int chartWidth = 220;
 inline constexpr int chartHeight = 352;
 
 // The program's chart with its white back wall made solid, as start-up leaves it.
-inline std::unique_ptr<TChart> populationChart(int width = chartWidth, int height = chartHeight)
+inline std::unique_ptr<ChartView> populationChart(int width = chartWidth, int height = chartHeight)
 {
-    auto chart = std::make_unique<TChart>();
+    auto chart = std::make_unique<ChartView>();
     configurePopulationChart(*chart);
     chart->setBackColor(chartcolor::white);
     chart->resize(width, height);
@@ -31,14 +31,14 @@ inline std::unique_ptr<TChart> populationChart(int width = chartWidth, int heigh
 }
 
 // The chart drawn unbuffered onto a fresh image of its size (or of size, when given).
-inline QImage render(TChart& chart, bool printing = false, QSize size = QSize())
+inline QImage render(ChartView& chart, bool printing = false, QSize size = QSize())
 {
     if (!size.isValid())
         size = chart.size();
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    chart.Draw(painter, image.rect(), printing);
+    chart.draw(painter, image.rect(), printing);
     return image;
 }
 
@@ -110,11 +110,11 @@ private:
 };
 
 // Fills both curves with n points of the given values.
-inline void fill(TChart& chart, int n, double hunters, double prey)
+inline void fill(ChartView& chart, int n, double hunters, double prey)
 {
     for (int i = 0; i < n; ++i) {
-        chart.Series(0).AppendPoint(hunters);
-        chart.Series(1).AppendPoint(prey);
+        chart.series(0).append(hunters);
+        chart.series(1).append(prey);
     }
 }
 

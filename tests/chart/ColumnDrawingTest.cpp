@@ -2,8 +2,8 @@
 // chart that drawing every single point puts there.
 #include "ChartData.h"
 #include "ChartImages.h"
-#include "TChartPainter.h"
-#include "TColumnSegments.h"
+#include "ChartPainter.h"
+#include "ColumnSegments.h"
 
 #include <gtest/gtest.h>
 
@@ -19,14 +19,14 @@ using namespace charttest;
 using chartdata::Points;
 
 // The chart drawn through the same painter set-up, from the summary or from every point.
-QImage renderWith(TChart& chart, TSeriesDetail detail, bool printing = false, double zoom = 1.0)
+QImage renderWith(ChartView& chart, SeriesDetail detail, bool printing = false, double zoom = 1.0)
 {
     const QSize size(static_cast<int>(std::ceil(chart.width() * zoom)), static_cast<int>(std::ceil(chart.height() * zoom)));
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.scale(zoom, zoom);
-    TChartPainter(chart, painter, printing, detail).draw(QRect(QPoint(0, 0), chart.size()));
+    ChartPainter(chart, painter, printing, detail).draw(QRect(QPoint(0, 0), chart.size()));
     return image;
 }
 
@@ -48,23 +48,23 @@ std::string difference(const QImage& a, const QImage& b)
     return text.str();
 }
 
-std::string differenceOfDetails(TChart& chart, bool printing = false, double zoom = 1.0)
+std::string differenceOfDetails(ChartView& chart, bool printing = false, double zoom = 1.0)
 {
-    return difference(renderWith(chart, TSeriesDetail::Columns, printing, zoom),
-                      renderWith(chart, TSeriesDetail::EveryPoint, printing, zoom));
+    return difference(renderWith(chart, SeriesDetail::Columns, printing, zoom),
+                      renderWith(chart, SeriesDetail::EveryPoint, printing, zoom));
 }
 
 // Pixel columns along the bottom axis of chart: its plot width plus one.
-int columnsOf(TChart& chart)
+int columnsOf(ChartView& chart)
 {
     render(chart);
-    return chart.ChartRect().width() + 1;
+    return chart.chartRect().width() + 1;
 }
 
-void load(TChart& chart, const Points& hunters, const Points& prey)
+void load(ChartView& chart, const Points& hunters, const Points& prey)
 {
-    chart.Series(0).AppendPoints(hunters);
-    chart.Series(1).AppendPoints(prey);
+    chart.series(0).append(hunters);
+    chart.series(1).append(prey);
 }
 
 struct Source {
@@ -113,8 +113,8 @@ TEST_P(ColumnDrawing, PutsThePixelsOfEveryPointOnTheChart)
     // The program's curves (two pixels, square ends) and the monochrome scheme's solid prey curve
     // over a thin one (one pixel, flat ends).
     EXPECT_EQ(differenceOfDetails(*chart), "") << n << " points, two-pixel pens";
-    chart->Series(0).LinePen().setWidth(1);
-    chart->Series(1).LinePen().setWidth(1);
+    chart->series(0).linePen().setWidth(1);
+    chart->series(1).linePen().setWidth(1);
     EXPECT_EQ(differenceOfDetails(*chart), "") << n << " points, one-pixel pens";
 }
 
@@ -131,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(SourcesSizesCounts, ColumnDrawing,
 
 struct Variant {
     const char* name;
-    std::function<void(TChart&, int n)> setUp;
+    std::function<void(ChartView&, int n)> setUp;
     bool printing = false;
     double zoom = 1.0;
 };
@@ -151,20 +151,20 @@ TEST_P(ColumnDrawingVariants, PutThePixelsOfEveryPointOnTheChart)
 INSTANTIATE_TEST_SUITE_P(
     Settings, ColumnDrawingVariants,
     testing::Values(
-        Variant{"threePixelPens", [](TChart& c, int) { c.Series(0).LinePen().setWidth(3); c.Series(1).LinePen().setWidth(3); }},
-        Variant{"clippedToThePlot", [](TChart& c, int) { c.setClipPoints(true); }},
-        Variant{"printedThreeTimesLarger", [](TChart&, int) {}, true, 3.0},
-        Variant{"printedTwoAndAHalfTimesLarger", [](TChart& c, int) { c.Series(0).LinePen().setWidth(1); }, true, 2.5},
-        Variant{"bottomAxisReversed", [](TChart& c, int n) { c.BottomAxis().SetMinMax(n - 1, 0); }},
-        Variant{"bottomAxisShowingAPart", [](TChart& c, int n) { c.BottomAxis().SetMinMax(n / 4, n / 2); }},
-        Variant{"bottomAxisOverflowing", [](TChart& c, int) { c.BottomAxis().SetMinMax(0, 1e-6); }},
-        Variant{"valueAxisReversed", [](TChart& c, int) { c.LeftAxis().SetMinMax(36, 0); }},
-        Variant{"valueAxisAutomatic", [](TChart& c, int) { c.LeftAxis().setAutomatic(true); }},
-        Variant{"valueAxisOverflowing", [](TChart& c, int) { c.LeftAxis().SetMinMax(10, 10 + 1e-9); }},
-        Variant{"translucentPen", [](TChart& c, int) { c.Series(0).LinePen().setColor(QColor(255, 0, 0, 128)); }},
-        Variant{"preyStoppedHalfWay", [](TChart& c, int n) {
-                    c.Series(1).ClearPoints();
-                    c.Series(1).AppendPoints(chartdata::randomWalk(n / 2, 9));
+        Variant{"threePixelPens", [](ChartView& c, int) { c.series(0).linePen().setWidth(3); c.series(1).linePen().setWidth(3); }},
+        Variant{"clippedToThePlot", [](ChartView& c, int) { c.setClipPoints(true); }},
+        Variant{"printedThreeTimesLarger", [](ChartView&, int) {}, true, 3.0},
+        Variant{"printedTwoAndAHalfTimesLarger", [](ChartView& c, int) { c.series(0).linePen().setWidth(1); }, true, 2.5},
+        Variant{"bottomAxisReversed", [](ChartView& c, int n) { c.bottomAxis().setMinMax(n - 1, 0); }},
+        Variant{"bottomAxisShowingAPart", [](ChartView& c, int n) { c.bottomAxis().setMinMax(n / 4, n / 2); }},
+        Variant{"bottomAxisOverflowing", [](ChartView& c, int) { c.bottomAxis().setMinMax(0, 1e-6); }},
+        Variant{"valueAxisReversed", [](ChartView& c, int) { c.leftAxis().setMinMax(36, 0); }},
+        Variant{"valueAxisAutomatic", [](ChartView& c, int) { c.leftAxis().setAutomatic(true); }},
+        Variant{"valueAxisOverflowing", [](ChartView& c, int) { c.leftAxis().setMinMax(10, 10 + 1e-9); }},
+        Variant{"translucentPen", [](ChartView& c, int) { c.series(0).linePen().setColor(QColor(255, 0, 0, 128)); }},
+        Variant{"preyStoppedHalfWay", [](ChartView& c, int n) {
+                    c.series(1).clear();
+                    c.series(1).append(chartdata::randomWalk(n / 2, 9));
                 }}),
     [](const testing::TestParamInfo<Variant>& info) { return std::string(info.param.name); });
 
@@ -178,19 +178,19 @@ TEST_P(DashedColumnDrawing, FollowsEveryPointWhileColumnsHoldFewPoints)
     const int n = GetParam() * columns - GetParam();
     const auto [hunters, prey] = sources[1].make(n);
     load(*chart, hunters, prey);
-    chart->Series(0).LinePen().setWidth(1);
-    chart->Series(0).LinePen().setStyle(TPenStyle::DashDot);
+    chart->series(0).linePen().setWidth(1);
+    chart->series(0).linePen().setStyle(PenStyle::DashDot);
     EXPECT_EQ(differenceOfDetails(*chart), "") << n << " points";
 }
 
 INSTANTIATE_TEST_SUITE_P(PointsPerColumn, DashedColumnDrawing,
-                         testing::Values(1, 3, TColumnSegments::smallColumn - 1));
+                         testing::Values(1, 3, ColumnSegments::smallColumn - 1));
 
 }  // namespace
 
 namespace {
 
-int redPixelsIn(const QImage& image, const TChartRect& plot)
+int redPixelsIn(const QImage& image, const ChartRect& plot)
 {
     int count = 0;
     for (int y = plot.top; y <= plot.bottom; ++y)
@@ -210,11 +210,11 @@ TEST_P(DenseDashedColumnDrawing, InksAsMuchAsEveryPoint)
     const int n = GetParam() * columnsOf(*chart);
     const auto [hunters, prey] = sources[1].make(n);
     load(*chart, hunters, prey);
-    chart->Series(1).setVisible(false);
-    chart->Series(0).LinePen().setWidth(1);
-    chart->Series(0).LinePen().setStyle(TPenStyle::DashDot);
-    const int columns = redPixelsIn(renderWith(*chart, TSeriesDetail::Columns), chart->ChartRect());
-    const int every = redPixelsIn(renderWith(*chart, TSeriesDetail::EveryPoint), chart->ChartRect());
+    chart->series(1).setVisible(false);
+    chart->series(0).linePen().setWidth(1);
+    chart->series(0).linePen().setStyle(PenStyle::DashDot);
+    const int columns = redPixelsIn(renderWith(*chart, SeriesDetail::Columns), chart->chartRect());
+    const int every = redPixelsIn(renderWith(*chart, SeriesDetail::EveryPoint), chart->chartRect());
     ASSERT_GT(every, 0);
     EXPECT_NEAR(static_cast<double>(columns) / every, 1.0, 0.1) << columns << " against " << every;
 }

@@ -49,7 +49,7 @@ protected:
         settle();
     }
 
-    std::unique_ptr<TChart> chart_;
+    std::unique_ptr<ChartView> chart_;
 };
 
 TEST_F(ShownChart, ThousandsOfPointsWithoutAnEventLoopCostOnePaint)
@@ -62,15 +62,15 @@ TEST_F(ShownChart, ThousandsOfPointsWithoutAnEventLoopCostOnePaint)
     QTest::qWait(60);
     settle();
     EXPECT_EQ(counter.paints, 1);
-    chart_->Series(0).ClearPoints();
-    chart_->Series(1).ClearPoints();
+    chart_->series(0).clear();
+    chart_->series(1).clear();
     settle();
     EXPECT_EQ(counter.paints, 2);
 }
 
 struct Change {
     const char* name;
-    std::function<void(TChart&)> apply;
+    std::function<void(ChartView&)> apply;
 };
 
 class PropertyRepaint : public ShownChart, public testing::WithParamInterface<Change> {};
@@ -86,19 +86,19 @@ TEST_P(PropertyRepaint, EveryPropertyChangeRepaintsTheChart)
 INSTANTIATE_TEST_SUITE_P(
     Changes, PropertyRepaint,
     testing::Values(
-        Change{"panelColour", [](TChart& c) { c.setColor(chartcolor::green); }},
-        Change{"backColour", [](TChart& c) { c.setBackColor(chartcolor::green); }},
-        Change{"monochrome", [](TChart& c) { c.setMonochrome(true); }},
-        Change{"margins", [](TChart& c) { c.setMargins(2, 2, 2, 2); }},
-        Change{"gridColour", [](TChart& c) { c.BottomAxis().Grid().setColor(chartcolor::black); }},
-        Change{"titleColour", [](TChart& c) { c.LeftAxis().Title().Font().setColor(chartcolor::black); }},
-        Change{"titleBold", [](TChart& c) { c.RightAxis().Title().Font().setBold(true); }},
-        Change{"labelsFont", [](TChart& c) { c.LeftAxis().LabelsFont().setPixelSize(14); }},
-        Change{"axisRange", [](TChart& c) { c.LeftAxis().SetMinMax(0, 40); }},
-        Change{"penWidth", [](TChart& c) { c.Series(0).LinePen().setWidth(1); }},
-        Change{"penStyle", [](TChart& c) { c.Series(0).LinePen().setStyle(TPenStyle::DashDot); }},
-        Change{"penColour", [](TChart& c) { c.Series(1).LinePen().setColor(chartcolor::black); }},
-        Change{"clearPoints", [](TChart& c) { c.Series(0).ClearPoints(); }}),
+        Change{"panelColour", [](ChartView& c) { c.setColor(chartcolor::green); }},
+        Change{"backColour", [](ChartView& c) { c.setBackColor(chartcolor::green); }},
+        Change{"monochrome", [](ChartView& c) { c.setMonochrome(true); }},
+        Change{"margins", [](ChartView& c) { c.setMargins(2, 2, 2, 2); }},
+        Change{"gridColour", [](ChartView& c) { c.bottomAxis().grid().setColor(chartcolor::black); }},
+        Change{"titleColour", [](ChartView& c) { c.leftAxis().title().font().setColor(chartcolor::black); }},
+        Change{"titleBold", [](ChartView& c) { c.rightAxis().title().font().setBold(true); }},
+        Change{"labelsFont", [](ChartView& c) { c.leftAxis().labelsFont().setPixelSize(14); }},
+        Change{"axisRange", [](ChartView& c) { c.leftAxis().setMinMax(0, 40); }},
+        Change{"penWidth", [](ChartView& c) { c.series(0).linePen().setWidth(1); }},
+        Change{"penStyle", [](ChartView& c) { c.series(0).linePen().setStyle(PenStyle::DashDot); }},
+        Change{"penColour", [](ChartView& c) { c.series(1).linePen().setColor(chartcolor::black); }},
+        Change{"clearPoints", [](ChartView& c) { c.series(0).clear(); }}),
     [](const testing::TestParamInfo<Change>& info) { return std::string(info.param.name); });
 
 // Points streaming in faster than the chart shows them are shown 30 times a second, not once
@@ -110,7 +110,7 @@ TEST_F(ShownChart, StreamingPointsRepaintThirtyTimesASecond)
     clock.start();
     int appended = 0;
     while (clock.elapsed() < 200) {
-        chart_->Series(0).AppendPoint(appended % 37);
+        chart_->series(0).append(appended % 37);
         ++appended;
         QCoreApplication::processEvents();
     }
@@ -143,14 +143,14 @@ TEST_F(ShownChart, MonochromeShowsOnlyBlackAndWhiteAndBackAgain)
 
     chart_->setMonochrome(false);
     settle();
-    const QImage colour = chart_->grab().toImage();
-    EXPECT_EQ(at(colour, 5, 5), chartcolor::silver);
-    EXPECT_EQ(at(colour, p.left + 20, hunterRow), chartcolor::red);
+    const QImage color = chart_->grab().toImage();
+    EXPECT_EQ(at(color, 5, 5), chartcolor::silver);
+    EXPECT_EQ(at(color, p.left + 20, hunterRow), chartcolor::red);
 }
 
 struct Threshold {
     const char* name;
-    QRgb colour;
+    QRgb color;
     bool black;
 };
 
@@ -159,8 +159,8 @@ class MonochromeRule : public testing::TestWithParam<Threshold> {};
 TEST_P(MonochromeRule, GreyLevelsBelow128TurnBlack)
 {
     QImage image(9, 1, QImage::Format_RGB32);
-    image.fill(GetParam().colour);
-    const QImage mono = TChart::toMonochrome(image);
+    image.fill(GetParam().color);
+    const QImage mono = ChartView::toMonochrome(image);
     ASSERT_EQ(mono.format(), QImage::Format_Mono);
     for (int x = 0; x < 9; ++x)
         EXPECT_EQ(mono.pixel(x, 0), GetParam().black ? qRgb(0, 0, 0) : qRgb(255, 255, 255)) << x;

@@ -29,7 +29,7 @@ TEST_P(Clipboard, HoldsTheChartAtItsSizeInItsOwnColoursEvenInMonochrome)
     fill(*chart, 50, 9, 27);
     chart->setMonochrome(GetParam());
     QGuiApplication::clipboard()->clear();
-    chart->CopyChartBitmap();
+    chart->copyChartToClipboard();
     const QImage image = QGuiApplication::clipboard()->image();
     ASSERT_EQ(image.size(), QSize(chartWidth, chartHeight));
     const ExpectedPlot p = expectedPlot(chartWidth, chartHeight);
@@ -47,7 +47,7 @@ struct Page {
     QString title;
 };
 
-Page printToPdf(TChart& chart, QPageLayout::Orientation orientation)
+Page printToPdf(ChartView& chart, QPageLayout::Orientation orientation)
 {
     Page page;
     QTemporaryDir dir;
@@ -60,7 +60,7 @@ Page printToPdf(TChart& chart, QPageLayout::Orientation orientation)
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(orientation);
     printer.setFullPage(false);
-    chart.PrintChart(printer);
+    chart.printChart(printer);
 
     QProcess::execute(QStringLiteral("pdftoppm"),
                       {QStringLiteral("-r"), QStringLiteral("40"), QStringLiteral("-png"),
@@ -160,7 +160,7 @@ TEST_P(PrintFailure, RaisesAPrinterErrorAndLeavesTheChartAsItWas)
     auto chart = populationChart();
     fill(*chart, 10, 9, 27);
     try {
-        chart->PrintChart(printer);
+        chart->printChart(printer);
         ADD_FAILURE() << "no error raised";
     } catch (const PrinterError& e) {
         EXPECT_STREQ(e.className(), "EPrinter");
@@ -168,7 +168,7 @@ TEST_P(PrintFailure, RaisesAPrinterErrorAndLeavesTheChartAsItWas)
     }
     if (other.isActive())
         other.end();
-    EXPECT_EQ(chart->Series(0).Count(), 10);
+    EXPECT_EQ(chart->series(0).count(), 10);
     // and the screen can still be drawn
     EXPECT_EQ(at(render(*chart), 5, 5), chartcolor::silver);
 }
@@ -196,16 +196,16 @@ TEST(PrintDrawing, WhiteTextTurnsBlackAndBrokenHairlinesStayThinWhenScaled)
 {
     auto chart = populationChart();
     fill(*chart, 30, 9, 27);
-    chart->LeftAxis().Title().Font().setColor(chartcolor::white);
-    chart->Series(0).LinePen().setWidth(1);
-    chart->Series(0).LinePen().setStyle(TPenStyle::DashDot);
+    chart->leftAxis().title().font().setColor(chartcolor::white);
+    chart->series(0).linePen().setWidth(1);
+    chart->series(0).linePen().setStyle(PenStyle::DashDot);
     const int zoom = 3;
     QImage image(chartWidth * zoom, chartHeight * zoom, QImage::Format_RGB32);
     image.fill(Qt::white);
     {
         QPainter painter(&image);
         painter.scale(zoom, zoom);
-        chart->Draw(painter, QRect(0, 0, chartWidth, chartHeight), true);
+        chart->draw(painter, QRect(0, 0, chartWidth, chartHeight), true);
     }
     const ExpectedPlot p = expectedPlot(chartWidth, chartHeight);
     const QFontMetrics title(pixelFont(12));
@@ -216,11 +216,11 @@ TEST(PrintDrawing, WhiteTextTurnsBlackAndBrokenHairlinesStayThinWhenScaled)
             darkInBand += isDark(at(image, x, y)) ? 1 : 0;
     EXPECT_GT(darkInBand, 100);
 
-    auto grey = [](QRgb c) { return c == qRgb(0x80, 0x80, 0x80); };
+    auto gray = [](QRgb c) { return c == qRgb(0x80, 0x80, 0x80); };
     auto red = [](QRgb c) { return c == qRgb(255, 0, 0); };
     auto blue = [](QRgb c) { return c == qRgb(0, 0, 255); };
     const int gridRow = rowOf(p, 20) * zoom;
-    EXPECT_EQ(rowsWith(image, gridRow - 4, gridRow + 4, grey, 50), 1);
+    EXPECT_EQ(rowsWith(image, gridRow - 4, gridRow + 4, gray, 50), 1);
     const int hunterRow = rowOf(p, 9) * zoom;
     EXPECT_EQ(rowsWith(image, hunterRow - 8, hunterRow + 8, red, 50), 1);
     // the solid two-pixel prey curve grows with the scale

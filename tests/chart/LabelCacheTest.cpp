@@ -1,6 +1,6 @@
 // Labels drawn from a kept layout put the same pixels down as text drawn afresh.
 #include "ChartImages.h"
-#include "TLabelCache.h"
+#include "LabelCache.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@ struct LabelCase {
     const char* name;
     QFont font;
     QPoint at;      // start of the baseline
-    QColor colour;
+    QColor color;
 };
 
 class LabelCacheDrawing : public testing::TestWithParam<LabelCase> {};
@@ -22,7 +22,7 @@ class LabelCacheDrawing : public testing::TestWithParam<LabelCase> {};
 TEST_P(LabelCacheDrawing, MatchesDrawText)
 {
     const LabelCase& c = GetParam();
-    TLabelCache cache;
+    LabelCache cache;
     for (const QString& text : {QStringLiteral("0"), QStringLiteral("36"), QStringLiteral("1.000"),
                                 QStringLiteral("40.000.000"), QStringLiteral("Anzahl der Räuber")}) {
         QImage fresh(200, 40, QImage::Format_RGB32);
@@ -31,7 +31,7 @@ TEST_P(LabelCacheDrawing, MatchesDrawText)
         {
             QPainter painter(&fresh);
             painter.setRenderHint(QPainter::TextAntialiasing, true);
-            painter.setPen(c.colour);
+            painter.setPen(c.color);
             painter.setFont(c.font);
             painter.drawText(c.at, text);
         }
@@ -40,7 +40,7 @@ TEST_P(LabelCacheDrawing, MatchesDrawText)
             kept.fill(Qt::white);
             QPainter painter(&kept);
             painter.setRenderHint(QPainter::TextAntialiasing, true);
-            painter.setPen(c.colour);
+            painter.setPen(c.color);
             cache.draw(painter, c.font, c.at.x(), c.at.y(), text);
         }
         EXPECT_TRUE(kept == fresh) << text.toStdString();

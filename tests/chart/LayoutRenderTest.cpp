@@ -26,7 +26,7 @@ TEST_P(PlotRectangle, IsWhatTheMarginsAndBandsLeave)
     fill(*chart, 50, 10, 20);
     render(*chart);
     const ExpectedPlot p = expectedPlot(s.width, s.height);
-    const TChartRect plot = chart->ChartRect();
+    const ChartRect plot = chart->chartRect();
     EXPECT_EQ(plot.left, p.left);
     EXPECT_EQ(plot.top, p.top);
     EXPECT_EQ(plot.right, p.right);
@@ -39,13 +39,13 @@ INSTANTIATE_TEST_SUITE_P(Sizes, PlotRectangle,
 TEST(BackWall, ReachesOnePixelBeyondThePlotAndIsOutlinedThere)
 {
     // Without series no axis is drawn: the plot is the chart less its margins (3/4/3/4 percent).
-    TChart chart;
+    ChartView chart;
     chart.setColor(chartcolor::silver);
     chart.setBackColor(chartcolor::green);
     chart.resize(200, 100);
     const QImage image = render(chart);
     const int l = 6, t = 4, r = 194, b = 96;
-    EXPECT_EQ(chart.ChartRect(), (TChartRect{l, t, r, b}));
+    EXPECT_EQ(chart.chartRect(), (ChartRect{l, t, r, b}));
     for (QPoint outline : {QPoint(l, 50), QPoint(r, 50), QPoint(100, t), QPoint(100, b)})
         EXPECT_EQ(at(image, outline.x(), outline.y()), chartcolor::black) << outline.x() << "," << outline.y();
     for (QPoint inside : {QPoint(l + 1, 50), QPoint(r - 1, 50), QPoint(100, t + 1), QPoint(100, b - 1)})
@@ -56,7 +56,7 @@ TEST(BackWall, ReachesOnePixelBeyondThePlotAndIsOutlinedThere)
 
 TEST(BackWall, StaysClearUntilABackColourIsSetThenTakesItWholly)
 {
-    auto chart = std::make_unique<TChart>();
+    auto chart = std::make_unique<ChartView>();
     configurePopulationChart(*chart);
     chart->resize(chartWidth, chartHeight);
     const ExpectedPlot p = expectedPlot(chartWidth, chartHeight);
@@ -94,14 +94,14 @@ TEST(AxisLines, AreTwoBlackPixelsOnThePlotEdgesGrowingInwards)
     EXPECT_EQ(at(image, x, p.bottom + 1), chartcolor::silver);
 }
 
-class VerticalAxisMarks : public testing::TestWithParam<TAxisSide> {};
+class VerticalAxisMarks : public testing::TestWithParam<AxisSide> {};
 
 TEST_P(VerticalAxisMarks, TicksMinorTicksAndGridSitAtTheLabelPositions)
 {
     auto chart = populationChart();
     const QImage image = render(*chart);
     const ExpectedPlot p = expectedPlot(chartWidth, chartHeight);
-    const bool left = GetParam() == TAxisSide::Left;
+    const bool left = GetParam() == AxisSide::Left;
     const int edge = left ? p.left : p.right;
     const int out = left ? -1 : 1;
 
@@ -142,7 +142,7 @@ TEST_P(VerticalAxisMarks, TicksMinorTicksAndGridSitAtTheLabelPositions)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Sides, VerticalAxisMarks, testing::Values(TAxisSide::Left, TAxisSide::Right));
+INSTANTIATE_TEST_SUITE_P(Sides, VerticalAxisMarks, testing::Values(AxisSide::Left, AxisSide::Right));
 
 // Is there a dark pixel in the rectangle?
 bool anyDark(const QImage& image, const QRect& rect)
@@ -176,8 +176,8 @@ TEST(Labels, SitBesideTheirTicksInTheLabelsBands)
     // its labels' tops 6 pixels below the plot.
     EXPECT_TRUE(anyDark(image, QRect(p.left - w0 / 2, p.bottom + 6, w0, h)));
     EXPECT_FALSE(anyDark(image, QRect(p.left - w0, p.bottom + 1, 2 * w0, 4)));
-    EXPECT_EQ(chart->BottomAxis().Computed().tickValues, (std::vector<double>{1, 0}));
-    EXPECT_EQ(chart->BottomAxis().Computed().ticks, (std::vector<int>{p.right, p.left}));
+    EXPECT_EQ(chart->bottomAxis().computed().tickValues, (std::vector<double>{1, 0}));
+    EXPECT_EQ(chart->bottomAxis().computed().ticks, (std::vector<int>{p.right, p.left}));
 }
 
 struct PointCount {
@@ -194,14 +194,14 @@ TEST_P(BottomAxisLabels, EmptyOrSinglePointChartsShowOneZeroInTheMiddle)
     fill(*chart, c.points, 12, 24);
     const QImage image = render(*chart);
     const ExpectedPlot p = expectedPlot(chartWidth, chartHeight);
-    const TAxisGeometry& g = chart->BottomAxis().Computed();
+    const AxisGeometry& g = chart->bottomAxis().computed();
     EXPECT_EQ(g.tickValues, c.tickValues);
     if (c.points < 2) {
-        const int centre = (p.left + p.right) / 2;
-        EXPECT_EQ(g.ticks, std::vector<int>{centre});
-        EXPECT_EQ(at(image, centre, p.bottom + 1), gray);
-        EXPECT_EQ(at(image, centre, p.bottom + 4), gray);
-        EXPECT_EQ(chart->BottomAxis().FormatValue(g.tickValues.front()), QStringLiteral("0"));
+        const int center = (p.left + p.right) / 2;
+        EXPECT_EQ(g.ticks, std::vector<int>{center});
+        EXPECT_EQ(at(image, center, p.bottom + 1), gray);
+        EXPECT_EQ(at(image, center, p.bottom + 4), gray);
+        EXPECT_EQ(chart->bottomAxis().formatValue(g.tickValues.front()), QStringLiteral("0"));
         // no curve at all
         for (int y = p.top; y <= p.bottom; ++y)
             for (int x = p.left; x <= p.right; ++x) {
@@ -234,12 +234,12 @@ TEST(BottomAxisLabels, AThousandRoundsGetAGermanThousandsSeparator)
     const ExpectedPlot p = expectedPlot(chartWidth, chartHeight);
     const QFontMetrics metrics(pixelFont(11));
     const int w = metrics.horizontalAdvance(QStringLiteral("1.000"));
-    const TAxisGeometry& g = chart->BottomAxis().Computed();
+    const AxisGeometry& g = chart->bottomAxis().computed();
     const double step = expectedBottomStep(p.right - p.left, w, 1000);
     EXPECT_DOUBLE_EQ(g.step, step);
     ASSERT_FALSE(g.tickValues.empty());
     EXPECT_EQ(g.tickValues.front(), 1000.0);
-    EXPECT_EQ(chart->BottomAxis().FormatValue(g.tickValues.front()), QStringLiteral("1.000"));
+    EXPECT_EQ(chart->bottomAxis().formatValue(g.tickValues.front()), QStringLiteral("1.000"));
     EXPECT_TRUE(anyDark(image, QRect(p.right - w / 2, p.bottom + 6, w, metrics.height())));
 }
 
@@ -255,10 +255,10 @@ TEST(BottomAxisLabels, AWiderChartStepsFinerAlongTheBottomOnly)
     const int w = metrics.horizontalAdvance(QStringLiteral("299"));
     const ExpectedPlot pn = expectedPlot(220, 352);
     const ExpectedPlot pw = expectedPlot(640, 352);
-    EXPECT_DOUBLE_EQ(narrow->BottomAxis().Computed().step, expectedBottomStep(pn.right - pn.left, w, 299));
-    EXPECT_DOUBLE_EQ(wide->BottomAxis().Computed().step, expectedBottomStep(pw.right - pw.left, w, 299));
-    EXPECT_LT(wide->BottomAxis().Computed().step, narrow->BottomAxis().Computed().step);
-    EXPECT_EQ(wide->LeftAxis().Computed().step, narrow->LeftAxis().Computed().step);
+    EXPECT_DOUBLE_EQ(narrow->bottomAxis().computed().step, expectedBottomStep(pn.right - pn.left, w, 299));
+    EXPECT_DOUBLE_EQ(wide->bottomAxis().computed().step, expectedBottomStep(pw.right - pw.left, w, 299));
+    EXPECT_LT(wide->bottomAxis().computed().step, narrow->bottomAxis().computed().step);
+    EXPECT_EQ(wide->leftAxis().computed().step, narrow->leftAxis().computed().step);
 }
 
 }  // namespace

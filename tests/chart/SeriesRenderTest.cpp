@@ -1,6 +1,6 @@
 // The curves: where their pixels go, which points make segments, dashes and drawing order.
 #include "ChartImages.h"
-#include "TFastLineSegments.h"
+#include "LineSegments.h"
 
 #include <gtest/gtest.h>
 
@@ -51,8 +51,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CurvePixels, ASlopeRunsFromCornerToCornerAcrossThePlot)
 {
     auto chart = populationChart();
-    chart->Series(0).AppendPoint(0);
-    chart->Series(0).AppendPoint(36);
+    chart->series(0).append(0);
+    chart->series(0).append(36);
     const QImage image = render(*chart);
     const ExpectedPlot p = expectedPlot(chartWidth, chartHeight);
     // Along the diagonal from (left, bottom) to (right, top) every column has red at the line.
@@ -67,19 +67,19 @@ TEST(CurvePixels, ASlopeRunsFromCornerToCornerAcrossThePlot)
 
 // Axes laid out by hand: x over 0..10 pixels for 0..xMax, y = 36 − value.
 struct HandAxes {
-    TChartAxis horizontal{TAxisSide::Bottom};
-    TChartAxis vertical{TAxisSide::Left};
+    ChartAxis horizontal{AxisSide::Bottom};
+    ChartAxis vertical{AxisSide::Left};
 
     explicit HandAxes(double xMax)
     {
-        TAxisGeometry& h = horizontal.Computed();
+        AxisGeometry& h = horizontal.computed();
         h.maximum = h.range = xMax;
         h.endPos = h.length = 10;
-        h.centre = 5;
-        TAxisGeometry& v = vertical.Computed();
+        h.center = 5;
+        AxisGeometry& v = vertical.computed();
         v.maximum = v.range = 36;
         v.endPos = v.length = 36;
-        v.centre = 18;
+        v.center = 18;
     }
 };
 
@@ -94,11 +94,11 @@ class SamePixelSkip : public testing::TestWithParam<SegmentCase> {};
 TEST_P(SamePixelSkip, OnlyPointsOnANewPixelAddASegment)
 {
     const SegmentCase& c = GetParam();
-    TFastLineSeries series;
+    LineSeries series;
     for (double v : c.values)
-        series.AppendPoint(v);
+        series.append(v);
     const HandAxes axes(20);  // x pixel = round(index / 2), halves to even
-    const QVector<QLine> segments = TFastLineSegments::build(series, axes.horizontal, axes.vertical);
+    const QVector<QLine> segments = LineSegments::build(series, axes.horizontal, axes.vertical);
     EXPECT_EQ(std::vector<QLine>(segments.begin(), segments.end()), c.segments);
 }
 
@@ -129,21 +129,21 @@ TEST(CurveDashes, ThePatternRunsOnAcrossSegments)
     const std::vector<int> dashDot{4, 2, 1, 2};
     const std::string expected = "####..#..####..#..####..#..####..#..";
     const QVector<QLine> whole{QLine(0, 0, 36, 0)};
-    EXPECT_EQ(coverage(TFastLineSegments::dash(whole, dashDot), 36), expected);
+    EXPECT_EQ(coverage(LineSegments::dash(whole, dashDot), 36), expected);
 
     QVector<QLine> pieces;
     for (int x = 0; x < 36; x += 3)
         pieces.append(QLine(x, 0, x + 3, 0));
-    EXPECT_EQ(coverage(TFastLineSegments::dash(pieces, dashDot), 36), expected);
-    EXPECT_EQ(TFastLineSegments::dash(pieces, {}), pieces);
+    EXPECT_EQ(coverage(LineSegments::dash(pieces, dashDot), 36), expected);
+    EXPECT_EQ(LineSegments::dash(pieces, {}), pieces);
 }
 
 TEST(CurveDashes, AMonochromeHunterCurveOnDenseDataStaysDashed)
 {
     auto chart = populationChart();
     fill(*chart, 400, 9, 27);
-    chart->Series(0).LinePen().setWidth(1);
-    chart->Series(0).LinePen().setStyle(TPenStyle::DashDot);
+    chart->series(0).linePen().setWidth(1);
+    chart->series(0).linePen().setStyle(PenStyle::DashDot);
     const QImage image = render(*chart);
     const ExpectedPlot p = expectedPlot(chartWidth, chartHeight);
     const int y = rowOf(p, 9);

@@ -1,5 +1,5 @@
 // Points of a curve: their x is their position, their y is kept as one whole byte.
-#include "TFastLineSeries.h"
+#include "LineSeries.h"
 
 #include <gtest/gtest.h>
 
@@ -12,18 +12,18 @@ namespace {
 
 TEST(SeriesPoints, AppendGivesEachPointTheNextIndexAndClearStartsAgainAtZero)
 {
-    TFastLineSeries series;
-    EXPECT_EQ(series.AppendPoint(3), 0);
-    EXPECT_EQ(series.AppendPoint(4), 1);
-    EXPECT_EQ(series.AppendPoint(5), 2);
-    ASSERT_EQ(series.Count(), 3);
-    EXPECT_EQ(series.XValue(2), 2.0);
-    EXPECT_EQ(series.YValue(1), 4.0);
+    LineSeries series;
+    EXPECT_EQ(series.append(3), 0);
+    EXPECT_EQ(series.append(4), 1);
+    EXPECT_EQ(series.append(5), 2);
+    ASSERT_EQ(series.count(), 3);
+    EXPECT_EQ(series.xValue(2), 2.0);
+    EXPECT_EQ(series.yValue(1), 4.0);
 
-    series.ClearPoints();
-    EXPECT_EQ(series.Count(), 0);
-    EXPECT_EQ(series.AppendPoint(7), 0);
-    EXPECT_EQ(series.YValue(0), 7.0);
+    series.clear();
+    EXPECT_EQ(series.count(), 0);
+    EXPECT_EQ(series.append(7), 0);
+    EXPECT_EQ(series.yValue(0), 7.0);
 }
 
 struct Stored {
@@ -35,9 +35,9 @@ class SeriesByteStorage : public testing::TestWithParam<Stored> {};
 
 TEST_P(SeriesByteStorage, KeepsTheValueAsAWholeNumberFrom0To255)
 {
-    TFastLineSeries series;
-    series.AppendPoint(GetParam().given);
-    EXPECT_EQ(series.YValue(0), GetParam().kept);
+    LineSeries series;
+    series.append(GetParam().given);
+    EXPECT_EQ(series.yValue(0), GetParam().kept);
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, SeriesByteStorage,
@@ -48,43 +48,43 @@ INSTANTIATE_TEST_SUITE_P(Values, SeriesByteStorage,
 
 TEST(SeriesPoints, SmallestAndLargestValueFollowAppendsAndClears)
 {
-    TFastLineSeries series;
-    EXPECT_EQ(series.MinYValue(), 0.0);
-    EXPECT_EQ(series.MaxYValue(), 0.0);
+    LineSeries series;
+    EXPECT_EQ(series.minYValue(), 0.0);
+    EXPECT_EQ(series.maxYValue(), 0.0);
     for (double y : {12.0, 30.0, 5.0, 20.0})
-        series.AppendPoint(y);
-    EXPECT_EQ(series.MinYValue(), 5.0);
-    EXPECT_EQ(series.MaxYValue(), 30.0);
-    series.ClearPoints();
-    series.AppendPoint(33);
-    EXPECT_EQ(series.MinYValue(), 33.0);
-    EXPECT_EQ(series.MaxYValue(), 33.0);
+        series.append(y);
+    EXPECT_EQ(series.minYValue(), 5.0);
+    EXPECT_EQ(series.maxYValue(), 30.0);
+    series.clear();
+    series.append(33);
+    EXPECT_EQ(series.minYValue(), 33.0);
+    EXPECT_EQ(series.maxYValue(), 33.0);
 }
 
 TEST(SeriesPoints, EveryAppendClearAndRealPropertyChangeNotifiesTheOwner)
 {
-    TFastLineSeries series;
+    LineSeries series;
     int notified = 0, added = 0;
-    series.setOnChange([&] { ++notified; });
-    series.setOnPointsAdded([&] { ++added; });
+    series.setChangeHandler([&] { ++notified; });
+    series.setPointsAddedHandler([&] { ++added; });
 
     // Appended points have their own notification.
-    series.AppendPoint(1);
-    series.AppendPoint(2);
+    series.append(1);
+    series.append(2);
     EXPECT_EQ(added, 2);
     EXPECT_EQ(notified, 0);
-    series.ClearPoints();
+    series.clear();
     EXPECT_EQ(notified, 1);
     EXPECT_EQ(added, 2);
-    series.LinePen().setColor(Qt::green);
-    series.LinePen().setWidth(3);
-    series.LinePen().setStyle(TPenStyle::DashDot);
+    series.linePen().setColor(Qt::green);
+    series.linePen().setWidth(3);
+    series.linePen().setStyle(PenStyle::DashDot);
     series.setTitle(QStringLiteral("Beute"));
-    series.setVertAxis(TVertAxis::Right);
+    series.setVerticalAxis(VerticalAxis::Right);
     EXPECT_EQ(notified, 6);
     // Setting what is already set changes nothing and repaints nothing.
-    series.LinePen().setColor(Qt::green);
-    series.setVertAxis(TVertAxis::Right);
+    series.linePen().setColor(Qt::green);
+    series.setVerticalAxis(VerticalAxis::Right);
     EXPECT_EQ(notified, 6);
 }
 
@@ -101,29 +101,29 @@ class FullSeries : public testing::TestWithParam<Fill> {};
 TEST_P(FullSeries, RefusesPointsBeyondItsCapacityAndKeepsWhatItHolds)
 {
     const Fill& f = GetParam();
-    TFastLineSeries series(f.capacity);
+    LineSeries series(f.capacity);
     int added = 0;
-    series.setOnPointsAdded([&] { ++added; });
+    series.setPointsAddedHandler([&] { ++added; });
     for (int i = 0; i < f.before; ++i)
-        ASSERT_EQ(series.AppendPoint(i), i);
+        ASSERT_EQ(series.append(i), i);
     std::vector<std::uint8_t> values(static_cast<std::size_t>(f.bulk), 7);
-    EXPECT_EQ(series.AppendPoints(values), f.storedBulk);
+    EXPECT_EQ(series.append(values), f.storedBulk);
     EXPECT_EQ(added, f.before + (f.storedBulk > 0 ? 1 : 0));
-    ASSERT_EQ(series.Count(), f.before + f.storedBulk);
+    ASSERT_EQ(series.count(), f.before + f.storedBulk);
 
     // Full now: a further point is refused without a trace.
-    EXPECT_EQ(series.AppendPoint(30), -1);
-    EXPECT_EQ(series.AppendPoints(values), 0);
-    EXPECT_EQ(series.Count(), f.capacity);
+    EXPECT_EQ(series.append(30), -1);
+    EXPECT_EQ(series.append(values), 0);
+    EXPECT_EQ(series.count(), f.capacity);
     EXPECT_EQ(added, f.before + (f.storedBulk > 0 ? 1 : 0));
     if (f.capacity > 0) {
-        EXPECT_EQ(series.YValue(series.Count() - 1), f.storedBulk > 0 ? 7.0 : f.before - 1.0);
-        EXPECT_LT(series.MaxYValue(), 30.0);
+        EXPECT_EQ(series.yValue(series.count() - 1), f.storedBulk > 0 ? 7.0 : f.before - 1.0);
+        EXPECT_LT(series.maxYValue(), 30.0);
     }
 
     // Clearing makes room again.
-    series.ClearPoints();
-    EXPECT_EQ(series.AppendPoint(30), f.capacity > 0 ? 0 : -1);
+    series.clear();
+    EXPECT_EQ(series.append(30), f.capacity > 0 ? 0 : -1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Fills, FullSeries,
@@ -133,8 +133,8 @@ INSTANTIATE_TEST_SUITE_P(Fills, FullSeries,
 
 TEST(FullSeries, TheDefaultCapacityIsTheLargestInt)
 {
-    EXPECT_EQ(TFastLineSeries().Capacity(), std::numeric_limits<int>::max());
-    EXPECT_EQ(TFastLineSeries(-4).Capacity(), 0);
+    EXPECT_EQ(LineSeries().capacity(), std::numeric_limits<int>::max());
+    EXPECT_EQ(LineSeries(-4).capacity(), 0);
 }
 
 }  // namespace

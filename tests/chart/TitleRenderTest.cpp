@@ -122,10 +122,10 @@ TEST(AxisTitles, LeftTitleReadsUpwardsWithinItsBandStandingOnThePlotSide)
     EXPECT_TRUE(spansOf(image, QRect(band.right() + 1, 0, 40, chartHeight), reddish).empty());
 
     // centred on the axis
-    const int centre = (p.top + p.bottom) / 2;
+    const int center = (p.top + p.bottom) / 2;
     const int textWidth = title.horizontalAdvance(QStringLiteral("Anzahl der Räuber"));
-    EXPECT_NEAR(rows.begin()->first, centre - textWidth / 2, 2);
-    EXPECT_NEAR(rows.rbegin()->first, centre + textWidth / 2, 2);
+    EXPECT_NEAR(rows.begin()->first, center - textWidth / 2, 2);
+    EXPECT_NEAR(rows.rbegin()->first, center + textWidth / 2, 2);
 
     // The baseline faces the plot: the right-hand edge of the ink is the straight one.
     const int straightRight = straightness(rows, [](RowSpan s) { return s.last; });
@@ -149,10 +149,10 @@ TEST(AxisTitles, RightTitleReadsDownwardsWithinItsBandStandingOnThePlotSide)
     ASSERT_FALSE(rows.empty());
     EXPECT_TRUE(spansOf(image, QRect(band.left() - 40, 0, 40, chartHeight), bluish).empty());
 
-    const int centre = (p.top + p.bottom) / 2;
+    const int center = (p.top + p.bottom) / 2;
     const int textWidth = title.horizontalAdvance(QStringLiteral("Anzahl der Beute"));
-    EXPECT_NEAR(rows.begin()->first, centre - textWidth / 2, 2);
-    EXPECT_NEAR(rows.rbegin()->first, centre + textWidth / 2, 2);
+    EXPECT_NEAR(rows.begin()->first, center - textWidth / 2, 2);
+    EXPECT_NEAR(rows.rbegin()->first, center + textWidth / 2, 2);
 
     const int straightLeft = straightness(rows, [](RowSpan s) { return s.first; });
     const int straightRight = straightness(rows, [](RowSpan s) { return s.last; });
@@ -179,10 +179,10 @@ TEST(AxisTitles, BottomTitleIsCentredInTheLowestBand)
                 first = std::min(first, x);
                 last = std::max(last, x);
             }
-    const int centre = (p.left + p.right) / 2;
+    const int center = (p.left + p.right) / 2;
     const int textWidth = title.horizontalAdvance(QStringLiteral("Durchgang"));
-    EXPECT_NEAR(first, centre - textWidth / 2, 2);
-    EXPECT_NEAR(last, centre + textWidth / 2, 2);
+    EXPECT_NEAR(first, center - textWidth / 2, 2);
+    EXPECT_NEAR(last, center + textWidth / 2, 2);
     // nothing of it below the band
     for (int y = bandBottom; y < chartHeight - 1; ++y)
         for (int x = p.left; x <= p.right; ++x)

@@ -1,7 +1,7 @@
 // The stored points and their summary: every range query agrees with a scan of the points, and
 // the memory stays close to one byte per point.
 #include "ChartData.h"
-#include "TByteValueList.h"
+#include "ByteSeries.h"
 
 #include <gtest/gtest.h>
 
@@ -14,9 +14,9 @@ namespace {
 using chartdata::Lcg;
 using chartdata::Points;
 
-TByteRange scan(const Points& points, std::int64_t first, std::int64_t last)
+ByteRange scan(const Points& points, std::int64_t first, std::int64_t last)
 {
-    TByteRange r;
+    ByteRange r;
     for (std::int64_t i = first; i <= last; ++i)
         r.add(points[static_cast<std::size_t>(i)]);
     return r;
@@ -53,14 +53,14 @@ TEST_P(SummaryRanges, AgreeWithAScanOfThePointsInExtremesAndVariation)
 {
     const std::int64_t n = GetParam().count;
     const Points points = noisy(n, static_cast<std::uint32_t>(n));
-    TByteValueList list;
+    ByteSeries list;
     for (std::uint8_t p : points)
         list.append(p);
     ASSERT_EQ(list.count(), n);
 
     auto check = [&](std::int64_t first, std::int64_t last) {
-        const TByteRange expected = scan(points, first, last);
-        const TByteRange got = list.range(first, last);
+        const ByteRange expected = scan(points, first, last);
+        const ByteRange got = list.range(first, last);
         ASSERT_EQ(got.low, expected.low) << first << ".." << last;
         ASSERT_EQ(got.high, expected.high) << first << ".." << last;
         ASSERT_EQ(list.variation(first, last), scanVariation(points, first, last)) << first << ".." << last;
@@ -96,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SummaryRanges, AnEmptyRangeIsEmpty)
 {
-    TByteValueList list;
+    ByteSeries list;
     list.append(5);
     list.append(6);
     EXPECT_TRUE(list.range(1, 0).empty());
@@ -106,8 +106,8 @@ TEST(SummaryRanges, AnEmptyRangeIsEmpty)
 TEST(ValueListFill, ABulkFillStoresAndSummarisesLikeSinglePoints)
 {
     const Points points = noisy(70001, 3);
-    TByteValueList single;
-    TByteValueList bulk;
+    ByteSeries single;
+    ByteSeries bulk;
     for (std::uint8_t p : points)
         single.append(p);
     // in uneven pieces, so the pieces end inside blocks and chunks
@@ -123,8 +123,8 @@ TEST(ValueListFill, ABulkFillStoresAndSummarisesLikeSinglePoints)
     for (int k = 0; k < 500; ++k) {
         const std::int64_t a = random.next() % bulk.count();
         const std::int64_t b = random.next() % bulk.count();
-        const TByteRange x = bulk.range(std::min(a, b), std::max(a, b));
-        const TByteRange y = single.range(std::min(a, b), std::max(a, b));
+        const ByteRange x = bulk.range(std::min(a, b), std::max(a, b));
+        const ByteRange y = single.range(std::min(a, b), std::max(a, b));
         ASSERT_EQ(x.low, y.low);
         ASSERT_EQ(x.high, y.high);
         ASSERT_EQ(bulk.variation(std::min(a, b), std::max(a, b)), single.variation(std::min(a, b), std::max(a, b)));
@@ -135,7 +135,7 @@ TEST(ValueListMemory, StaysUnderOneAndAHalfBytesAPointAndIsHandedBackOnClear)
 {
     // Two curves together may cost at most 3 bytes a round. Counted by capacity, so chunk slack
     // and the summary are included.
-    TByteValueList list;
+    ByteSeries list;
     const Points points = chartdata::randomWalk((1 << 21) + 5, 1);
     list.append(points);
     EXPECT_LE(static_cast<double>(list.allocatedBytes()), 1.5 * static_cast<double>(list.count()));

@@ -47,7 +47,7 @@ TEST_F(Neighbourhood, IsPossibleLooksAtCornerEdgeAndInnerNeighbours)
     // A single empty cell among full ones: it is a neighbour of exactly the cells around it.
     struct Row {
         int ex, ey;  // the one empty cell
-        int neighbours;
+        int neighbors;
     };
     const Row rows[] = {{1, 1, 3}, {1, 3, 5}, {4, 4, 8}, {6, 6, 3}, {6, 2, 5}};
     for (const auto& r : rows) {
@@ -58,7 +58,7 @@ TEST_F(Neighbourhood, IsPossibleLooksAtCornerEdgeAndInnerNeighbours)
         for (int x = 1; x <= 6; ++x)
             for (int y = 1; y <= 6; ++y)
                 count += core.hasNeighbor({x, y}, Cell::Empty);
-        EXPECT_EQ(count, r.neighbours) << r.ex << "," << r.ey;
+        EXPECT_EQ(count, r.neighbors) << r.ex << "," << r.ey;
         EXPECT_FALSE(core.hasNeighbor({r.ex, r.ey}, Cell::Empty)) << "the cell itself does not count";
     }
 }

@@ -4,7 +4,7 @@
 #include "ErrorBoxRecorder.h"
 #include "FormFixture.h"
 #include "PageInk.h"
-#include "TChart.h"
+#include "ChartView.h"
 #include "Printer.h"
 
 #include <QPainter>
@@ -36,7 +36,7 @@ protected:
         ASSERT_TRUE(button("druck")->isEnabled());
         for (int round = 0; round < 80; ++round)
             form->Timer1Timer();
-        ASSERT_EQ(form->diagramm().Series(0).Count(), 80);
+        ASSERT_EQ(form->diagramm().series(0).count(), 80);
     }
 
     // Clicks "Drucken" and confirms the print dialog; returns the printer the dialog offered.
@@ -70,12 +70,12 @@ TEST_F(CupsPrinter, PrintsTheChartFromTheWindow)
     EXPECT_EQ(Printer::instance().printer().printerName(), queue());
 
     // What the page must show: the chart as the print draws it, at its on-screen size.
-    TChart& chart = form->diagramm();
+    ChartView& chart = form->diagramm();
     QImage reference(chart.size(), QImage::Format_RGB32);
     reference.fill(Qt::white);
     {
         QPainter painter(&reference);
-        chart.Draw(painter, reference.rect(), true);
+        chart.draw(painter, reference.rect(), true);
     }
     ASSERT_TRUE(reference.save(referencePath()));
 }
@@ -147,7 +147,7 @@ TEST_F(CupsPrinter, WithoutADefaultPrinterShowsTheErrorBoxAndPrintsNothing)
     EXPECT_EQ(errors.boxes[0].title, QStringLiteral("Quorvel"));
     EXPECT_FALSE(dialogOpened);
     EXPECT_FALSE(Printer::instance().hasPrinter());
-    EXPECT_EQ(form->diagramm().Series(0).Count(), 80) << "the chart keeps its data";
+    EXPECT_EQ(form->diagramm().series(0).count(), 80) << "the chart keeps its data";
 }
 
 TEST_F(CupsPrinter, AJobTheQueueRefusesShowsTheErrorBox)
@@ -160,5 +160,5 @@ TEST_F(CupsPrinter, AJobTheQueueRefusesShowsTheErrorBox)
 
     ASSERT_EQ(errors.boxes.size(), 1u) << "a refused job passed for printed";
     EXPECT_EQ(errors.boxes[0].text, QStringLiteral("Ausgewählter Drucker ist ungültig."));
-    EXPECT_EQ(form->diagramm().Series(0).Count(), 80) << "the chart keeps its data";
+    EXPECT_EQ(form->diagramm().series(0).count(), 80) << "the chart keeps its data";
 }

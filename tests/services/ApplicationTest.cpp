@@ -102,7 +102,7 @@ TEST_F(ApplicationTest, AnErrorWhileAButtonIsHeldPopsItUpWithoutAClick)
     EXPECT_EQ(clicks, 0);
 }
 
-QPoint handleCentre(QSlider& slider)
+QPoint handleCenter(QSlider& slider)
 {
     QStyleOptionSlider option;
     option.initFrom(&slider);
@@ -135,7 +135,7 @@ TEST_F(ApplicationTest, AnErrorDuringADragEndsTheDrag)
             throw ConvertError(QStringLiteral("beim Ziehen"));
     });
 
-    const QPoint start = handleCentre(slider);
+    const QPoint start = handleCenter(slider);
     QTest::mousePress(&slider, Qt::LeftButton, {}, start);
     ASSERT_TRUE(slider.isSliderDown());
     QTest::mouseMove(&slider, start + QPoint(20, 0));

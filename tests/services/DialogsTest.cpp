@@ -13,7 +13,7 @@
 #include <functional>
 
 namespace {
-void pickInDialog(const QColor& colour, bool confirm, QColor* seenAtOpen = nullptr,
+void pickInDialog(const QColor& color, bool confirm, QColor* seenAtOpen = nullptr,
                   std::function<void()> whileOpen = {})
 {
     whenModalOpens([=](QWidget* w) {
@@ -23,7 +23,7 @@ void pickInDialog(const QColor& colour, bool confirm, QColor* seenAtOpen = nullp
             *seenAtOpen = dialog->currentColor();
         if (whileOpen)
             whileOpen();
-        dialog->setCurrentColor(colour);
+        dialog->setCurrentColor(color);
         confirm ? dialog->accept() : dialog->reject();
     });
 }

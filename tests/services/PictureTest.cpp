@@ -32,10 +32,10 @@ protected:
         file.write(content);
     }
 
-    static QImage filled(QSize size, QRgb colour)
+    static QImage filled(QSize size, QRgb color)
     {
         QImage image(size, QImage::Format_RGB32);
-        image.fill(colour);
+        image.fill(color);
         return image;
     }
 

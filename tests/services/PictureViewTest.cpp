@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 namespace {
-constexpr QRgb parentColour = 0xFF204080;
+constexpr QRgb parentColor = 0xFF204080;
 constexpr QRgb key = 0xFFFF00FF;
 constexpr QRgb red = 0xFFFF0000, green = 0xFF00FF00, blue = 0xFF0000FF, white = 0xFFFFFFFF;
 
@@ -17,7 +17,7 @@ protected:
     {
         parent_.resize(100, 100);
         QPalette palette;
-        palette.setColor(QPalette::Window, QColor::fromRgb(parentColour));
+        palette.setColor(QPalette::Window, QColor::fromRgb(parentColor));
         parent_.setPalette(palette);
         parent_.setAutoFillBackground(true);
         image_->setGeometry(10, 20, 40, 40);
@@ -42,8 +42,8 @@ protected:
 
 TEST_F(PictureWidget, WithoutAPictureTheParentShows)
 {
-    EXPECT_EQ(shown(0, 0), parentColour);
-    EXPECT_EQ(shown(39, 39), parentColour);
+    EXPECT_EQ(shown(0, 0), parentColor);
+    EXPECT_EQ(shown(39, 39), parentColor);
 }
 
 struct StretchCase {
@@ -67,7 +67,7 @@ TEST_P(PicturePlacement, PlacesAndScalesThePicture)
     EXPECT_EQ(shown(c.redAt.x(), c.redAt.y()), red);
     EXPECT_EQ(shown(c.blueAt.x(), c.blueAt.y()), blue);
     if (!c.parentAt.isNull()) {
-        EXPECT_EQ(shown(c.parentAt.x(), c.parentAt.y()), parentColour);
+        EXPECT_EQ(shown(c.parentAt.x(), c.parentAt.y()), parentColor);
     }
 }
 
@@ -85,7 +85,7 @@ TEST_F(PictureWidget, TransparentLeavesOutTheBottomLeftColour)
     image_->picture().setImage(quadrants());
     EXPECT_EQ(shown(5, 35), key);
     image_->setTransparent(true);
-    EXPECT_EQ(shown(5, 35), parentColour);
+    EXPECT_EQ(shown(5, 35), parentColor);
     EXPECT_EQ(shown(35, 35), blue);
     EXPECT_EQ(shown(5, 5), red);
     image_->setTransparent(false);
@@ -100,8 +100,8 @@ TEST_F(PictureWidget, TransparentKeyIsWhateverColourSitsBottomLeft)
     image_->setStretched(true);
     image_->setTransparent(true);
     image_->picture().setImage(picture);
-    EXPECT_EQ(shown(35, 5), parentColour);
-    EXPECT_EQ(shown(5, 35), parentColour);
+    EXPECT_EQ(shown(35, 5), parentColor);
+    EXPECT_EQ(shown(5, 35), parentColor);
     EXPECT_EQ(shown(5, 5), red);
 }
 
@@ -116,7 +116,7 @@ TEST_F(PictureWidget, TilesSharingAPictureShowEachTheirOwnMode)
     other->setTransparent(true);
     const QImage grabbed = parent_.grab().toImage();
     EXPECT_EQ(grabbed.pixel(10 + 5, 20 + 35), key);
-    EXPECT_EQ(grabbed.pixel(55 + 5, 20 + 35), parentColour);
+    EXPECT_EQ(grabbed.pixel(55 + 5, 20 + 35), parentColor);
 }
 
 TEST_F(PictureWidget, APictureChangeRepaints)

@@ -111,8 +111,8 @@ TEST_F(Prompt, WindowIsLaidOutFixedCentredInTheDefaultFontWithTheTextSelected)
         EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
         EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
 
-        const QPoint screenCentre = QGuiApplication::primaryScreen()->geometry().center();
-        EXPECT_LE((dialog->geometry().center() - screenCentre).manhattanLength(), 2);
+        const QPoint screenCenter = QGuiApplication::primaryScreen()->geometry().center();
+        EXPECT_LE((dialog->geometry().center() - screenCenter).manhattanLength(), 2);
         inspected = true;
         cancel->click();
     });

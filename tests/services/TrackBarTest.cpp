@@ -27,13 +27,13 @@ struct TrackBarTest : ::testing::Test {
         bar->setLineSize(1);
         bar->setFrequency(100);
         bar->setGeometry(96, 30, 145, 22);
-        bar->setOnChange([this] { seen.push_back(bar->position()); });
+        bar->setChangeHandler([this] { seen.push_back(bar->position()); });
         bar->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(bar.get()));
     }
 
     QSlider* slider() const { return bar->slider(); }
-    QPoint handleCentre() const
+    QPoint handleCenter() const
     {
         QStyleOptionSlider option;
         option.initFrom(slider());
@@ -108,7 +108,7 @@ TEST_F(TrackBarTest, EveryKeyCallsWithTheNewPosition)
 
 TEST_F(TrackBarTest, DraggingCallsOnEveryMoveAndAtTheEndEvenWhereItBegan)
 {
-    const QPoint start = handleCentre();
+    const QPoint start = handleCenter();
     QTest::mousePress(slider(), Qt::LeftButton, {}, start);
     QTest::mouseMove(slider(), start + QPoint(10, 0));
     QTest::mouseMove(slider(), start + QPoint(30, 0));
@@ -124,14 +124,14 @@ TEST_F(TrackBarTest, DraggingCallsOnEveryMoveAndAtTheEndEvenWhereItBegan)
 
 TEST_F(TrackBarTest, PressingAndReleasingTheThumbStillCalls)
 {
-    const QPoint start = handleCentre();
+    const QPoint start = handleCenter();
     QTest::mouseClick(slider(), Qt::LeftButton, {}, start);
     EXPECT_EQ(seen, std::vector<int>{501});
 }
 
 TEST_F(TrackBarTest, AClickIntoTheChannelPagesTowardsIt)
 {
-    const QPoint handle = handleCentre();
+    const QPoint handle = handleCenter();
     QTest::mouseClick(slider(), Qt::LeftButton, {}, QPoint(slider()->width() - 3, handle.y()));
     ASSERT_FALSE(seen.empty());
     EXPECT_EQ(seen.front(), 551);
@@ -141,11 +141,11 @@ TEST_F(TrackBarTest, AFailingHandlerIsReportedAndTheBarGoesOn)
 {
     ErrorBoxRecorder recorder;
     int calls = 0;
-    bar->setOnChange([&calls] {
+    bar->setChangeHandler([&calls] {
         if (++calls == 1)
             throw OutOfResources(QStringLiteral("Nicht genügend Timer verfügbar"));
     });
-    const QPoint start = handleCentre();
+    const QPoint start = handleCenter();
     QTest::mousePress(slider(), Qt::LeftButton, {}, start);
     QTest::mouseMove(slider(), start + QPoint(10, 0));
     ASSERT_EQ(recorder.boxes.size(), 1u);
@@ -159,7 +159,7 @@ TEST_F(TrackBarTest, AFailingHandlerIsReportedAndTheBarGoesOn)
     QTest::keyClick(slider(), Qt::Key_Right);
     EXPECT_EQ(bar->position(), position + 1);
     EXPECT_EQ(calls, 4);
-    const QPoint again = handleCentre();
+    const QPoint again = handleCenter();
     QTest::mousePress(slider(), Qt::LeftButton, {}, again);
     QTest::mouseMove(slider(), again + QPoint(15, 0));
     QTest::mouseRelease(slider(), Qt::LeftButton, {}, again + QPoint(15, 0));

@@ -10,7 +10,7 @@ namespace {
 class Board : public FormTest {
 protected:
     TStatusBar* bar() const { return control<TStatusBar>("bar"); }
-    QColor frameColour(int x, int y) const
+    QColor frameColor(int x, int y) const
     {
         // A pixel on the frame's outline, grabbed as drawn on screen.
         TShape* frame = form->board().rahmen(x, y);
@@ -20,11 +20,11 @@ protected:
     char tileKind(int x, int y) const
     {
         const QImage shown = form->board().kachel(x, y)->grab().toImage();
-        const QColor centre = shown.pixelColor(20, 20);
+        const QColor center = shown.pixelColor(20, 20);
         const QColor corner = shown.pixelColor(2, 38);
         for (auto [name, kind] : {std::pair{"prey", 'b'}, std::pair{"hunter", 'R'}}) {
             const QImage holder = control<PictureView>(name)->picture().image().scaled(41, 41);
-            if (holder.pixelColor(20, 20) == centre && holder.pixelColor(2, 38) == corner)
+            if (holder.pixelColor(20, 20) == center && holder.pixelColor(2, 38) == corner)
                 return kind;
         }
         return '.';
@@ -39,7 +39,7 @@ TEST_F(Board, NewGameShowsExactlyTheSeededAnimals)
         for (int y = 1; y <= 6; ++y) {
             const auto v = form->core().cell(x, y);
             EXPECT_EQ(tileKind(x, y), v == Cell::Prey ? 'b' : v == Cell::Hunter ? 'R' : '.') << x << "," << y;
-            EXPECT_EQ(frameColour(x, y), QColor(Qt::black)) << x << "," << y;
+            EXPECT_EQ(frameColor(x, y), QColor(Qt::black)) << x << "," << y;
         }
     EXPECT_EQ(bar()->panelText(1), "0");
     EXPECT_EQ(bar()->panelText(3), "6");
@@ -90,9 +90,9 @@ TEST_F(Board, RolledCellIsBlueAndSprayedCellsGreenThenBlack)
     const auto sprayed = form->core().sprayedPositions();
     for (const auto& c : sprayed) {
         const QColor expected = (c.x == mx && c.y == my) ? QColor(Qt::blue) : QColor(Qt::green);
-        EXPECT_EQ(frameColour(c.x, c.y), expected) << int(c.x) << "," << int(c.y);
+        EXPECT_EQ(frameColor(c.x, c.y), expected) << int(c.x) << "," << int(c.y);
     }
-    EXPECT_EQ(frameColour(mx, my), QColor(Qt::blue));
+    EXPECT_EQ(frameColor(mx, my), QColor(Qt::blue));
     EXPECT_FALSE(control("inslab")->isHidden());
 
     form->Timer1Timer();  // second spraying: the first marks turn black first
@@ -101,7 +101,7 @@ TEST_F(Board, RolledCellIsBlueAndSprayedCellsGreenThenBlack)
     int blue = 0, green = 0;
     for (int x = 1; x <= 6; ++x)
         for (int y = 1; y <= 6; ++y) {
-            const QColor c = frameColour(x, y);
+            const QColor c = frameColor(x, y);
             blue += c == QColor(Qt::blue);
             green += c == QColor(Qt::green);
         }

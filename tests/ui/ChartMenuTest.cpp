@@ -1,6 +1,6 @@
 #include "Exception.h"
 #include "FormFixture.h"
-#include "TChart.h"
+#include "ChartView.h"
 #include "Printer.h"
 
 #include <QAction>
@@ -16,7 +16,7 @@ struct Look {
     QColor leftGrid, rightGrid, bottomGrid, leftTitle, rightTitle;
     bool rightBold;
     int hunterWidth;
-    TPenStyle hunterStyle;
+    PenStyle hunterStyle;
     QColor hunter, prey, wall;
     bool wallSolid;
     bool operator==(const Look&) const = default;
@@ -31,34 +31,34 @@ std::ostream& operator<<(std::ostream& os, const Look& l)
               << " wall " << n(l.wall) << "/" << l.wallSolid;
 }
 
-const QColor silver(0xC0, 0xC0, 0xC0), grey(0x80, 0x80, 0x80);
-const Look standardLook{silver, false, grey,  grey, grey, Qt::red,  Qt::blue, false, 2, TPenStyle::Solid,
+const QColor silver(0xC0, 0xC0, 0xC0), gray(0x80, 0x80, 0x80);
+const Look standardLook{silver, false, gray,  gray, gray, Qt::red,  Qt::blue, false, 2, PenStyle::Solid,
                         Qt::red, Qt::blue, Qt::white, true};
 const Look monochromeLook{Qt::white, true,  Qt::black, Qt::black, Qt::black, Qt::black, Qt::black, true, 1,
-                          TPenStyle::DashDot, Qt::black, Qt::black, Qt::white, true};
+                          PenStyle::DashDot, Qt::black, Qt::black, Qt::white, true};
 
 class ChartMenu : public FormTest {
 protected:
     Look look() const
     {
-        TChart& c = form->diagramm();
+        ChartView& c = form->diagramm();
         return {c.color(),
-                c.Monochrome(),
-                c.LeftAxis().Grid().color(),
-                c.RightAxis().Grid().color(),
-                c.BottomAxis().Grid().color(),
-                c.LeftAxis().Title().Font().color(),
-                c.RightAxis().Title().Font().color(),
-                c.RightAxis().Title().Font().Bold(),
-                c.Series(0).LinePen().Width(),
-                c.Series(0).LinePen().Style(),
-                c.Series(0).LinePen().color(),
-                c.Series(1).LinePen().color(),
-                c.BackColor(),
-                c.BackWallSolid()};
+                c.isMonochrome(),
+                c.leftAxis().grid().color(),
+                c.rightAxis().grid().color(),
+                c.bottomAxis().grid().color(),
+                c.leftAxis().title().font().color(),
+                c.rightAxis().title().font().color(),
+                c.rightAxis().title().font().isBold(),
+                c.series(0).linePen().width(),
+                c.series(0).linePen().style(),
+                c.series(0).linePen().color(),
+                c.series(1).linePen().color(),
+                c.backColor(),
+                c.isBackWallSolid()};
     }
     // Answers the colour dialog: records what it opened with, then picks colour or cancels.
-    void answerColour(const QColor& pick, bool confirm, QColor* openedWith = nullptr,
+    void answerColor(const QColor& pick, bool confirm, QColor* openedWith = nullptr,
                       std::function<void()> whileOpen = {})
     {
         whenModalOpens([=](QWidget* w) {
@@ -90,10 +90,10 @@ TEST_F(ChartMenu, MenuTreeAndCaptions)
     for (QAction* a : menu->actions())
         top << a->text();
     EXPECT_EQ(top, (QStringList{"Farbeinstellungen", "Daten Löschen", "-> Zwischenablage"}));
-    auto* colours = form->findChild<QMenu*>("PMColors");
-    ASSERT_TRUE(colours);
+    auto* colors = form->findChild<QMenu*>("PMColors");
+    ASSERT_TRUE(colors);
     QStringList sub;
-    for (QAction* a : colours->actions())
+    for (QAction* a : colors->actions())
         sub << (a->isSeparator() ? QString("-") : a->text());
     EXPECT_EQ(sub, (QStringList{"Monochrom", "Standard", "-", "Räuber", "Beute", "Hintergrund", "Rahmenfarbe"}));
     EXPECT_FALSE(form->findChild<QAction*>("PMStd")->isChecked());
@@ -124,11 +124,11 @@ TEST_F(ChartMenu, SchemesSetTheirPropertiesAndKeepThePickedBackground)
     form->PMMonoClick();
     EXPECT_EQ(look(), monochromeLook) << "a second Monochrom changes nothing";
 
-    answerColour(Qt::yellow, true);
+    answerColor(Qt::yellow, true);
     form->PMBackgroundClick();
-    answerColour(Qt::green, true);
+    answerColor(Qt::green, true);
     form->PMBorderClick();
-    answerColour(Qt::magenta, true);
+    answerColor(Qt::magenta, true);
     form->PMPreyClick();
     form->PMStdClick();
     Look expected = standardLook;
@@ -162,12 +162,12 @@ TEST_F(ChartMenu, ColourCommandsChangeOnlyTheirProperties)
         form->diagramm().setBackColor(Qt::white);
         const Look before = look();
         QColor opened;
-        answerColour(Qt::green, false, &opened);
+        answerColor(Qt::green, false, &opened);
         (form.get()->*r.command)();
         EXPECT_EQ(opened, r.opensWith);
         EXPECT_EQ(look(), before) << "cancel changes nothing";
 
-        answerColour(Qt::green, true);
+        answerColor(Qt::green, true);
         (form.get()->*r.command)();
         Look expected = before;
         r.change(expected, Qt::green);
@@ -175,20 +175,20 @@ TEST_F(ChartMenu, ColourCommandsChangeOnlyTheirProperties)
     }
     // In the monochrome scheme a hunter pick changes only the colour: still 1 pixel, dash-dot.
     form->PMMonoClick();
-    answerColour(Qt::darkGreen, true);
+    answerColor(Qt::darkGreen, true);
     form->PMHunterClick();
     EXPECT_EQ(look().hunterWidth, 1);
-    EXPECT_EQ(look().hunterStyle, TPenStyle::DashDot);
+    EXPECT_EQ(look().hunterStyle, PenStyle::DashDot);
 }
 
 TEST_F(ChartMenu, CustomColoursAreSharedBetweenCommands)
 {
     openPanel();
     const QColor custom(0x12, 0x88, 0x44);
-    answerColour(Qt::blue, true, nullptr, [&] { QColorDialog::setCustomColor(0, custom); });
+    answerColor(Qt::blue, true, nullptr, [&] { QColorDialog::setCustomColor(0, custom); });
     form->PMPreyClick();
     QColor offered;
-    answerColour(Qt::white, false, nullptr, [&] { offered = QColorDialog::customColor(0); });
+    answerColor(Qt::white, false, nullptr, [&] { offered = QColorDialog::customColor(0); });
     form->PMBackgroundClick();
     EXPECT_EQ(offered, custom);
 }
@@ -196,11 +196,11 @@ TEST_F(ChartMenu, CustomColoursAreSharedBetweenCommands)
 TEST_F(ChartMenu, ClearingData)
 {
     openPanel();
-    ASSERT_GT(form->diagramm().Series(0).Count(), 0);
+    ASSERT_GT(form->diagramm().series(0).count(), 0);
     QTest::mouseClick(button("gra"), Qt::LeftButton);  // the command works with the panel closed too
     form->findChild<QAction*>("PMDel")->trigger();
-    EXPECT_EQ(form->diagramm().Series(0).Count(), 0);
-    EXPECT_EQ(form->diagramm().Series(1).Count(), 0);
+    EXPECT_EQ(form->diagramm().series(0).count(), 0);
+    EXPECT_EQ(form->diagramm().series(1).count(), 0);
 }
 
 TEST_F(ChartMenu, CopyPutsTheChartOnTheClipboardInColour)
@@ -213,11 +213,11 @@ TEST_F(ChartMenu, CopyPutsTheChartOnTheClipboardInColour)
     ASSERT_FALSE(copied.isNull());
     EXPECT_EQ(copied.size(), form->diagramm().size());
     // Not reduced to two levels: the grey ticks of the axes are still grey.
-    bool grey = false;
-    for (int y = 0; y < copied.height() && !grey; ++y)
-        for (int x = 0; x < copied.width() && !grey; ++x)
-            grey = copied.pixelColor(x, y) == QColor(0x80, 0x80, 0x80);
-    EXPECT_TRUE(grey);
+    bool gray = false;
+    for (int y = 0; y < copied.height() && !gray; ++y)
+        for (int x = 0; x < copied.width() && !gray; ++x)
+            gray = copied.pixelColor(x, y) == QColor(0x80, 0x80, 0x80);
+    EXPECT_TRUE(gray);
 }
 
 TEST_F(ChartMenu, PrintingWithoutAnyPrinterRaisesThePrinterError)

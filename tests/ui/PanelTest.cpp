@@ -1,10 +1,10 @@
 #include "FormFixture.h"
-#include "TChart.h"
+#include "ChartView.h"
 
 namespace {
 class Panel : public FormTest {
 protected:
-    int points(int series) { return form->diagramm().Series(series).Count(); }
+    int points(int series) { return form->diagramm().series(series).count(); }
 };
 }  // namespace
 
@@ -46,10 +46,10 @@ TEST_F(Panel, PointsAreCollectedOnlyWhileShown)
     ASSERT_EQ(points(0), 3);
     ASSERT_EQ(points(1), 3);
     // Seed 0, rounds 2 to 4: the counts before each round's rule.
-    EXPECT_EQ(form->diagramm().Series(0).YValue(0), 5);
-    EXPECT_EQ(form->diagramm().Series(1).YValue(0), 9);
-    EXPECT_EQ(form->diagramm().Series(1).YValue(1), 10);
-    EXPECT_EQ(form->diagramm().Series(0).YValue(2), 6);
+    EXPECT_EQ(form->diagramm().series(0).yValue(0), 5);
+    EXPECT_EQ(form->diagramm().series(1).yValue(0), 9);
+    EXPECT_EQ(form->diagramm().series(1).yValue(1), 10);
+    EXPECT_EQ(form->diagramm().series(0).yValue(2), 6);
 
     form->graClick();
     form->Timer1Timer();

@@ -2,8 +2,8 @@
 #include "SoakDriver.h"
 
 #include "TBoardView.h"
-#include "TChart.h"
-#include "TFastLineSeries.h"
+#include "ChartView.h"
+#include "LineSeries.h"
 #include "PictureView.h"
 #include "Picture.h"
 #include "TShape.h"
@@ -136,9 +136,9 @@ std::string SoakDriver::checkBoard() const
         return say("status bar ", bar->panelText(1).toStdString(), " ", bar->panelText(3).toStdString(), " ",
                    bar->panelText(5).toStdString(), " ", bar->panelText(7).toStdString(), " at round ",
                    k.currentRound(), " with ", counted[2], "/", counted[1]);
-    const TChart& chart = form_.diagramm();
-    if (chart.Series(0).Count() != chartPoints_ || chart.Series(1).Count() != chartPoints_)
-        return say("the chart has ", chart.Series(0).Count(), " and ", chart.Series(1).Count(), " points, not ",
+    const ChartView& chart = form_.diagramm();
+    if (chart.series(0).count() != chartPoints_ || chart.series(1).count() != chartPoints_)
+        return say("the chart has ", chart.series(0).count(), " and ", chart.series(1).count(), " points, not ",
                    chartPoints_);
     if (started_ && (k.roundLimit() != limit_ || k.sprayRoundsLeft() != insrunden_))
         return say("limit ", k.roundLimit(), " and ", k.sprayRoundsLeft(), " spraying rounds, expected ", limit_,

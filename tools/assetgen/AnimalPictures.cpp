@@ -8,9 +8,9 @@ namespace {
 constexpr QSize tileSize(41, 41);
 constexpr double mid = 20.5;
 
-QPen outline(QColor colour, double width)
+QPen outline(QColor color, double width)
 {
-    return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    return QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
 // Mirrors a path drawn for the left half onto the right half of the tile.
@@ -19,10 +19,10 @@ QPainterPath mirrored(const QPainterPath& left)
     return QTransform(-1, 0, 0, 1, 2 * mid, 0).map(left);
 }
 
-void drawEar(QPainter& p, double angle, QPointF centre)
+void drawEar(QPainter& p, double angle, QPointF center)
 {
     p.save();
-    p.translate(centre);
+    p.translate(center);
     p.rotate(angle);
     p.setPen(outline(QColor(128, 112, 104), 0.7));
     p.setBrush(QColor(252, 250, 244));
@@ -35,7 +35,7 @@ void drawEar(QPainter& p, double angle, QPointF centre)
 
 }  // namespace
 
-void PaintRabbit(QPainter& p)
+void paintRabbit(QPainter& p)
 {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(104, 150, 76, 150));
@@ -120,7 +120,7 @@ QPainterPath foxEar(bool inner)
 
 }  // namespace
 
-void PaintFox(QPainter& p)
+void paintFox(QPainter& p)
 {
     const QColor fur(214, 92, 26);
     const QColor dark(72, 34, 18);
@@ -210,6 +210,6 @@ void PaintFox(QPainter& p)
     p.drawEllipse(QPointF(mid - 0.8, 27.1), 0.7, 0.4);
 }
 
-QImage DrawPrey() { return Supersampled(tileSize, QColor(188, 224, 142), PaintRabbit); }
+QImage drawPrey() { return supersampled(tileSize, QColor(188, 224, 142), paintRabbit); }
 
-QImage DrawHunter() { return Supersampled(tileSize, QColor(96, 138, 72), PaintFox); }
+QImage drawHunter() { return supersampled(tileSize, QColor(96, 138, 72), paintFox); }

@@ -6,10 +6,10 @@ class QPainter;
 
 // The two animal tiles, 41 × 41 and opaque: a light, long-eared rabbit for the prey and an
 // orange fox baring its teeth for the hunter, each on a plain meadow-green ground.
-QImage DrawPrey();
-QImage DrawHunter();
+QImage drawPrey();
+QImage drawHunter();
 
 // The two animals alone, in the units of a 41 × 41 tile, each with its shadow on the ground but
 // without the ground: for drawing them at other sizes.
-void PaintRabbit(QPainter& painter);
-void PaintFox(QPainter& painter);
+void paintRabbit(QPainter& painter);
+void paintFox(QPainter& painter);

@@ -32,11 +32,11 @@ void drawIcon(QPainter& p)
     p.save();
     p.translate(25, 1);
     p.scale(0.9, 0.9);
-    PaintRabbit(p);
+    paintRabbit(p);
     p.restore();
     p.translate(-1, 15);
     p.scale(1.2, 1.2);
-    PaintFox(p);
+    paintFox(p);
     p.restore();
 
     p.setBrush(Qt::NoBrush);
@@ -45,7 +45,7 @@ void drawIcon(QPainter& p)
 }
 }  // namespace
 
-QImage DrawAppIcon(int size)
+QImage drawAppIcon(int size)
 {
     QImage big(size * factor, size * factor, QImage::Format_ARGB32_Premultiplied);
     big.fill(Qt::transparent);

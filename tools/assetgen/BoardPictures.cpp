@@ -43,8 +43,8 @@ void drawMeadow(QImage& image, std::mt19937& random)
     std::uniform_int_distribution<int> shade(0, 1);
     for (int i = 0; i < 1400; ++i) {
         const QPointF foot(place(random), place(random));
-        const QColor colour = shade(random) ? QColor(70, 116, 44, 110) : QColor(176, 214, 120, 100);
-        p.setPen(QPen(colour, 0.8, Qt::SolidLine, Qt::RoundCap));
+        const QColor color = shade(random) ? QColor(70, 116, 44, 110) : QColor(176, 214, 120, 100);
+        p.setPen(QPen(color, 0.8, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(foot, foot + QPointF(lean(random), -length(random)));
     }
 }
@@ -71,7 +71,7 @@ void drawCellPatches(QImage& image)
 }
 }  // namespace
 
-QImage DrawEmptyCell()
+QImage drawEmptyCell()
 {
     // Drawn pixel by pixel, without smoothing: a blended edge pixel would be neither the key
     // colour nor the dot's and would show as a pink fringe on the board.
@@ -86,7 +86,7 @@ QImage DrawEmptyCell()
     return image;
 }
 
-QImage DrawBoardBackground()
+QImage drawBoardBackground()
 {
     QImage image(297, 297, QImage::Format_RGB32);
     std::mt19937 random(297);
@@ -95,7 +95,7 @@ QImage DrawBoardBackground()
     return image;
 }
 
-QImage RenderBoardPreview(const QImage& background, const QImage& empty, const QImage& prey,
+QImage renderBoardPreview(const QImage& background, const QImage& empty, const QImage& prey,
                           const QImage& hunter, bool frames)
 {
     QImage board = background.convertToFormat(QImage::Format_RGB32);

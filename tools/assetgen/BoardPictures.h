@@ -4,13 +4,13 @@
 
 // The empty-cell tile (41 × 41): the key colour magenta everywhere the background should
 // show through, with a small dot in the middle so an empty cell can still be seen.
-QImage DrawEmptyCell();
+QImage drawEmptyCell();
 
 // The board's background (297 × 297): a meadow with a lighter patch under each of the 6 × 6
 // cells. Tiles sit at 10 + 48 (i − 1) in it, their frames two pixels further out.
-QImage DrawBoardBackground();
+QImage drawBoardBackground();
 
 // The board as the window shows it: the background with tiles on it, empty ones keyed
 // transparent, and optionally the black game frames with one blue and two green ones.
-QImage RenderBoardPreview(const QImage& background, const QImage& empty, const QImage& prey,
+QImage renderBoardPreview(const QImage& background, const QImage& empty, const QImage& prey,
                           const QImage& hunter, bool frames);

@@ -6,7 +6,7 @@
 // Draws at eight times the size and averages down, so shapes a few pixels wide keep smooth,
 // even edges. The painter works in the target's pixel units.
 template <typename Draw>
-QImage Supersampled(QSize size, QColor background, Draw draw)
+QImage supersampled(QSize size, QColor background, Draw draw)
 {
     constexpr int factor = 8;
     QImage big(size * factor, QImage::Format_RGB32);

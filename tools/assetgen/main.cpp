@@ -45,8 +45,8 @@ QImage preview(const QDir& folder)
     const QImage empty = readBack(folder.filePath("leer.bmp"));
     const QImage prey = readBack(folder.filePath("prey.bmp"));
     const QImage hunter = readBack(folder.filePath("hunter.bmp"));
-    const QImage before = RenderBoardPreview(back, empty, prey, hunter, false);
-    const QImage during = RenderBoardPreview(back, empty, prey, hunter, true);
+    const QImage before = renderBoardPreview(back, empty, prey, hunter, false);
+    const QImage during = renderBoardPreview(back, empty, prey, hunter, true);
     constexpr int scale = 3;
     QImage sheet(2 * 297 * scale + 16, 297 * scale + 297 + 16, QImage::Format_RGB32);
     sheet.fill(QColor(240, 240, 240));
@@ -63,7 +63,7 @@ int writeIcons(const QDir& folder)
     for (const int size : {64, 256}) {
         const QString sub = QStringLiteral("%1x%1").arg(size);
         const QString path = folder.filePath(sub + QStringLiteral("/quorvel.png"));
-        if (!QDir().mkpath(folder.filePath(sub)) || !DrawAppIcon(size).save(path)) {
+        if (!QDir().mkpath(folder.filePath(sub)) || !drawAppIcon(size).save(path)) {
             std::fprintf(stderr, "quorvel-assetgen: cannot write %s\n", qPrintable(path));
             return 1;
         }
@@ -91,10 +91,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "quorvel-assetgen: cannot create %s\n", qPrintable(folder.path()));
         return 1;
     }
-    const bool written = writeFile(folder.filePath("leer.bmp"), writeBitmap(DrawEmptyCell()))
-        && writeFile(folder.filePath("prey.bmp"), writeBitmap(DrawPrey()))
-        && writeFile(folder.filePath("hunter.bmp"), writeBitmap(DrawHunter()))
-        && writeFile(folder.filePath("back.bmp"), writeBitmap(DrawBoardBackground()));
+    const bool written = writeFile(folder.filePath("leer.bmp"), writeBitmap(drawEmptyCell()))
+        && writeFile(folder.filePath("prey.bmp"), writeBitmap(drawPrey()))
+        && writeFile(folder.filePath("hunter.bmp"), writeBitmap(drawHunter()))
+        && writeFile(folder.filePath("back.bmp"), writeBitmap(drawBoardBackground()));
     if (!written)
         return 1;
     if (args.size() == 4 && !preview(folder).save(args[3])) {

@@ -1,4 +1,4 @@
-#include "TChartAxis.h"
+#include "ChartAxis.h"
 
 #include "ChartColor.h"
 #include "ChartMath.h"
@@ -48,100 +48,100 @@ bool tooManyLabels(double range, double step, double room)
 
 }  // namespace
 
-TChartAxis::TChartAxis(TAxisSide side)
+ChartAxis::ChartAxis(AxisSide side)
     : side_(side),
       labelsFont_(QStringLiteral("Arial"), 11),
       axisPen_(chartcolor::black, 2),
       ticks_(chartcolor::gray),
       ticksInner_(chartcolor::gray),
       minorTicks_(chartcolor::gray),
-      grid_(chartcolor::gray, 1, TPenStyle::Dot)
+      grid_(chartcolor::gray, 1, PenStyle::Dot)
 {
 }
 
-void TChartAxis::setOnChange(std::function<void()> onChange)
+void ChartAxis::setChangeHandler(std::function<void()> onChange)
 {
-    onChange_ = onChange;
-    labelsFont_.setOnChange(onChange);
-    for (TChartPen* pen : {&axisPen_, &ticks_, &ticksInner_, &minorTicks_, &grid_})
-        pen->setOnChange(onChange);
-    title_.setOnChange(std::move(onChange));
+    changeHandler_ = onChange;
+    labelsFont_.setChangeHandler(onChange);
+    for (ChartPen* pen : {&axisPen_, &ticks_, &ticksInner_, &minorTicks_, &grid_})
+        pen->setChangeHandler(onChange);
+    title_.setChangeHandler(std::move(onChange));
 }
 
-void TChartAxis::changed()
+void ChartAxis::changed()
 {
-    if (onChange_)
-        onChange_();
+    if (changeHandler_)
+        changeHandler_();
 }
 
-void TChartAxis::setVisible(bool value)
+void ChartAxis::setVisible(bool value)
 {
     if (assign(visible_, value))
         changed();
 }
 
-void TChartAxis::setAutomatic(bool value)
+void ChartAxis::setAutomatic(bool value)
 {
     if (assign(automatic_, value))
         changed();
 }
 
-void TChartAxis::setMinimum(double value)
+void ChartAxis::setMinimum(double value)
 {
     if (assign(minimum_, value))
         changed();
 }
 
-void TChartAxis::setMaximum(double value)
+void ChartAxis::setMaximum(double value)
 {
     if (assign(maximum_, value))
         changed();
 }
 
-void TChartAxis::setIncrement(double value)
+void ChartAxis::setIncrement(double value)
 {
     if (assign(increment_, value))
         changed();
 }
 
-void TChartAxis::setLabels(bool value)
+void ChartAxis::setLabelsVisible(bool value)
 {
     if (assign(labels_, value))
         changed();
 }
 
-void TChartAxis::setAxisValuesFormat(const QString& value)
+void ChartAxis::setValuesFormat(const QString& value)
 {
     if (assign(valuesFormat_, value))
         changed();
 }
 
-void TChartAxis::setTickLength(int value)
+void ChartAxis::setTickLength(int value)
 {
     if (assign(tickLength_, value))
         changed();
 }
 
-void TChartAxis::setTickInnerLength(int value)
+void ChartAxis::setInnerTickLength(int value)
 {
     if (assign(tickInnerLength_, value))
         changed();
 }
 
-void TChartAxis::setMinorTickLength(int value)
+void ChartAxis::setMinorTickLength(int value)
 {
     if (assign(minorTickLength_, value))
         changed();
 }
 
-void TChartAxis::setMinorTickCount(int value)
+void ChartAxis::setMinorTickCount(int value)
 {
     if (assign(minorTickCount_, value))
         changed();
 }
 
 
-void TChartAxis::SetMinMax(double minimum, double maximum)
+void ChartAxis::setMinMax(double minimum, double maximum)
 {
     if (!automatic_ && minimum == minimum_ && maximum == maximum_)
         return;
@@ -151,7 +151,7 @@ void TChartAxis::SetMinMax(double minimum, double maximum)
     changed();
 }
 
-void TChartAxis::setLabelsSeparation(int percent)
+void ChartAxis::setLabelsSeparation(int percent)
 {
     percent = std::max(0, percent);
     if (percent == labelsSeparation_)
@@ -160,7 +160,7 @@ void TChartAxis::setLabelsSeparation(int percent)
     changed();
 }
 
-QString TChartAxis::FormatValue(double value) const
+QString ChartAxis::formatValue(double value) const
 {
     const int point = valuesFormat_.indexOf(QLatin1Char('.'));
     const QString integral = point < 0 ? valuesFormat_ : valuesFormat_.left(point);
@@ -191,21 +191,21 @@ QString TChartAxis::FormatValue(double value) const
     return locale.toString(rounded, 'f', decimals);
 }
 
-int TChartAxis::CalcPosValue(double value) const
+int ChartAxis::positionOf(double value) const
 {
-    const TAxisGeometry& g = computed_;
+    const AxisGeometry& g = computed_;
     if (g.range == 0.0)
-        return g.centre;
+        return g.center;
     const double offset = (value - g.minimum) * g.length / g.range;
     if (!(std::fabs(offset) < chartmath::maxOffset))
-        return g.centre;
+        return g.center;
     const int pixels = static_cast<int>(chartmath::roundHalfEven(offset));
-    return Horizontal() ? g.startPos + pixels : g.endPos - pixels;
+    return isHorizontal() ? g.startPos + pixels : g.endPos - pixels;
 }
 
-double TChartAxis::CalcLabelStep(int labelSize) const
+double ChartAxis::labelStep(int labelSize) const
 {
-    const TAxisGeometry& g = computed_;
+    const AxisGeometry& g = computed_;
     double room = 1.0;
     if (labelSize > 0) {
         const double perLabel =
@@ -222,9 +222,9 @@ double TChartAxis::CalcLabelStep(int labelSize) const
     return step;
 }
 
-std::vector<double> TChartAxis::LabelValues() const
+std::vector<double> ChartAxis::labelValues() const
 {
-    const TAxisGeometry& g = computed_;
+    const AxisGeometry& g = computed_;
     std::vector<double> values;
     if (!(g.step > 0.0) || !(std::fabs(g.range / g.step) < maxLabelValues))
         return values;
@@ -247,7 +247,7 @@ std::vector<double> TChartAxis::LabelValues() const
     return values;
 }
 
-int TChartAxis::TickBand() const
+int ChartAxis::tickBand() const
 {
-    return axisPen_.Width() + std::max(tickLength_, minorTickLength_);
+    return axisPen_.width() + std::max(tickLength_, minorTickLength_);
 }

@@ -1,4 +1,4 @@
-#include "TDashCutter.h"
+#include "DashCutter.h"
 
 #include "ChartMath.h"
 
@@ -6,14 +6,14 @@
 #include <cstdlib>
 #include <numeric>
 
-TDashCutter::TDashCutter(std::vector<int> pattern) : pattern_(std::move(pattern))
+DashCutter::DashCutter(std::vector<int> pattern) : pattern_(std::move(pattern))
 {
     passThrough_ = pattern_.empty() || std::accumulate(pattern_.begin(), pattern_.end(), 0) <= 0;
     if (!passThrough_)
         leftInPart_ = pattern_[0];
 }
 
-void TDashCutter::cut(const QVector<QLine>& segments, QVector<QLine>& dashes)
+void DashCutter::cut(const QVector<QLine>& segments, QVector<QLine>& dashes)
 {
     if (passThrough_) {
         dashes += segments;

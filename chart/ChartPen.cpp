@@ -1,13 +1,13 @@
-#include "TChartPen.h"
+#include "ChartPen.h"
 
 #include <algorithm>
 
-TChartPen::TChartPen(QColor color, int width, TPenStyle style)
+ChartPen::ChartPen(QColor color, int width, PenStyle style)
     : color_(color), width_(std::max(1, width)), style_(style)
 {
 }
 
-void TChartPen::setColor(const QColor& color)
+void ChartPen::setColor(const QColor& color)
 {
     if (color == color_)
         return;
@@ -15,7 +15,7 @@ void TChartPen::setColor(const QColor& color)
     changed();
 }
 
-void TChartPen::setWidth(int width)
+void ChartPen::setWidth(int width)
 {
     width = std::max(1, width);
     if (width == width_)
@@ -24,7 +24,7 @@ void TChartPen::setWidth(int width)
     changed();
 }
 
-void TChartPen::setStyle(TPenStyle style)
+void ChartPen::setStyle(PenStyle style)
 {
     if (style == style_)
         return;
@@ -32,7 +32,7 @@ void TChartPen::setStyle(TPenStyle style)
     changed();
 }
 
-void TChartPen::setVisible(bool visible)
+void ChartPen::setVisible(bool visible)
 {
     if (visible == visible_)
         return;
@@ -40,8 +40,8 @@ void TChartPen::setVisible(bool visible)
     changed();
 }
 
-void TChartPen::changed()
+void ChartPen::changed()
 {
-    if (onChange_)
-        onChange_();
+    if (changeHandler_)
+        changeHandler_();
 }

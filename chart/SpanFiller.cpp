@@ -1,4 +1,4 @@
-#include "TSpanFiller.h"
+#include "SpanFiller.h"
 
 #include <QImage>
 #include <QPaintEngine>
@@ -34,9 +34,9 @@ std::optional<QRect> solidBox(const QImage& image)
 // neighbours overlap, so each pixel column is written once with the union of the rects over
 // it, top to bottom. Qt's own rectangle fill would cost a call per row and rect, which for
 // thousands of tall rectangles two pixels wide is most of a paint.
-bool writeDirect(QPainter& painter, const QVector<QRect>& rects, const QColor& colour)
+bool writeDirect(QPainter& painter, const QVector<QRect>& rects, const QColor& color)
 {
-    if (painter.hasClipping() || colour.alpha() != 255 || !painter.device() ||
+    if (painter.hasClipping() || color.alpha() != 255 || !painter.device() ||
         painter.device()->devType() != QInternal::Image)
         return false;
     auto* image = static_cast<QImage*>(painter.device());
@@ -66,7 +66,7 @@ bool writeDirect(QPainter& painter, const QVector<QRect>& rects, const QColor& c
         slot = i;
     }
 
-    const QRgb pixel = colour.rgba();
+    const QRgb pixel = color.rgba();
     uchar* bits = image->bits();
     const qsizetype stride = image->bytesPerLine();
     const int height = image->height();
@@ -100,7 +100,7 @@ bool writeDirect(QPainter& painter, const QVector<QRect>& rects, const QColor& c
 
 }  // namespace
 
-bool TSpanFiller::fillable(const QPainter& painter)
+bool SpanFiller::fillable(const QPainter& painter)
 {
     // Positions shifted by whole pixels keep their rasterisation; anything else may not.
     const QTransform t = painter.deviceTransform();
@@ -110,7 +110,7 @@ bool TSpanFiller::fillable(const QPainter& painter)
            painter.compositionMode() == QPainter::CompositionMode_SourceOver;
 }
 
-const TSpanFiller::Box* TSpanFiller::boxOf(const QPen& pen)
+const SpanFiller::Box* SpanFiller::boxOf(const QPen& pen)
 {
     struct Measured {
         qreal width;
@@ -152,12 +152,12 @@ const TSpanFiller::Box* TSpanFiller::boxOf(const QPen& pen)
     return measured.back().box ? &*measured.back().box : nullptr;
 }
 
-void TSpanFiller::draw(QPainter& painter, const TColumnStrokes& strokes)
+void SpanFiller::draw(QPainter& painter, const ColumnStrokes& strokes)
 {
     const QPen pen = painter.pen();
     const Box* box = fillable(painter) ? boxOf(pen) : nullptr;
     if (!box) {
-        painter.drawLines(TColumnSegments::spanLines(strokes.spans));
+        painter.drawLines(ColumnSegments::spanLines(strokes.spans));
         painter.drawLines(strokes.joins);
         return;
     }
@@ -166,27 +166,27 @@ void TSpanFiller::draw(QPainter& painter, const TColumnStrokes& strokes)
     const bool thin = pen.isCosmetic() || pen.widthF() <= 1.0;
     QVector<QRect> rects;
     rects.reserve(strokes.spans.size());
-    for (const TColumnSpan& span : strokes.spans) {
+    for (const ColumnSpan& span : strokes.spans) {
         const int bottom = thin && span.withBottom ? std::max(span.bottom + box->below, span.bottom)
                                                    : span.bottom + box->below;
         rects.append(QRect(QPoint(span.x + box->left, span.top - box->above), QPoint(span.x + box->right, bottom)));
     }
-    const QColor colour = pen.color();
-    if (!writeDirect(painter, rects, colour)) {
+    const QColor color = pen.color();
+    if (!writeDirect(painter, rects, color)) {
         for (const QRect& rect : rects)
-            painter.fillRect(rect, colour);
+            painter.fillRect(rect, color);
     }
     painter.drawLines(thin ? strokes.joins : uncovered(strokes, rects, pen.widthF()));
 }
 
-QVector<QLine> TSpanFiller::uncovered(const TColumnStrokes& strokes, const QVector<QRect>& rects, qreal width)
+QVector<QLine> SpanFiller::uncovered(const ColumnStrokes& strokes, const QVector<QRect>& rects, qreal width)
 {
     if (rects.isEmpty())
         return strokes.joins;
     // rectAt[x − firstX]: the rect of the span in column x, or −1.
     int firstX = strokes.spans.front().x;
     int lastX = firstX;
-    for (const TColumnSpan& span : strokes.spans) {
+    for (const ColumnSpan& span : strokes.spans) {
         firstX = std::min(firstX, span.x);
         lastX = std::max(lastX, span.x);
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TChunkedArray.h"
+#include "ChunkedArray.h"
 
 #include <array>
 #include <cstddef>
@@ -9,7 +9,7 @@
 #include <vector>
 
 // The smallest and largest of a set of byte values; empty (low > high) while it holds none.
-struct TByteRange {
+struct ByteRange {
     std::uint8_t low = 255;
     std::uint8_t high = 0;
 
@@ -19,7 +19,7 @@ struct TByteRange {
         low = value < low ? value : low;
         high = value > high ? value : high;
     }
-    void add(const TByteRange& other)
+    void add(const ByteRange& other)
     {
         low = other.low < low ? other.low : low;
         high = other.high > high ? other.high : high;
@@ -34,7 +34,7 @@ struct TByteRange {
 // in O(log n), which lets the chart draw a pixel column without visiting its points. Values and
 // summary live in fixed-size chunks, so the list costs about 1.3 bytes per point however long
 // it grows. This class is the one place that knows how points are stored.
-class TByteValueList {
+class ByteSeries {
 public:
     static constexpr int fanOut = 16;
 
@@ -54,12 +54,12 @@ public:
     std::uint8_t maximum() const { return whole_.empty() ? 0 : whole_.high; }
     // Smallest and largest value from index first to index last, both included
     // (0 <= first <= last < count()); empty when first > last.
-    TByteRange range(std::int64_t first, std::int64_t last) const;
+    ByteRange range(std::int64_t first, std::int64_t last) const;
     // The sum of |at(i + 1) − at(i)| for first <= i < last (0 <= first <= last < count()).
     std::int64_t variation(std::int64_t first, std::int64_t last) const;
     // The first (or with fromEnd the last) index from first to last whose value lies outside
     // inside, or -1 when there is none.
-    std::int64_t findOutside(std::int64_t first, std::int64_t last, TByteRange inside, bool fromEnd) const;
+    std::int64_t findOutside(std::int64_t first, std::int64_t last, ByteRange inside, bool fromEnd) const;
 
     // Bytes allocated for values and summary, counted by capacity.
     std::size_t allocatedBytes() const;
@@ -67,12 +67,12 @@ public:
 private:
     // What the summary knows of a block.
     struct Block {
-        TByteRange range;
+        ByteRange range;
         std::uint32_t variation = 0;
     };
     // The first level's blocks of 16 points vary by at most 15 × 255, which two bytes hold.
     struct FineBlock {
-        TByteRange range;
+        ByteRange range;
         std::uint16_t variation = 0;
     };
     // A stretch of consecutive entries of one level, level 0 being the values themselves.
@@ -93,11 +93,11 @@ private:
     // [first, last] as whole entries of the highest levels that fit, in index order.
     Pieces split(std::int64_t first, std::int64_t last) const;
 
-    TChunkedArray<std::uint8_t, 65536> values_;
-    TChunkedArray<FineBlock, 8192> fine_;                  // blocks of 16 points
-    std::vector<TChunkedArray<Block, 4096>> coarse_;      // coarse_[k]: blocks of 16^(k+2) points
+    ChunkedArray<std::uint8_t, 65536> values_;
+    ChunkedArray<FineBlock, 8192> fine_;                  // blocks of 16 points
+    std::vector<ChunkedArray<Block, 4096>> coarse_;      // coarse_[k]: blocks of 16^(k+2) points
     // open_[k] gathers the block of level k + 1 that is still being filled; only complete
     // blocks are stored.
     std::vector<Block> open_;
-    TByteRange whole_;
+    ByteRange whole_;
 };

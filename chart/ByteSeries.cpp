@@ -1,4 +1,4 @@
-#include "TByteValueList.h"
+#include "ByteSeries.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,27 +6,27 @@
 
 namespace {
 
-bool within(const TByteRange& r, const TByteRange& inside)
+bool within(const ByteRange& r, const ByteRange& inside)
 {
     return r.low >= inside.low && r.high <= inside.high;
 }
 
 }  // namespace
 
-void TByteValueList::append(double value)
+void ByteSeries::append(double value)
 {
     // NaN turns into 0 here, like any value below the range.
     const double clamped = std::clamp(std::isnan(value) ? 0.0 : std::round(value), 0.0, 255.0);
     appendByte(static_cast<std::uint8_t>(clamped));
 }
 
-void TByteValueList::append(std::span<const std::uint8_t> values)
+void ByteSeries::append(std::span<const std::uint8_t> values)
 {
     for (std::uint8_t value : values)
         appendByte(value);
 }
 
-void TByteValueList::appendByte(std::uint8_t value)
+void ByteSeries::appendByte(std::uint8_t value)
 {
     const std::int64_t index = values_.size();
     // The step from the previous value lies inside the smallest block holding both: one level
@@ -67,16 +67,16 @@ void TByteValueList::appendByte(std::uint8_t value)
     }
 }
 
-void TByteValueList::clear()
+void ByteSeries::clear()
 {
     values_.clear();
     fine_.clear();
-    std::vector<TChunkedArray<Block, 4096>>().swap(coarse_);
+    std::vector<ChunkedArray<Block, 4096>>().swap(coarse_);
     std::vector<Block>().swap(open_);
-    whole_ = TByteRange{};
+    whole_ = ByteRange{};
 }
 
-std::int64_t TByteValueList::blockSize(std::size_t level) const
+std::int64_t ByteSeries::blockSize(std::size_t level) const
 {
     std::int64_t size = 1;
     for (std::size_t k = 0; k < level; ++k)
@@ -84,17 +84,17 @@ std::int64_t TByteValueList::blockSize(std::size_t level) const
     return size;
 }
 
-TByteValueList::Block TByteValueList::entry(std::size_t level, std::int64_t index) const
+ByteSeries::Block ByteSeries::entry(std::size_t level, std::int64_t index) const
 {
     // Whole blocks inside [0, count()) are complete, so their entries exist.
     if (level == 0)
-        return Block{TByteRange{values_[index], values_[index]}, 0};
+        return Block{ByteRange{values_[index], values_[index]}, 0};
     if (level == 1)
         return Block{fine_[index].range, fine_[index].variation};
     return coarse_[level - 2][index];
 }
 
-TByteValueList::Pieces TByteValueList::split(std::int64_t first, std::int64_t last) const
+ByteSeries::Pieces ByteSeries::split(std::int64_t first, std::int64_t last) const
 {
     // Blocks that lie wholly inside the range are taken one level up, where they are one entry
     // each: the pieces left of the aligned middle by rising level, then the ones right of it by
@@ -120,9 +120,9 @@ TByteValueList::Pieces TByteValueList::split(std::int64_t first, std::int64_t la
     return left;
 }
 
-TByteRange TByteValueList::range(std::int64_t first, std::int64_t last) const
+ByteRange ByteSeries::range(std::int64_t first, std::int64_t last) const
 {
-    TByteRange result;
+    ByteRange result;
     if (first > last)
         return result;
     const Pieces pieces = split(first, last);
@@ -146,7 +146,7 @@ TByteRange TByteValueList::range(std::int64_t first, std::int64_t last) const
     return result;
 }
 
-std::int64_t TByteValueList::variation(std::int64_t first, std::int64_t last) const
+std::int64_t ByteSeries::variation(std::int64_t first, std::int64_t last) const
 {
     if (first >= last)
         return 0;
@@ -166,7 +166,7 @@ std::int64_t TByteValueList::variation(std::int64_t first, std::int64_t last) co
     return total;
 }
 
-std::int64_t TByteValueList::findOutside(std::int64_t first, std::int64_t last, TByteRange inside,
+std::int64_t ByteSeries::findOutside(std::int64_t first, std::int64_t last, ByteRange inside,
                                          bool fromEnd) const
 {
     if (first > last)
@@ -191,10 +191,10 @@ std::int64_t TByteValueList::findOutside(std::int64_t first, std::int64_t last, 
     return -1;
 }
 
-std::size_t TByteValueList::allocatedBytes() const
+std::size_t ByteSeries::allocatedBytes() const
 {
     std::size_t bytes = values_.allocatedBytes() + fine_.allocatedBytes() +
-                        coarse_.capacity() * sizeof(TChunkedArray<Block, 4096>) + open_.capacity() * sizeof(Block);
+                        coarse_.capacity() * sizeof(ChunkedArray<Block, 4096>) + open_.capacity() * sizeof(Block);
     for (const auto& level : coarse_)
         bytes += level.allocatedBytes();
     return bytes;

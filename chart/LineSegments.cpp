@@ -1,8 +1,8 @@
-#include "TFastLineSegments.h"
+#include "LineSegments.h"
 
-#include "TChartAxis.h"
-#include "TDashCutter.h"
-#include "TFastLineSeries.h"
+#include "ChartAxis.h"
+#include "DashCutter.h"
+#include "LineSeries.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -22,27 +22,27 @@ bool turnsBack(const QLine& a, const QLine& b)
 
 }  // namespace
 
-QVector<QLine> TFastLineSegments::build(const TFastLineSeries& series, const TChartAxis& horizontal,
-                                           const TChartAxis& vertical)
+QVector<QLine> LineSegments::build(const LineSeries& series, const ChartAxis& horizontal,
+                                           const ChartAxis& vertical)
 {
     QVector<QLine> segments;
-    build(series, horizontal, vertical, std::max(1, series.Count()),
+    build(series, horizontal, vertical, std::max(1, series.count()),
           [&](const QVector<QLine>& batch) { segments += batch; });
     return segments;
 }
 
-void TFastLineSegments::build(const TFastLineSeries& series, const TChartAxis& horizontal,
-                              const TChartAxis& vertical, int batchSize,
+void LineSegments::build(const LineSeries& series, const ChartAxis& horizontal,
+                              const ChartAxis& vertical, int batchSize,
                               const std::function<void(const QVector<QLine>&)>& sink)
 {
-    const int n = series.Count();
+    const int n = series.count();
     if (n == 0)
         return;
     QVector<QLine> batch;
     batch.reserve(std::min(batchSize, n));
-    QPoint last(horizontal.CalcPosValue(0), vertical.CalcPosValue(series.YValue(0)));
+    QPoint last(horizontal.positionOf(0), vertical.positionOf(series.yValue(0)));
     for (int i = 1; i < n; ++i) {
-        const QPoint p(horizontal.CalcPosValue(i), vertical.CalcPosValue(series.YValue(i)));
+        const QPoint p(horizontal.positionOf(i), vertical.positionOf(series.yValue(i)));
         if (p == last)
             continue;
         const QLine segment(last, p);
@@ -57,9 +57,9 @@ void TFastLineSegments::build(const TFastLineSeries& series, const TChartAxis& h
         sink(batch);
 }
 
-QVector<QLine> TFastLineSegments::dash(const QVector<QLine>& segments, const std::vector<int>& pattern)
+QVector<QLine> LineSegments::dash(const QVector<QLine>& segments, const std::vector<int>& pattern)
 {
     QVector<QLine> dashes;
-    TDashCutter(pattern).cut(segments, dashes);
+    DashCutter(pattern).cut(segments, dashes);
     return dashes;
 }

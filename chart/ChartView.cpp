@@ -1,8 +1,8 @@
-#include "TChart.h"
+#include "ChartView.h"
 
 #include "ChartMath.h"
 #include "Exception.h"
-#include "TChartPainter.h"
+#include "ChartPainter.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -29,11 +29,11 @@ private:
 
 }  // namespace
 
-TChart::TChart(QWidget* parent) : QWidget(parent), color_(palette().color(QPalette::Button))
+ChartView::ChartView(QWidget* parent) : QWidget(parent), color_(palette().color(QPalette::Button))
 {
-    for (TChartAxis* axis : {&leftAxis_, &rightAxis_, &bottomAxis_})
-        axis->setOnChange([this] { changed(); });
-    backWallPen_.setOnChange([this] { changed(); });
+    for (ChartAxis* axis : {&leftAxis_, &rightAxis_, &bottomAxis_})
+        axis->setChangeHandler([this] { changed(); });
+    backWallPen_.setChangeHandler([this] { changed(); });
     // New points are shown at most 30 times a second, however fast they come. The paint shares
     // the event loop with the game's 1 ms timer, and at 60 paints a second the monochrome
     // scheme's paints cost that timer some 5 % of its ticks; 30 still shows a growing curve
@@ -45,20 +45,20 @@ TChart::TChart(QWidget* parent) : QWidget(parent), color_(palette().color(QPalet
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-TChart::~TChart() = default;
+ChartView::~ChartView() = default;
 
-void TChart::changed()
+void ChartView::changed()
 {
     update();
 }
 
-void TChart::pointsAdded()
+void ChartView::pointsAdded()
 {
     if (!frame_.isActive())
         frame_.start();
 }
 
-void TChart::setColor(const QColor& color)
+void ChartView::setColor(const QColor& color)
 {
     if (color == color_)
         return;
@@ -66,7 +66,7 @@ void TChart::setColor(const QColor& color)
     changed();
 }
 
-void TChart::setBackColor(const QColor& color)
+void ChartView::setBackColor(const QColor& color)
 {
     if (color == backColor_ && backWallSolid_)
         return;
@@ -75,7 +75,7 @@ void TChart::setBackColor(const QColor& color)
     changed();
 }
 
-void TChart::setBackWallColor(const QColor& color)
+void ChartView::setBackWallColor(const QColor& color)
 {
     if (color == backColor_)
         return;
@@ -83,7 +83,7 @@ void TChart::setBackWallColor(const QColor& color)
     changed();
 }
 
-void TChart::setBackWallSolid(bool solid)
+void ChartView::setBackWallSolid(bool solid)
 {
     if (solid == backWallSolid_)
         return;
@@ -91,7 +91,7 @@ void TChart::setBackWallSolid(bool solid)
     changed();
 }
 
-void TChart::setMonochrome(bool monochrome)
+void ChartView::setMonochrome(bool monochrome)
 {
     if (monochrome == monochrome_)
         return;
@@ -101,7 +101,7 @@ void TChart::setMonochrome(bool monochrome)
     changed();
 }
 
-void TChart::setBufferedDisplay(bool buffered)
+void ChartView::setBufferedDisplay(bool buffered)
 {
     if (buffered == bufferedDisplay_)
         return;
@@ -113,7 +113,7 @@ void TChart::setBufferedDisplay(bool buffered)
     changed();
 }
 
-void TChart::setClipPoints(bool clip)
+void ChartView::setClipPoints(bool clip)
 {
     if (clip == clipPoints_)
         return;
@@ -121,7 +121,7 @@ void TChart::setClipPoints(bool clip)
     changed();
 }
 
-void TChart::setMargins(int left, int top, int right, int bottom)
+void ChartView::setMargins(int left, int top, int right, int bottom)
 {
     if (left == marginLeft_ && top == marginTop_ && right == marginRight_ && bottom == marginBottom_)
         return;
@@ -132,32 +132,32 @@ void TChart::setMargins(int left, int top, int right, int bottom)
     changed();
 }
 
-TFastLineSeries& TChart::AddSeries()
+LineSeries& ChartView::addSeries()
 {
-    series_.push_back(std::make_unique<TFastLineSeries>());
-    TFastLineSeries& series = *series_.back();
-    series.setOnChange([this] { changed(); });
-    series.setOnPointsAdded([this] { pointsAdded(); });
+    series_.push_back(std::make_unique<LineSeries>());
+    LineSeries& series = *series_.back();
+    series.setChangeHandler([this] { changed(); });
+    series.setPointsAddedHandler([this] { pointsAdded(); });
     changed();
     return series;
 }
 
-TFastLineSeries& TChart::Series(int index)
+LineSeries& ChartView::series(int index)
 {
     return *series_.at(static_cast<std::size_t>(index));
 }
 
-const TFastLineSeries& TChart::Series(int index) const
+const LineSeries& ChartView::series(int index) const
 {
     return *series_.at(static_cast<std::size_t>(index));
 }
 
-void TChart::Draw(QPainter& painter, const QRect& rect, bool printing)
+void ChartView::draw(QPainter& painter, const QRect& rect, bool printing)
 {
-    TChartPainter(*this, painter, printing).draw(rect);
+    ChartPainter(*this, painter, printing).draw(rect);
 }
 
-void TChart::paintEvent(QPaintEvent*)
+void ChartView::paintEvent(QPaintEvent*)
 {
     if (width() <= 0 || height() <= 0)
         return;
@@ -168,14 +168,14 @@ void TChart::paintEvent(QPaintEvent*)
         return;
     }
     if (!bufferedDisplay_) {
-        Draw(widgetPainter, rect(), false);
+        draw(widgetPainter, rect(), false);
         return;
     }
     if (buffer_.size() != size())
         buffer_ = QImage(size(), QImage::Format_RGB32);
     {
         QPainter bufferPainter(&buffer_);
-        Draw(bufferPainter, buffer_.rect(), false);
+        draw(bufferPainter, buffer_.rect(), false);
     }
     if (monochrome_) {
         // Qt expands a one-bit image pixel by pixel on every draw, so the buffer is turned into
@@ -187,28 +187,28 @@ void TChart::paintEvent(QPaintEvent*)
     widgetPainter.drawImage(0, 0, buffer_);
 }
 
-QImage TChart::toMonochrome(const QImage& image)
+QImage ChartView::toMonochrome(const QImage& image)
 {
     QImage mono = emptyMonochrome(image.size());
     threshold(image.convertToFormat(QImage::Format_RGB32), mono, nullptr);
     return mono;
 }
 
-QImage TChart::emptyMonochrome(QSize size)
+QImage ChartView::emptyMonochrome(QSize size)
 {
     QImage mono(size, QImage::Format_Mono);
     mono.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
     return mono;
 }
 
-void TChart::threshold(const QImage& colour, QImage& mono, QImage* shown)
+void ChartView::threshold(const QImage& color, QImage& mono, QImage* shown)
 {
     // A plain threshold, no dithering, so a curve stays one crisp line: red, blue, green and
     // black turn black; white, silver and grey 0x808080 (grey level exactly 128) turn white.
     // A chart is long runs of the same colour, so the grey level is worked out once per run.
-    const int width = colour.width();
-    for (int y = 0; y < colour.height(); ++y) {
-        const auto* in = reinterpret_cast<const QRgb*>(colour.constScanLine(y));
+    const int width = color.width();
+    for (int y = 0; y < color.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(color.constScanLine(y));
         QRgb* out = shown ? reinterpret_cast<QRgb*>(shown->scanLine(y)) : nullptr;
         uchar* bits = mono.scanLine(y);
         std::fill(bits, bits + (width + 7) / 8, uchar{0});
@@ -228,7 +228,7 @@ void TChart::threshold(const QImage& colour, QImage& mono, QImage* shown)
     }
 }
 
-void TChart::PrintChart(QPrinter& printer)
+void ChartView::printChart(QPrinter& printer)
 {
     if (printer.printerState() == QPrinter::Active)
         throw PrinterError(QStringLiteral("Druckvorgang läuft"));
@@ -252,7 +252,7 @@ void TChart::PrintChart(QPrinter& printer)
         throw PrinterError(printerInvalid);
 }
 
-void TChart::drawOnPrinter(QPainter& painter, const QRect& page)
+void ChartView::drawOnPrinter(QPainter& painter, const QRect& page)
 {
     using chartmath::mulDiv;
     using chartmath::roundHalfEven;
@@ -280,7 +280,7 @@ void TChart::drawOnPrinter(QPainter& painter, const QRect& page)
         FlagScope printing(printing_);
         painter.scale(static_cast<double>(printWidth) / w, static_cast<double>(printHeight) / h);
         painter.setClipRect(units);
-        Draw(painter, units, true);
+        draw(painter, units, true);
     } catch (...) {
         painter.restore();
         throw;
@@ -288,7 +288,7 @@ void TChart::drawOnPrinter(QPainter& painter, const QRect& page)
     painter.restore();
 }
 
-void TChart::CopyChartBitmap()
+void ChartView::copyChartToClipboard()
 {
     const QString cannotOpen = QStringLiteral("Zwischenablage kann nicht geöffnet werden");
     QClipboard* clipboard = QGuiApplication::clipboard();
@@ -297,7 +297,7 @@ void TChart::CopyChartBitmap()
     QImage image(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     {
         QPainter painter(&image);
-        Draw(painter, image.rect(), false);
+        draw(painter, image.rect(), false);
     }
     clipboard->setImage(image);
     // A clipboard that refused the image (no owner rights on the display) must not pass for a copy.

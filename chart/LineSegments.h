@@ -6,22 +6,22 @@
 #include <functional>
 #include <vector>
 
-class TChartAxis;
-class TFastLineSeries;
+class ChartAxis;
+class LineSeries;
 
 // Turns a series into the line segments that draw every one of its points: the drawing the
 // chart's column-wise reduction must match pixel for pixel.
-class TFastLineSegments {
+class LineSegments {
 public:
     // The segments from each point to the next, leaving out every point that lands on the pixel
     // drawn last. The axes must hold the computed values of the current paint.
-    static QVector<QLine> build(const TFastLineSeries& series, const TChartAxis& horizontal,
-                                const TChartAxis& vertical);
+    static QVector<QLine> build(const LineSeries& series, const ChartAxis& horizontal,
+                                const ChartAxis& vertical);
     // The same segments handed to sink in order, in batches of about batchSize, so a series of
     // any length is drawn without holding all of its segments at once. Batches end only where
     // drawing them in separate calls gives the same pixels as one call.
-    static void build(const TFastLineSeries& series, const TChartAxis& horizontal, const TChartAxis& vertical,
+    static void build(const LineSeries& series, const ChartAxis& horizontal, const ChartAxis& vertical,
                       int batchSize, const std::function<void(const QVector<QLine>&)>& sink);
-    // segments cut into dashes by pattern (see TDashCutter), the pattern starting afresh.
+    // segments cut into dashes by pattern (see DashCutter), the pattern starting afresh.
     static QVector<QLine> dash(const QVector<QLine>& segments, const std::vector<int>& pattern);
 };

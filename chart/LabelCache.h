@@ -12,7 +12,7 @@ class QPainter;
 // Label texts laid out once and drawn again from their layout: shaping a text costs several
 // times as much as drawing its glyphs, and a chart's labels mostly repeat from paint to paint.
 // Holds at most a few hundred texts and starts afresh when full.
-class TLabelCache {
+class LabelCache {
 public:
     // The width of text in font, as QFontMetrics::horizontalAdvance() gives it.
     int width(const QFont& font, const QString& text);

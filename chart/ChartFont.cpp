@@ -1,15 +1,15 @@
-#include "TChartFont.h"
+#include "ChartFont.h"
 
 #include <algorithm>
 
-TChartFont::TChartFont(const QString& family, int pixelSize, QColor color) : color_(color)
+ChartFont::ChartFont(const QString& family, int pixelSize, QColor color) : color_(color)
 {
     font_.setFamily(family);
     font_.setPixelSize(std::max(1, pixelSize));
     font_.setBold(false);
 }
 
-void TChartFont::setName(const QString& family)
+void ChartFont::setFamily(const QString& family)
 {
     if (family == font_.family())
         return;
@@ -17,7 +17,7 @@ void TChartFont::setName(const QString& family)
     changed();
 }
 
-void TChartFont::setPixelSize(int pixelSize)
+void ChartFont::setPixelSize(int pixelSize)
 {
     pixelSize = std::max(1, pixelSize);
     if (pixelSize == font_.pixelSize())
@@ -26,7 +26,7 @@ void TChartFont::setPixelSize(int pixelSize)
     changed();
 }
 
-void TChartFont::setBold(bool bold)
+void ChartFont::setBold(bool bold)
 {
     if (bold == font_.bold())
         return;
@@ -34,7 +34,7 @@ void TChartFont::setBold(bool bold)
     changed();
 }
 
-void TChartFont::setColor(const QColor& color)
+void ChartFont::setColor(const QColor& color)
 {
     if (color == color_)
         return;
@@ -42,8 +42,8 @@ void TChartFont::setColor(const QColor& color)
     changed();
 }
 
-void TChartFont::changed()
+void ChartFont::changed()
 {
-    if (onChange_)
-        onChange_();
+    if (changeHandler_)
+        changeHandler_();
 }

@@ -1,11 +1,11 @@
-#include "TLabelCache.h"
+#include "LabelCache.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 
 #include <cmath>
 
-TLabelCache::Font& TLabelCache::fontOf(const QFont& font)
+LabelCache::Font& LabelCache::fontOf(const QFont& font)
 {
     for (Font& f : fonts_)
         if (f.font == font)
@@ -16,7 +16,7 @@ TLabelCache::Font& TLabelCache::fontOf(const QFont& font)
     return fonts_.back();
 }
 
-TLabelCache::Entry& TLabelCache::entry(Font& font, const QString& text)
+LabelCache::Entry& LabelCache::entry(Font& font, const QString& text)
 {
     auto it = font.texts.find(text);
     if (it != font.texts.end())
@@ -32,12 +32,12 @@ TLabelCache::Entry& TLabelCache::entry(Font& font, const QString& text)
     return *font.texts.insert(text, fresh);
 }
 
-int TLabelCache::width(const QFont& font, const QString& text)
+int LabelCache::width(const QFont& font, const QString& text)
 {
     return entry(fontOf(font), text).width;
 }
 
-void TLabelCache::draw(QPainter& painter, const QFont& font, int x, int baseline, const QString& text)
+void LabelCache::draw(QPainter& painter, const QFont& font, int x, int baseline, const QString& text)
 {
     const QTransform t = painter.worldTransform();
     const bool shiftOnly = t.type() <= QTransform::TxTranslate && t.dx() == std::round(t.dx()) &&

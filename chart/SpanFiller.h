@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TColumnSegments.h"
+#include "ColumnSegments.h"
 
 #include <QRect>
 #include <QVector>
@@ -15,10 +15,10 @@ class QPen;
 // nothing stands in the way; anywhere else the spans are drawn as lines. A join between
 // neighbouring columns whose every pixel lies inside their spans is left out when the pen is
 // wider than one pixel (one-pixel lines depend on the line drawn before them).
-class TSpanFiller {
+class SpanFiller {
 public:
     // Draws strokes with painter's current pen, which must be solid and opaque.
-    static void draw(QPainter& painter, const TColumnStrokes& strokes);
+    static void draw(QPainter& painter, const ColumnStrokes& strokes);
 
 private:
     // The pixels a vertical line from (x, top) to (x, bottom) covers: columns x + left to
@@ -32,6 +32,6 @@ private:
 
     static bool fillable(const QPainter& painter);
     // The joins not lying wholly inside the rects of the spans they join, for a pen of width.
-    static QVector<QLine> uncovered(const TColumnStrokes& strokes, const QVector<QRect>& rects, qreal width);
+    static QVector<QLine> uncovered(const ColumnStrokes& strokes, const QVector<QRect>& rects, qreal width);
     static const Box* boxOf(const QPen& pen);
 };

@@ -9,11 +9,11 @@
 // Cuts a path, handed over as consecutive batches of segments, into dashes by an on/off
 // pattern whose phase runs on across segments and batches. Lengths are measured along each
 // segment's longer direction, in pixels.
-class TDashCutter {
+class DashCutter {
 public:
     // pattern alternates "on" and "off" lengths, starting with "on"; an empty pattern or one
     // without any length passes segments through unchanged.
-    explicit TDashCutter(std::vector<int> pattern);
+    explicit DashCutter(std::vector<int> pattern);
 
     // Appends the dashes of segments, the next stretch of the path, to dashes.
     void cut(const QVector<QLine>& segments, QVector<QLine>& dashes);

@@ -3,7 +3,7 @@
 // A rectangle in chart pixels given by its four edges, the way the layout computes it. Unlike
 // QRect, width() is right − left: a rectangle from 10 to 20 is 10 wide, and its right edge pixel
 // is 20 itself (the plot's right axis and back-wall outline lie on it).
-struct TChartRect {
+struct ChartRect {
     int left = 0;
     int top = 0;
     int right = 0;
@@ -11,5 +11,5 @@ struct TChartRect {
 
     int width() const { return right - left; }
     int height() const { return bottom - top; }
-    bool operator==(const TChartRect&) const = default;
+    bool operator==(const ChartRect&) const = default;
 };

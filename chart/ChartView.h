@@ -1,10 +1,10 @@
 #pragma once
 
-#include "TChartAxis.h"
-#include "TChartPen.h"
-#include "TChartRect.h"
-#include "TFastLineSeries.h"
-#include "TLabelCache.h"
+#include "ChartAxis.h"
+#include "ChartPen.h"
+#include "ChartRect.h"
+#include "LineSeries.h"
+#include "LabelCache.h"
 
 #include <QColor>
 #include <QImage>
@@ -24,71 +24,71 @@ class QPrinter;
 // pixel column at a time from its series' summary. On screen the chart is drawn into an image
 // of its size first and then shown in one step; in Monochrome that image is reduced to black
 // and white.
-class TChart : public QWidget {
+class ChartView : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TChart(QWidget* parent = nullptr);
-    ~TChart() override;
+    explicit ChartView(QWidget* parent = nullptr);
+    ~ChartView() override;
 
     // Fill of the whole chart area around the plot.
     QColor color() const { return color_; }
     void setColor(const QColor& color);
     // The back wall (the plot rectangle's fill). Setting BackColor also makes the wall solid.
-    QColor BackColor() const { return backColor_; }
+    QColor backColor() const { return backColor_; }
     void setBackColor(const QColor& color);
     // Sets the wall colour only, leaving the wall clear or solid as it is.
     void setBackWallColor(const QColor& color);
     // A clear wall lets the panel colour show through the plot.
-    bool BackWallSolid() const { return backWallSolid_; }
+    bool isBackWallSolid() const { return backWallSolid_; }
     void setBackWallSolid(bool solid);
-    TChartPen& BackWallPen() { return backWallPen_; }
-    const TChartPen& BackWallPen() const { return backWallPen_; }
+    ChartPen& backWallPen() { return backWallPen_; }
+    const ChartPen& backWallPen() const { return backWallPen_; }
 
     // Show the on-screen chart in black and white only; the chart's colours stay as they are.
-    bool Monochrome() const { return monochrome_; }
+    bool isMonochrome() const { return monochrome_; }
     void setMonochrome(bool monochrome);
     // Draw on screen through the off-screen image (on by default).
-    bool BufferedDisplay() const { return bufferedDisplay_; }
+    bool isBufferedDisplay() const { return bufferedDisplay_; }
     void setBufferedDisplay(bool buffered);
     // Clip the curves to the plot rectangle (off by default).
-    bool ClipPoints() const { return clipPoints_; }
+    bool clipsPoints() const { return clipPoints_; }
     void setClipPoints(bool clip);
 
     // Margins between the chart's edges and the plot area, in percent of width or height.
-    int MarginLeft() const { return marginLeft_; }
-    int MarginTop() const { return marginTop_; }
-    int MarginRight() const { return marginRight_; }
-    int MarginBottom() const { return marginBottom_; }
+    int marginLeft() const { return marginLeft_; }
+    int marginTop() const { return marginTop_; }
+    int marginRight() const { return marginRight_; }
+    int marginBottom() const { return marginBottom_; }
     void setMargins(int left, int top, int right, int bottom);
 
-    TChartAxis& LeftAxis() { return leftAxis_; }
-    TChartAxis& RightAxis() { return rightAxis_; }
-    TChartAxis& BottomAxis() { return bottomAxis_; }
-    const TChartAxis& LeftAxis() const { return leftAxis_; }
-    const TChartAxis& RightAxis() const { return rightAxis_; }
-    const TChartAxis& BottomAxis() const { return bottomAxis_; }
+    ChartAxis& leftAxis() { return leftAxis_; }
+    ChartAxis& rightAxis() { return rightAxis_; }
+    ChartAxis& bottomAxis() { return bottomAxis_; }
+    const ChartAxis& leftAxis() const { return leftAxis_; }
+    const ChartAxis& rightAxis() const { return rightAxis_; }
+    const ChartAxis& bottomAxis() const { return bottomAxis_; }
 
     // Adds an empty series at the end of the list (drawn over the earlier ones) and returns it.
-    TFastLineSeries& AddSeries();
-    int SeriesCount() const { return static_cast<int>(series_.size()); }
-    // The series at index (0 <= index < SeriesCount(), else std::out_of_range).
-    TFastLineSeries& Series(int index);
-    const TFastLineSeries& Series(int index) const;
+    LineSeries& addSeries();
+    int seriesCount() const { return static_cast<int>(series_.size()); }
+    // The series at index (0 <= index < seriesCount(), else std::out_of_range).
+    LineSeries& series(int index);
+    const LineSeries& series(int index) const;
 
     // The plot rectangle of the latest drawing.
-    const TChartRect& ChartRect() const { return chartRect_; }
+    const ChartRect& chartRect() const { return chartRect_; }
 
     // Draws the whole chart into rect on painter's device, unbuffered. printing leaves out the
     // panel fill and bevel, draws white text black and dotted or dash-dot hairlines as the
     // device's thinnest line.
-    void Draw(QPainter& painter, const QRect& rect, bool printing);
+    void draw(QPainter& painter, const QRect& rect, bool printing);
     // Prints the chart on one page of printer: laid out at its on-screen size, stretched to the
     // page less 15 % margins on every side. Raises PrinterError when the printer cannot print.
-    void PrintChart(QPrinter& printer);
+    void printChart(QPrinter& printer);
     // Puts an image of the chart at its on-screen size on the clipboard, in full colour even in
     // Monochrome. Raises ClipboardError when there is no clipboard to put it on.
-    void CopyChartBitmap();
+    void copyChartToClipboard();
 
     // The two-level image that Monochrome shows for image: a pixel becomes black when its grey
     // level qGray() is below 128, white otherwise.
@@ -98,7 +98,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    friend class TChartPainter;  // records the plot rectangle of each drawing, keeps label layouts
+    friend class ChartPainter;  // records the plot rectangle of each drawing, keeps label layouts
 
     void changed();
     void pointsAdded();
@@ -106,12 +106,12 @@ private:
     static QImage emptyMonochrome(QSize size);
     // Sets the bit of every pixel of colour (32-bit pixels) with a grey level below 128 in mono,
     // clears the others, and when shown is given writes each pixel there as black or white.
-    static void threshold(const QImage& colour, QImage& mono, QImage* shown);
+    static void threshold(const QImage& color, QImage& mono, QImage* shown);
 
     QColor color_;
     QColor backColor_;
     bool backWallSolid_ = false;
-    TChartPen backWallPen_;
+    ChartPen backWallPen_;
     bool monochrome_ = false;
     bool bufferedDisplay_ = true;
     bool clipPoints_ = true;
@@ -120,14 +120,14 @@ private:
     int marginTop_ = 4;
     int marginRight_ = 3;
     int marginBottom_ = 4;
-    TChartAxis leftAxis_{TAxisSide::Left};
-    TChartAxis rightAxis_{TAxisSide::Right};
-    TChartAxis bottomAxis_{TAxisSide::Bottom};
-    std::vector<std::unique_ptr<TFastLineSeries>> series_;
-    TChartRect chartRect_;
+    ChartAxis leftAxis_{AxisSide::Left};
+    ChartAxis rightAxis_{AxisSide::Right};
+    ChartAxis bottomAxis_{AxisSide::Bottom};
+    std::vector<std::unique_ptr<LineSeries>> series_;
+    ChartRect chartRect_;
     QImage buffer_;
     QImage monoBuffer_;
-    TLabelCache labels_;
+    LabelCache labels_;
     QTimer frame_;
     static constexpr int frameInterval = 33;  // ms between showings of new points
 };

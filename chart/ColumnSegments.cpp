@@ -1,8 +1,8 @@
-#include "TColumnSegments.h"
+#include "ColumnSegments.h"
 
 #include "ChartMath.h"
-#include "TChartAxis.h"
-#include "TFastLineSeries.h"
+#include "ChartAxis.h"
+#include "LineSeries.h"
 
 #include <algorithm>
 #include <array>
@@ -17,9 +17,9 @@ namespace {
 // come from the axes' own CalcPosValue, so they are exactly those of drawing every point.
 class ColumnWalk {
 public:
-    ColumnWalk(const TFastLineSeries& series, const TChartAxis& horizontal, const TChartAxis& vertical,
+    ColumnWalk(const LineSeries& series, const ChartAxis& horizontal, const ChartAxis& vertical,
                const QRect& bounds)
-        : values_(series.Values()), horizontal_(horizontal), count_(series.Count())
+        : values_(series.values()), horizontal_(horizontal), count_(series.count())
     {
         valid_ = count_ > 0 && indexesMapInOrder() && valuesMapInOrder(vertical, series) &&
                  inside(bounds, series);
@@ -31,9 +31,9 @@ public:
 
     int row(std::uint8_t value) const { return rows_[value]; }
     // The values that land on the same row as value.
-    TByteRange sameRow(std::uint8_t value) const { return sameRow_[value]; }
+    ByteRange sameRow(std::uint8_t value) const { return sameRow_[value]; }
     std::uint8_t value(std::int64_t index) const { return values_.at(index); }
-    TByteRange range(std::int64_t first, std::int64_t last) const { return values_.range(first, last); }
+    ByteRange range(std::int64_t first, std::int64_t last) const { return values_.range(first, last); }
     std::int64_t variation(std::int64_t first, std::int64_t last) const { return values_.variation(first, last); }
     // The first (or last) index from first to last that does not land on the row of value.
     std::int64_t offRow(std::int64_t first, std::int64_t last, std::uint8_t value, bool fromEnd) const
@@ -54,13 +54,13 @@ public:
     }
 
 private:
-    int column(std::int64_t index) const { return horizontal_.CalcPosValue(static_cast<double>(index)); }
+    int column(std::int64_t index) const { return horizontal_.positionOf(static_cast<double>(index)); }
 
     bool indexesMapInOrder() const
     {
         // The offset of an index is linear in the index, so when both ends stay clear of the
         // overflow that sends a position to the centre, every index in between does too.
-        const TAxisGeometry& g = horizontal_.Computed();
+        const AxisGeometry& g = horizontal_.computed();
         if (g.range == 0.0)
             return true;
         for (const double index : {0.0, static_cast<double>(count_ - 1)}) {
@@ -71,14 +71,14 @@ private:
         return true;
     }
 
-    bool valuesMapInOrder(const TChartAxis& vertical, const TFastLineSeries& series)
+    bool valuesMapInOrder(const ChartAxis& vertical, const LineSeries& series)
     {
-        const int low = static_cast<int>(series.MinYValue());
-        const int high = static_cast<int>(series.MaxYValue());
+        const int low = static_cast<int>(series.minYValue());
+        const int high = static_cast<int>(series.maxYValue());
         bool rising = true;
         bool falling = true;
         for (int v = low; v <= high; ++v) {
-            rows_[static_cast<std::size_t>(v)] = vertical.CalcPosValue(v);
+            rows_[static_cast<std::size_t>(v)] = vertical.positionOf(v);
             if (v > low) {
                 rising = rising && rows_[static_cast<std::size_t>(v)] >= rows_[static_cast<std::size_t>(v - 1)];
                 falling = falling && rows_[static_cast<std::size_t>(v)] <= rows_[static_cast<std::size_t>(v - 1)];
@@ -88,7 +88,7 @@ private:
             return false;
         // Rows follow the values in one direction, so each row holds one run of values.
         for (int v = low; v <= high; ++v) {
-            TByteRange& same = sameRow_[static_cast<std::size_t>(v)];
+            ByteRange& same = sameRow_[static_cast<std::size_t>(v)];
             same.low = static_cast<std::uint8_t>(v);
             while (same.low > low && rows_[same.low - 1u] == rows_[static_cast<std::size_t>(v)])
                 --same.low;
@@ -102,11 +102,11 @@ private:
     // Qt clips a line to the device before it rasterises it, and a line clipped away entirely
     // leaves no trace in what the next line draws; points within the chart's own rectangle are
     // never clipped that way.
-    bool inside(const QRect& bounds, const TFastLineSeries& series) const
+    bool inside(const QRect& bounds, const LineSeries& series) const
     {
         const auto within = [](int p, int low, int high) { return p >= low && p <= high; };
-        const int low = static_cast<int>(series.MinYValue());
-        const int high = static_cast<int>(series.MaxYValue());
+        const int low = static_cast<int>(series.minYValue());
+        const int high = static_cast<int>(series.maxYValue());
         return within(column(0), bounds.left(), bounds.right()) &&
                within(column(count_ - 1), bounds.left(), bounds.right()) &&
                within(rows_[static_cast<std::size_t>(low)], bounds.top(), bounds.bottom()) &&
@@ -137,7 +137,7 @@ private:
 
     std::int64_t guessLast(std::int64_t first, int x) const
     {
-        const TAxisGeometry& g = horizontal_.Computed();
+        const AxisGeometry& g = horizontal_.computed();
         if (g.range == 0.0 || g.length == 0)
             return count_ - 1;
         // Index i lands on pixel offset round(o) where o = (i − minimum) × length / range; the
@@ -150,11 +150,11 @@ private:
         return guess >= static_cast<double>(count_ - 1) ? count_ - 1 : static_cast<std::int64_t>(guess);
     }
 
-    const TByteValueList& values_;
-    const TChartAxis& horizontal_;
+    const ByteSeries& values_;
+    const ChartAxis& horizontal_;
     std::int64_t count_;
     std::array<int, 256> rows_{};
-    std::array<TByteRange, 256> sameRow_{};
+    std::array<ByteRange, 256> sameRow_{};
     bool valid_ = false;
 };
 
@@ -171,13 +171,13 @@ Heading headingOf(QPoint from, QPoint to)
 
 }  // namespace
 
-std::optional<TColumnStrokes> TColumnSegments::solid(const TFastLineSeries& series, const TChartAxis& horizontal,
-                                                     const TChartAxis& vertical, const QRect& bounds)
+std::optional<ColumnStrokes> ColumnSegments::solid(const LineSeries& series, const ChartAxis& horizontal,
+                                                     const ChartAxis& vertical, const QRect& bounds)
 {
     const ColumnWalk walk(series, horizontal, vertical, bounds);
     if (!walk.valid())
         return std::nullopt;
-    TColumnStrokes strokes;
+    ColumnStrokes strokes;
     QPoint end;  // the last point of the previous column
     bool started = false;
     walk.columns([&](int x, std::int64_t first, std::int64_t last) {
@@ -190,7 +190,7 @@ std::optional<TColumnStrokes> TColumnSegments::solid(const TFastLineSeries& seri
             in = headingOf(end, start);
             // A join heading up from the bottom row of the previous column came after a segment
             // heading down to it and so covers its start, that bottom row.
-            TColumnSpan* previous = strokes.spans.isEmpty() ? nullptr : &strokes.spans.last();
+            ColumnSpan* previous = strokes.spans.isEmpty() ? nullptr : &strokes.spans.last();
             if (in == Heading::Up && previous && previous->x == end.x() && previous->bottom == end.y())
                 previous->withBottom = true;
         }
@@ -198,7 +198,7 @@ std::optional<TColumnStrokes> TColumnSegments::solid(const TFastLineSeries& seri
         started = true;
         if (last == first)
             return;
-        const TByteRange range = walk.range(first, last);
+        const ByteRange range = walk.range(first, last);
         const int top = std::min(walk.row(range.low), walk.row(range.high));
         const int bottom = std::max(walk.row(range.low), walk.row(range.high));
         if (top == bottom)
@@ -213,23 +213,23 @@ std::optional<TColumnStrokes> TColumnSegments::solid(const TFastLineSeries& seri
             const std::int64_t lastRunStart = walk.offRow(first, last - 1, lastValue, true) + 1;
             bool visitedBetween = false;
             if (firstRunEnd + 1 < lastRunStart) {
-                const TByteRange between = walk.range(firstRunEnd + 1, lastRunStart - 1);
+                const ByteRange between = walk.range(firstRunEnd + 1, lastRunStart - 1);
                 visitedBetween = std::max(walk.row(between.low), walk.row(between.high)) == bottom;
             }
             turnsAtBottom = visitedBetween || (start.y() == bottom && in == Heading::Down);
         }
-        strokes.spans.append(TColumnSpan{x, top, bottom, turnsAtBottom});
+        strokes.spans.append(ColumnSpan{x, top, bottom, turnsAtBottom});
     });
     return strokes;
 }
 
-QVector<QLine> TColumnSegments::spanLines(const QVector<TColumnSpan>& spans)
+QVector<QLine> ColumnSegments::spanLines(const QVector<ColumnSpan>& spans)
 {
     // Each span starts heading down, which never covers more than its rows, so the lines of one
     // span do not depend on those of the span before.
     QVector<QLine> lines;
     lines.reserve(spans.size() * 2);
-    for (const TColumnSpan& span : spans) {
+    for (const ColumnSpan& span : spans) {
         lines.append(QLine(span.x, span.top, span.x, span.bottom));
         if (span.withBottom) {
             lines.append(QLine(span.x, span.bottom, span.x, span.bottom - 1));
@@ -239,20 +239,20 @@ QVector<QLine> TColumnSegments::spanLines(const QVector<TColumnSpan>& spans)
     return lines;
 }
 
-std::optional<TColumnPath> TColumnSegments::path(const TFastLineSeries& series, const TChartAxis& horizontal,
-                                                const TChartAxis& vertical, const QRect& bounds)
+std::optional<ColumnPath> ColumnSegments::path(const LineSeries& series, const ChartAxis& horizontal,
+                                                const ChartAxis& vertical, const QRect& bounds)
 {
     const ColumnWalk walk(series, horizontal, vertical, bounds);
     if (!walk.valid())
         return std::nullopt;
     // Rows per unit of value, to turn the values' total variation into a path length in rows.
-    const int low = static_cast<int>(series.MinYValue());
-    const int high = static_cast<int>(series.MaxYValue());
+    const int low = static_cast<int>(series.minYValue());
+    const int high = static_cast<int>(series.maxYValue());
     const double rowsPerValue =
         high > low ? std::abs(walk.row(static_cast<std::uint8_t>(high)) - walk.row(static_cast<std::uint8_t>(low))) /
                          static_cast<double>(high - low)
                    : 0.0;
-    TColumnPath result;
+    ColumnPath result;
     QPoint last;
     bool started = false;
     const auto add = [&](QPoint p) {
@@ -269,7 +269,7 @@ std::optional<TColumnPath> TColumnSegments::path(const TFastLineSeries& series, 
         }
         const int startRow = walk.row(walk.value(first));
         const int endRow = walk.row(walk.value(lastIndex));
-        const TByteRange inner = walk.range(first + 1, lastIndex - 1);
+        const ByteRange inner = walk.range(first + 1, lastIndex - 1);
         int near = walk.row(inner.low);
         int far = walk.row(inner.high);
         if (std::abs(far - startRow) < std::abs(near - startRow))
@@ -287,7 +287,7 @@ std::optional<TColumnPath> TColumnSegments::path(const TFastLineSeries& series, 
             // The solid span covers whatever the path would draw in the column; it goes on
             // from the column's last point.
             const auto [top, bottom] = std::minmax({startRow, endRow, near, far});
-            result.solid.append(TColumnSpan{x, top, bottom, false});
+            result.solid.append(ColumnSpan{x, top, bottom, false});
             last = QPoint(x, endRow);
             return;
         }

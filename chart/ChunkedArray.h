@@ -10,7 +10,7 @@
 // run that collects hundreds of millions of points never copies them and never holds more than
 // one partly filled chunk of slack, unlike a vector that doubles.
 template <typename T, std::size_t ChunkSize>
-class TChunkedArray {
+class ChunkedArray {
 public:
     std::int64_t size() const { return size_; }
     bool empty() const { return size_ == 0; }
