@@ -7,7 +7,7 @@
 // --monochrome 1 switches the chart to its black-and-white scheme first.
 #include "Application.h"
 #include "ChartView.h"
-#include "TForm1.h"
+#include "MainWindow.h"
 #include "Timer.h"
 #include "TrackBar.h"
 
@@ -118,15 +118,15 @@ int main(int argc, char** argv)
     Application app(argc, argv);
     QDir::setCurrent(QUORVEL_ASSETS_DIR);
 
-    TForm1 form;
+    MainWindow form;
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
         return 1;
     form.core().random().setSeed(1);
-    form.neuClick();
-    form.graClick();
+    form.onNewGame();
+    form.onToggleChart();
     if (monochrome)
-        form.PMMonoClick();
+        form.onMonochrome();
     QTest::qWait(200);
     if (preload > 0) {
         QElapsedTimer fill;
@@ -141,7 +141,7 @@ int main(int argc, char** argv)
                 y = std::clamp(y + int(state >> 30) - 1, 0, 36);
                 point = static_cast<std::uint8_t>(y);
             }
-            form.diagramm().series(s).append(walk);
+            form.chart().series(s).append(walk);
         }
         std::printf("preloaded %ld points per curve in %.1f s\n", preload, fill.nsecsElapsed() / 1e9);
         QTest::qWait(500);
@@ -149,11 +149,11 @@ int main(int argc, char** argv)
 
     // What one paint of the chart panel costs as it stands, timed outside the run.
     std::vector<double> paintTimes;
-    QImage target(form.diagramm().size(), QImage::Format_RGB32);
+    QImage target(form.chart().size(), QImage::Format_RGB32);
     for (int i = 0; i < 101; ++i) {
         QElapsedTimer paint;
         paint.start();
-        form.diagramm().render(&target);
+        form.chart().render(&target);
         paintTimes.push_back(paint.nsecsElapsed() / 1e6);
     }
     std::sort(paintTimes.begin(), paintTimes.end());
@@ -161,17 +161,17 @@ int main(int argc, char** argv)
     const double bare = bareTimerTicks(seconds);
 
     PaintCounter counter;
-    form.diagramm().installEventFilter(&counter);
+    form.chart().installEventFilter(&counter);
     LatencyProbe probe;
-    form.findChild<TrackBar*>("speed")->setPosition(1000);
+    form.findChild<TrackBar*>("speedBar")->setPosition(1000);
     const int before = form.core().currentRound();
     QElapsedTimer clock;
-    form.startstopClick(&form);
+    form.onStartStop(&form);
     clock.start();
     probe.start();
     runLoop(seconds * 1000);
     probe.stop();
-    form.startstopClick(&form);
+    form.onStartStop(&form);
     const double elapsed = clock.nsecsElapsed() / 1e9;
     const double rounds = (form.core().currentRound() - before) / elapsed;
 
@@ -187,7 +187,7 @@ int main(int argc, char** argv)
                 counter.paints / elapsed, inRun(0.5), inRun(0.99), paintTimes[paintTimes.size() / 2]);
     std::printf("event latency: median %.2f ms, 99th percentile %.2f ms, max %.2f ms (%zu probes)\n",
                 probe.percentile(0.5), probe.percentile(0.99), probe.percentile(1.0), probe.waits.size());
-    std::printf("points per curve at the end: %d (chart %d x %d%s)\n", form.diagramm().series(0).count(),
-                form.diagramm().width(), form.diagramm().height(), monochrome ? ", monochrome" : "");
+    std::printf("points per curve at the end: %d (chart %d x %d%s)\n", form.chart().series(0).count(),
+                form.chart().width(), form.chart().height(), monochrome ? ", monochrome" : "");
     return 0;
 }

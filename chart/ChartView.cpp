@@ -237,7 +237,7 @@ void ChartView::printChart(QPrinter& printer)
     if (!printer.isValid())
         throw PrinterError(printerInvalid);
 
-    printer.setDocName(objectName());
+    printer.setDocName(printTitle_);
     QPainter painter;
     if (!painter.begin(&printer))
         throw PrinterError(printerInvalid);

@@ -86,6 +86,9 @@ public:
     // Prints the chart on one page of printer: laid out at its on-screen size, stretched to the
     // page less 15 % margins on every side. Raises PrinterError when the printer cannot print.
     void printChart(QPrinter& printer);
+    // The title of the print job printChart starts; empty by default.
+    QString printTitle() const { return printTitle_; }
+    void setPrintTitle(const QString& title) { printTitle_ = title; }
     // Puts an image of the chart at its on-screen size on the clipboard, in full colour even in
     // Monochrome. Raises ClipboardError when there is no clipboard to put it on.
     void copyChartToClipboard();
@@ -109,6 +112,7 @@ private:
     static void threshold(const QImage& color, QImage& mono, QImage* shown);
 
     QColor color_;
+    QString printTitle_;
     QColor backColor_;
     bool backWallSolid_ = false;
     ChartPen backWallPen_;

@@ -30,7 +30,8 @@ void addCurve(ChartView& chart, const QString& title, const QColor& color, Verti
 
 void configurePopulationChart(ChartView& chart)
 {
-    chart.setObjectName(QStringLiteral("diagramm"));
+    chart.setObjectName(QStringLiteral("chart"));
+    chart.setPrintTitle(QStringLiteral("diagramm"));
     chart.setColor(chartcolor::silver);
     chart.setBackWallColor(chartcolor::white);
     chart.setMargins(1, 6, 1, 1);

@@ -1,13 +1,13 @@
 // Program entry: the one place that creates the application and the main window.
 #include "ErrorReporting.h"
 #include "Application.h"
-#include "TForm1.h"
+#include "MainWindow.h"
 
 int main(int argc, char** argv)
 {
     Application app(argc, argv);
     try {
-        TForm1 form;
+        MainWindow form;
         form.show();
         return Application::exec();
     } catch (const std::exception& e) {

@@ -2,7 +2,7 @@
 // printer-e2e.sh, which starts a private CUPS server and points Qt's print support at it; run
 // alone they skip.
 #include "ErrorBoxRecorder.h"
-#include "FormFixture.h"
+#include "MainWindowFixture.h"
 #include "PageInk.h"
 #include "ChartView.h"
 #include "Printer.h"
@@ -19,24 +19,24 @@ QString e2eFolder() { return qEnvironmentVariable("QUORVEL_E2E_DIR"); }
 QString queue() { return qEnvironmentVariable("QUORVEL_E2E_QUEUE"); }
 QString referencePath() { return e2eFolder() + QStringLiteral("/reference.png"); }
 
-class CupsPrinter : public FormTest {
+class CupsPrinter : public MainWindowTest {
 protected:
     void SetUp() override
     {
         if (e2eFolder().isEmpty() || queue().isEmpty())
             GTEST_SKIP() << "a step of tests/e2e/printer-e2e.sh, which sets up the printer";
-        FormTest::SetUp();
+        MainWindowTest::SetUp();
     }
 
     // A game of some rounds with the analysis panel open, so both curves have points.
     void playWithChartOpen()
     {
         newGame(7);
-        QTest::mouseClick(button("gra"), Qt::LeftButton);
-        ASSERT_TRUE(button("druck")->isEnabled());
+        QTest::mouseClick(button("chartButton"), Qt::LeftButton);
+        ASSERT_TRUE(button("printButton")->isEnabled());
         for (int round = 0; round < 80; ++round)
-            form->Timer1Timer();
-        ASSERT_EQ(form->diagramm().series(0).count(), 80);
+            form->playTimedRound();
+        ASSERT_EQ(form->chart().series(0).count(), 80);
     }
 
     // Clicks "Drucken" and confirms the print dialog; returns the printer the dialog offered.
@@ -49,7 +49,7 @@ protected:
             offered = dialog->printer()->printerName();
             dialog->accept();
         });
-        QTest::mouseClick(button("druck"), Qt::LeftButton);
+        QTest::mouseClick(button("printButton"), Qt::LeftButton);
         return offered;
     }
 };
@@ -70,7 +70,7 @@ TEST_F(CupsPrinter, PrintsTheChartFromTheWindow)
     EXPECT_EQ(Printer::instance().printer().printerName(), queue());
 
     // What the page must show: the chart as the print draws it, at its on-screen size.
-    ChartView& chart = form->diagramm();
+    ChartView& chart = form->chart();
     QImage reference(chart.size(), QImage::Format_RGB32);
     reference.fill(Qt::white);
     {
@@ -140,14 +140,14 @@ TEST_F(CupsPrinter, WithoutADefaultPrinterShowsTheErrorBoxAndPrintsNothing)
         dialogOpened = true;
         modal->close();
     });
-    QTest::mouseClick(button("druck"), Qt::LeftButton);
+    QTest::mouseClick(button("printButton"), Qt::LeftButton);
 
     ASSERT_EQ(errors.boxes.size(), 1u);
     EXPECT_EQ(errors.boxes[0].text, QStringLiteral("Zur Zeit ist kein Standard-Drucker gewählt."));
     EXPECT_EQ(errors.boxes[0].title, QStringLiteral("Quorvel"));
     EXPECT_FALSE(dialogOpened);
     EXPECT_FALSE(Printer::instance().hasPrinter());
-    EXPECT_EQ(form->diagramm().series(0).count(), 80) << "the chart keeps its data";
+    EXPECT_EQ(form->chart().series(0).count(), 80) << "the chart keeps its data";
 }
 
 TEST_F(CupsPrinter, AJobTheQueueRefusesShowsTheErrorBox)
@@ -160,5 +160,5 @@ TEST_F(CupsPrinter, AJobTheQueueRefusesShowsTheErrorBox)
 
     ASSERT_EQ(errors.boxes.size(), 1u) << "a refused job passed for printed";
     EXPECT_EQ(errors.boxes[0].text, QStringLiteral("Ausgewählter Drucker ist ungültig."));
-    EXPECT_EQ(form->diagramm().series(0).count(), 80) << "the chart keeps its data";
+    EXPECT_EQ(form->chart().series(0).count(), 80) << "the chart keeps its data";
 }

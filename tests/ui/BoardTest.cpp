@@ -1,28 +1,28 @@
-#include "FormFixture.h"
+#include "MainWindowFixture.h"
 #include "PictureView.h"
 #include "Picture.h"
-#include "TShape.h"
-#include "TStatusBar.h"
+#include "FrameShape.h"
+#include "StatusBar.h"
 
 #include <QImage>
 
 namespace {
-class Board : public FormTest {
+class Board : public MainWindowTest {
 protected:
-    TStatusBar* bar() const { return control<TStatusBar>("bar"); }
+    StatusBar* bar() const { return control<StatusBar>("statusBar"); }
     QColor frameColor(int x, int y) const
     {
         // A pixel on the frame's outline, grabbed as drawn on screen.
-        TShape* frame = form->board().rahmen(x, y);
+        FrameShape* frame = form->board().frame(x, y);
         return frame->grab().toImage().pixelColor(0, 22);
     }
     // The picture a tile shows, identified by comparing its centre pixel with the holders'.
     char tileKind(int x, int y) const
     {
-        const QImage shown = form->board().kachel(x, y)->grab().toImage();
+        const QImage shown = form->board().tile(x, y)->grab().toImage();
         const QColor center = shown.pixelColor(20, 20);
         const QColor corner = shown.pixelColor(2, 38);
-        for (auto [name, kind] : {std::pair{"prey", 'b'}, std::pair{"hunter", 'R'}}) {
+        for (auto [name, kind] : {std::pair{"preyPicture", 'b'}, std::pair{"hunterPicture", 'R'}}) {
             const QImage holder = control<PictureView>(name)->picture().image().scaled(41, 41);
             if (holder.pixelColor(20, 20) == center && holder.pixelColor(2, 38) == corner)
                 return kind;
@@ -49,10 +49,10 @@ TEST_F(Board, NewGameShowsExactlyTheSeededAnimals)
 TEST_F(Board, FramesAreInvisibleUntilTheFirstGame)
 {
     // Before "Neu" no frame is drawn: the frame's pixels are whatever lies beneath.
-    TShape* frame = form->board().rahmen(3, 3);
-    EXPECT_EQ(frame->penStyle(), TShape::PenStyle::clear);
+    FrameShape* frame = form->board().frame(3, 3);
+    EXPECT_EQ(frame->penStyle(), FrameShape::PenStyle::Clear);
     newGame(0);
-    EXPECT_EQ(frame->penStyle(), TShape::PenStyle::solid);
+    EXPECT_EQ(frame->penStyle(), FrameShape::PenStyle::Solid);
 }
 
 TEST_F(Board, StatusBarFollowsEveryRound)
@@ -69,7 +69,7 @@ TEST_F(Board, StatusBarFollowsEveryRound)
     const char* sides[] = {"Räuber", "Beute", "Räuber", "Beute"};
     const int hunters[] = {5, 5, 6, 6}, prey[] = {9, 10, 9, 10};
     for (int i = 0; i < 4; ++i) {
-        form->Timer1Timer();
+        form->playTimedRound();
         EXPECT_EQ(bar()->panelText(1), QString::number(i + 1));
         EXPECT_EQ(bar()->panelText(3), QString::number(hunters[i]));
         EXPECT_EQ(bar()->panelText(5), QString::number(prey[i]));
@@ -85,7 +85,7 @@ TEST_F(Board, RolledCellIsBlueAndSprayedCellsGreenThenBlack)
 {
     newGame(21);
     form->core().orderSpray(2);
-    form->Timer1Timer();
+    form->playTimedRound();
     const int mx = form->core().markedPosition().x, my = form->core().markedPosition().y;
     const auto sprayed = form->core().sprayedPositions();
     for (const auto& c : sprayed) {
@@ -93,11 +93,11 @@ TEST_F(Board, RolledCellIsBlueAndSprayedCellsGreenThenBlack)
         EXPECT_EQ(frameColor(c.x, c.y), expected) << int(c.x) << "," << int(c.y);
     }
     EXPECT_EQ(frameColor(mx, my), QColor(Qt::blue));
-    EXPECT_FALSE(control("inslab")->isHidden());
+    EXPECT_FALSE(control("sprayLabel")->isHidden());
 
-    form->Timer1Timer();  // second spraying: the first marks turn black first
-    form->Timer1Timer();  // no spraying left: the marks go and the label hides
-    EXPECT_TRUE(control("inslab")->isHidden());
+    form->playTimedRound();  // second spraying: the first marks turn black first
+    form->playTimedRound();  // no spraying left: the marks go and the label hides
+    EXPECT_TRUE(control("sprayLabel")->isHidden());
     int blue = 0, green = 0;
     for (int x = 1; x <= 6; ++x)
         for (int y = 1; y <= 6; ++y) {
@@ -127,20 +127,20 @@ TEST_F(Board, TileClicksSettleOrAreIgnored)
         }
     ASSERT_TRUE(goodX && badX);
     const auto pending = core.pendingChoice();
-    QTest::mouseClick(form->board().kachel(badX, badY), Qt::LeftButton, {}, QPoint(20, 20));
+    QTest::mouseClick(form->board().tile(badX, badY), Qt::LeftButton, {}, QPoint(20, 20));
     EXPECT_EQ(core.pendingChoice(), pending);
-    EXPECT_FALSE(button("dice")->isEnabled());
+    EXPECT_FALSE(button("rollButton")->isEnabled());
 
-    QTest::mouseClick(form->board().kachel(goodX, goodY), Qt::LeftButton, {}, QPoint(20, 20));
+    QTest::mouseClick(form->board().tile(goodX, goodY), Qt::LeftButton, {}, QPoint(20, 20));
     EXPECT_EQ(core.pendingChoice(), Choice::None);
-    EXPECT_TRUE(button("dice")->isEnabled());
-    EXPECT_TRUE(control<QLineEdit>("hilfe")->text().isEmpty());
+    EXPECT_TRUE(button("rollButton")->isEnabled());
+    EXPECT_TRUE(control<QLineEdit>("instructionLine")->text().isEmpty());
     EXPECT_EQ(tileKind(goodX, goodY), pending == Choice::PlacePrey ? 'b' : '.');
 
     // With nothing pending, clicks change nothing.
     const auto before = core.preyCount() * 100 + core.hunterCount();
     for (int x = 1; x <= 6; ++x)
-        QTest::mouseClick(form->board().kachel(x, 3), Qt::LeftButton, {}, QPoint(20, 20));
+        QTest::mouseClick(form->board().tile(x, 3), Qt::LeftButton, {}, QPoint(20, 20));
     EXPECT_EQ(core.preyCount() * 100 + core.hunterCount(), before);
 }
 
@@ -150,16 +150,16 @@ TEST_F(Board, EmptyTilesLetTheBackgroundShowThrough)
     // (3,3) is empty after seed 0. Where the empty picture has its key colour, the tile shows
     // exactly what the background shows there.
     ASSERT_EQ(form->core().cell(3, 3), Cell::Empty);
-    QWidget* spielfeld = control("spielfeld");
-    const QImage board = spielfeld->grab().toImage();
-    const QImage leer = control<PictureView>("leer")->picture().image().scaled(41, 41);
-    const QImage back = control<PictureView>("background")->picture().image().scaled(297, 297);
-    const QColor key = leer.pixelColor(0, leer.height() - 1);
+    QWidget* boardBox = control("boardBox");
+    const QImage board = boardBox->grab().toImage();
+    const QImage empty = control<PictureView>("emptyPicture")->picture().image().scaled(41, 41);
+    const QImage back = control<PictureView>("backgroundPicture")->picture().image().scaled(297, 297);
+    const QColor key = empty.pixelColor(0, empty.height() - 1);
     const QPoint tile(48 * 3 - 30, 48 * 3 - 22);
     int checked = 0;
     for (int y = 0; y < 41; ++y)
         for (int x = 0; x < 41; ++x)
-            if (leer.pixelColor(x, y) == key) {
+            if (empty.pixelColor(x, y) == key) {
                 const QPoint at = tile + QPoint(x, y);
                 ASSERT_EQ(board.pixelColor(at), back.pixelColor(at - QPoint(8, 16))) << x << "," << y;
                 ++checked;

@@ -1,5 +1,5 @@
 #include "Exception.h"
-#include "FormFixture.h"
+#include "MainWindowFixture.h"
 #include "ChartView.h"
 #include "Printer.h"
 
@@ -37,11 +37,11 @@ const Look standardLook{silver, false, gray,  gray, gray, Qt::red,  Qt::blue, fa
 const Look monochromeLook{Qt::white, true,  Qt::black, Qt::black, Qt::black, Qt::black, Qt::black, true, 1,
                           PenStyle::DashDot, Qt::black, Qt::black, Qt::white, true};
 
-class ChartMenu : public FormTest {
+class ChartMenu : public MainWindowTest {
 protected:
     Look look() const
     {
-        ChartView& c = form->diagramm();
+        ChartView& c = form->chart();
         return {c.color(),
                 c.isMonochrome(),
                 c.leftAxis().grid().color(),
@@ -75,40 +75,40 @@ protected:
     void openPanel()
     {
         newGame(9);
-        form->graClick();
+        form->onToggleChart();
         for (int i = 0; i < 50; ++i)
-            form->Timer1Timer();
+            form->playTimedRound();
     }
 };
 }  // namespace
 
 TEST_F(ChartMenu, MenuTreeAndCaptions)
 {
-    auto* menu = form->findChild<QMenu*>("diamenu");
+    auto* menu = form->findChild<QMenu*>("chartMenu");
     ASSERT_TRUE(menu);
     QStringList top;
     for (QAction* a : menu->actions())
         top << a->text();
     EXPECT_EQ(top, (QStringList{"Farbeinstellungen", "Daten Löschen", "-> Zwischenablage"}));
-    auto* colors = form->findChild<QMenu*>("PMColors");
+    auto* colors = form->findChild<QMenu*>("colorMenu");
     ASSERT_TRUE(colors);
     QStringList sub;
     for (QAction* a : colors->actions())
         sub << (a->isSeparator() ? QString("-") : a->text());
     EXPECT_EQ(sub, (QStringList{"Monochrom", "Standard", "-", "Räuber", "Beute", "Hintergrund", "Rahmenfarbe"}));
-    EXPECT_FALSE(form->findChild<QAction*>("PMStd")->isChecked());
+    EXPECT_FALSE(form->findChild<QAction*>("standardColorsAction")->isChecked());
 }
 
 TEST_F(ChartMenu, RightClickOnTheChartOpensTheMenu)
 {
     openPanel();
-    auto* menu = form->findChild<QMenu*>("diamenu");
+    auto* menu = form->findChild<QMenu*>("chartMenu");
     bool opened = false;
     QTimer::singleShot(50, [&] {
         opened = menu->isVisible();
         menu->close();
     });
-    QWidget* chart = &form->diagramm();
+    QWidget* chart = &form->chart();
     QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(50, 50), chart->mapToGlobal(QPoint(50, 50)));
     QApplication::sendEvent(chart, &click);
     QTest::qWait(100);
@@ -119,22 +119,22 @@ TEST_F(ChartMenu, SchemesSetTheirPropertiesAndKeepThePickedBackground)
 {
     openPanel();
     EXPECT_EQ(look(), standardLook);
-    form->PMMonoClick();
+    form->onMonochrome();
     EXPECT_EQ(look(), monochromeLook);
-    form->PMMonoClick();
+    form->onMonochrome();
     EXPECT_EQ(look(), monochromeLook) << "a second Monochrom changes nothing";
 
     answerColor(Qt::yellow, true);
-    form->PMBackgroundClick();
+    form->onBackgroundColor();
     answerColor(Qt::green, true);
-    form->PMBorderClick();
+    form->onBorderColor();
     answerColor(Qt::magenta, true);
-    form->PMPreyClick();
-    form->PMStdClick();
+    form->onPreyColor();
+    form->onStandardColors();
     Look expected = standardLook;
     expected.wall = Qt::yellow;
     EXPECT_EQ(look(), expected) << "only the picked background survives Standard";
-    form->PMMonoClick();
+    form->onMonochrome();
     expected = monochromeLook;
     expected.wall = Qt::yellow;
     EXPECT_EQ(look(), expected);
@@ -144,22 +144,22 @@ TEST_F(ChartMenu, ColourCommandsChangeOnlyTheirProperties)
 {
     struct Row {
         const char* name;
-        void (TForm1::*command)();
+        void (MainWindow::*command)();
         QColor opensWith;
         std::function<void(Look&, const QColor&)> change;
     };
     const Row rows[] = {
-        {"hunter", &TForm1::PMHunterClick, Qt::red,
+        {"hunter", &MainWindow::onHunterColor, Qt::red,
          [](Look& l, const QColor& c) { l.hunter = l.leftTitle = c; }},
-        {"prey", &TForm1::PMPreyClick, Qt::blue, [](Look& l, const QColor& c) { l.prey = l.rightTitle = c; }},
-        {"background", &TForm1::PMBackgroundClick, Qt::white, [](Look& l, const QColor& c) { l.wall = c; }},
-        {"border", &TForm1::PMBorderClick, silver, [](Look& l, const QColor& c) { l.panel = c; }},
+        {"prey", &MainWindow::onPreyColor, Qt::blue, [](Look& l, const QColor& c) { l.prey = l.rightTitle = c; }},
+        {"background", &MainWindow::onBackgroundColor, Qt::white, [](Look& l, const QColor& c) { l.wall = c; }},
+        {"border", &MainWindow::onBorderColor, silver, [](Look& l, const QColor& c) { l.panel = c; }},
     };
     openPanel();
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
-        form->PMStdClick();
-        form->diagramm().setBackColor(Qt::white);
+        form->onStandardColors();
+        form->chart().setBackColor(Qt::white);
         const Look before = look();
         QColor opened;
         answerColor(Qt::green, false, &opened);
@@ -174,9 +174,9 @@ TEST_F(ChartMenu, ColourCommandsChangeOnlyTheirProperties)
         EXPECT_EQ(look(), expected);
     }
     // In the monochrome scheme a hunter pick changes only the colour: still 1 pixel, dash-dot.
-    form->PMMonoClick();
+    form->onMonochrome();
     answerColor(Qt::darkGreen, true);
-    form->PMHunterClick();
+    form->onHunterColor();
     EXPECT_EQ(look().hunterWidth, 1);
     EXPECT_EQ(look().hunterStyle, PenStyle::DashDot);
 }
@@ -186,32 +186,32 @@ TEST_F(ChartMenu, CustomColoursAreSharedBetweenCommands)
     openPanel();
     const QColor custom(0x12, 0x88, 0x44);
     answerColor(Qt::blue, true, nullptr, [&] { QColorDialog::setCustomColor(0, custom); });
-    form->PMPreyClick();
+    form->onPreyColor();
     QColor offered;
     answerColor(Qt::white, false, nullptr, [&] { offered = QColorDialog::customColor(0); });
-    form->PMBackgroundClick();
+    form->onBackgroundColor();
     EXPECT_EQ(offered, custom);
 }
 
 TEST_F(ChartMenu, ClearingData)
 {
     openPanel();
-    ASSERT_GT(form->diagramm().series(0).count(), 0);
-    QTest::mouseClick(button("gra"), Qt::LeftButton);  // the command works with the panel closed too
-    form->findChild<QAction*>("PMDel")->trigger();
-    EXPECT_EQ(form->diagramm().series(0).count(), 0);
-    EXPECT_EQ(form->diagramm().series(1).count(), 0);
+    ASSERT_GT(form->chart().series(0).count(), 0);
+    QTest::mouseClick(button("chartButton"), Qt::LeftButton);  // the command works with the panel closed too
+    form->findChild<QAction*>("clearChartAction")->trigger();
+    EXPECT_EQ(form->chart().series(0).count(), 0);
+    EXPECT_EQ(form->chart().series(1).count(), 0);
 }
 
 TEST_F(ChartMenu, CopyPutsTheChartOnTheClipboardInColour)
 {
     openPanel();
-    form->PMMonoClick();
+    form->onMonochrome();
     QApplication::clipboard()->clear();
-    form->findChild<QAction*>("PMClip")->trigger();
+    form->findChild<QAction*>("copyChartAction")->trigger();
     const QImage copied = QApplication::clipboard()->image();
     ASSERT_FALSE(copied.isNull());
-    EXPECT_EQ(copied.size(), form->diagramm().size());
+    EXPECT_EQ(copied.size(), form->chart().size());
     // Not reduced to two levels: the grey ticks of the axes are still grey.
     bool gray = false;
     for (int y = 0; y < copied.height() && !gray; ++y)
@@ -228,12 +228,12 @@ TEST_F(ChartMenu, PrintingWithoutAnyPrinterRaisesThePrinterError)
     Printer::setPrinterList({[] { return QString(); }, [] { return QStringList{}; }});
     QString message;
     try {
-        form->druckClick();
+        form->onPrint();
     } catch (const PrinterError& e) {
         message = e.message();
     }
     Printer::resetPrinterList();
     EXPECT_EQ(message, "Zur Zeit ist kein Standard-Drucker gewählt");
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "no print dialog opens";
-    EXPECT_TRUE(button("druck")->isEnabled());
+    EXPECT_TRUE(button("printButton")->isEnabled());
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TForm1.h"
+#include "MainWindow.h"
 #include "Timer.h"
 
 #include <QLineEdit>
@@ -14,23 +14,23 @@
 
 // What the controller's table of control states lists, read off the real widgets.
 struct States {
-    bool gra, druck, sim, simChecked, intOn, intChecked, ins, insz, speed, startstop;
+    bool chartButton, print, sim, simChecked, intOn, intChecked, spray, sprayRounds, speed, startStop;
     QString caption;
-    bool startx, dice, hilfeShown;
+    bool runRounds, dice, instructionShown;
     bool timer;
     bool operator==(const States&) const = default;
 };
 
 inline std::ostream& operator<<(std::ostream& os, const States& s)
 {
-    return os << "gra " << s.gra << " druck " << s.druck << " sim " << s.sim << "/" << s.simChecked
-              << " int " << s.intOn << "/" << s.intChecked << " ins " << s.ins << " insz " << s.insz
-              << " speed " << s.speed << " startstop " << s.startstop << " '"
-              << s.caption.toStdString() << "' startx " << s.startx << " dice " << s.dice
-              << " hilfe " << s.hilfeShown << " timer " << s.timer;
+    return os << "gra " << s.chartButton << " druck " << s.print << " sim " << s.sim << "/" << s.simChecked
+              << " int " << s.intOn << "/" << s.intChecked << " ins " << s.spray << " insz " << s.sprayRounds
+              << " speed " << s.speed << " startstop " << s.startStop << " '"
+              << s.caption.toStdString() << "' startx " << s.runRounds << " dice " << s.dice
+              << " hilfe " << s.instructionShown << " timer " << s.timer;
 }
 
-// The table's five situations, with the analysis panel closed ("druck" follows the panel).
+// The table's five situations, with the analysis panel closed ("printButton" follows the panel).
 inline const States beforeFirstGame{false, false, false, true,  false, false, false, true,
                                     false, false, "Start", false, false, true, false};
 inline const States simStopped{true, false, true, true, true, false, true, true,
@@ -45,30 +45,30 @@ inline const States intPending{true, false, true, false, true, true, true, true,
 // The window's controls that the table covers, looked up once by their layout names.
 class ControlPanel {
 public:
-    explicit ControlPanel(TForm1& form)
+    explicit ControlPanel(MainWindow& form)
         : form_(form),
-          gra(find<QPushButton>("gra")),
-          druck(find<QPushButton>("druck")),
-          sim(find<QRadioButton>("sim")),
-          intButton(find<QRadioButton>("int")),
-          ins(find<QPushButton>("ins")),
-          insz(find<QWidget>("insz")),
-          speed(find<QWidget>("speed")),
-          startstop(find<QPushButton>("startstop")),
-          startx(find<QPushButton>("startx")),
-          dice(find<QPushButton>("dice")),
-          neu(find<QPushButton>("neu")),
-          hilfe(find<QLineEdit>("hilfe"))
+          chartButton(find<QPushButton>("chartButton")),
+          print(find<QPushButton>("printButton")),
+          sim(find<QRadioButton>("simulationButton")),
+          intButton(find<QRadioButton>("interactiveButton")),
+          spray(find<QPushButton>("sprayButton")),
+          sprayRounds(find<QWidget>("sprayRoundsBox")),
+          speed(find<QWidget>("speedBar")),
+          startStop(find<QPushButton>("startStopButton")),
+          runRounds(find<QPushButton>("runRoundsButton")),
+          dice(find<QPushButton>("rollButton")),
+          newGame(find<QPushButton>("newGameButton")),
+          instruction(find<QLineEdit>("instructionLine"))
     {
     }
 
     States read() const
     {
-        return {gra->isEnabled(),       druck->isEnabled(),     sim->isEnabled(),
+        return {chartButton->isEnabled(),       print->isEnabled(),     sim->isEnabled(),
                 sim->isChecked(),       intButton->isEnabled(), intButton->isChecked(),
-                ins->isEnabled(),       insz->isEnabled(),      speed->isEnabled(),
-                startstop->isEnabled(), startstop->text(),      startx->isEnabled(),
-                dice->isEnabled(),      !hilfe->isHidden(),     form_.Timer1().isEnabled()};
+                spray->isEnabled(),       sprayRounds->isEnabled(),      speed->isEnabled(),
+                startStop->isEnabled(), startStop->text(),      runRounds->isEnabled(),
+                dice->isEnabled(),      !instruction->isHidden(),     form_.roundTimer().isEnabled()};
     }
 
 private:
@@ -81,19 +81,19 @@ private:
         return w;
     }
 
-    TForm1& form_;
+    MainWindow& form_;
 
 public:
-    QPushButton* const gra;
-    QPushButton* const druck;
+    QPushButton* const chartButton;
+    QPushButton* const print;
     QRadioButton* const sim;
     QRadioButton* const intButton;
-    QPushButton* const ins;
-    QWidget* const insz;
+    QPushButton* const spray;
+    QWidget* const sprayRounds;
     QWidget* const speed;
-    QPushButton* const startstop;
-    QPushButton* const startx;
+    QPushButton* const startStop;
+    QPushButton* const runRounds;
     QPushButton* const dice;
-    QPushButton* const neu;
-    QLineEdit* const hilfe;
+    QPushButton* const newGame;
+    QLineEdit* const instruction;
 };

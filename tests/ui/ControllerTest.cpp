@@ -1,6 +1,6 @@
 #include "ControlStates.h"
 #include "ErrorReporting.h"
-#include "FormFixture.h"
+#include "MainWindowFixture.h"
 #include "SpinEdit.h"
 #include "Timer.h"
 #include "TrackBar.h"
@@ -8,14 +8,14 @@
 #include <QSlider>
 
 namespace {
-class Controller : public FormTest {
+class Controller : public MainWindowTest {
 protected:
     States states() const { return ControlPanel(*form).read(); }
-    QString hilfe() const { return control<QLineEdit>("hilfe")->text(); }
+    QString instruction() const { return control<QLineEdit>("instructionLine")->text(); }
 
     // Runs the round-count command, typing text into the prompt (or cancelling it), and
     // returns the text of the error message it showed, if any.
-    QString startx(const QString& text, bool cancel = false)
+    QString runRounds(const QString& text, bool cancel = false)
     {
         QString error;
         setErrorBoxHook([&](const QString& message, const QString&) { error = message; });
@@ -29,7 +29,7 @@ protected:
                 QTest::keyClick(edit, Qt::Key_Return);
             }
         });
-        QTest::mouseClick(button("startx"), Qt::LeftButton);
+        QTest::mouseClick(button("runRoundsButton"), Qt::LeftButton);
         setErrorBoxHook({});
         return error;
     }
@@ -39,15 +39,15 @@ protected:
 TEST_F(Controller, StartUpState)
 {
     EXPECT_EQ(states(), beforeFirstGame);
-    EXPECT_EQ(form->width(), TForm1::clientWidth);
-    EXPECT_EQ(form->height(), TForm1::clientHeight);
+    EXPECT_EQ(form->width(), MainWindow::clientWidth);
+    EXPECT_EQ(form->height(), MainWindow::clientHeight);
     EXPECT_EQ(form->minimumWidth(), form->maximumWidth());
     EXPECT_EQ(form->windowTitle(), "Quorvel");
-    EXPECT_TRUE(control("dia")->isHidden());
-    EXPECT_TRUE(control("inslab")->isHidden());
-    EXPECT_EQ(form->Timer1().interval(), 500);
-    EXPECT_TRUE(form->ctimer().isEnabled());
-    EXPECT_FALSE(control<QLabel>("copyright")->text().isEmpty());
+    EXPECT_TRUE(control("analysisBox")->isHidden());
+    EXPECT_TRUE(control("sprayLabel")->isHidden());
+    EXPECT_EQ(form->roundTimer().interval(), 500);
+    EXPECT_TRUE(form->creditTimer().isEnabled());
+    EXPECT_FALSE(control<QLabel>("creditLabel")->text().isEmpty());
 }
 
 TEST_F(Controller, CaptionsAndHints)
@@ -57,48 +57,48 @@ TEST_F(Controller, CaptionsAndHints)
         QString caption, hint;
     };
     const Row rows[] = {
-        {"neu", "Neu", "Neue Simulation starten"},
-        {"ende", "Ende", "Programm beenden"},
-        {"gra", "Diagramm >>", "Ein/Ausblenden eines Populationsverlaufs"},
-        {"druck", "Drucken", "Diagramm drucken"},
-        {"startstop", "Start", "Simulation starten/stoppen"},
-        {"startx", QString(QChar(0x2228)), "Eine bestimmte Zahl Spielzüge durchführen"},
-        {"dice", "Würfeln", "Nächste Runde"},
-        {"ins", "Insektizid", "Insektizideinsatz"},
+        {"newGameButton", "Neu", "Neue Simulation starten"},
+        {"quitButton", "Ende", "Programm beenden"},
+        {"chartButton", "Diagramm >>", "Ein/Ausblenden eines Populationsverlaufs"},
+        {"printButton", "Drucken", "Diagramm drucken"},
+        {"startStopButton", "Start", "Simulation starten/stoppen"},
+        {"runRoundsButton", QString(QChar(0x2228)), "Eine bestimmte Zahl Spielzüge durchführen"},
+        {"rollButton", "Würfeln", "Nächste Runde"},
+        {"sprayButton", "Insektizid", "Insektizideinsatz"},
     };
     for (const auto& r : rows) {
         EXPECT_EQ(button(r.name)->text(), r.caption) << r.name;
         EXPECT_EQ(button(r.name)->toolTip(), r.hint) << r.name;
     }
-    EXPECT_EQ(radio("int")->text(), "Interaktiv");
-    EXPECT_EQ(radio("int")->toolTip(), "Benutzer fällt Entscheidungen");
-    EXPECT_EQ(radio("sim")->text(), "Simulation");
-    EXPECT_EQ(radio("sim")->toolTip(), "ohne Benutzereingriff");
-    EXPECT_EQ(control("speed")->toolTip(), "Geschwindigkeit der Simulation");
-    EXPECT_EQ(control("insz")->toolTip(), "Anzahl der Runden, in denen Insektizid eingesetzt wird");
-    EXPECT_EQ(control("hilfe")->toolTip(), "Anweisung für den Spieler");
-    EXPECT_EQ(control<QGroupBox>("spielfeld")->title(), "Spielfeld");
-    EXPECT_EQ(control<QGroupBox>("setup")->title(), "Einstellungen");
-    EXPECT_EQ(control<QGroupBox>("dia")->title(), "Analyse");
-    EXPECT_EQ(control<QLabel>("inslab")->text(), "Insektizid");
-    EXPECT_EQ(control("diagramm")->toolTip(), "Mit Rechtsklick Diagrammeigenschaften ändern");
+    EXPECT_EQ(radio("interactiveButton")->text(), "Interaktiv");
+    EXPECT_EQ(radio("interactiveButton")->toolTip(), "Benutzer fällt Entscheidungen");
+    EXPECT_EQ(radio("simulationButton")->text(), "Simulation");
+    EXPECT_EQ(radio("simulationButton")->toolTip(), "ohne Benutzereingriff");
+    EXPECT_EQ(control("speedBar")->toolTip(), "Geschwindigkeit der Simulation");
+    EXPECT_EQ(control("sprayRoundsBox")->toolTip(), "Anzahl der Runden, in denen Insektizid eingesetzt wird");
+    EXPECT_EQ(control("instructionLine")->toolTip(), "Anweisung für den Spieler");
+    EXPECT_EQ(control<QGroupBox>("boardBox")->title(), "Spielfeld");
+    EXPECT_EQ(control<QGroupBox>("settingsBox")->title(), "Einstellungen");
+    EXPECT_EQ(control<QGroupBox>("analysisBox")->title(), "Analyse");
+    EXPECT_EQ(control<QLabel>("sprayLabel")->text(), "Insektizid");
+    EXPECT_EQ(control("chart")->toolTip(), "Mit Rechtsklick Diagrammeigenschaften ändern");
 }
 
 TEST_F(Controller, StateTableThroughAWholeSession)
 {
     newGame(4);
     EXPECT_EQ(states(), simStopped);
-    QTest::mouseClick(button("startstop"), Qt::LeftButton);
+    QTest::mouseClick(button("startStopButton"), Qt::LeftButton);
     EXPECT_EQ(states(), simRunning);
     EXPECT_EQ(form->core().roundLimit(), GameCore::noRoundLimit);
-    QTest::mouseClick(button("startstop"), Qt::LeftButton);
+    QTest::mouseClick(button("startStopButton"), Qt::LeftButton);
     EXPECT_EQ(states(), simStopped);
 
     chooseInteractive();
     EXPECT_EQ(states(), intReady);
     diceUntilDecision();
     EXPECT_EQ(states(), intPending);
-    EXPECT_TRUE(hilfe() == "Beute plazieren" || hilfe() == "Räuber stirbt") << hilfe().toStdString();
+    EXPECT_TRUE(instruction() == "Beute plazieren" || instruction() == "Räuber stirbt") << instruction().toStdString();
 
     // Choosing the checked mode again runs nothing.
     chooseInteractive();
@@ -119,9 +119,9 @@ TEST_F(Controller, StateTableThroughAWholeSession)
 TEST_F(Controller, NewGameDuringARunStopsIt)
 {
     newGame(1);
-    QTest::mouseClick(button("startstop"), Qt::LeftButton);
-    form->Timer1Timer();
-    form->Timer1Timer();
+    QTest::mouseClick(button("startStopButton"), Qt::LeftButton);
+    form->playTimedRound();
+    form->playTimedRound();
     ASSERT_EQ(form->core().currentRound(), 2);
     newGame(2);
     EXPECT_EQ(states(), simStopped);
@@ -133,7 +133,7 @@ TEST_F(Controller, ModeButtonsAreLockedBeforeTheFirstGameAndDuringARun)
     chooseInteractive();
     EXPECT_EQ(states(), beforeFirstGame);
     newGame(1);
-    QTest::mouseClick(button("startstop"), Qt::LeftButton);
+    QTest::mouseClick(button("startStopButton"), Qt::LeftButton);
     chooseInteractive();
     EXPECT_EQ(states(), simRunning);
 }
@@ -160,10 +160,10 @@ TEST_F(Controller, RoundCountCommand)
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
         newGame(3);
-        form->Timer1Timer();  // rounds are played directly; the timer itself is not needed
-        form->Timer1Timer();
+        form->playTimedRound();  // rounds are played directly; the timer itself is not needed
+        form->playTimedRound();
         const int round = form->core().currentRound();
-        const QString error = startx(r.text, r.cancel);
+        const QString error = runRounds(r.text, r.cancel);
         if (r.starts) {
             EXPECT_TRUE(error.isEmpty()) << error.toStdString();
             EXPECT_EQ(form->core().roundLimit(), round + r.offset);
@@ -180,19 +180,19 @@ TEST_F(Controller, RoundLimitPlaysExactlyThatManyRounds)
 {
     newGame(8);
     for (int i = 0; i < 100; ++i)
-        form->Timer1Timer();
-    ASSERT_EQ(startx("5"), "");
+        form->playTimedRound();
+    ASSERT_EQ(runRounds("5"), "");
     for (int i = 0; i < 5; ++i)
-        form->Timer1Timer();
+        form->playTimedRound();
     EXPECT_EQ(form->core().currentRound(), 105);
     EXPECT_EQ(states(), simRunning);
-    form->Timer1Timer();  // the tick after the fifth round stops the run without a round
+    form->playTimedRound();  // the tick after the fifth round stops the run without a round
     EXPECT_EQ(form->core().currentRound(), 105);
     EXPECT_EQ(states(), simStopped);
 
     // A count of 0 stops at the first tick.
-    ASSERT_EQ(startx("0"), "");
-    form->Timer1Timer();
+    ASSERT_EQ(runRounds("0"), "");
+    form->playTimedRound();
     EXPECT_EQ(form->core().currentRound(), 105);
     EXPECT_EQ(states(), simStopped);
 }
@@ -200,68 +200,68 @@ TEST_F(Controller, RoundLimitPlaysExactlyThatManyRounds)
 TEST_F(Controller, RoundCountDuringARunReplacesTheLimit)
 {
     newGame(8);
-    QTest::mouseClick(button("startstop"), Qt::LeftButton);
-    form->Timer1Timer();
-    ASSERT_EQ(startx("2"), "");
+    QTest::mouseClick(button("startStopButton"), Qt::LeftButton);
+    form->playTimedRound();
+    ASSERT_EQ(runRounds("2"), "");
     EXPECT_EQ(form->core().roundLimit(), 3);
     EXPECT_EQ(states(), simRunning);
     // A refused entry during a run changes nothing.
-    ASSERT_EQ(startx("x"), "Die Eingabe war keine gültige Zahl!");
+    ASSERT_EQ(runRounds("x"), "Die Eingabe war keine gültige Zahl!");
     EXPECT_EQ(form->core().roundLimit(), 3);
     EXPECT_EQ(states(), simRunning);
     // "Start" itself lifts the limit again.
-    QTest::mouseClick(button("startstop"), Qt::LeftButton);
-    QTest::mouseClick(button("startstop"), Qt::LeftButton);
+    QTest::mouseClick(button("startStopButton"), Qt::LeftButton);
+    QTest::mouseClick(button("startStopButton"), Qt::LeftButton);
     EXPECT_EQ(form->core().roundLimit(), GameCore::noRoundLimit);
 }
 
 TEST_F(Controller, SpeedSetsTheTimerInterval)
 {
     newGame(1);
-    auto* speed = control<TrackBar>("speed");
+    auto* speed = control<TrackBar>("speedBar");
     struct Row {
         int position, interval;
     };
     for (const Row r : {Row{1000, 1}, Row{1, 1000}, Row{501, 500}, Row{700, 301}}) {
         speed->setPosition(r.position);
-        EXPECT_EQ(form->Timer1().interval(), r.interval) << r.position;
+        EXPECT_EQ(form->roundTimer().interval(), r.interval) << r.position;
     }
     // Keys act like the user: End goes to the fastest speed, Home to the slowest.
     QTest::keyClick(speed->slider(), Qt::Key_End);
-    EXPECT_EQ(form->Timer1().interval(), 1);
+    EXPECT_EQ(form->roundTimer().interval(), 1);
     QTest::keyClick(speed->slider(), Qt::Key_Home);
-    EXPECT_EQ(form->Timer1().interval(), 1000);
+    EXPECT_EQ(form->roundTimer().interval(), 1000);
 }
 
 TEST_F(Controller, InsecticideTakesTheSpinEditValue)
 {
     newGame(1);
-    auto* insz = control<SpinEdit>("insz");
-    insz->setValue(7);
-    QTest::mouseClick(button("ins"), Qt::LeftButton);
+    auto* sprayRounds = control<SpinEdit>("sprayRoundsBox");
+    sprayRounds->setValue(7);
+    QTest::mouseClick(button("sprayButton"), Qt::LeftButton);
     EXPECT_EQ(form->core().sprayRoundsLeft(), 7);
     // A typed 0 is clamped to 1 as the focus moves to the button.
-    QLineEdit* edit = insz->lineEdit();
+    QLineEdit* edit = sprayRounds->lineEdit();
     edit->setFocus();
     edit->selectAll();
     QTest::keyClicks(edit, "0");
-    QTest::mouseClick(button("ins"), Qt::LeftButton);
+    QTest::mouseClick(button("sprayButton"), Qt::LeftButton);
     EXPECT_EQ(form->core().sprayRoundsLeft(), 1);
 }
 
 TEST_F(Controller, CreditLineIsBlankedOnce)
 {
-    auto* credit = control<QLabel>("copyright");
+    auto* credit = control<QLabel>("creditLabel");
     const QString text = credit->text();
-    form->ctimerTimer();
+    form->hideCredit();
     EXPECT_TRUE(credit->text().isEmpty());
     EXPECT_EQ(credit->toolTip(), text);
-    EXPECT_FALSE(form->ctimer().isEnabled());
+    EXPECT_FALSE(form->creditTimer().isEnabled());
 }
 
-TEST_F(Controller, EndeClosesTheWindow)
+TEST_F(Controller, QuitClosesTheWindow)
 {
-    QTest::mouseClick(button("ende"), Qt::LeftButton);
+    QTest::mouseClick(button("quitButton"), Qt::LeftButton);
     EXPECT_FALSE(form->isVisible());
 }
 
@@ -269,22 +269,22 @@ TEST_F(Controller, KeyboardStartsInTheInsecticideCountAndFollowsTheTabOrder)
 {
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    QWidget* insz = control("insz");
+    QWidget* sprayRounds = control("sprayRoundsBox");
     ASSERT_TRUE(QApplication::focusWidget());
-    EXPECT_TRUE(insz->isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == insz)
+    EXPECT_TRUE(sprayRounds->isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == sprayRounds)
         << QApplication::focusWidget()->objectName().toStdString();
 
-    // Before the first game only the enabled controls take part: insz, then the buttons
+    // Before the first game only the enabled controls take part: sprayRounds, then the buttons
     // "Neu" and "Ende" and the instruction line, in the button column's order.
     QStringList visited;
     for (int i = 0; i < 4; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         // The control itself, not a part of it (the spin edit's inner line edit).
         QWidget* w = QApplication::focusWidget();
-        while (w && w->parentWidget() && w->parentWidget()->objectName() != "setup" &&
-               w->parentWidget()->objectName() != "rightpanel")
+        while (w && w->parentWidget() && w->parentWidget()->objectName() != "settingsBox" &&
+               w->parentWidget()->objectName() != "rightPanel")
             w = w->parentWidget();
         visited << (w ? w->objectName() : QString());
     }
-    EXPECT_EQ(visited, (QStringList{"neu", "ende", "hilfe", "insz"}));
+    EXPECT_EQ(visited, (QStringList{"newGameButton", "quitButton", "instructionLine", "sprayRoundsBox"}));
 }

@@ -2,12 +2,12 @@
 
 #include "ErrorReporting.h"
 #include "ModalAnswer.h"
-#include "TBoardView.h"
+#include "BoardView.h"
 #include "PictureView.h"
 #include "Picture.h"
-#include "TShape.h"
+#include "FrameShape.h"
 #include "SpinEdit.h"
-#include "TStatusBar.h"
+#include "StatusBar.h"
 #include "TrackBar.h"
 
 #include <QCoreApplication>
@@ -29,13 +29,13 @@ constexpr int realTileClick = 8;
 bool inBlock(int x, int y, int cx, int cy) { return std::abs(x - cx) <= 1 && std::abs(y - cy) <= 1; }
 }  // namespace
 
-SoakDriver::SoakDriver(TForm1& form, std::uint32_t seed, Mode home)
+SoakDriver::SoakDriver(MainWindow& form, std::uint32_t seed, Mode home)
     : form_(form),
       controls_(form),
-      pictures_{&form.findChild<PictureView*>("leer")->picture(), &form.findChild<PictureView*>("prey")->picture(),
-                &form.findChild<PictureView*>("hunter")->picture()},
-      bar_(form.findChild<TStatusBar*>("bar")),
-      inslab_(form.findChild<QLabel*>("inslab")),
+      pictures_{&form.findChild<PictureView*>("emptyPicture")->picture(), &form.findChild<PictureView*>("preyPicture")->picture(),
+                &form.findChild<PictureView*>("hunterPicture")->picture()},
+      statusBar_(form.findChild<StatusBar*>("statusBar")),
+      sprayLabel_(form.findChild<QLabel*>("sprayLabel")),
       random_(seed),
       home_(home)
 {
@@ -45,8 +45,8 @@ SoakDriver::SoakDriver(TForm1& form, std::uint32_t seed, Mode home)
 
 bool SoakDriver::Snapshot::sameGame(const Snapshot& o) const
 {
-    return feld == o.feld && hunters == o.hunters && prey == o.prey && durchgang == o.durchgang
-        && markx == o.markx && marky == o.marky && warten == o.warten && insaktiv == o.insaktiv;
+    return cells == o.cells && hunters == o.hunters && prey == o.prey && round == o.round
+        && markX == o.markX && markY == o.markY && choice == o.choice && sprayMarksShown == o.sprayMarksShown;
 }
 
 SoakDriver::Situation SoakDriver::situation() const
@@ -64,14 +64,14 @@ SoakDriver::Snapshot SoakDriver::snapshot() const
     Snapshot s;
     for (int x = 1; x <= 6; ++x)
         for (int y = 1; y <= 6; ++y)
-            s.feld[x][y] = k.cell(x, y);
+            s.cells[x][y] = k.cell(x, y);
     s.hunters = k.hunterCount();
     s.prey = k.preyCount();
-    s.durchgang = k.currentRound();
-    s.markx = k.markedPosition().x;
-    s.marky = k.markedPosition().y;
-    s.warten = k.pendingChoice();
-    s.insaktiv = k.sprayMarksShown();
+    s.round = k.currentRound();
+    s.markX = k.markedPosition().x;
+    s.markY = k.markedPosition().y;
+    s.choice = k.pendingChoice();
+    s.sprayMarksShown = k.sprayMarksShown();
     s.spray = k.sprayedPositions();
     return s;
 }
@@ -105,7 +105,7 @@ std::string SoakDriver::step()
 // Weights per situation; the mode the driver is not at home in is left again soon.
 SoakDriver::Expectation SoakDriver::act(const Snapshot& before)
 {
-    enum A { tickA, startStopA, startXA, diceA, tileA, insA, typedA, switchA, neuA, speedA, chartA, disabledA, eventsA, count };
+    enum A { tickA, startStopA, startXA, diceA, tileA, insA, typedA, switchA, newGameA, speedA, chartA, disabledA, eventsA, count };
     std::array<int, count> w{};
     const bool away = started_ && mode_ != home_;
     switch (situation()) {
@@ -138,7 +138,7 @@ SoakDriver::Expectation SoakDriver::act(const Snapshot& before)
     case insA: return insecticide();
     case typedA: return typedInsecticide();
     case switchA: return switchMode();
-    case neuA: return newGame();
+    case newGameA: return newGame();
     case speedA: return speed();
     case chartA: return chart();
     case disabledA: return disabledClick();
@@ -149,8 +149,8 @@ SoakDriver::Expectation SoakDriver::act(const Snapshot& before)
 SoakDriver::Expectation SoakDriver::tick(const Snapshot& before)
 {
     note("Timer1Timer");
-    form_.Timer1Timer();
-    if (limit_ == before.durchgang) {
+    form_.playTimedRound();
+    if (limit_ == before.round) {
         running_ = false;  // the limit is reached: the tick stops the run instead of playing
         return {};
     }
@@ -161,10 +161,10 @@ SoakDriver::Expectation SoakDriver::startStop()
 {
     if (coin(realButtonClick)) {
         note("click startstop");
-        QTest::mouseClick(controls_.startstop, Qt::LeftButton);
+        QTest::mouseClick(controls_.startStop, Qt::LeftButton);
     } else {
         note("startstopClick");
-        form_.startstopClick(controls_.startstop);
+        form_.onStartStop(controls_.startStop);
     }
     running_ = !running_;
     if (running_)
@@ -185,7 +185,7 @@ SoakDriver::Expectation SoakDriver::startX()
     if (entry.valid && entry.count == 0)
         entry.count = entry.text.toInt();
     const bool cancel = coin(10);
-    note(cancel ? "startx, cancelled" : "startx");
+    note(cancel ? "startx, cancelled" : "runRoundsButton");
     QString error;
     setErrorBoxHook([&error](const QString& message, const QString&) { error = message; });
     whenModalOpens([&entry, cancel](QWidget* prompt) {
@@ -198,7 +198,7 @@ SoakDriver::Expectation SoakDriver::startX()
             QTest::keyClick(edit, Qt::Key_Return);
         }
     });
-    QTest::mouseClick(controls_.startx, Qt::LeftButton);
+    QTest::mouseClick(controls_.runRounds, Qt::LeftButton);
     setErrorBoxHook({});
     if (entry.valid && !cancel) {
         if (!error.isEmpty())
@@ -210,7 +210,7 @@ SoakDriver::Expectation SoakDriver::startX()
         if (error != QStringLiteral("Die Eingabe war keine gültige Zahl!"))
             problem_ = say("the entry '", entry.text.toStdString(), "' gave the message '", error.toStdString(), "'");
         // A run whose limit came up while the prompt was open has stopped by itself.
-        if (running_ && !form_.Timer1().isEnabled() && form_.core().currentRound() == limit_)
+        if (running_ && !form_.roundTimer().isEnabled() && form_.core().currentRound() == limit_)
             running_ = false;
     }
     // While the prompt is open a running simulation goes on with real ticks.
@@ -224,7 +224,7 @@ SoakDriver::Expectation SoakDriver::dice()
         QTest::mouseClick(controls_.dice, Qt::LeftButton);
     } else {
         note("diceClick");
-        form_.diceClick();
+        form_.onRoll();
     }
     return {Rounds::one, false, false};
 }
@@ -237,25 +237,25 @@ SoakDriver::Expectation SoakDriver::tileClick(const Snapshot& before)
         std::vector<std::pair<int, int>> valid;
         for (int i = 1; i <= 6; ++i)
             for (int j = 1; j <= 6; ++j)
-                if (before.warten == Choice::PlacePrey
-                        ? before.feld[i][j] == Cell::Empty && inBlock(i, j, form_.core().choicePosition().x, form_.core().choicePosition().y)
-                        : before.feld[i][j] == Cell::Hunter)
+                if (before.choice == Choice::PlacePrey
+                        ? before.cells[i][j] == Cell::Empty && inBlock(i, j, form_.core().choicePosition().x, form_.core().choicePosition().y)
+                        : before.cells[i][j] == Cell::Hunter)
                     valid.emplace_back(i, j);
         if (!valid.empty())
             std::tie(x, y) = valid[static_cast<std::size_t>(between(0, int(valid.size()) - 1))];
     }
-    PictureView* tile = form_.board().kachel(x, y);
+    PictureView* tile = form_.board().tile(x, y);
     if (coin(realTileClick)) {
         note("click tile");
         QTest::mouseClick(tile, Qt::LeftButton);
     } else {
         note("fClick");
-        form_.fClick(tile);
+        form_.onTileClicked(tile);
     }
     const bool settles = pending_
-        && (before.warten == Choice::PlacePrey
-                ? before.feld[x][y] == Cell::Empty && inBlock(x, y, form_.core().choicePosition().x, form_.core().choicePosition().y)
-                : before.feld[x][y] == Cell::Hunter);
+        && (before.choice == Choice::PlacePrey
+                ? before.cells[x][y] == Cell::Empty && inBlock(x, y, form_.core().choicePosition().x, form_.core().choicePosition().y)
+                : before.cells[x][y] == Cell::Hunter);
     if (!settles)
         return {};
     pending_ = false;
@@ -269,15 +269,15 @@ SoakDriver::Expectation SoakDriver::insecticide()
 {
     // Mostly short campaigns, now and then one that outlasts many others.
     const int value = coin(20) ? between(201, 1000) : coin(4) ? between(16, 200) : between(1, 15);
-    static_cast<SpinEdit*>(controls_.insz)->setValue(value);
+    static_cast<SpinEdit*>(controls_.sprayRounds)->setValue(value);
     if (coin(realButtonClick)) {
         note("click ins");
-        QTest::mouseClick(controls_.ins, Qt::LeftButton);
+        QTest::mouseClick(controls_.spray, Qt::LeftButton);
     } else {
         note("insClick");
-        form_.insClick();
+        form_.onSpray();
     }
-    insrunden_ = value;
+    sprayRoundsLeft_ = value;
     return {};
 }
 
@@ -303,11 +303,11 @@ SoakDriver::Expectation SoakDriver::typedInsecticide()
             return {};
     }
     note("typed ins");
-    auto* spin = static_cast<SpinEdit*>(controls_.insz);
+    auto* spin = static_cast<SpinEdit*>(controls_.sprayRounds);
     spin->lineEdit()->setFocus(Qt::MouseFocusReason);
     spin->lineEdit()->setText(QString::fromUtf8(t.text));
-    QTest::mouseClick(controls_.ins, Qt::LeftButton);
-    insrunden_ = t.value;
+    QTest::mouseClick(controls_.spray, Qt::LeftButton);
+    sprayRoundsLeft_ = t.value;
     return {};
 }
 
@@ -333,16 +333,16 @@ SoakDriver::Expectation SoakDriver::newGame()
 {
     if (coin(2)) {
         note("click neu");
-        QTest::mouseClick(controls_.neu, Qt::LeftButton);
+        QTest::mouseClick(controls_.newGame, Qt::LeftButton);
     } else {
         note("neuClick");
-        form_.neuClick();
+        form_.onNewGame();
     }
     started_ = true;
     running_ = false;
     pending_ = false;
     limit_ = GameCore::noRoundLimit;
-    insrunden_ = 0;
+    sprayRoundsLeft_ = 0;
     chartPoints_ = 0;
     for (auto& column : frames_)
         column.fill(QColor(Qt::black));
@@ -369,7 +369,7 @@ SoakDriver::Expectation SoakDriver::speed()
 SoakDriver::Expectation SoakDriver::chart()
 {
     note("click gra");
-    QTest::mouseClick(controls_.gra, Qt::LeftButton);
+    QTest::mouseClick(controls_.chartButton, Qt::LeftButton);
     if (started_)
         panel_ = !panel_;
     return {};
@@ -377,9 +377,9 @@ SoakDriver::Expectation SoakDriver::chart()
 
 SoakDriver::Expectation SoakDriver::disabledClick()
 {
-    QWidget* const candidates[] = {controls_.gra,       controls_.druck, controls_.sim,
-                                   controls_.intButton, controls_.ins,   controls_.startstop,
-                                   controls_.startx,    controls_.dice,
+    QWidget* const candidates[] = {controls_.chartButton,       controls_.print, controls_.sim,
+                                   controls_.intButton, controls_.spray,   controls_.startStop,
+                                   controls_.runRounds,    controls_.dice,
                                    static_cast<TrackBar*>(controls_.speed)->slider()};
     QWidget* target = candidates[between(0, 8)];
     if (target->isEnabled())

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "ControlStates.h"
-#include "TForm1.h"
+#include "MainWindow.h"
 
 #include <QColor>
 
 class QLabel;
 class Picture;
-class TStatusBar;
+class StatusBar;
 
 #include <array>
 #include <cstdint>
@@ -27,7 +27,7 @@ public:
     enum class Mode { simulation, interactive };
 
     // home is the mode the driver mostly plays in; it visits the other one now and then.
-    SoakDriver(TForm1& form, std::uint32_t seed, Mode home);
+    SoakDriver(MainWindow& form, std::uint32_t seed, Mode home);
 
     // One random action and the checks after it; returns what is wrong, empty when all holds.
     std::string step();
@@ -41,10 +41,10 @@ private:
     enum class Situation { beforeFirstGame, simStopped, simRunning, intReady, intPending };
     using Board = std::array<std::array<Cell, 7>, 7>;
     struct Snapshot {
-        Board feld{};
-        int hunters = 0, prey = 0, durchgang = 0, markx = 0, marky = 0;
-        Choice warten = Choice::None;
-        bool insaktiv = false;
+        Board cells{};
+        int hunters = 0, prey = 0, round = 0, markX = 0, markY = 0;
+        Choice choice = Choice::None;
+        bool sprayMarksShown = false;
         std::array<Position, 6> spray{};
         bool sameGame(const Snapshot& o) const;
     };
@@ -86,11 +86,11 @@ private:
     int between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
     void note(const char* action);
 
-    TForm1& form_;
+    MainWindow& form_;
     ControlPanel controls_;
     const Picture* pictures_[3];  // empty, prey, hunter
-    const TStatusBar* bar_;
-    const QLabel* inslab_;
+    const StatusBar* statusBar_;
+    const QLabel* sprayLabel_;
     std::mt19937 random_;
     Mode home_;
 
@@ -101,7 +101,7 @@ private:
     bool pending_ = false;
     bool panel_ = false;
     std::int32_t limit_ = GameCore::noRoundLimit;
-    std::int32_t insrunden_ = 0;
+    std::int32_t sprayRoundsLeft_ = 0;
     QString side_;
     std::array<std::array<QColor, 7>, 7> frames_;
     std::array<long long, 2> rounds_{};

@@ -1,13 +1,13 @@
 // The checks of the soak: what the window must show after each action, from the driver's model.
 #include "SoakDriver.h"
 
-#include "TBoardView.h"
+#include "BoardView.h"
 #include "ChartView.h"
 #include "LineSeries.h"
 #include "PictureView.h"
 #include "Picture.h"
-#include "TShape.h"
-#include "TStatusBar.h"
+#include "FrameShape.h"
+#include "StatusBar.h"
 #include "TrackBar.h"
 
 #include <QLabel>
@@ -32,7 +32,7 @@ std::string SoakDriver::afterRounds(const Snapshot& before, const Expectation& e
                        int(k.preyCount()), " animals, ", k.sprayRoundsLeft(), " spraying rounds");
         return {};
     }
-    const int played = k.currentRound() - before.durchgang;
+    const int played = k.currentRound() - before.round;
     if (played < 0 || (e.rounds == Rounds::none && played != 0) || (e.rounds == Rounds::one && played != 1))
         return say(played, " rounds played where ", e.rounds == Rounds::one ? "one" : "none", " was due");
     if (played == 0)
@@ -41,26 +41,26 @@ std::string SoakDriver::afterRounds(const Snapshot& before, const Expectation& e
     rounds_[static_cast<int>(e.automatic ? Mode::simulation : Mode::interactive)] += played;
     if (panel_)
         chartPoints_ += played;
-    if (insrunden_ > 0)
-        insrunden_ = std::max(0, insrunden_ - played);
+    if (sprayRoundsLeft_ > 0)
+        sprayRoundsLeft_ = std::max(0, sprayRoundsLeft_ - played);
     side_ = k.side() == Side::Hunter ? QStringLiteral("Räuber") : QStringLiteral("Beute");
     if (played == 1) {
         // The round's order: old spray marks off, new ones on, old marker off, new marker on.
-        if (before.insaktiv)
+        if (before.sprayMarksShown)
             for (const auto& c : before.spray)
                 frames_[c.x][c.y] = Qt::black;
         if (k.sprayMarksShown())
             for (const auto& c : k.sprayedPositions())
                 frames_[c.x][c.y] = Qt::green;
-        if (before.markx != 0)
-            frames_[before.markx][before.marky] = Qt::black;
+        if (before.markX != 0)
+            frames_[before.markX][before.markY] = Qt::black;
         frames_[k.markedPosition().x][k.markedPosition().y] = Qt::blue;
     } else {
         // Several real ticks inside a modal prompt: take the frames as they are, the other
         // checks still hold.
         for (int x = 1; x <= 6; ++x)
             for (int y = 1; y <= 6; ++y)
-                frames_[x][y] = form_.board().rahmen(x, y)->penColor();
+                frames_[x][y] = form_.board().frame(x, y)->penColor();
     }
 
     // A decision is left only by an interactive round, and only where a rule asks for one.
@@ -86,16 +86,16 @@ std::string SoakDriver::check(const Snapshot& before, const Expectation& e) cons
         return "an action that must change nothing changed the game";
     if (e.dropsDecision) {
         Snapshot expected = before;
-        expected.warten = Choice::None;
+        expected.choice = Choice::None;
         if (!now.sameGame(expected))
             return "switching the mode changed more than the pending decision";
     }
     if (e.settledX != 0) {
         Snapshot expected = before;
-        const bool placed = before.warten == Choice::PlacePrey;
-        expected.feld[e.settledX][e.settledY] = placed ? Cell::Prey : Cell::Empty;
+        const bool placed = before.choice == Choice::PlacePrey;
+        expected.cells[e.settledX][e.settledY] = placed ? Cell::Prey : Cell::Empty;
         (placed ? expected.prey : expected.hunters) += placed ? 1 : -1;
-        expected.warten = Choice::None;
+        expected.choice = Choice::None;
         if (!now.sameGame(expected))
             return say("the click on (", e.settledX, ",", e.settledY, ") did not settle the decision alone");
     }
@@ -107,7 +107,7 @@ std::string SoakDriver::check(const Snapshot& before, const Expectation& e) cons
 std::string SoakDriver::checkBoard() const
 {
     const GameCore& k = form_.core();
-    const TBoardView& board = form_.board();
+    const BoardView& board = form_.board();
     int counted[3] = {};
     for (int x = 1; x <= 6; ++x)
         for (int y = 1; y <= 6; ++y) {
@@ -115,34 +115,34 @@ std::string SoakDriver::checkBoard() const
             if (v > 2)
                 return say("cell (", x, ",", y, ") holds ", int(v));
             ++counted[v];
-            const PictureView* tile = board.kachel(x, y);
+            const PictureView* tile = board.tile(x, y);
             if (tile->picture().image().cacheKey() != pictures_[v]->image().cacheKey()
                 || tile->isTransparent() != (v == 0))
                 return say("tile (", x, ",", y, ") does not show ", int(v));
-            const TShape* frame = board.rahmen(x, y);
+            const FrameShape* frame = board.frame(x, y);
             if (frame->penColor() != frames_[x][y])
                 return say("frame (", x, ",", y, ") is ", frame->penColor().name().toStdString(), ", not ",
                            frames_[x][y].name().toStdString());
-            if ((frame->penStyle() == TShape::PenStyle::solid) != started_)
+            if ((frame->penStyle() == FrameShape::PenStyle::Solid) != started_)
                 return say("frame (", x, ",", y, ") has the wrong pen style");
         }
     if (counted[1] != k.preyCount() || counted[2] != k.hunterCount())
         return say("counters ", int(k.hunterCount()), "/", int(k.preyCount()), " but the board holds ", counted[2],
                    " hunters and ", counted[1], " prey");
 
-    const TStatusBar* bar = bar_;
+    const StatusBar* bar = statusBar_;
     if (bar->panelText(1) != QString::number(k.currentRound()) || bar->panelText(3) != QString::number(counted[2])
         || bar->panelText(5) != QString::number(counted[1]) || bar->panelText(7) != side_)
         return say("status bar ", bar->panelText(1).toStdString(), " ", bar->panelText(3).toStdString(), " ",
                    bar->panelText(5).toStdString(), " ", bar->panelText(7).toStdString(), " at round ",
                    k.currentRound(), " with ", counted[2], "/", counted[1]);
-    const ChartView& chart = form_.diagramm();
+    const ChartView& chart = form_.chart();
     if (chart.series(0).count() != chartPoints_ || chart.series(1).count() != chartPoints_)
         return say("the chart has ", chart.series(0).count(), " and ", chart.series(1).count(), " points, not ",
                    chartPoints_);
-    if (started_ && (k.roundLimit() != limit_ || k.sprayRoundsLeft() != insrunden_))
+    if (started_ && (k.roundLimit() != limit_ || k.sprayRoundsLeft() != sprayRoundsLeft_))
         return say("limit ", k.roundLimit(), " and ", k.sprayRoundsLeft(), " spraying rounds, expected ", limit_,
-                   " and ", insrunden_);
+                   " and ", sprayRoundsLeft_);
     return {};
 }
 
@@ -156,7 +156,7 @@ std::string SoakDriver::checkControls() const
     case Situation::intReady: expected = intReady; break;
     case Situation::intPending: expected = intPending; break;
     }
-    expected.druck = panel_;
+    expected.print = panel_;
     const States shown = controls_.read();
     if (!(shown == expected)) {
         std::ostringstream out;
@@ -166,11 +166,11 @@ std::string SoakDriver::checkControls() const
     const GameCore& k = form_.core();
     if ((k.pendingChoice() != Choice::None) != pending_)
         return say("decision ", int(k.pendingChoice()), " while the model has ", pending_ ? "one" : "none");
-    if (controls_.hilfe->text() != instruction[pending_ ? static_cast<int>(k.pendingChoice()) : 0])
-        return say("instruction line '", controls_.hilfe->text().toStdString(), "'");
-    if (inslab_->isHidden() == k.sprayMarksShown())
+    if (controls_.instruction->text() != instruction[pending_ ? static_cast<int>(k.pendingChoice()) : 0])
+        return say("instruction line '", controls_.instruction->text().toStdString(), "'");
+    if (sprayLabel_->isHidden() == k.sprayMarksShown())
         return "the insecticide label does not follow the spraying";
-    Timer& timer = form_.Timer1();
+    Timer& timer = form_.roundTimer();
     const int position = static_cast<TrackBar*>(controls_.speed)->position();
     if (timer.isArmed() != running_ || timer.interval() != 1001 - position)
         return say("timer armed ", timer.isArmed(), " interval ", timer.interval(), " at speed ", position);

@@ -2,7 +2,7 @@
 // the counters, the status bar, every control, the timer and the instruction line must agree
 // with the controller's table and the game's rules. QUORVEL_SOAK_ROUNDS sets the rounds per
 // mode (default 100000; the full soak is 10000000), QUORVEL_SOAK_SEED the random seed.
-#include "FormFixture.h"
+#include "MainWindowFixture.h"
 #include "SoakDriver.h"
 
 #include <QByteArray>
@@ -27,17 +27,17 @@ void quietAboutRefusedClicks(QtMsgType type, const QMessageLogContext& context, 
     previousHandler(type, context, message);
 }
 
-class Soak : public FormTest, public ::testing::WithParamInterface<SoakDriver::Mode> {
+class Soak : public MainWindowTest, public ::testing::WithParamInterface<SoakDriver::Mode> {
 protected:
     void SetUp() override
     {
-        FormTest::SetUp();
+        MainWindowTest::SetUp();
         previousHandler = qInstallMessageHandler(quietAboutRefusedClicks);
     }
     void TearDown() override
     {
         qInstallMessageHandler(previousHandler);
-        FormTest::TearDown();
+        MainWindowTest::TearDown();
     }
 };
 

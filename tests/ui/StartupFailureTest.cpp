@@ -1,5 +1,5 @@
 #include "ErrorReporting.h"
-#include "FormFixture.h"
+#include "MainWindowFixture.h"
 #include "PictureView.h"
 #include "Picture.h"
 
@@ -8,7 +8,7 @@
 
 namespace {
 // Start-up in a folder holding copies of the pictures, one of them missing or damaged.
-class StartupFailure : public FormTest {
+class StartupFailure : public MainWindowTest {
 protected:
     void SetUp() override {}
     void start(const char* broken, bool remove)
@@ -28,7 +28,7 @@ protected:
             boxes_ << text;
             titles_ << title;
         });
-        FormTest::SetUp();
+        MainWindowTest::SetUp();
         setErrorBoxHook({});
     }
     QString startDir() const override { return dir_.path(); }
@@ -47,19 +47,19 @@ TEST_F(StartupFailure, MissingEmptyCellPicture)
         << boxes_[0].toStdString();
     EXPECT_TRUE(boxes_[0].endsWith(".")) << boxes_[0].toStdString();
     EXPECT_FALSE(form->board().built());
-    EXPECT_TRUE(control<PictureView>("background")->picture().isEmpty());
+    EXPECT_TRUE(control<PictureView>("backgroundPicture")->picture().isEmpty());
     EXPECT_TRUE(form->isVisible());
 
     // Every command stays safe without tiles.
     newGame(1);
-    form->Timer1Timer();
+    form->playTimedRound();
     form->core().orderSpray(3);
-    form->Timer1Timer();
+    form->playTimedRound();
     chooseInteractive();
     for (int i = 0; i < 50; ++i)
-        form->diceClick();
-    form->graClick();
-    form->Timer1Timer();
+        form->onRoll();
+    form->onToggleChart();
+    form->playTimedRound();
     EXPECT_EQ(form->core().preyCount() + form->core().hunterCount() > 0, true);
 }
 
@@ -68,8 +68,8 @@ TEST_F(StartupFailure, DamagedPreyPicture)
     start("prey.bmp", false);
     ASSERT_EQ(boxes_.size(), 1);
     EXPECT_EQ(boxes_[0], "Bitmap ist ungültig.");
-    EXPECT_FALSE(control<PictureView>("leer")->picture().isEmpty());
-    EXPECT_TRUE(control<PictureView>("hunter")->picture().isEmpty());
+    EXPECT_FALSE(control<PictureView>("emptyPicture")->picture().isEmpty());
+    EXPECT_TRUE(control<PictureView>("hunterPicture")->picture().isEmpty());
     EXPECT_FALSE(form->board().built());
 }
 
@@ -77,6 +77,6 @@ TEST_F(StartupFailure, MissingBackgroundStillStopsBeforeTheTiles)
 {
     start("back.bmp", true);
     ASSERT_EQ(boxes_.size(), 1);
-    EXPECT_FALSE(control<PictureView>("hunter")->picture().isEmpty());
+    EXPECT_FALSE(control<PictureView>("hunterPicture")->picture().isEmpty());
     EXPECT_FALSE(form->board().built());
 }

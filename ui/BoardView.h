@@ -1,13 +1,14 @@
 #pragma once
 
 #include "Cell.h"
-#include "TShape.h"
+#include "FrameShape.h"
+#include "Position.h"
 
 #include <QColor>
 
 #include <array>
-#include <cstdint>
 #include <functional>
+#include <optional>
 
 class PictureView;
 class QWidget;
@@ -15,10 +16,10 @@ class QWidget;
 // The 36 frames and 36 tiles over the board's background picture. Cells are (x, y), 1 to 6,
 // x the column from the left, y the row from the top. Until build() has run (start-up may
 // stop before it), every operation does nothing.
-class TBoardView {
+class BoardView {
 public:
     // The three hidden holders whose pictures the tiles copy; they must outlive the view.
-    TBoardView(const PictureView& leer, const PictureView& prey, const PictureView& hunter);
+    BoardView(const PictureView& emptyPicture, const PictureView& preyPicture, const PictureView& hunterPicture);
 
     // Creates the frames and tiles inside board, scan order, each tile on top of its frame;
     // a click on a tile calls onClick with the tile.
@@ -28,21 +29,21 @@ public:
     // Every tile shows the empty picture, see-through; every frame clear and black.
     void resetTiles();
     // From now on every frame is drawn.
-    void setPensSolid();
-    // The tile shows the picture of content (0 empty, 1 prey, 2 hunter).
-    void drawfeldxy(PictureView* tile, Cell content);
-    void setRahmenColor(int x, int y, const QColor& color);
+    void setFramesSolid();
+    // The tile shows the picture of content.
+    void showCell(PictureView* tile, Cell content);
+    void setFrameColor(int x, int y, const QColor& color);
 
-    PictureView* kachel(int x, int y) const { return kacheln_[x - 1][y - 1]; }
-    TShape* rahmen(int x, int y) const { return rahmen_[x - 1][y - 1]; }
-    // The cell of a tile, found by comparing in scan order; false if it is none of ours.
-    bool cellOf(const QObject* tile, int& x, int& y) const;
+    PictureView* tile(int x, int y) const { return tiles_[x - 1][y - 1]; }
+    FrameShape* frame(int x, int y) const { return frames_[x - 1][y - 1]; }
+    // The cell of a tile, found by comparing in scan order; none if it is none of ours.
+    std::optional<Position> cellOf(const QObject* tile) const;
 
 private:
-    const PictureView& leer_;
-    const PictureView& prey_;
-    const PictureView& hunter_;
+    const PictureView& emptyPicture_;
+    const PictureView& preyPicture_;
+    const PictureView& hunterPicture_;
     bool built_ = false;
-    std::array<std::array<TShape*, 6>, 6> rahmen_{};
-    std::array<std::array<PictureView*, 6>, 6> kacheln_{};
+    std::array<std::array<FrameShape*, 6>, 6> frames_{};
+    std::array<std::array<PictureView*, 6>, 6> tiles_{};
 };

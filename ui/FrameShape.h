@@ -5,11 +5,11 @@
 
 // A cell's frame on the board: a rectangle outline two pixels wide on the widget's outer
 // pixel rows and columns, with a clear inside. A clear pen draws nothing at all.
-class TShape : public QWidget {
+class FrameShape : public QWidget {
 public:
-    enum class PenStyle { clear, solid };
+    enum class PenStyle { Clear, Solid };
 
-    explicit TShape(QWidget* parent);
+    explicit FrameShape(QWidget* parent);
 
     QColor penColor() const { return penColor_; }
     void setPenColor(const QColor& color);
@@ -23,6 +23,6 @@ protected:
 
 private:
     QColor penColor_{Qt::black};
-    PenStyle penStyle_ = PenStyle::solid;
+    PenStyle penStyle_ = PenStyle::Solid;
     int penWidth_ = 1;
 };

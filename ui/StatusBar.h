@@ -7,17 +7,17 @@
 
 // The window's status bar: a row of fixed-width text panels; the last one stretches to the
 // right edge. Each panel has its own bevel and text alignment.
-class TStatusBar : public QWidget {
+class StatusBar : public QWidget {
 public:
-    enum class Bevel { none, lowered, raised };
+    enum class Bevel { None, Lowered, Raised };
     struct Panel {
         QString text;
         int width = 50;
-        Bevel bevel = Bevel::lowered;
+        Bevel bevel = Bevel::Lowered;
         Qt::Alignment alignment = Qt::AlignLeft;
     };
 
-    explicit TStatusBar(QWidget* parent);
+    explicit StatusBar(QWidget* parent);
 
     void addPanel(const Panel& panel);
     int panelCount() const { return static_cast<int>(panels_.size()); }

@@ -1,14 +1,14 @@
-#include "TShape.h"
+#include "FrameShape.h"
 
 #include <QPainter>
 
-TShape::TShape(QWidget* parent) : QWidget(parent)
+FrameShape::FrameShape(QWidget* parent) : QWidget(parent)
 {
     // Clicks go to whatever lies beneath; the frame is decoration only.
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void TShape::setPenColor(const QColor& color)
+void FrameShape::setPenColor(const QColor& color)
 {
     if (color == penColor_)
         return;
@@ -16,7 +16,7 @@ void TShape::setPenColor(const QColor& color)
     update();
 }
 
-void TShape::setPenStyle(PenStyle style)
+void FrameShape::setPenStyle(PenStyle style)
 {
     if (style == penStyle_)
         return;
@@ -24,7 +24,7 @@ void TShape::setPenStyle(PenStyle style)
     update();
 }
 
-void TShape::setPenWidth(int width)
+void FrameShape::setPenWidth(int width)
 {
     if (width == penWidth_)
         return;
@@ -32,9 +32,9 @@ void TShape::setPenWidth(int width)
     update();
 }
 
-void TShape::paintEvent(QPaintEvent*)
+void FrameShape::paintEvent(QPaintEvent*)
 {
-    if (penStyle_ == PenStyle::clear || penWidth_ <= 0)
+    if (penStyle_ == PenStyle::Clear || penWidth_ <= 0)
         return;
     // Filled strips rather than a stroked rectangle: exact pixels, no half-pixel pen offsets.
     QPainter p(this);

@@ -2,7 +2,7 @@
 
 #include "ModalAnswer.h"
 #include "QtPrinters.h"
-#include "TForm1.h"
+#include "MainWindow.h"
 
 #include <QDir>
 #include <QGroupBox>
@@ -17,13 +17,13 @@
 #include <memory>
 
 // A main window started in the program's asset folder, shown on the offscreen platform.
-class FormTest : public ::testing::Test {
+class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         previousDir_ = QDir::currentPath();
         QDir::setCurrent(startDir());
-        form = std::make_unique<TForm1>();
+        form = std::make_unique<MainWindow>();
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
@@ -48,19 +48,19 @@ protected:
     void newGame(std::uint32_t seed)
     {
         form->core().random().setSeed(seed);
-        QTest::mouseClick(button("neu"), Qt::LeftButton);
+        QTest::mouseClick(button("newGameButton"), Qt::LeftButton);
     }
-    void chooseInteractive() { QTest::mouseClick(radio("int"), Qt::LeftButton); }
-    void chooseSimulation() { QTest::mouseClick(radio("sim"), Qt::LeftButton); }
+    void chooseInteractive() { QTest::mouseClick(radio("interactiveButton"), Qt::LeftButton); }
+    void chooseSimulation() { QTest::mouseClick(radio("simulationButton"), Qt::LeftButton); }
     // Interactive rounds until one leaves a decision pending.
     void diceUntilDecision()
     {
         for (int i = 0; i < 500 && form->core().pendingChoice() == Choice::None; ++i)
-            QTest::mouseClick(button("dice"), Qt::LeftButton);
+            QTest::mouseClick(button("rollButton"), Qt::LeftButton);
         ASSERT_NE(form->core().pendingChoice(), Choice::None);
     }
 
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
 
 private:
     QString previousDir_;

@@ -1,17 +1,17 @@
-#include "TStatusBar.h"
+#include "StatusBar.h"
 
 #include <QPainter>
 #include <QPaintEvent>
 
-TStatusBar::TStatusBar(QWidget* parent) : QWidget(parent) {}
+StatusBar::StatusBar(QWidget* parent) : QWidget(parent) {}
 
-void TStatusBar::addPanel(const Panel& panel)
+void StatusBar::addPanel(const Panel& panel)
 {
     panels_.push_back(panel);
     update();
 }
 
-void TStatusBar::setPanelText(int index, const QString& text)
+void StatusBar::setPanelText(int index, const QString& text)
 {
     Panel& p = panels_.at(index);
     if (p.text == text)
@@ -20,7 +20,7 @@ void TStatusBar::setPanelText(int index, const QString& text)
     update(panelRect(index));
 }
 
-QRect TStatusBar::panelRect(int index) const
+QRect StatusBar::panelRect(int index) const
 {
     // Panels are separated by two pixels, as status bars usually are; the bar keeps two
     // pixels free at the top.
@@ -32,7 +32,7 @@ QRect TStatusBar::panelRect(int index) const
     return QRect(x, 2, w, height() - 2);
 }
 
-void TStatusBar::paintEvent(QPaintEvent* event)
+void StatusBar::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
     const QPalette pal = palette();
@@ -42,11 +42,11 @@ void TStatusBar::paintEvent(QPaintEvent* event)
         if (!r.intersects(event->rect()))
             continue;
         const Panel& panel = panels_[i];
-        if (panel.bevel != Bevel::none && r.width() > 1) {
+        if (panel.bevel != Bevel::None && r.width() > 1) {
             const QColor dark = pal.color(QPalette::Dark);
             const QColor light = pal.color(QPalette::Light);
-            const QColor topLeft = panel.bevel == Bevel::lowered ? dark : light;
-            const QColor bottomRight = panel.bevel == Bevel::lowered ? light : dark;
+            const QColor topLeft = panel.bevel == Bevel::Lowered ? dark : light;
+            const QColor bottomRight = panel.bevel == Bevel::Lowered ? light : dark;
             p.setPen(topLeft);
             p.drawLine(r.left(), r.top(), r.right() - 1, r.top());
             p.drawLine(r.left(), r.top(), r.left(), r.bottom() - 1);
