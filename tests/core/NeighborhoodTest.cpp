@@ -11,10 +11,10 @@ struct Fixture : ::testing::Test {
     RecordingGameView view;
     GameCore core{view};
 };
-using Neighbourhood = Fixture;
+using Neighborhood = Fixture;
 }  // namespace
 
-TEST_F(Neighbourhood, IsInRangeNamedCases)
+TEST_F(Neighborhood, IsNearNamedCases)
 {
     struct Row {
         int x, y, cx, cy;
@@ -29,7 +29,7 @@ TEST_F(Neighbourhood, IsInRangeNamedCases)
             << r.x << "," << r.y << " around " << r.cx << "," << r.cy;
 }
 
-TEST_F(Neighbourhood, IsInRangeIsTheClippedBlockEverywhere)
+TEST_F(Neighborhood, IsNearIsTheClippedBlockEverywhere)
 {
     for (int cx = 1; cx <= 6; ++cx)
         for (int cy = 1; cy <= 6; ++cy)
@@ -42,7 +42,7 @@ TEST_F(Neighbourhood, IsInRangeIsTheClippedBlockEverywhere)
                 }
 }
 
-TEST_F(Neighbourhood, IsPossibleLooksAtCornerEdgeAndInnerNeighbours)
+TEST_F(Neighborhood, HasNeighborLooksAtCornerEdgeAndInnerNeighbours)
 {
     // A single empty cell among full ones: it is a neighbour of exactly the cells around it.
     struct Row {
@@ -63,7 +63,7 @@ TEST_F(Neighbourhood, IsPossibleLooksAtCornerEdgeAndInnerNeighbours)
     }
 }
 
-TEST_F(Neighbourhood, NoWrapAround)
+TEST_F(Neighborhood, NoWrapAround)
 {
     setBoard(core, {".b...R",  // row 1
                     "bb....",  // row 2
@@ -74,7 +74,7 @@ TEST_F(Neighbourhood, NoWrapAround)
     EXPECT_FALSE(core.hasNeighbor({1, 1}, Cell::Hunter)) << "(6,1) and (1,6) are not neighbours";
 }
 
-TEST_F(Neighbourhood, FullBoardHasNoRoom)
+TEST_F(Neighborhood, FullBoardHasNoRoom)
 {
     for (int x = 1; x <= 6; ++x)
         for (int y = 1; y <= 6; ++y)
@@ -84,7 +84,7 @@ TEST_F(Neighbourhood, FullBoardHasNoRoom)
             EXPECT_FALSE(core.hasNeighbor({x, y}, Cell::Empty));
 }
 
-TEST_F(Neighbourhood, IsRightAcceptsTheCentreAndOnlyTheBlock)
+TEST_F(Neighborhood, IsInBlockAcceptsTheCenterAndOnlyTheBlock)
 {
     setBoard(core, {"......", "......", "..b...", "......", "......", "......"});
     EXPECT_TRUE(core.isInBlock({2, 2}, { 2, 2}, Cell::Empty));
