@@ -52,7 +52,7 @@ std::vector<std::uint8_t> randomWalk(std::int64_t n, std::uint32_t seed)
 std::unique_ptr<ChartView> populationChart(QSize size)
 {
     auto chart = std::make_unique<ChartView>();
-    configurePopulationChart(*chart);
+    PopulationChart{*chart};
     chart->setBackColor(chartcolor::white);
     chart->resize(size);
     return chart;

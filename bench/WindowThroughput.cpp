@@ -5,6 +5,7 @@
 //       [--monochrome 1]
 // --preload fills both curves with N points of a random walk in one go before the run;
 // --monochrome 1 switches the chart to its black-and-white scheme first.
+#include "ChartCommands.h"
 #include "Application.h"
 #include "ChartView.h"
 #include "MainWindow.h"
@@ -126,7 +127,7 @@ int main(int argc, char** argv)
     form.onNewGame();
     form.onToggleChart();
     if (monochrome)
-        form.onMonochrome();
+        form.chartCommands().applyMonochrome();
     QTest::qWait(200);
     if (preload > 0) {
         QElapsedTimer fill;

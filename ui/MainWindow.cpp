@@ -8,6 +8,7 @@
 #include "ParseInteger.h"
 #include "Picture.h"
 #include "PictureView.h"
+#include "ChartCommands.h"
 #include "PopulationChart.h"
 #include "PrintDialog.h"
 #include "Printer.h"
@@ -106,32 +107,6 @@ QString instructionText(Choice choice)
     return {};
 }
 
-// The properties both colour schemes set, in the order they set them.
-struct Scheme {
-    QColor panel;
-    bool monochrome;
-    QColor grid, leftTitle, rightTitle;
-    bool rightTitleBold;
-    int hunterWidth;
-    PenStyle hunterStyle;
-    QColor hunter, prey;
-};
-
-void apply(ChartView& chart, const Scheme& s)
-{
-    chart.setColor(s.panel);
-    chart.setMonochrome(s.monochrome);
-    chart.leftAxis().grid().setColor(s.grid);
-    chart.leftAxis().title().font().setColor(s.leftTitle);
-    chart.rightAxis().grid().setColor(s.grid);
-    chart.rightAxis().title().font().setColor(s.rightTitle);
-    chart.bottomAxis().grid().setColor(s.grid);
-    chart.rightAxis().title().font().setBold(s.rightTitleBold);
-    chart.series(0).linePen().setWidth(s.hunterWidth);
-    chart.series(0).linePen().setStyle(s.hunterStyle);
-    chart.series(0).linePen().setColor(s.hunter);
-    chart.series(1).linePen().setColor(s.prey);
-}
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent)
@@ -149,7 +124,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent)
     try {
         loadPictures();
         clearBoard();
-        chart_->setBackColor(Qt::white);
+        populationChart_->setBackgroundColor(Qt::white);
     } catch (const std::exception& e) {
         reportException(e);
     }
@@ -188,6 +163,8 @@ void MainWindow::createLayout()
 
     colorDialog_ = std::make_unique<ColorDialog>(this);
     printDialog_ = std::make_unique<PrintDialog>(this);
+    chartCommands_ = std::make_unique<ChartCommands>(*populationChart_, *colorDialog_, *printDialog_,
+                                                     Printer::instance());
     board_ = std::make_unique<BoardView>(*emptyPicture_, *preyPicture_, *hunterPicture_);
 }
 
@@ -266,7 +243,7 @@ void MainWindow::createButtonColumn(QWidget* rp)
     connect(newGameButton_, &QPushButton::clicked, this, [this] { onNewGame(); });
     connect(quitButton_, &QPushButton::clicked, this, [this] { onQuit(); });
     connect(chartButton_, &QPushButton::clicked, this, [this] { onToggleChart(); });
-    connect(printButton_, &QPushButton::clicked, this, [this] { onPrint(); });
+    connect(printButton_, &QPushButton::clicked, this, [this] { chartCommands_->print(); });
     connect(startStopButton_, &QPushButton::clicked, this, [this] { onStartStop(startStopButton_); });
     connect(runRoundsButton_, &QPushButton::clicked, this, [this] { onRunRounds(runRoundsButton_); });
     connect(rollButton_, &QPushButton::clicked, this, [this] { onRoll(); });
@@ -293,7 +270,7 @@ void MainWindow::createAnalysisPanel()
     analysisBox_->hide();
     chart_ = new ChartView(analysisBox_);
     chart_->setObjectName("chart");
-    configurePopulationChart(*chart_);
+    populationChart_ = std::make_unique<PopulationChart>(*chart_);
     createChartMenu();
 }
 
@@ -303,22 +280,22 @@ void MainWindow::createChartMenu()
     chartMenu_->setObjectName("chartMenu");
     QMenu* colors = chartMenu_->addMenu("Farbeinstellungen");
     colors->setObjectName("colorMenu");
-    auto item = [this](QMenu* menu, const char* name, const QString& caption, void (MainWindow::*handler)()) {
+    auto item = [this](QMenu* menu, const char* name, const QString& caption, void (ChartCommands::*command)()) {
         QAction* a = menu->addAction(caption);
         a->setObjectName(name);
-        connect(a, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+        connect(a, &QAction::triggered, this, [this, command] { ((*chartCommands_).*command)(); });
         return a;
     };
-    item(colors, "monochromeAction", "Monochrom", &MainWindow::onMonochrome);
-    QAction* std = item(colors, "standardColorsAction", "Standard", &MainWindow::onStandardColors);
+    item(colors, "monochromeAction", "Monochrom", &ChartCommands::applyMonochrome);
+    QAction* std = item(colors, "standardColorsAction", "Standard", &ChartCommands::applyStandardColors);
     std->setCheckable(true);  // a radio-style item that nothing ever checks
     colors->addSeparator()->setObjectName("colorSeparator");
-    item(colors, "hunterColorAction", "Räuber", &MainWindow::onHunterColor);
-    item(colors, "preyColorAction", "Beute", &MainWindow::onPreyColor);
-    item(colors, "backgroundColorAction", "Hintergrund", &MainWindow::onBackgroundColor);
-    item(colors, "borderColorAction", "Rahmenfarbe", &MainWindow::onBorderColor);
-    item(chartMenu_, "clearChartAction", "Daten Löschen", &MainWindow::onClearChart);
-    item(chartMenu_, "copyChartAction", "-> Zwischenablage", &MainWindow::onCopyChart);
+    item(colors, "hunterColorAction", "Räuber", &ChartCommands::pickHunterColor);
+    item(colors, "preyColorAction", "Beute", &ChartCommands::pickPreyColor);
+    item(colors, "backgroundColorAction", "Hintergrund", &ChartCommands::pickBackgroundColor);
+    item(colors, "borderColorAction", "Rahmenfarbe", &ChartCommands::pickBorderColor);
+    item(chartMenu_, "clearChartAction", "Daten Löschen", &ChartCommands::clear);
+    item(chartMenu_, "copyChartAction", "-> Zwischenablage", &ChartCommands::copyToClipboard);
 
     chart_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(chart_, &QWidget::customContextMenuRequested, this,
@@ -386,7 +363,7 @@ void MainWindow::onNewGame()
 {
     // The window's steps come first: they read nothing of the core, and the tiles must be
     // reset before the new game's closing draw shows its 15 animals.
-    onClearChart();
+    populationChart_->clear();
     for (QWidget* w : {static_cast<QWidget*>(chartButton_), static_cast<QWidget*>(simulationButton_),
                        static_cast<QWidget*>(interactiveButton_), static_cast<QWidget*>(sprayButton_)})
         w->setEnabled(true);
@@ -549,82 +526,5 @@ void MainWindow::addChartPoint(int hunters, int prey)
 {
     if (!chartShown_)
         return;
-    chart_->series(0).append(hunters);
-    chart_->series(1).append(prey);
-}
-
-// --- chart menu and print ------------------------------------------------------------------
-
-void MainWindow::onMonochrome()
-{
-    // A thin dash-dot hunter curve and a thick solid prey curve, told apart without colour;
-    // the bold right title tells the two black titles apart.
-    apply(*chart_, {Qt::white, true, Qt::black, Qt::black, Qt::black, true, 1, PenStyle::DashDot,
-                       Qt::black, Qt::black});
-}
-
-void MainWindow::onStandardColors()
-{
-    apply(*chart_, {QColor(0xC0, 0xC0, 0xC0), false, QColor(0x80, 0x80, 0x80), Qt::red, Qt::blue, false, 2,
-                       PenStyle::Solid, Qt::red, Qt::blue});
-}
-
-bool MainWindow::pickColor(QColor& color)
-{
-    colorDialog_->setColor(color);
-    if (!colorDialog_->exec())
-        return false;
-    color = colorDialog_->color();
-    return true;
-}
-
-void MainWindow::onHunterColor()
-{
-    // The axis title follows its curve's colour.
-    QColor c = chart_->series(0).linePen().color();
-    if (!pickColor(c))
-        return;
-    chart_->series(0).linePen().setColor(c);
-    chart_->leftAxis().title().font().setColor(c);
-}
-
-void MainWindow::onPreyColor()
-{
-    QColor c = chart_->series(1).linePen().color();
-    if (!pickColor(c))
-        return;
-    chart_->series(1).linePen().setColor(c);
-    chart_->rightAxis().title().font().setColor(c);
-}
-
-void MainWindow::onBackgroundColor()
-{
-    QColor c = chart_->backColor();
-    if (pickColor(c))
-        chart_->setBackColor(c);
-}
-
-void MainWindow::onBorderColor()
-{
-    QColor c = chart_->color();
-    if (pickColor(c))
-        chart_->setColor(c);
-}
-
-void MainWindow::onClearChart()
-{
-    chart_->series(0).clear();
-    chart_->series(1).clear();
-}
-
-void MainWindow::onCopyChart() { chart_->copyChartToClipboard(); }
-
-void MainWindow::onPrint()
-{
-    // The print dialog raises, unopened, when there is no printer at all.
-    if (!printDialog_->exec())
-        return;
-    chart_->printChart(Printer::instance().printer());
-    // A page the print system refused must not pass for printed.
-    Printer::instance().checkJobAccepted();
+    populationChart_->append(hunters, prey);
 }

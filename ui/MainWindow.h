@@ -14,9 +14,11 @@ class QMenu;
 class QAction;
 class QPushButton;
 class QRadioButton;
+class ChartCommands;
 class ChartView;
 class ColorDialog;
 class PictureView;
+class PopulationChart;
 class PrintDialog;
 class SpinEdit;
 class StatusBar;
@@ -43,6 +45,8 @@ public:
     Timer& roundTimer() { return *roundTimer_; }
     Timer& creditTimer() { return *creditTimer_; }
     ChartView& chart() { return *chart_; }
+    PopulationChart& populationChart() { return *populationChart_; }
+    ChartCommands& chartCommands() { return *chartCommands_; }
     const BoardView& board() const { return *board_; }
     bool isChartShown() const { return chartShown_; }
 
@@ -59,16 +63,7 @@ public:
     void onSpray();
     void hideCredit();
     void onToggleChart();
-    void onPrint();
     void onTileClicked(QObject* sender);
-    void onMonochrome();
-    void onStandardColors();
-    void onHunterColor();
-    void onPreyColor();
-    void onBackgroundColor();
-    void onBorderColor();
-    void onClearChart();
-    void onCopyChart();
 
     // --- GameView ---------------------------------------------------------------------
     void boardChanged() override;
@@ -94,7 +89,6 @@ private:
     void loadPictures();
     void clearBoard();
     void applyWidthLimits();
-    bool pickColor(QColor& color);
 
     GameCore core_{*this};
     bool chartShown_ = false;
@@ -127,7 +121,9 @@ private:
     Timer* roundTimer_ = nullptr;
     Timer* creditTimer_ = nullptr;
     QMenu* chartMenu_ = nullptr;
+    std::unique_ptr<PopulationChart> populationChart_;
     std::unique_ptr<ColorDialog> colorDialog_;
     std::unique_ptr<PrintDialog> printDialog_;
+    std::unique_ptr<ChartCommands> chartCommands_;
     std::unique_ptr<BoardView> board_;
 };

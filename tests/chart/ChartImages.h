@@ -24,7 +24,7 @@ inline constexpr int chartHeight = 352;
 inline std::unique_ptr<ChartView> populationChart(int width = chartWidth, int height = chartHeight)
 {
     auto chart = std::make_unique<ChartView>();
-    configurePopulationChart(*chart);
+    PopulationChart{*chart};
     chart->setBackColor(chartcolor::white);
     chart->resize(width, height);
     return chart;

@@ -57,7 +57,7 @@ TEST(BackWall, ReachesOnePixelBeyondThePlotAndIsOutlinedThere)
 TEST(BackWall, StaysClearUntilABackColourIsSetThenTakesItWholly)
 {
     auto chart = std::make_unique<ChartView>();
-    configurePopulationChart(*chart);
+    PopulationChart{*chart};
     chart->resize(chartWidth, chartHeight);
     const ExpectedPlot p = expectedPlot(chartWidth, chartHeight);
     const int y = rowOf(p, 1);

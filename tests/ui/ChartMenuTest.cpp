@@ -1,3 +1,4 @@
+#include "ChartCommands.h"
 #include "Exception.h"
 #include "MainWindowFixture.h"
 #include "ChartView.h"
@@ -119,22 +120,22 @@ TEST_F(ChartMenu, SchemesSetTheirPropertiesAndKeepThePickedBackground)
 {
     openPanel();
     EXPECT_EQ(look(), standardLook);
-    form->onMonochrome();
+    form->chartCommands().applyMonochrome();
     EXPECT_EQ(look(), monochromeLook);
-    form->onMonochrome();
+    form->chartCommands().applyMonochrome();
     EXPECT_EQ(look(), monochromeLook) << "a second Monochrom changes nothing";
 
     answerColor(Qt::yellow, true);
-    form->onBackgroundColor();
+    form->chartCommands().pickBackgroundColor();
     answerColor(Qt::green, true);
-    form->onBorderColor();
+    form->chartCommands().pickBorderColor();
     answerColor(Qt::magenta, true);
-    form->onPreyColor();
-    form->onStandardColors();
+    form->chartCommands().pickPreyColor();
+    form->chartCommands().applyStandardColors();
     Look expected = standardLook;
     expected.wall = Qt::yellow;
     EXPECT_EQ(look(), expected) << "only the picked background survives Standard";
-    form->onMonochrome();
+    form->chartCommands().applyMonochrome();
     expected = monochromeLook;
     expected.wall = Qt::yellow;
     EXPECT_EQ(look(), expected);
@@ -144,39 +145,39 @@ TEST_F(ChartMenu, ColourCommandsChangeOnlyTheirProperties)
 {
     struct Row {
         const char* name;
-        void (MainWindow::*command)();
+        void (ChartCommands::*command)();
         QColor opensWith;
         std::function<void(Look&, const QColor&)> change;
     };
     const Row rows[] = {
-        {"hunter", &MainWindow::onHunterColor, Qt::red,
+        {"hunter", &ChartCommands::pickHunterColor, Qt::red,
          [](Look& l, const QColor& c) { l.hunter = l.leftTitle = c; }},
-        {"prey", &MainWindow::onPreyColor, Qt::blue, [](Look& l, const QColor& c) { l.prey = l.rightTitle = c; }},
-        {"background", &MainWindow::onBackgroundColor, Qt::white, [](Look& l, const QColor& c) { l.wall = c; }},
-        {"border", &MainWindow::onBorderColor, silver, [](Look& l, const QColor& c) { l.panel = c; }},
+        {"prey", &ChartCommands::pickPreyColor, Qt::blue, [](Look& l, const QColor& c) { l.prey = l.rightTitle = c; }},
+        {"background", &ChartCommands::pickBackgroundColor, Qt::white, [](Look& l, const QColor& c) { l.wall = c; }},
+        {"border", &ChartCommands::pickBorderColor, silver, [](Look& l, const QColor& c) { l.panel = c; }},
     };
     openPanel();
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
-        form->onStandardColors();
+        form->chartCommands().applyStandardColors();
         form->chart().setBackColor(Qt::white);
         const Look before = look();
         QColor opened;
         answerColor(Qt::green, false, &opened);
-        (form.get()->*r.command)();
+        (form->chartCommands().*r.command)();
         EXPECT_EQ(opened, r.opensWith);
         EXPECT_EQ(look(), before) << "cancel changes nothing";
 
         answerColor(Qt::green, true);
-        (form.get()->*r.command)();
+        (form->chartCommands().*r.command)();
         Look expected = before;
         r.change(expected, Qt::green);
         EXPECT_EQ(look(), expected);
     }
     // In the monochrome scheme a hunter pick changes only the colour: still 1 pixel, dash-dot.
-    form->onMonochrome();
+    form->chartCommands().applyMonochrome();
     answerColor(Qt::darkGreen, true);
-    form->onHunterColor();
+    form->chartCommands().pickHunterColor();
     EXPECT_EQ(look().hunterWidth, 1);
     EXPECT_EQ(look().hunterStyle, PenStyle::DashDot);
 }
@@ -186,10 +187,10 @@ TEST_F(ChartMenu, CustomColoursAreSharedBetweenCommands)
     openPanel();
     const QColor custom(0x12, 0x88, 0x44);
     answerColor(Qt::blue, true, nullptr, [&] { QColorDialog::setCustomColor(0, custom); });
-    form->onPreyColor();
+    form->chartCommands().pickPreyColor();
     QColor offered;
     answerColor(Qt::white, false, nullptr, [&] { offered = QColorDialog::customColor(0); });
-    form->onBackgroundColor();
+    form->chartCommands().pickBackgroundColor();
     EXPECT_EQ(offered, custom);
 }
 
@@ -206,7 +207,7 @@ TEST_F(ChartMenu, ClearingData)
 TEST_F(ChartMenu, CopyPutsTheChartOnTheClipboardInColour)
 {
     openPanel();
-    form->onMonochrome();
+    form->chartCommands().applyMonochrome();
     QApplication::clipboard()->clear();
     form->findChild<QAction*>("copyChartAction")->trigger();
     const QImage copied = QApplication::clipboard()->image();
@@ -228,7 +229,7 @@ TEST_F(ChartMenu, PrintingWithoutAnyPrinterRaisesThePrinterError)
     Printer::setPrinterList({[] { return QString(); }, [] { return QStringList{}; }});
     QString message;
     try {
-        form->onPrint();
+        form->chartCommands().print();
     } catch (const PrinterError& e) {
         message = e.message();
     }

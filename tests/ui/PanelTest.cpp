@@ -1,3 +1,4 @@
+#include "ChartCommands.h"
 #include "MainWindowFixture.h"
 #include "ChartView.h"
 
@@ -59,7 +60,7 @@ TEST_F(Panel, PointsAreCollectedOnlyWhileShown)
     form->playTimedRound();
     EXPECT_EQ(points(0), 4);
 
-    form->onClearChart();
+    form->chartCommands().clear();
     EXPECT_EQ(points(0), 0);
     EXPECT_EQ(points(1), 0);
     form->playTimedRound();

@@ -1,0 +1,132 @@
+#include "PopulationChart.h"
+
+#include "ChartColor.h"
+#include "ChartView.h"
+
+namespace {
+
+constexpr int hunters = 0;
+constexpr int prey = 1;
+
+// The axis titles are Arial with a character height of 12 pixels.
+void setTitle(ChartAxis& axis, const QString& caption, const QColor& color)
+{
+    axis.title().setCaption(caption);
+    ChartFont& font = axis.title().font();
+    font.setFamily(QStringLiteral("Arial"));
+    font.setPixelSize(12);
+    font.setBold(false);
+    font.setColor(color);
+}
+
+void addCurve(ChartView& chart, const QString& title, const QColor& color, VerticalAxis axis)
+{
+    LineSeries& series = chart.addSeries();
+    series.setTitle(title);
+    series.setVerticalAxis(axis);
+    series.linePen().setColor(color);
+    series.linePen().setWidth(2);
+    series.linePen().setStyle(PenStyle::Solid);
+}
+
+// The properties both colour schemes set, in the order they set them.
+struct Scheme {
+    QColor panel;
+    bool monochrome;
+    QColor grid, leftTitle, rightTitle;
+    bool rightTitleBold;
+    int hunterWidth;
+    PenStyle hunterStyle;
+    QColor hunter, prey;
+};
+
+void apply(ChartView& chart, const Scheme& s)
+{
+    chart.setColor(s.panel);
+    chart.setMonochrome(s.monochrome);
+    chart.leftAxis().grid().setColor(s.grid);
+    chart.leftAxis().title().font().setColor(s.leftTitle);
+    chart.rightAxis().grid().setColor(s.grid);
+    chart.rightAxis().title().font().setColor(s.rightTitle);
+    chart.bottomAxis().grid().setColor(s.grid);
+    chart.rightAxis().title().font().setBold(s.rightTitleBold);
+    chart.series(hunters).linePen().setWidth(s.hunterWidth);
+    chart.series(hunters).linePen().setStyle(s.hunterStyle);
+    chart.series(hunters).linePen().setColor(s.hunter);
+    chart.series(prey).linePen().setColor(s.prey);
+}
+
+}  // namespace
+
+PopulationChart::PopulationChart(ChartView& chart) : chart_(chart)
+{
+    chart.setPrintTitle(QStringLiteral("diagramm"));
+    chart.setColor(chartcolor::silver);
+    chart.setBackWallColor(chartcolor::white);
+    chart.setMargins(1, 6, 1, 1);
+    chart.setClipPoints(false);
+    chart.setToolTip(QStringLiteral("Mit Rechtsklick Diagrammeigenschaften ändern"));
+
+    chart.leftAxis().setMinMax(0, 36);
+    setTitle(chart.leftAxis(), QStringLiteral("Anzahl der Räuber"), chartcolor::red);
+    chart.rightAxis().setMinMax(0, 36);
+    setTitle(chart.rightAxis(), QStringLiteral("Anzahl der Beute"), chartcolor::blue);
+    chart.bottomAxis().setAutomatic(true);
+    setTitle(chart.bottomAxis(), QStringLiteral("Durchgang"), chartcolor::black);
+
+    addCurve(chart, QStringLiteral("Räuber"), chartcolor::red, VerticalAxis::Left);
+    addCurve(chart, QStringLiteral("Beute"), chartcolor::blue, VerticalAxis::Right);
+}
+
+LineSeries& PopulationChart::hunterSeries() { return chart_.series(hunters); }
+LineSeries& PopulationChart::preySeries() { return chart_.series(prey); }
+const LineSeries& PopulationChart::hunterSeries() const { return chart_.series(hunters); }
+const LineSeries& PopulationChart::preySeries() const { return chart_.series(prey); }
+
+void PopulationChart::append(int hunterCount, int preyCount)
+{
+    hunterSeries().append(hunterCount);
+    preySeries().append(preyCount);
+}
+
+void PopulationChart::clear()
+{
+    hunterSeries().clear();
+    preySeries().clear();
+}
+
+void PopulationChart::applyMonochrome()
+{
+    apply(chart_, {Qt::white, true, Qt::black, Qt::black, Qt::black, true, 1, PenStyle::DashDot, Qt::black,
+                   Qt::black});
+}
+
+void PopulationChart::applyStandardColors()
+{
+    apply(chart_, {chartcolor::silver, false, chartcolor::gray, Qt::red, Qt::blue, false, 2, PenStyle::Solid,
+                   Qt::red, Qt::blue});
+}
+
+QColor PopulationChart::hunterColor() const { return hunterSeries().linePen().color(); }
+
+void PopulationChart::setHunterColor(const QColor& color)
+{
+    hunterSeries().linePen().setColor(color);
+    chart_.leftAxis().title().font().setColor(color);
+}
+
+QColor PopulationChart::preyColor() const { return preySeries().linePen().color(); }
+
+void PopulationChart::setPreyColor(const QColor& color)
+{
+    preySeries().linePen().setColor(color);
+    chart_.rightAxis().title().font().setColor(color);
+}
+
+QColor PopulationChart::backgroundColor() const { return chart_.backColor(); }
+
+void PopulationChart::setBackgroundColor(const QColor& color) { chart_.setBackColor(color); }
+
+QColor PopulationChart::borderColor() const { return chart_.color(); }
+
+void PopulationChart::setBorderColor(const QColor& color) { chart_.setColor(color); }
