@@ -5,10 +5,14 @@
 //       [--monochrome 1]
 // --preload fills both curves with N points of a random walk in one go before the run;
 // --monochrome 1 switches the chart to its black-and-white scheme first.
-#include "ChartCommands.h"
 #include "Application.h"
+#include "ChartCommands.h"
 #include "ChartView.h"
+#include "ColorDialog.h"
+#include "GameController.h"
 #include "MainWindow.h"
+#include "PrintDialog.h"
+#include "Printer.h"
 #include "Timer.h"
 #include "TrackBar.h"
 
@@ -119,15 +123,21 @@ int main(int argc, char** argv)
     Application app(argc, argv);
     QDir::setCurrent(QUORVEL_ASSETS_DIR);
 
+    // Wired as the program's entry wires it.
     MainWindow form;
+    ColorDialog colorDialog(&form);
+    PrintDialog printDialog(&form);
+    ChartCommands chartCommands(form.populationChart(), colorDialog, printDialog, Printer::instance());
+    GameController controller(form);
+    form.connectTo(controller, chartCommands);
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
         return 1;
-    form.core().random().setSeed(1);
-    form.onNewGame();
-    form.onToggleChart();
+    controller.core().random().setSeed(1);
+    controller.onNewGame();
+    controller.onToggleChart();
     if (monochrome)
-        form.chartCommands().applyMonochrome();
+        chartCommands.applyMonochrome();
     QTest::qWait(200);
     if (preload > 0) {
         QElapsedTimer fill;
@@ -165,16 +175,16 @@ int main(int argc, char** argv)
     form.chart().installEventFilter(&counter);
     LatencyProbe probe;
     form.findChild<TrackBar*>("speedBar")->setPosition(1000);
-    const int before = form.core().currentRound();
+    const int before = controller.core().currentRound();
     QElapsedTimer clock;
-    form.onStartStop(&form);
+    controller.onStartStop();
     clock.start();
     probe.start();
     runLoop(seconds * 1000);
     probe.stop();
-    form.onStartStop(&form);
+    controller.onStartStop();
     const double elapsed = clock.nsecsElapsed() / 1e9;
-    const double rounds = (form.core().currentRound() - before) / elapsed;
+    const double rounds = (controller.core().currentRound() - before) / elapsed;
 
     std::printf("bare 1 ms QTimer:        %8.1f ticks/s\n", bare);
     std::printf("game at 1 ms, panel open: %8.1f rounds/s  (%.1f %% of the bare timer)\n", rounds,

@@ -9,7 +9,7 @@ BoardView::BoardView(const PictureView& emptyPicture, const PictureView& preyPic
 {
 }
 
-void BoardView::build(QWidget* board, std::function<void(QObject*)> onClick)
+void BoardView::build(QWidget* board)
 {
     // Cells stand on a 48-pixel pitch; the 41-pixel tile sits two pixels inside its
     // 45-pixel frame.
@@ -24,7 +24,6 @@ void BoardView::build(QWidget* board, std::function<void(QObject*)> onClick)
             tile->setGeometry(48 * x - 30, 48 * y - 22, 41, 41);
             tile->setIncrementalDisplay(true);
             tile->setStretched(true);
-            QObject::connect(tile, &PictureView::clicked, tile, [tile, onClick] { onClick(tile); });
             tiles_[x - 1][y - 1] = tile;
             tile->raise();
             frame->show();
@@ -77,15 +76,4 @@ void BoardView::setFrameColor(int x, int y, const QColor& color)
 {
     if (built_)
         frame(x, y)->setPenColor(color);
-}
-
-std::optional<Position> BoardView::cellOf(const QObject* clicked) const
-{
-    if (!built_)
-        return std::nullopt;
-    for (int x = 1; x <= 6; ++x)
-        for (int y = 1; y <= 6; ++y)
-            if (tile(x, y) == clicked)
-                return Position{x, y};
-    return std::nullopt;
 }

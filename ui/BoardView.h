@@ -1,14 +1,11 @@
 #pragma once
 
-#include "Cell.h"
 #include "FrameShape.h"
-#include "Position.h"
+#include "GameControls.h"
 
 #include <QColor>
 
 #include <array>
-#include <functional>
-#include <optional>
 
 class PictureView;
 class QWidget;
@@ -21,9 +18,8 @@ public:
     // The three hidden holders whose pictures the tiles copy; they must outlive the view.
     BoardView(const PictureView& emptyPicture, const PictureView& preyPicture, const PictureView& hunterPicture);
 
-    // Creates the frames and tiles inside board, scan order, each tile on top of its frame;
-    // a click on a tile calls onClick with the tile.
-    void build(QWidget* board, std::function<void(QObject* tile)> onClick);
+    // Creates the frames and tiles inside board, scan order, each tile on top of its frame.
+    void build(QWidget* board);
     bool built() const { return built_; }
 
     // Every tile shows the empty picture, see-through; every frame clear and black.
@@ -36,8 +32,6 @@ public:
 
     PictureView* tile(int x, int y) const { return tiles_[x - 1][y - 1]; }
     FrameShape* frame(int x, int y) const { return frames_[x - 1][y - 1]; }
-    // The cell of a tile, found by comparing in scan order; none if it is none of ours.
-    std::optional<Position> cellOf(const QObject* tile) const;
 
 private:
     const PictureView& emptyPicture_;

@@ -1,17 +1,13 @@
 #include "MainWindow.h"
 
+#include "ChartCommands.h"
 #include "ChartView.h"
-#include "ColorDialog.h"
 #include "ErrorReporting.h"
-#include "Exception.h"
+#include "GameController.h"
 #include "MessageDialog.h"
-#include "ParseInteger.h"
 #include "Picture.h"
 #include "PictureView.h"
-#include "ChartCommands.h"
 #include "PopulationChart.h"
-#include "PrintDialog.h"
-#include "Printer.h"
 #include "PromptForText.h"
 #include "SpinEdit.h"
 #include "StatusBar.h"
@@ -88,8 +84,6 @@ const char* const groupBoxStyle =
     "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
     "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 7px; padding: 0 2px; }";
 
-const QString startCaption = QStringLiteral("Start");
-
 QColor toQColor(BgrColor c) { return QColor(c.redByte(), c.greenByte(), c.blueByte()); }
 
 QString sideName(Side side) { return side == Side::Hunter ? QStringLiteral("Räuber") : QStringLiteral("Beute"); }
@@ -123,7 +117,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent)
     // once and the window opens all the same, without tiles.
     try {
         loadPictures();
-        clearBoard();
+        board_->resetTiles();
         populationChart_->setBackgroundColor(Qt::white);
     } catch (const std::exception& e) {
         reportException(e);
@@ -131,6 +125,35 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent)
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::connectTo(GameController& controller, ChartCommands& chartCommands)
+{
+    connect(newGameButton_, &QPushButton::clicked, this, [&controller] { controller.onNewGame(); });
+    connect(rollButton_, &QPushButton::clicked, this, [&controller] { controller.onRoll(); });
+    connect(startStopButton_, &QPushButton::clicked, this, [&controller] { controller.onStartStop(); });
+    connect(runRoundsButton_, &QPushButton::clicked, this, [&controller] { controller.onRunRounds(); });
+    connect(chartButton_, &QPushButton::clicked, this, [&controller] { controller.onToggleChart(); });
+    // Only the button that becomes checked acts; choosing the checked one again does nothing.
+    connect(interactiveButton_, &QRadioButton::toggled, this, [&controller](bool on) {
+        if (on)
+            controller.onInteractive();
+    });
+    connect(simulationButton_, &QRadioButton::toggled, this, [&controller](bool on) {
+        if (on)
+            controller.onSimulation();
+    });
+    connect(sprayButton_, &QPushButton::clicked, this,
+            [this, &controller] { controller.onSpray(sprayRoundsBox_->value()); });
+    speedBar_->setChangeHandler([this, &controller] { controller.onSpeedChanged(speedBar_->position()); });
+    if (board_->built())
+        for (int x = 1; x <= 6; ++x)
+            for (int y = 1; y <= 6; ++y)
+                connect(board_->tile(x, y), &PictureView::clicked, this,
+                        [&controller, x, y] { controller.onTileClicked({x, y}); });
+
+    connect(printButton_, &QPushButton::clicked, this, [&chartCommands] { chartCommands.print(); });
+    createChartMenu(chartCommands);
+}
 
 void MainWindow::createLayout()
 {
@@ -150,37 +173,28 @@ void MainWindow::createLayout()
     createAnalysisPanel();
     setTabOrder();
 
-    roundTimer_ = new Timer(this);
-    roundTimer_->setObjectName("roundTimer");
-    roundTimer_->setEnabled(false);
-    roundTimer_->setInterval(500);
-    roundTimer_->setTickHandler([this] { playTimedRound(); });
     creditTimer_ = new Timer(this);
     creditTimer_->setObjectName("creditTimer");
     creditTimer_->setInterval(2000);
     creditTimer_->setTickHandler([this] { hideCredit(); });
     creditTimer_->setEnabled(true);
 
-    colorDialog_ = std::make_unique<ColorDialog>(this);
-    printDialog_ = std::make_unique<PrintDialog>(this);
-    chartCommands_ = std::make_unique<ChartCommands>(*populationChart_, *colorDialog_, *printDialog_,
-                                                     Printer::instance());
     board_ = std::make_unique<BoardView>(*emptyPicture_, *preyPicture_, *hunterPicture_);
 }
 
 void MainWindow::createSettings(QWidget* bottomPanel)
 {
-    auto* setup = named(new QGroupBox("Einstellungen", bottomPanel), "settingsBox", {0, 0, 313, 57});
-    label(setup, "modeLabel", "Modus", {57, 14, 32, 13}, Qt::AlignRight);
-    interactiveButton_ = named(new QRadioButton("Interaktiv", setup), "interactiveButton", {96, 14, 65, 17}, "Benutzer fällt Entscheidungen");
+    auto* settings = named(new QGroupBox("Einstellungen", bottomPanel), "settingsBox", {0, 0, 313, 57});
+    label(settings, "modeLabel", "Modus", {57, 14, 32, 13}, Qt::AlignRight);
+    interactiveButton_ = named(new QRadioButton("Interaktiv", settings), "interactiveButton", {96, 14, 65, 17}, "Benutzer fällt Entscheidungen");
     interactiveButton_->setEnabled(false);
-    simulationButton_ = named(new QRadioButton("Simulation", setup), "simulationButton", {168, 14, 73, 17}, "ohne Benutzereingriff");
+    simulationButton_ = named(new QRadioButton("Simulation", settings), "simulationButton", {168, 14, 73, 17}, "ohne Benutzereingriff");
     simulationButton_->setEnabled(false);
     simulationButton_->setChecked(true);
-    sprayButton_ = button(setup, "sprayButton", "Insektizid", {240, 10, 65, 18}, "Insektizideinsatz", false);
-    label(setup, "speedLabel", "Geschwindigkeit", {11, 30, 78, 13}, Qt::AlignRight);
+    sprayButton_ = button(settings, "sprayButton", "Insektizid", {240, 10, 65, 18}, "Insektizideinsatz", false);
+    label(settings, "speedLabel", "Geschwindigkeit", {11, 30, 78, 13}, Qt::AlignRight);
 
-    speedBar_ = named(new TrackBar(setup), "speedBar", {96, 30, 145, 22}, "Geschwindigkeit der Simulation");
+    speedBar_ = named(new TrackBar(settings), "speedBar", {96, 30, 145, 22}, "Geschwindigkeit der Simulation");
     speedBar_->setMinimum(1);
     speedBar_->setMaximum(1000);
     speedBar_->setPosition(501);
@@ -188,65 +202,52 @@ void MainWindow::createSettings(QWidget* bottomPanel)
     speedBar_->setFrequency(100);
     speedBar_->setEnabled(false);
 
-    sprayRoundsBox_ = named(new SpinEdit(setup), "sprayRoundsBox", {240, 30, 65, 22},
+    sprayRoundsBox_ = named(new SpinEdit(settings), "sprayRoundsBox", {240, 30, 65, 22},
                   "Anzahl der Runden, in denen Insektizid eingesetzt wird");
     sprayRoundsBox_->setMinValue(1);
     sprayRoundsBox_->setMaxValue(1000);
     sprayRoundsBox_->setValue(10);
-
-    // The layout's values are in place before the handlers are attached, so building the
-    // window calls none of them.
-    connect(interactiveButton_, &QRadioButton::toggled, this, [this](bool on) { if (on) onInteractive(); });
-    connect(simulationButton_, &QRadioButton::toggled, this, [this](bool on) { if (on) onSimulation(); });
-    connect(sprayButton_, &QPushButton::clicked, this, [this] { onSpray(); });
-    speedBar_->setChangeHandler([this] { onSpeedChanged(); });
 }
 
-void MainWindow::createButtonColumn(QWidget* rp)
+void MainWindow::createButtonColumn(QWidget* panel)
 {
-    creditLabel_ = label(rp, "creditLabel", creditText, {8, 0, 88, 9}, Qt::AlignRight, false);
+    creditLabel_ = label(panel, "creditLabel", creditText, {8, 0, 88, 9}, Qt::AlignRight, false);
     creditLabel_->setToolTip(creditText);
     creditLabel_->setFont(pixelFont("Liberation Sans", 7));
-    newGameButton_ = button(rp, "newGameButton", "Neu", {5, 16, 89, 25}, "Neue Simulation starten", true);
-    quitButton_ = button(rp, "quitButton", "Ende", {5, 48, 89, 25}, "Programm beenden", true);
+    newGameButton_ = button(panel, "newGameButton", "Neu", {5, 16, 89, 25}, "Neue Simulation starten", true);
+    quitButton_ = button(panel, "quitButton", "Ende", {5, 48, 89, 25}, "Programm beenden", true);
 
     // Hidden holders of the three cell pictures; the tiles copy from them.
-    hunterPicture_ = named(new PictureView(rp), "hunterPicture", {6, 80, 25, 25});
-    preyPicture_ = named(new PictureView(rp), "preyPicture", {32, 80, 25, 25});
-    emptyPicture_ = named(new PictureView(rp), "emptyPicture", {58, 80, 25, 25});
+    hunterPicture_ = named(new PictureView(panel), "hunterPicture", {6, 80, 25, 25});
+    preyPicture_ = named(new PictureView(panel), "preyPicture", {32, 80, 25, 25});
+    emptyPicture_ = named(new PictureView(panel), "emptyPicture", {58, 80, 25, 25});
     for (PictureView* holder : {hunterPicture_, preyPicture_, emptyPicture_}) {
         holder->setStretched(true);
         holder->hide();
     }
 
-    instructionLine_ = named(new QLineEdit(rp), "instructionLine", {5, 112, 89, 21}, "Anweisung für den Spieler");
+    instructionLine_ = named(new QLineEdit(panel), "instructionLine", {5, 112, 89, 21}, "Anweisung für den Spieler");
     instructionLine_->setReadOnly(true);
-    sprayLabel_ = label(rp, "sprayLabel", "Insektizid", {5, 136, 89, 21}, Qt::AlignHCenter, false);
+    sprayLabel_ = label(panel, "sprayLabel", "Insektizid", {5, 136, 89, 21}, Qt::AlignHCenter, false);
     sprayLabel_->setFont(pixelFont("Liberation Sans", 16));
     QPalette yellow = sprayLabel_->palette();
     yellow.setColor(QPalette::WindowText, Qt::yellow);
     sprayLabel_->setPalette(yellow);
     sprayLabel_->hide();
 
-    chartButton_ = button(rp, "chartButton", "Diagramm >>", {5, 240, 89, 25}, "Ein/Ausblenden eines Populationsverlaufs", false);
-    printButton_ = button(rp, "printButton", "Drucken", {5, 272, 89, 25}, "Diagramm drucken", false);
-    label(rp, "simulationLabel", "Simulation", {5, 297, 48, 13}, Qt::AlignLeft);
-    startStopButton_ = button(rp, "startStopButton", "Start", {5, 312, 76, 25}, "Simulation starten/stoppen", false);
+    chartButton_ = button(panel, "chartButton", "Diagramm >>", {5, 240, 89, 25}, "Ein/Ausblenden eines Populationsverlaufs", false);
+    printButton_ = button(panel, "printButton", "Drucken", {5, 272, 89, 25}, "Diagramm drucken", false);
+    label(panel, "simulationLabel", "Simulation", {5, 297, 48, 13}, Qt::AlignLeft);
+    startStopButton_ = button(panel, "startStopButton", "Start", {5, 312, 76, 25}, "Simulation starten/stoppen", false);
     // The logical-or sign draws as a small downward chevron.
-    runRoundsButton_ = button(rp, "runRoundsButton", QString(QChar(0x2228)), {80, 312, 14, 25},
+    runRoundsButton_ = button(panel, "runRoundsButton", QString(QChar(0x2228)), {80, 312, 14, 25},
                      "Eine bestimmte Zahl Spielzüge durchführen", false);
     runRoundsButton_->setFont(pixelFont("DejaVu Sans", 11));
     runRoundsButton_->raise();
-    label(rp, "interactiveLabel", "Interaktiv", {5, 337, 44, 13}, Qt::AlignLeft);
-    rollButton_ = button(rp, "rollButton", "Würfeln", {5, 352, 89, 25}, "Nächste Runde", false);
+    label(panel, "interactiveLabel", "Interaktiv", {5, 337, 44, 13}, Qt::AlignLeft);
+    rollButton_ = button(panel, "rollButton", "Würfeln", {5, 352, 89, 25}, "Nächste Runde", false);
 
-    connect(newGameButton_, &QPushButton::clicked, this, [this] { onNewGame(); });
-    connect(quitButton_, &QPushButton::clicked, this, [this] { onQuit(); });
-    connect(chartButton_, &QPushButton::clicked, this, [this] { onToggleChart(); });
-    connect(printButton_, &QPushButton::clicked, this, [this] { chartCommands_->print(); });
-    connect(startStopButton_, &QPushButton::clicked, this, [this] { onStartStop(startStopButton_); });
-    connect(runRoundsButton_, &QPushButton::clicked, this, [this] { onRunRounds(runRoundsButton_); });
-    connect(rollButton_, &QPushButton::clicked, this, [this] { onRoll(); });
+    connect(quitButton_, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void MainWindow::createStatusBar()
@@ -271,19 +272,19 @@ void MainWindow::createAnalysisPanel()
     chart_ = new ChartView(analysisBox_);
     chart_->setObjectName("chart");
     populationChart_ = std::make_unique<PopulationChart>(*chart_);
-    createChartMenu();
 }
 
-void MainWindow::createChartMenu()
+void MainWindow::createChartMenu(ChartCommands& commands)
 {
     chartMenu_ = new QMenu(chart_);
     chartMenu_->setObjectName("chartMenu");
     QMenu* colors = chartMenu_->addMenu("Farbeinstellungen");
     colors->setObjectName("colorMenu");
-    auto item = [this](QMenu* menu, const char* name, const QString& caption, void (ChartCommands::*command)()) {
+    auto item = [this, &commands](QMenu* menu, const char* name, const QString& caption,
+                                  void (ChartCommands::*command)()) {
         QAction* a = menu->addAction(caption);
         a->setObjectName(name);
-        connect(a, &QAction::triggered, this, [this, command] { ((*chartCommands_).*command)(); });
+        connect(a, &QAction::triggered, this, [&commands, command] { (commands.*command)(); });
         return a;
     };
     item(colors, "monochromeAction", "Monochrom", &ChartCommands::applyMonochrome);
@@ -329,7 +330,7 @@ void MainWindow::resizeEvent(QResizeEvent*)
 void MainWindow::applyWidthLimits()
 {
     setFixedHeight(clientHeight);
-    if (chartShown_) {
+    if (panelShown_) {
         setMaximumWidth(QWIDGETSIZE_MAX);
         setMinimumWidth(openMinWidth);
     } else {
@@ -342,124 +343,12 @@ void MainWindow::applyWidthLimits()
 
 void MainWindow::loadPictures()
 {
-    core_.random().seedFromClock();
-    chartShown_ = false;
     emptyPicture_->picture().loadFromFile("leer.bmp");
     preyPicture_->picture().loadFromFile("prey.bmp");
     hunterPicture_->picture().loadFromFile("hunter.bmp");
     backgroundPicture_->picture().loadFromFile("back.bmp");
-    board_->build(boardBox_, [this](QObject* tile) { onTileClicked(tile); });
+    board_->build(boardBox_);
 }
-
-void MainWindow::clearBoard()
-{
-    core_.clearBoard();
-    board_->resetTiles();
-}
-
-// --- game commands -----------------------------------------------------------------------
-
-void MainWindow::onNewGame()
-{
-    // The window's steps come first: they read nothing of the core, and the tiles must be
-    // reset before the new game's closing draw shows its 15 animals.
-    populationChart_->clear();
-    for (QWidget* w : {static_cast<QWidget*>(chartButton_), static_cast<QWidget*>(simulationButton_),
-                       static_cast<QWidget*>(interactiveButton_), static_cast<QWidget*>(sprayButton_)})
-        w->setEnabled(true);
-    board_->resetTiles();
-    board_->setFramesSolid();
-    core_.newGame();
-    if (interactiveButton_->isChecked())
-        onInteractive();
-    else
-        onSimulation();
-}
-
-void MainWindow::onQuit() { close(); }
-
-void MainWindow::playTimedRound()
-{
-    if (core_.roundLimit() == core_.currentRound()) {
-        onStartStop(this);
-        return;
-    }
-    core_.playRound(Mode::Automatic);
-}
-
-void MainWindow::onRoll() { core_.playRound(Mode::Interactive); }
-
-void MainWindow::onInteractive()
-{
-    if (!interactiveButton_->isChecked())
-        return;
-    // A decision dropped by the switch takes its stale instruction with it.
-    if (core_.pendingChoice() != Choice::None)
-        instructionLine_->clear();
-    core_.dropChoice();
-    startStopButton_->setText(startCaption);
-    startStopButton_->setEnabled(false);
-    runRoundsButton_->setEnabled(false);
-    rollButton_->setEnabled(true);
-    speedBar_->setEnabled(false);
-    roundTimer_->setEnabled(false);
-    instructionLine_->show();
-}
-
-void MainWindow::onSimulation()
-{
-    if (!simulationButton_->isChecked())
-        return;
-    if (core_.pendingChoice() != Choice::None)
-        instructionLine_->clear();
-    core_.dropChoice();
-    startStopButton_->setText(startCaption);
-    startStopButton_->setEnabled(true);
-    runRoundsButton_->setEnabled(true);
-    rollButton_->setEnabled(false);
-    speedBar_->setEnabled(true);
-    roundTimer_->setEnabled(false);
-    instructionLine_->hide();
-}
-
-void MainWindow::onStartStop(QObject* sender)
-{
-    // The caption is the run state: the timer runs exactly while it reads "Stop".
-    if (startStopButton_->text() == startCaption) {
-        if (sender != runRoundsButton_)
-            core_.setRoundLimit(GameCore::noRoundLimit);
-        instructionLine_->clear();
-        startStopButton_->setText("Stop");
-        roundTimer_->setEnabled(true);
-        interactiveButton_->setEnabled(false);
-    } else {
-        startStopButton_->setText(startCaption);
-        roundTimer_->setEnabled(false);
-        interactiveButton_->setEnabled(true);
-    }
-}
-
-void MainWindow::onRunRounds(QObject* sender)
-{
-    QString text;
-    promptForText("Rundenvorgabe", "Wieviele Runden sollen simuliert werden", text, this);
-    try {
-        const std::int32_t count = parseInteger(text);
-        // The counter of this moment: a run may have gone on while the prompt was open.
-        // The sum wraps like the 32-bit counters it is compared with.
-        const auto limit = static_cast<std::int32_t>(static_cast<std::uint32_t>(core_.currentRound()) +
-                                                    static_cast<std::uint32_t>(count));
-        core_.setRoundLimit(limit);
-        startStopButton_->setText(startCaption);
-        onStartStop(sender);
-    } catch (const ConvertError&) {
-        showMessageDialog("Die Eingabe war keine gültige Zahl!", MessageKind::Error, MessageButtons::Ok, 0);
-    }
-}
-
-void MainWindow::onSpeedChanged() { roundTimer_->setInterval(1001 - speedBar_->position()); }
-
-void MainWindow::onSpray() { core_.orderSpray(sprayRoundsBox_->value()); }
 
 void MainWindow::hideCredit()
 {
@@ -467,22 +356,65 @@ void MainWindow::hideCredit()
     creditTimer_->setEnabled(false);
 }
 
-void MainWindow::onTileClicked(QObject* sender)
+// --- GameControls ------------------------------------------------------------------------
+
+void MainWindow::setControlEnabled(Control control, bool enabled)
 {
-    if (core_.pendingChoice() == Choice::None)
-        return;
-    if (const auto cell = board_->cellOf(sender))
-        core_.chooseCell(*cell);
+    QWidget* widget = nullptr;
+    switch (control) {
+    case Control::ChartButton: widget = chartButton_; break;
+    case Control::SimulationButton: widget = simulationButton_; break;
+    case Control::InteractiveButton: widget = interactiveButton_; break;
+    case Control::SprayButton: widget = sprayButton_; break;
+    case Control::SpeedBar: widget = speedBar_; break;
+    case Control::StartStopButton: widget = startStopButton_; break;
+    case Control::RunRoundsButton: widget = runRoundsButton_; break;
+    case Control::RollButton: widget = rollButton_; break;
+    }
+    widget->setEnabled(enabled);
 }
 
-// --- analysis panel ----------------------------------------------------------------------
-
-void MainWindow::onToggleChart()
+void MainWindow::showRunning(bool running)
 {
-    chartShown_ = !chartShown_;
-    chartButton_->setText(chartShown_ ? "Diagramm <<" : "Diagramm >>");
-    printButton_->setEnabled(chartShown_);
-    analysisBox_->setVisible(chartShown_);
+    startStopButton_->setText(running ? QStringLiteral("Stop") : QStringLiteral("Start"));
+}
+
+void MainWindow::setInstructionVisible(bool visible) { instructionLine_->setVisible(visible); }
+
+void MainWindow::showInstruction(Choice choice) { instructionLine_->setText(instructionText(choice)); }
+
+void MainWindow::showCounts(int round, int hunters, int prey)
+{
+    statusBar_->setPanelText(1, QString::number(round));
+    statusBar_->setPanelText(3, QString::number(hunters));
+    statusBar_->setPanelText(5, QString::number(prey));
+}
+
+void MainWindow::showSide(Side side) { statusBar_->setPanelText(7, sideName(side)); }
+
+void MainWindow::resetBoard() { board_->resetTiles(); }
+
+void MainWindow::setFramesSolid() { board_->setFramesSolid(); }
+
+void MainWindow::showCell(Position cell, Cell content)
+{
+    if (board_->built())
+        board_->showCell(board_->tile(cell.x, cell.y), content);
+}
+
+void MainWindow::setFrameColor(Position cell, BgrColor color)
+{
+    board_->setFrameColor(cell.x, cell.y, toQColor(color));
+}
+
+void MainWindow::setSprayLabelVisible(bool visible) { sprayLabel_->setVisible(visible); }
+
+void MainWindow::showChartPanel(bool shown)
+{
+    panelShown_ = shown;
+    chartButton_->setText(shown ? QStringLiteral("Diagramm <<") : QStringLiteral("Diagramm >>"));
+    printButton_->setEnabled(shown);
+    analysisBox_->setVisible(shown);
     applyWidthLimits();
     // A maximised window is maximised anew under the new limits.
     if (isMaximized()) {
@@ -491,40 +423,19 @@ void MainWindow::onToggleChart()
     }
 }
 
-// --- what the game core shows ------------------------------------------------------------
+void MainWindow::appendChartPoint(int hunters, int prey) { populationChart_->append(hunters, prey); }
 
-void MainWindow::boardChanged()
+void MainWindow::clearChart() { populationChart_->clear(); }
+
+QString MainWindow::askRoundCount()
 {
-    statusBar_->setPanelText(1, QString::number(core_.currentRound()));
-    statusBar_->setPanelText(3, QString::number(core_.hunterCount()));
-    statusBar_->setPanelText(5, QString::number(core_.preyCount()));
-    for (int x = 1; x <= 6; ++x)
-        for (int y = 1; y <= 6; ++y)
-            if (core_.takeRedraw(x, y) && board_->built())
-                board_->showCell(board_->tile(x, y), core_.cell(x, y));
+    QString text;
+    promptForText(QStringLiteral("Rundenvorgabe"), QStringLiteral("Wieviele Runden sollen simuliert werden"), text,
+                  this);
+    return text;
 }
 
-void MainWindow::cellRolled(Position cell)
+void MainWindow::reportInvalidRoundCount()
 {
-    const Position marked = core_.markedPosition();
-    if (marked.x != 0 && marked.y != 0)
-        board_->setFrameColor(marked.x, marked.y, Qt::black);
-    board_->setFrameColor(cell.x, cell.y, Qt::blue);
-}
-
-void MainWindow::showSide(Side side) { statusBar_->setPanelText(7, sideName(side)); }
-
-void MainWindow::showInstruction(Choice choice) { instructionLine_->setText(instructionText(choice)); }
-
-void MainWindow::setRollEnabled(bool enabled) { rollButton_->setEnabled(enabled); }
-
-void MainWindow::setFrameColor(Position cell, BgrColor color) { board_->setFrameColor(cell.x, cell.y, toQColor(color)); }
-
-void MainWindow::setSprayLabelVisible(bool visible) { sprayLabel_->setVisible(visible); }
-
-void MainWindow::addChartPoint(int hunters, int prey)
-{
-    if (!chartShown_)
-        return;
-    populationChart_->append(hunters, prey);
+    showMessageDialog(QStringLiteral("Die Eingabe war keine gültige Zahl!"), MessageKind::Error, MessageButtons::Ok, 0);
 }

@@ -1,79 +1,73 @@
 #pragma once
 
 #include "BoardView.h"
-#include "GameCore.h"
+#include "GameControls.h"
 
 #include <QWidget>
 
 #include <memory>
 
+class ChartCommands;
+class ChartView;
+class GameController;
+class PictureView;
+class PopulationChart;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QAction;
 class QPushButton;
 class QRadioButton;
-class ChartCommands;
-class ChartView;
-class ColorDialog;
-class PictureView;
-class PopulationChart;
-class PrintDialog;
 class SpinEdit;
 class StatusBar;
 class Timer;
 class TrackBar;
 
 // The main window: board, settings, command buttons, status bar and the analysis panel with
-// the population chart. It shows the game core's effects (GameView) and turns clicks and
-// timer ticks into game steps. Controls carry their layout names as object names.
-class MainWindow : public QWidget, public GameView {
+// the population chart. It builds and lays out the controls, shows what the game controller
+// tells it (GameControls) and forwards the user's actions; the game's rules live elsewhere.
+// Controls carry their member names as object names.
+class MainWindow : public QWidget, public GameControls {
 public:
     // Builds the whole control tree, then loads the pictures and clears the board; an error
     // there is reported and the window is still created.
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // Forwards the window's actions to controller, and the chart's menu and print button to
+    // chartCommands; both must outlive the window. Call it once, before the window is shown.
+    void connectTo(GameController& controller, ChartCommands& chartCommands);
+
     // Laid-out client size with the analysis panel closed, and the least width when open.
     static constexpr int clientWidth = 413;
     static constexpr int clientHeight = 398;
     static constexpr int openMinWidth = 643;
 
-    GameCore& core() { return core_; }
-    const GameCore& core() const { return core_; }
-    Timer& roundTimer() { return *roundTimer_; }
-    Timer& creditTimer() { return *creditTimer_; }
-    ChartView& chart() { return *chart_; }
     PopulationChart& populationChart() { return *populationChart_; }
-    ChartCommands& chartCommands() { return *chartCommands_; }
+    ChartView& chart() { return *chart_; }
     const BoardView& board() const { return *board_; }
-    bool isChartShown() const { return chartShown_; }
+    Timer& creditTimer() { return *creditTimer_; }
 
-    // --- handlers --------------------------------------------------------------------------
-    void onNewGame();
-    void onQuit();
-    void playTimedRound();
-    void onRoll();
-    void onInteractive();
-    void onSimulation();
-    void onStartStop(QObject* sender);
-    void onRunRounds(QObject* sender);
-    void onSpeedChanged();
-    void onSpray();
+    // Blanks the credit line, once, two seconds after start-up.
     void hideCredit();
-    void onToggleChart();
-    void onTileClicked(QObject* sender);
 
-    // --- GameView ---------------------------------------------------------------------
-    void boardChanged() override;
-    void cellRolled(Position cell) override;
-    void showSide(Side side) override;
+    // --- GameControls ------------------------------------------------------------------
+    void setControlEnabled(Control control, bool enabled) override;
+    void showRunning(bool running) override;
+    void setInstructionVisible(bool visible) override;
     void showInstruction(Choice choice) override;
-    void setRollEnabled(bool enabled) override;
+    void showCounts(int round, int hunters, int prey) override;
+    void showSide(Side side) override;
+    void resetBoard() override;
+    void setFramesSolid() override;
+    void showCell(Position cell, Cell content) override;
     void setFrameColor(Position cell, BgrColor color) override;
     void setSprayLabelVisible(bool visible) override;
-    void addChartPoint(int hunters, int prey) override;
+    void showChartPanel(bool shown) override;
+    void appendChartPoint(int hunters, int prey) override;
+    void clearChart() override;
+    QString askRoundCount() override;
+    void reportInvalidRoundCount() override;
 
 protected:
     void resizeEvent(QResizeEvent*) override;
@@ -84,14 +78,12 @@ private:
     void createButtonColumn(QWidget* rightPanel);
     void createStatusBar();
     void createAnalysisPanel();
-    void createChartMenu();
+    void createChartMenu(ChartCommands& commands);
     void setTabOrder();
     void loadPictures();
-    void clearBoard();
     void applyWidthLimits();
 
-    GameCore core_{*this};
-    bool chartShown_ = false;
+    bool panelShown_ = false;
 
     StatusBar* statusBar_ = nullptr;
     QGroupBox* analysisBox_ = nullptr;
@@ -118,12 +110,8 @@ private:
     QPushButton* runRoundsButton_ = nullptr;
     QPushButton* rollButton_ = nullptr;
     QLineEdit* instructionLine_ = nullptr;
-    Timer* roundTimer_ = nullptr;
     Timer* creditTimer_ = nullptr;
     QMenu* chartMenu_ = nullptr;
     std::unique_ptr<PopulationChart> populationChart_;
-    std::unique_ptr<ColorDialog> colorDialog_;
-    std::unique_ptr<PrintDialog> printDialog_;
-    std::unique_ptr<ChartCommands> chartCommands_;
     std::unique_ptr<BoardView> board_;
 };

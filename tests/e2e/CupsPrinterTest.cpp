@@ -35,7 +35,7 @@ protected:
         QTest::mouseClick(button("chartButton"), Qt::LeftButton);
         ASSERT_TRUE(button("printButton")->isEnabled());
         for (int round = 0; round < 80; ++round)
-            form->playTimedRound();
+            controller->playTimedRound();
         ASSERT_EQ(form->chart().series(0).count(), 80);
     }
 

@@ -37,7 +37,7 @@ TEST_F(Board, NewGameShowsExactlyTheSeededAnimals)
     newGame(0);
     for (int x = 1; x <= 6; ++x)
         for (int y = 1; y <= 6; ++y) {
-            const auto v = form->core().cell(x, y);
+            const auto v = controller->core().cell(x, y);
             EXPECT_EQ(tileKind(x, y), v == Cell::Prey ? 'b' : v == Cell::Hunter ? 'R' : '.') << x << "," << y;
             EXPECT_EQ(frameColor(x, y), QColor(Qt::black)) << x << "," << y;
         }
@@ -69,7 +69,7 @@ TEST_F(Board, StatusBarFollowsEveryRound)
     const char* sides[] = {"Räuber", "Beute", "Räuber", "Beute"};
     const int hunters[] = {5, 5, 6, 6}, prey[] = {9, 10, 9, 10};
     for (int i = 0; i < 4; ++i) {
-        form->playTimedRound();
+        controller->playTimedRound();
         EXPECT_EQ(bar()->panelText(1), QString::number(i + 1));
         EXPECT_EQ(bar()->panelText(3), QString::number(hunters[i]));
         EXPECT_EQ(bar()->panelText(5), QString::number(prey[i]));
@@ -84,10 +84,10 @@ TEST_F(Board, StatusBarFollowsEveryRound)
 TEST_F(Board, RolledCellIsBlueAndSprayedCellsGreenThenBlack)
 {
     newGame(21);
-    form->core().orderSpray(2);
-    form->playTimedRound();
-    const int mx = form->core().markedPosition().x, my = form->core().markedPosition().y;
-    const auto sprayed = form->core().sprayedPositions();
+    controller->core().orderSpray(2);
+    controller->playTimedRound();
+    const int mx = controller->core().markedPosition().x, my = controller->core().markedPosition().y;
+    const auto sprayed = controller->core().sprayedPositions();
     for (const auto& c : sprayed) {
         const QColor expected = (c.x == mx && c.y == my) ? QColor(Qt::blue) : QColor(Qt::green);
         EXPECT_EQ(frameColor(c.x, c.y), expected) << int(c.x) << "," << int(c.y);
@@ -95,8 +95,8 @@ TEST_F(Board, RolledCellIsBlueAndSprayedCellsGreenThenBlack)
     EXPECT_EQ(frameColor(mx, my), QColor(Qt::blue));
     EXPECT_FALSE(control("sprayLabel")->isHidden());
 
-    form->playTimedRound();  // second spraying: the first marks turn black first
-    form->playTimedRound();  // no spraying left: the marks go and the label hides
+    controller->playTimedRound();  // second spraying: the first marks turn black first
+    controller->playTimedRound();  // no spraying left: the marks go and the label hides
     EXPECT_TRUE(control("sprayLabel")->isHidden());
     int blue = 0, green = 0;
     for (int x = 1; x <= 6; ++x)
@@ -114,7 +114,7 @@ TEST_F(Board, TileClicksSettleOrAreIgnored)
     newGame(6);
     chooseInteractive();
     diceUntilDecision();
-    const GameCore& core = form->core();
+    const GameCore& core = controller->core();
     // Find one cell the decision refuses and one it accepts.
     int badX = 0, badY = 0, goodX = 0, goodY = 0;
     for (int x = 1; x <= 6; ++x)
@@ -149,7 +149,7 @@ TEST_F(Board, EmptyTilesLetTheBackgroundShowThrough)
     newGame(0);
     // (3,3) is empty after seed 0. Where the empty picture has its key colour, the tile shows
     // exactly what the background shows there.
-    ASSERT_EQ(form->core().cell(3, 3), Cell::Empty);
+    ASSERT_EQ(controller->core().cell(3, 3), Cell::Empty);
     QWidget* boardBox = control("boardBox");
     const QImage board = boardBox->grab().toImage();
     const QImage empty = control<PictureView>("emptyPicture")->picture().image().scaled(41, 41);

@@ -76,9 +76,9 @@ protected:
     void openPanel()
     {
         newGame(9);
-        form->onToggleChart();
+        controller->onToggleChart();
         for (int i = 0; i < 50; ++i)
-            form->playTimedRound();
+            controller->playTimedRound();
     }
 };
 }  // namespace
@@ -120,22 +120,22 @@ TEST_F(ChartMenu, SchemesSetTheirPropertiesAndKeepThePickedBackground)
 {
     openPanel();
     EXPECT_EQ(look(), standardLook);
-    form->chartCommands().applyMonochrome();
+    chartCommands->applyMonochrome();
     EXPECT_EQ(look(), monochromeLook);
-    form->chartCommands().applyMonochrome();
+    chartCommands->applyMonochrome();
     EXPECT_EQ(look(), monochromeLook) << "a second Monochrom changes nothing";
 
     answerColor(Qt::yellow, true);
-    form->chartCommands().pickBackgroundColor();
+    chartCommands->pickBackgroundColor();
     answerColor(Qt::green, true);
-    form->chartCommands().pickBorderColor();
+    chartCommands->pickBorderColor();
     answerColor(Qt::magenta, true);
-    form->chartCommands().pickPreyColor();
-    form->chartCommands().applyStandardColors();
+    chartCommands->pickPreyColor();
+    chartCommands->applyStandardColors();
     Look expected = standardLook;
     expected.wall = Qt::yellow;
     EXPECT_EQ(look(), expected) << "only the picked background survives Standard";
-    form->chartCommands().applyMonochrome();
+    chartCommands->applyMonochrome();
     expected = monochromeLook;
     expected.wall = Qt::yellow;
     EXPECT_EQ(look(), expected);
@@ -159,25 +159,25 @@ TEST_F(ChartMenu, ColourCommandsChangeOnlyTheirProperties)
     openPanel();
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
-        form->chartCommands().applyStandardColors();
+        chartCommands->applyStandardColors();
         form->chart().setBackColor(Qt::white);
         const Look before = look();
         QColor opened;
         answerColor(Qt::green, false, &opened);
-        (form->chartCommands().*r.command)();
+        ((*chartCommands).*r.command)();
         EXPECT_EQ(opened, r.opensWith);
         EXPECT_EQ(look(), before) << "cancel changes nothing";
 
         answerColor(Qt::green, true);
-        (form->chartCommands().*r.command)();
+        ((*chartCommands).*r.command)();
         Look expected = before;
         r.change(expected, Qt::green);
         EXPECT_EQ(look(), expected);
     }
     // In the monochrome scheme a hunter pick changes only the colour: still 1 pixel, dash-dot.
-    form->chartCommands().applyMonochrome();
+    chartCommands->applyMonochrome();
     answerColor(Qt::darkGreen, true);
-    form->chartCommands().pickHunterColor();
+    chartCommands->pickHunterColor();
     EXPECT_EQ(look().hunterWidth, 1);
     EXPECT_EQ(look().hunterStyle, PenStyle::DashDot);
 }
@@ -187,10 +187,10 @@ TEST_F(ChartMenu, CustomColoursAreSharedBetweenCommands)
     openPanel();
     const QColor custom(0x12, 0x88, 0x44);
     answerColor(Qt::blue, true, nullptr, [&] { QColorDialog::setCustomColor(0, custom); });
-    form->chartCommands().pickPreyColor();
+    chartCommands->pickPreyColor();
     QColor offered;
     answerColor(Qt::white, false, nullptr, [&] { offered = QColorDialog::customColor(0); });
-    form->chartCommands().pickBackgroundColor();
+    chartCommands->pickBackgroundColor();
     EXPECT_EQ(offered, custom);
 }
 
@@ -207,7 +207,7 @@ TEST_F(ChartMenu, ClearingData)
 TEST_F(ChartMenu, CopyPutsTheChartOnTheClipboardInColour)
 {
     openPanel();
-    form->chartCommands().applyMonochrome();
+    chartCommands->applyMonochrome();
     QApplication::clipboard()->clear();
     form->findChild<QAction*>("copyChartAction")->trigger();
     const QImage copied = QApplication::clipboard()->image();
@@ -229,7 +229,7 @@ TEST_F(ChartMenu, PrintingWithoutAnyPrinterRaisesThePrinterError)
     Printer::setPrinterList({[] { return QString(); }, [] { return QStringList{}; }});
     QString message;
     try {
-        form->chartCommands().print();
+        chartCommands->print();
     } catch (const PrinterError& e) {
         message = e.message();
     }

@@ -2,7 +2,12 @@
 
 #include "ModalAnswer.h"
 #include "QtPrinters.h"
+#include "ChartCommands.h"
+#include "ColorDialog.h"
+#include "GameController.h"
 #include "MainWindow.h"
+#include "PrintDialog.h"
+#include "Printer.h"
 
 #include <QDir>
 #include <QGroupBox>
@@ -24,11 +29,21 @@ protected:
         previousDir_ = QDir::currentPath();
         QDir::setCurrent(startDir());
         form = std::make_unique<MainWindow>();
+        colorDialog = std::make_unique<ColorDialog>(form.get());
+        printDialog = std::make_unique<PrintDialog>(form.get());
+        chartCommands = std::make_unique<ChartCommands>(form->populationChart(), *colorDialog, *printDialog,
+                                                        Printer::instance());
+        controller = std::make_unique<GameController>(*form);
+        form->connectTo(*controller, *chartCommands);
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
     void TearDown() override
     {
+        controller.reset();
+        chartCommands.reset();
+        printDialog.reset();
+        colorDialog.reset();
         form.reset();
         QDir::setCurrent(previousDir_);
     }
@@ -47,7 +62,7 @@ protected:
     // A new game with a known seed, in whatever mode is checked.
     void newGame(std::uint32_t seed)
     {
-        form->core().random().setSeed(seed);
+        controller->core().random().setSeed(seed);
         QTest::mouseClick(button("newGameButton"), Qt::LeftButton);
     }
     void chooseInteractive() { QTest::mouseClick(radio("interactiveButton"), Qt::LeftButton); }
@@ -55,12 +70,17 @@ protected:
     // Interactive rounds until one leaves a decision pending.
     void diceUntilDecision()
     {
-        for (int i = 0; i < 500 && form->core().pendingChoice() == Choice::None; ++i)
+        for (int i = 0; i < 500 && controller->core().pendingChoice() == Choice::None; ++i)
             QTest::mouseClick(button("rollButton"), Qt::LeftButton);
-        ASSERT_NE(form->core().pendingChoice(), Choice::None);
+        ASSERT_NE(controller->core().pendingChoice(), Choice::None);
     }
 
+    // Wired as the program's entry wires them.
     std::unique_ptr<MainWindow> form;
+    std::unique_ptr<ColorDialog> colorDialog;
+    std::unique_ptr<PrintDialog> printDialog;
+    std::unique_ptr<ChartCommands> chartCommands;
+    std::unique_ptr<GameController> controller;
 
 private:
     QString previousDir_;

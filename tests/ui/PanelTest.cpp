@@ -39,11 +39,11 @@ TEST_F(Panel, OpeningAndClosingChangesWidthLimits)
 TEST_F(Panel, PointsAreCollectedOnlyWhileShown)
 {
     newGame(0);
-    form->playTimedRound();  // panel closed: nothing plotted
+    controller->playTimedRound();  // panel closed: nothing plotted
     EXPECT_EQ(points(0), 0);
-    form->onToggleChart();
+    controller->onToggleChart();
     for (int i = 0; i < 3; ++i)
-        form->playTimedRound();
+        controller->playTimedRound();
     ASSERT_EQ(points(0), 3);
     ASSERT_EQ(points(1), 3);
     // Seed 0, rounds 2 to 4: the counts before each round's rule.
@@ -52,18 +52,18 @@ TEST_F(Panel, PointsAreCollectedOnlyWhileShown)
     EXPECT_EQ(form->chart().series(1).yValue(1), 10);
     EXPECT_EQ(form->chart().series(0).yValue(2), 6);
 
-    form->onToggleChart();
-    form->playTimedRound();
-    form->playTimedRound();
-    form->onToggleChart();
+    controller->onToggleChart();
+    controller->playTimedRound();
+    controller->playTimedRound();
+    controller->onToggleChart();
     EXPECT_EQ(points(0), 3) << "closed panel collects nothing, and nothing is lost";
-    form->playTimedRound();
+    controller->playTimedRound();
     EXPECT_EQ(points(0), 4);
 
-    form->chartCommands().clear();
+    chartCommands->clear();
     EXPECT_EQ(points(0), 0);
     EXPECT_EQ(points(1), 0);
-    form->playTimedRound();
+    controller->playTimedRound();
     EXPECT_EQ(points(0), 1);
 
     newGame(1);

@@ -11,12 +11,16 @@
 #include "TrackBar.h"
 
 #include <QCoreApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QLabel>
 #include <QSlider>
 #include <QTest>
 
 #include <cstdlib>
 #include <numeric>
+#include <stdexcept>
 #include <tuple>
 #include <vector>
 
@@ -29,8 +33,36 @@ constexpr int realTileClick = 8;
 bool inBlock(int x, int y, int cx, int cy) { return std::abs(x - cx) <= 1 && std::abs(y - cy) <= 1; }
 }  // namespace
 
-SoakDriver::SoakDriver(MainWindow& form, std::uint32_t seed, Mode home)
+namespace {
+template <typename T>
+T* find(MainWindow& form, const char* name)
+{
+    T* w = form.findChild<T*>(name);
+    if (!w)
+        throw std::logic_error(std::string("no control ") + name);
+    return w;
+}
+}  // namespace
+
+SoakDriver::Widgets::Widgets(MainWindow& form)
+    : chartButton(find<QPushButton>(form, "chartButton")),
+      print(find<QPushButton>(form, "printButton")),
+      sim(find<QRadioButton>(form, "simulationButton")),
+      intButton(find<QRadioButton>(form, "interactiveButton")),
+      spray(find<QPushButton>(form, "sprayButton")),
+      sprayRounds(find<SpinEdit>(form, "sprayRoundsBox")),
+      speed(find<TrackBar>(form, "speedBar")),
+      startStop(find<QPushButton>(form, "startStopButton")),
+      runRounds(find<QPushButton>(form, "runRoundsButton")),
+      dice(find<QPushButton>(form, "rollButton")),
+      newGame(find<QPushButton>(form, "newGameButton")),
+      instruction(find<QLineEdit>(form, "instructionLine"))
+{
+}
+
+SoakDriver::SoakDriver(MainWindow& form, GameController& controller, std::uint32_t seed, Mode home)
     : form_(form),
+      controller_(controller),
       controls_(form),
       pictures_{&form.findChild<PictureView*>("emptyPicture")->picture(), &form.findChild<PictureView*>("preyPicture")->picture(),
                 &form.findChild<PictureView*>("hunterPicture")->picture()},
@@ -49,18 +81,9 @@ bool SoakDriver::Snapshot::sameGame(const Snapshot& o) const
         && markX == o.markX && markY == o.markY && choice == o.choice && sprayMarksShown == o.sprayMarksShown;
 }
 
-SoakDriver::Situation SoakDriver::situation() const
-{
-    if (!started_)
-        return Situation::beforeFirstGame;
-    if (mode_ == Mode::simulation)
-        return running_ ? Situation::simRunning : Situation::simStopped;
-    return pending_ ? Situation::intPending : Situation::intReady;
-}
-
 SoakDriver::Snapshot SoakDriver::snapshot() const
 {
-    const GameCore& k = form_.core();
+    const GameCore& k = controller_.core();
     Snapshot s;
     for (int x = 1; x <= 6; ++x)
         for (int y = 1; y <= 6; ++y)
@@ -107,21 +130,23 @@ SoakDriver::Expectation SoakDriver::act(const Snapshot& before)
 {
     enum A { tickA, startStopA, startXA, diceA, tileA, insA, typedA, switchA, newGameA, speedA, chartA, disabledA, eventsA, count };
     std::array<int, count> w{};
-    const bool away = started_ && mode_ != home_;
-    switch (situation()) {
-    case Situation::beforeFirstGame:
+    const bool interactive = controller_.mode() == ::Mode::Interactive;
+    const bool away = started() && interactive != (home_ == Mode::interactive);
+    using Phase = GameController::Phase;
+    switch (controller_.phase()) {
+    case Phase::BeforeFirstGame:
         w = {0, 0, 0, 0, 10, 0, 0, 10, 50, 0, 0, 20, 5};
         break;
-    case Situation::simRunning:
+    case Phase::SimulationRunning:
         w = {1000, away ? 200 : 10, 1, 0, 10, 10, 1, 2, 1, 2, 1, 5, 0};
         break;
-    case Situation::simStopped:
+    case Phase::SimulationStopped:
         w = {0, 50, 2, 0, 5, 5, 1, away ? 100 : 1, 1, 2, 1, 5, 2};
         break;
-    case Situation::intReady:
+    case Phase::InteractiveReady:
         w = {0, 0, 0, 200, 10, 5, 1, away ? 100 : 1, 1, 0, 1, 5, 2};
         break;
-    case Situation::intPending:
+    case Phase::ChoicePending:
         w = {0, 0, 0, 0, 100, 3, 1, away ? 30 : 1, 1, 0, 1, 5, 2};
         break;
     }
@@ -148,12 +173,11 @@ SoakDriver::Expectation SoakDriver::act(const Snapshot& before)
 
 SoakDriver::Expectation SoakDriver::tick(const Snapshot& before)
 {
-    note("Timer1Timer");
-    form_.playTimedRound();
-    if (limit_ == before.round) {
-        running_ = false;  // the limit is reached: the tick stops the run instead of playing
-        return {};
-    }
+    note("tick");
+    const bool atLimit = controller_.core().roundLimit() == before.round;
+    controller_.playTimedRound();
+    if (atLimit)
+        return {};  // the limit is reached: the tick stops the run instead of playing
     return {Rounds::one, true, false};
 }
 
@@ -163,12 +187,9 @@ SoakDriver::Expectation SoakDriver::startStop()
         note("click startstop");
         QTest::mouseClick(controls_.startStop, Qt::LeftButton);
     } else {
-        note("startstopClick");
-        form_.onStartStop(controls_.startStop);
+        note("onStartStop");
+        controller_.onStartStop();
     }
-    running_ = !running_;
-    if (running_)
-        limit_ = GameCore::noRoundLimit;
     return {};
 }
 
@@ -177,13 +198,10 @@ SoakDriver::Expectation SoakDriver::startX()
     struct Entry {
         QString text;
         bool valid;
-        int count;
     };
-    const Entry entries[] = {{QString::number(between(-3, 40)), true, 0}, {"$A", true, 10}, {"0", true, 0},
-                             {"", false, 0}, {"x", false, 0}, {"5 ", false, 0}, {"fünf", false, 0}};
-    Entry entry = entries[between(0, 6)];
-    if (entry.valid && entry.count == 0)
-        entry.count = entry.text.toInt();
+    const Entry entries[] = {{QString::number(between(-3, 40)), true}, {"$A", true}, {"0", true},
+                             {"", false}, {"x", false}, {"5 ", false}, {"fünf", false}};
+    const Entry entry = entries[between(0, 6)];
     const bool cancel = coin(10);
     note(cancel ? "startx, cancelled" : "runRoundsButton");
     QString error;
@@ -201,17 +219,10 @@ SoakDriver::Expectation SoakDriver::startX()
     QTest::mouseClick(controls_.runRounds, Qt::LeftButton);
     setErrorBoxHook({});
     if (entry.valid && !cancel) {
-        if (!error.isEmpty())
-            problem_ = say("the count '", entry.text.toStdString(), "' was refused");
-        running_ = true;
-        limit_ = static_cast<std::int32_t>(static_cast<std::uint32_t>(form_.core().currentRound())
-                                           + static_cast<std::uint32_t>(entry.count));
-    } else {
-        if (error != QStringLiteral("Die Eingabe war keine gültige Zahl!"))
-            problem_ = say("the entry '", entry.text.toStdString(), "' gave the message '", error.toStdString(), "'");
-        // A run whose limit came up while the prompt was open has stopped by itself.
-        if (running_ && !form_.roundTimer().isEnabled() && form_.core().currentRound() == limit_)
-            running_ = false;
+        if (!error.isEmpty() || !controller_.isRunning())
+            problem_ = say("the count '", entry.text.toStdString(), "' did not start a run");
+    } else if (error != QStringLiteral("Die Eingabe war keine gültige Zahl!")) {
+        problem_ = say("the entry '", entry.text.toStdString(), "' gave the message '", error.toStdString(), "'");
     }
     // While the prompt is open a running simulation goes on with real ticks.
     return {Rounds::any, true, false};
@@ -223,8 +234,8 @@ SoakDriver::Expectation SoakDriver::dice()
         note("click dice");
         QTest::mouseClick(controls_.dice, Qt::LeftButton);
     } else {
-        note("diceClick");
-        form_.onRoll();
+        note("onRoll");
+        controller_.onRoll();
     }
     return {Rounds::one, false, false};
 }
@@ -232,13 +243,13 @@ SoakDriver::Expectation SoakDriver::dice()
 SoakDriver::Expectation SoakDriver::tileClick(const Snapshot& before)
 {
     int x = between(1, 6), y = between(1, 6);
-    if (pending_ && coin(3)) {
+    if (pending() && coin(3)) {
         // Aim at a cell the decision accepts, if there is one.
         std::vector<std::pair<int, int>> valid;
         for (int i = 1; i <= 6; ++i)
             for (int j = 1; j <= 6; ++j)
                 if (before.choice == Choice::PlacePrey
-                        ? before.cells[i][j] == Cell::Empty && inBlock(i, j, form_.core().choicePosition().x, form_.core().choicePosition().y)
+                        ? before.cells[i][j] == Cell::Empty && inBlock(i, j, controller_.core().choicePosition().x, controller_.core().choicePosition().y)
                         : before.cells[i][j] == Cell::Hunter)
                     valid.emplace_back(i, j);
         if (!valid.empty())
@@ -249,16 +260,15 @@ SoakDriver::Expectation SoakDriver::tileClick(const Snapshot& before)
         note("click tile");
         QTest::mouseClick(tile, Qt::LeftButton);
     } else {
-        note("fClick");
-        form_.onTileClicked(tile);
+        note("onTileClicked");
+        controller_.onTileClicked({x, y});
     }
-    const bool settles = pending_
+    const bool settles = before.choice != Choice::None
         && (before.choice == Choice::PlacePrey
-                ? before.cells[x][y] == Cell::Empty && inBlock(x, y, form_.core().choicePosition().x, form_.core().choicePosition().y)
+                ? before.cells[x][y] == Cell::Empty && inBlock(x, y, controller_.core().choicePosition().x, controller_.core().choicePosition().y)
                 : before.cells[x][y] == Cell::Hunter);
     if (!settles)
         return {};
-    pending_ = false;
     Expectation e{Rounds::none, false, false};
     e.settledX = x;
     e.settledY = y;
@@ -269,15 +279,14 @@ SoakDriver::Expectation SoakDriver::insecticide()
 {
     // Mostly short campaigns, now and then one that outlasts many others.
     const int value = coin(20) ? between(201, 1000) : coin(4) ? between(16, 200) : between(1, 15);
-    static_cast<SpinEdit*>(controls_.sprayRounds)->setValue(value);
+    controls_.sprayRounds->setValue(value);
     if (coin(realButtonClick)) {
         note("click ins");
         QTest::mouseClick(controls_.spray, Qt::LeftButton);
     } else {
-        note("insClick");
-        form_.onSpray();
+        note("onSpray");
+        controller_.onSpray(controls_.sprayRounds->value());
     }
-    sprayRoundsLeft_ = value;
     return {};
 }
 
@@ -295,7 +304,7 @@ SoakDriver::Expectation SoakDriver::typedInsecticide()
     // Focus moves, and the box clamps, only in the active window, as under a user's hands.
     // Activating waits in the event loop, which a running timer would use for a round.
     if (!form_.isActiveWindow()) {
-        if (running_)
+        if (controller_.isRunning())
             return insecticide();
         note("activate window");
         form_.activateWindow();
@@ -303,24 +312,23 @@ SoakDriver::Expectation SoakDriver::typedInsecticide()
             return {};
     }
     note("typed ins");
-    auto* spin = static_cast<SpinEdit*>(controls_.sprayRounds);
+    SpinEdit* spin = controls_.sprayRounds;
     spin->lineEdit()->setFocus(Qt::MouseFocusReason);
     spin->lineEdit()->setText(QString::fromUtf8(t.text));
     QTest::mouseClick(controls_.spray, Qt::LeftButton);
-    sprayRoundsLeft_ = t.value;
+    if (controller_.core().sprayRoundsLeft() != t.value)
+        problem_ = say("'", t.text, "' ordered ", controller_.core().sprayRoundsLeft(), " spraying rounds");
     return {};
 }
 
 SoakDriver::Expectation SoakDriver::switchMode()
 {
-    QRadioButton* other = mode_ == Mode::simulation ? controls_.intButton : controls_.sim;
-    note(mode_ == Mode::simulation ? "click int" : "click sim");
+    const bool interactive = controller_.mode() == ::Mode::Interactive;
+    QRadioButton* other = interactive ? controls_.sim : controls_.intButton;
+    note(interactive ? "click sim" : "click int");
     const bool allowed = other->isEnabled();
     QTest::mouseClick(other, Qt::LeftButton);
     if (allowed) {
-        mode_ = mode_ == Mode::simulation ? Mode::interactive : Mode::simulation;
-        running_ = false;
-        pending_ = false;
         Expectation e;
         e.gameUntouched = false;
         e.dropsDecision = true;
@@ -335,14 +343,9 @@ SoakDriver::Expectation SoakDriver::newGame()
         note("click neu");
         QTest::mouseClick(controls_.newGame, Qt::LeftButton);
     } else {
-        note("neuClick");
-        form_.onNewGame();
+        note("onNewGame");
+        controller_.onNewGame();
     }
-    started_ = true;
-    running_ = false;
-    pending_ = false;
-    limit_ = GameCore::noRoundLimit;
-    sprayRoundsLeft_ = 0;
     chartPoints_ = 0;
     for (auto& column : frames_)
         column.fill(QColor(Qt::black));
@@ -354,7 +357,7 @@ SoakDriver::Expectation SoakDriver::newGame()
 
 SoakDriver::Expectation SoakDriver::speed()
 {
-    auto* bar = static_cast<TrackBar*>(controls_.speed);
+    TrackBar* bar = controls_.speed;
     if (coin(2)) {
         note("speed by program");
         bar->setPosition(between(-5, 1005));
@@ -368,10 +371,8 @@ SoakDriver::Expectation SoakDriver::speed()
 
 SoakDriver::Expectation SoakDriver::chart()
 {
-    note("click gra");
+    note("click chart button");
     QTest::mouseClick(controls_.chartButton, Qt::LeftButton);
-    if (started_)
-        panel_ = !panel_;
     return {};
 }
 
@@ -380,7 +381,7 @@ SoakDriver::Expectation SoakDriver::disabledClick()
     QWidget* const candidates[] = {controls_.chartButton,       controls_.print, controls_.sim,
                                    controls_.intButton, controls_.spray,   controls_.startStop,
                                    controls_.runRounds,    controls_.dice,
-                                   static_cast<TrackBar*>(controls_.speed)->slider()};
+                                   controls_.speed->slider()};
     QWidget* target = candidates[between(0, 8)];
     if (target->isEnabled())
         return {};  // only a disabled control is clicked here; the others have their own actions
@@ -392,7 +393,7 @@ SoakDriver::Expectation SoakDriver::disabledClick()
 SoakDriver::Expectation SoakDriver::events()
 {
     // Never while the timer runs: a real tick would play a round nobody asked for.
-    if (running_)
+    if (controller_.isRunning())
         return {};
     note("process events");
     QCoreApplication::processEvents();

@@ -1,13 +1,18 @@
 #pragma once
 
-#include "ControlStates.h"
+#include "GameController.h"
 #include "MainWindow.h"
 
 #include <QColor>
 
 class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
 class Picture;
+class SpinEdit;
 class StatusBar;
+class TrackBar;
 
 #include <array>
 #include <cstdint>
@@ -19,15 +24,16 @@ class StatusBar;
 // Plays the real main window like a restless user: rounds by timer tick and by "Würfeln",
 // starts, stops and round counts, insecticide with random spin values, mode switches (also
 // with a decision pending), "Neu", speed and chart toggles, valid and invalid tile clicks and
-// clicks on disabled controls. It keeps its own model of what the window must show and, after
-// every action, compares every control, the status bar, the tiles and the frames with it.
-// The timer is never waited for: a simulation round is one direct call of Timer1Timer.
+// clicks on disabled controls. After every action it compares every control with the
+// controller's table for the controller's phase, and the status bar, the tiles, the frames and
+// the chart with the game core. The timer is never waited for: a simulation round is one direct
+// call of the controller's tick.
 class SoakDriver {
 public:
     enum class Mode { simulation, interactive };
 
     // home is the mode the driver mostly plays in; it visits the other one now and then.
-    SoakDriver(MainWindow& form, std::uint32_t seed, Mode home);
+    SoakDriver(MainWindow& form, GameController& controller, std::uint32_t seed, Mode home);
 
     // One random action and the checks after it; returns what is wrong, empty when all holds.
     std::string step();
@@ -38,7 +44,6 @@ public:
     std::string recentActions() const;
 
 private:
-    enum class Situation { beforeFirstGame, simStopped, simRunning, intReady, intPending };
     using Board = std::array<std::array<Cell, 7>, 7>;
     struct Snapshot {
         Board cells{};
@@ -59,7 +64,6 @@ private:
         int settledX = 0, settledY = 0;  // a tile click that must settle the decision
     };
 
-    Situation situation() const;
     Snapshot snapshot() const;
     Expectation act(const Snapshot& before);
     std::string afterRounds(const Snapshot& before, const Expectation& e);
@@ -86,22 +90,36 @@ private:
     int between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
     void note(const char* action);
 
+    // The window's controls the actions use, looked up once by their object names.
+    struct Widgets {
+        explicit Widgets(MainWindow& form);
+        QPushButton* chartButton;
+        QPushButton* print;
+        QRadioButton* sim;
+        QRadioButton* intButton;
+        QPushButton* spray;
+        SpinEdit* sprayRounds;
+        TrackBar* speed;
+        QPushButton* startStop;
+        QPushButton* runRounds;
+        QPushButton* dice;
+        QPushButton* newGame;
+        QLineEdit* instruction;
+    };
+
+    bool started() const { return controller_.phase() != GameController::Phase::BeforeFirstGame; }
+    bool pending() const { return controller_.core().pendingChoice() != Choice::None; }
+
     MainWindow& form_;
-    ControlPanel controls_;
+    GameController& controller_;
+    Widgets controls_;
     const Picture* pictures_[3];  // empty, prey, hunter
     const StatusBar* statusBar_;
     const QLabel* sprayLabel_;
     std::mt19937 random_;
     Mode home_;
 
-    // The model.
-    bool started_ = false;
-    Mode mode_ = Mode::simulation;
-    bool running_ = false;
-    bool pending_ = false;
-    bool panel_ = false;
-    std::int32_t limit_ = GameCore::noRoundLimit;
-    std::int32_t sprayRoundsLeft_ = 0;
+    // What the window must show beyond the controller's own state.
     QString side_;
     std::array<std::array<QColor, 7>, 7> frames_;
     std::array<long long, 2> rounds_{};

@@ -1,6 +1,8 @@
 // The checks of the soak: what the window must show after each action, from the driver's model.
 #include "SoakDriver.h"
 
+#include "ControlTable.h"
+
 #include "BoardView.h"
 #include "ChartView.h"
 #include "LineSeries.h"
@@ -8,7 +10,12 @@
 #include "Picture.h"
 #include "FrameShape.h"
 #include "StatusBar.h"
+#include "SpinEdit.h"
 #include "TrackBar.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 
 #include <QLabel>
 
@@ -24,7 +31,7 @@ std::string SoakDriver::afterRounds(const Snapshot& before, const Expectation& e
 {
     if (!problem_.empty())
         return std::exchange(problem_, {});
-    const GameCore& k = form_.core();
+    const GameCore& k = controller_.core();
     if (e.newGame) {
         if (k.currentRound() != 0 || k.hunterCount() + k.preyCount() != 15 || k.sprayRoundsLeft() != 0
             || k.pendingChoice() != Choice::None)
@@ -39,10 +46,8 @@ std::string SoakDriver::afterRounds(const Snapshot& before, const Expectation& e
         return {};
 
     rounds_[static_cast<int>(e.automatic ? Mode::simulation : Mode::interactive)] += played;
-    if (panel_)
+    if (controller_.isChartShown())
         chartPoints_ += played;
-    if (sprayRoundsLeft_ > 0)
-        sprayRoundsLeft_ = std::max(0, sprayRoundsLeft_ - played);
     side_ = k.side() == Side::Hunter ? QStringLiteral("Räuber") : QStringLiteral("Beute");
     if (played == 1) {
         // The round's order: old spray marks off, new ones on, old marker off, new marker on.
@@ -69,7 +74,6 @@ std::string SoakDriver::afterRounds(const Snapshot& before, const Expectation& e
         return {};
     if (e.automatic)
         return "an automatic round left a decision pending";
-    pending_ = true;
     if (k.pendingChoice() == Choice::PlacePrey
         && !(k.side() == Side::Prey && k.cell(x, y) == Cell::Prey && k.choicePosition().x == x && k.choicePosition().y == y))
         return say("a prey placement asked for at (", x, ",", y, ") on turn ", int(k.side()));
@@ -106,7 +110,7 @@ std::string SoakDriver::check(const Snapshot& before, const Expectation& e) cons
 
 std::string SoakDriver::checkBoard() const
 {
-    const GameCore& k = form_.core();
+    const GameCore& k = controller_.core();
     const BoardView& board = form_.board();
     int counted[3] = {};
     for (int x = 1; x <= 6; ++x)
@@ -123,7 +127,7 @@ std::string SoakDriver::checkBoard() const
             if (frame->penColor() != frames_[x][y])
                 return say("frame (", x, ",", y, ") is ", frame->penColor().name().toStdString(), ", not ",
                            frames_[x][y].name().toStdString());
-            if ((frame->penStyle() == FrameShape::PenStyle::Solid) != started_)
+            if ((frame->penStyle() == FrameShape::PenStyle::Solid) != started())
                 return say("frame (", x, ",", y, ") has the wrong pen style");
         }
     if (counted[1] != k.preyCount() || counted[2] != k.hunterCount())
@@ -140,39 +144,37 @@ std::string SoakDriver::checkBoard() const
     if (chart.series(0).count() != chartPoints_ || chart.series(1).count() != chartPoints_)
         return say("the chart has ", chart.series(0).count(), " and ", chart.series(1).count(), " points, not ",
                    chartPoints_);
-    if (started_ && (k.roundLimit() != limit_ || k.sprayRoundsLeft() != sprayRoundsLeft_))
-        return say("limit ", k.roundLimit(), " and ", k.sprayRoundsLeft(), " spraying rounds, expected ", limit_,
-                   " and ", sprayRoundsLeft_);
     return {};
 }
 
 std::string SoakDriver::checkControls() const
 {
-    States expected = beforeFirstGame;
-    switch (situation()) {
-    case Situation::beforeFirstGame: break;
-    case Situation::simStopped: expected = simStopped; break;
-    case Situation::simRunning: expected = simRunning; break;
-    case Situation::intReady: expected = intReady; break;
-    case Situation::intPending: expected = intPending; break;
-    }
-    expected.print = panel_;
-    const States shown = controls_.read();
+    // The controller's table for its phase, read off the real widgets.
+    const ControlStates expected = expectedControls(controller_.phase());
+    const ControlStates shown{controls_.chartButton->isEnabled(),   controls_.sim->isEnabled(),
+                              controls_.intButton->isEnabled(),     controls_.spray->isEnabled(),
+                              controls_.speed->isEnabled(),         controls_.startStop->isEnabled(),
+                              controls_.runRounds->isEnabled(),     controls_.dice->isEnabled(),
+                              controls_.startStop->text() == "Stop", !controls_.instruction->isHidden(),
+                              controller_.roundTimer().isEnabled()};
     if (!(shown == expected)) {
         std::ostringstream out;
         out << "controls " << shown << "\n   expected " << expected;
         return out.str();
     }
-    const GameCore& k = form_.core();
-    if ((k.pendingChoice() != Choice::None) != pending_)
-        return say("decision ", int(k.pendingChoice()), " while the model has ", pending_ ? "one" : "none");
-    if (controls_.instruction->text() != instruction[pending_ ? static_cast<int>(k.pendingChoice()) : 0])
+    if (controls_.intButton->isChecked() != (controller_.mode() == ::Mode::Interactive)
+        || controls_.sim->isChecked() == controls_.intButton->isChecked())
+        return "the checked mode button is not the controller's mode";
+    if (controls_.print->isEnabled() != controller_.isChartShown() || !controls_.sprayRounds->isEnabled())
+        return "the print button or the insecticide count is in the wrong state";
+    const GameCore& k = controller_.core();
+    if (controls_.instruction->text() != instruction[static_cast<int>(k.pendingChoice())])
         return say("instruction line '", controls_.instruction->text().toStdString(), "'");
     if (sprayLabel_->isHidden() == k.sprayMarksShown())
         return "the insecticide label does not follow the spraying";
-    Timer& timer = form_.roundTimer();
-    const int position = static_cast<TrackBar*>(controls_.speed)->position();
-    if (timer.isArmed() != running_ || timer.interval() != 1001 - position)
+    const Timer& timer = controller_.roundTimer();
+    const int position = controls_.speed->position();
+    if (timer.isArmed() != controller_.isRunning() || timer.interval() != 1001 - position)
         return say("timer armed ", timer.isArmed(), " interval ", timer.interval(), " at speed ", position);
     return {};
 }

@@ -52,15 +52,15 @@ TEST_F(StartupFailure, MissingEmptyCellPicture)
 
     // Every command stays safe without tiles.
     newGame(1);
-    form->playTimedRound();
-    form->core().orderSpray(3);
-    form->playTimedRound();
+    controller->playTimedRound();
+    controller->core().orderSpray(3);
+    controller->playTimedRound();
     chooseInteractive();
     for (int i = 0; i < 50; ++i)
-        form->onRoll();
-    form->onToggleChart();
-    form->playTimedRound();
-    EXPECT_EQ(form->core().preyCount() + form->core().hunterCount() > 0, true);
+        controller->onRoll();
+    controller->onToggleChart();
+    controller->playTimedRound();
+    EXPECT_EQ(controller->core().preyCount() + controller->core().hunterCount() > 0, true);
 }
 
 TEST_F(StartupFailure, DamagedPreyPicture)
