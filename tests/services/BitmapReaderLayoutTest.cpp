@@ -206,14 +206,14 @@ std::vector<LayoutCase> layoutCases()
     rle8.coloursUsed = 4;
     rle8.compression = 1;
     rle8.imageSize = static_cast<std::uint32_t>(rle8.pixels.size());
-    cases.push_back({"RunLength8ByQt", rle8,
+    cases.push_back({"RunLength8", rle8,
                      {{0, 1, red}, {1, 1, red}, {2, 1, blue}, {0, 0, green}, {2, 0, green}}});
     auto rle4 = threeByTwo(40, 4, QByteArray::fromHex("0312" "0000" "0333" "0000" "0001"),
                            {black, red, green, blue});
     rle4.coloursUsed = 4;
     rle4.compression = 2;
     rle4.imageSize = static_cast<std::uint32_t>(rle4.pixels.size());
-    cases.push_back({"RunLength4ByQt", rle4,
+    cases.push_back({"RunLength4", rle4,
                      {{0, 1, red}, {1, 1, green}, {2, 1, red}, {0, 0, blue}, {2, 0, blue}}});
     return cases;
 }
