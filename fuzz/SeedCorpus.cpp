@@ -57,6 +57,39 @@ BitmapFile with(BitmapFile f, const std::function<void(BitmapFile&)>& change)
     return f;
 }
 
+// Run-length files that leave pixels out or stop early, in both depths; all of them are read.
+std::vector<Seed> runLengthBitmaps()
+{
+    auto rle = [](int bits, const char* hex, const std::function<void(BitmapFile&)>& change =
+                                                 [](BitmapFile&) {}) {
+        BitmapFile f = picture(40, bits);
+        f.width = 5;
+        f.height = 3;
+        f.compression = bits == 8 ? 1 : 2;
+        f.pixels = QByteArray::fromHex(hex);
+        f.imageSize = static_cast<std::uint32_t>(f.pixels.size());
+        change(f);
+        return f.bytes();
+    };
+    return {
+        {"ok-run-length-4-delta.bmp", rle(4, "0312" "00020101" "0234" "0001")},
+        {"ok-run-length-end-of-row.bmp", rle(8, "0201" "0000" "0302" "0000" "0403" "0001")},
+        {"ok-run-length-4-end-of-row.bmp", rle(4, "0456" "0000" "0003" "7890" "0000" "0001")},
+        {"ok-run-length-end-of-bitmap.bmp", rle(8, "0504" "0000" "0201" "0001")},
+        {"ok-run-length-4-odd-literal.bmp", rle(4, "0005" "123450" "00" "0000" "02EE" "0001")},
+        {"ok-run-length-run-past-row.bmp", rle(8, "0709" "0000" "0001")},
+        {"ok-run-length-delta-past-top.bmp", rle(8, "0101" "00020105" "0102" "0001")},
+        {"ok-run-length-cut-in-literal.bmp", rle(8, "0205" "0000" "0005" "0102")},
+        {"ok-run-length-no-data.bmp", rle(8, "")},
+        {"ok-run-length-top-down.bmp", rle(8, "0301" "0000" "0003" "020304" "00" "0001",
+                                           [](BitmapFile& f) { f.height = -3; })},
+        {"ok-run-length-image-size-short.bmp", rle(8, "0501" "0000" "0502" "0001",
+                                                   [](BitmapFile& f) { f.imageSize = 4; })},
+        {"ok-run-length-no-image-size.bmp", rle(4, "05AB" "0000" "05CD" "0001",
+                                                [](BitmapFile& f) { f.imageSize = 0; })},
+    };
+}
+
 std::vector<Seed> acceptedBitmaps()
 {
     std::vector<Seed> seeds{{"ok-empty.bmp", QByteArray()}};
@@ -108,6 +141,8 @@ std::vector<Seed> acceptedBitmaps()
                          f.compression = 1;
                          f.pixels = QByteArray::fromHex("01040002010101050001");
                      }).bytes()});
+    for (const auto& [name, seed] : runLengthBitmaps())
+        seeds.push_back({name, seed});
     return seeds;
 }
 
@@ -152,6 +187,9 @@ std::vector<Seed> refusedBitmaps()
         {"err-bits-64.bmp", changed(picture(40, 24), [](BitmapFile& f) { f.bitsPerPixel = 64; })},
         {"err-bitfields-24bit.bmp", changed(picture(40, 24), [](BitmapFile& f) { f.compression = 3; })},
         {"err-run-length-24bit.bmp", changed(picture(40, 24), [](BitmapFile& f) { f.compression = 1; })},
+        {"err-run-length-8-at-4bit.bmp", changed(picture(40, 4), [](BitmapFile& f) { f.compression = 1; })},
+        {"err-run-length-4-at-8bit.bmp", changed(picture(40, 8), [](BitmapFile& f) { f.compression = 2; })},
+        {"err-compression-4.bmp", changed(picture(40, 8), [](BitmapFile& f) { f.compression = 4; })},
         {"err-run-length-huge.bmp", changed(picture(40, 8), [](BitmapFile& f) {
              f.compression = 1;
              f.width = f.height = 30000;
