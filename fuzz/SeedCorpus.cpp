@@ -30,10 +30,10 @@ bool writeAll(const QString& folder, const std::vector<Seed>& seeds)
 
 std::vector<QRgb> palette(int count)
 {
-    std::vector<QRgb> colours;
+    std::vector<QRgb> colors;
     for (int i = 0; i < count; ++i)
-        colours.push_back(qRgb(i * 37 & 0xFF, 255 - i, i * 11 & 0xFF));
-    return colours;
+        colors.push_back(qRgb(i * 37 & 0xFF, 255 - i, i * 11 & 0xFF));
+    return colors;
 }
 
 // A 3 × 2 picture: rows shorter than their padding, so padding is exercised too.
@@ -55,6 +55,39 @@ BitmapFile with(BitmapFile f, const std::function<void(BitmapFile&)>& change)
 {
     change(f);
     return f;
+}
+
+// Run-length files that leave pixels out or stop early, in both depths; all of them are read.
+std::vector<Seed> runLengthBitmaps()
+{
+    auto rle = [](int bits, const char* hex, const std::function<void(BitmapFile&)>& change =
+                                                 [](BitmapFile&) {}) {
+        BitmapFile f = picture(40, bits);
+        f.width = 5;
+        f.height = 3;
+        f.compression = bits == 8 ? 1 : 2;
+        f.pixels = QByteArray::fromHex(hex);
+        f.imageSize = static_cast<std::uint32_t>(f.pixels.size());
+        change(f);
+        return f.bytes();
+    };
+    return {
+        {"ok-run-length-4-delta.bmp", rle(4, "0312" "00020101" "0234" "0001")},
+        {"ok-run-length-end-of-row.bmp", rle(8, "0201" "0000" "0302" "0000" "0403" "0001")},
+        {"ok-run-length-4-end-of-row.bmp", rle(4, "0456" "0000" "0003" "7890" "0000" "0001")},
+        {"ok-run-length-end-of-bitmap.bmp", rle(8, "0504" "0000" "0201" "0001")},
+        {"ok-run-length-4-odd-literal.bmp", rle(4, "0005" "123450" "00" "0000" "02EE" "0001")},
+        {"ok-run-length-run-past-row.bmp", rle(8, "0709" "0000" "0001")},
+        {"ok-run-length-delta-past-top.bmp", rle(8, "0101" "00020105" "0102" "0001")},
+        {"ok-run-length-cut-in-literal.bmp", rle(8, "0205" "0000" "0005" "0102")},
+        {"ok-run-length-no-data.bmp", rle(8, "")},
+        {"ok-run-length-top-down.bmp", rle(8, "0301" "0000" "0003" "020304" "00" "0001",
+                                           [](BitmapFile& f) { f.height = -3; })},
+        {"ok-run-length-image-size-short.bmp", rle(8, "0501" "0000" "0502" "0001",
+                                                   [](BitmapFile& f) { f.imageSize = 4; })},
+        {"ok-run-length-no-image-size.bmp", rle(4, "05AB" "0000" "05CD" "0001",
+                                                [](BitmapFile& f) { f.imageSize = 0; })},
+    };
 }
 
 std::vector<Seed> acceptedBitmaps()
@@ -80,11 +113,11 @@ std::vector<Seed> acceptedBitmaps()
     seeds.push_back({"ok-v5-8bit.bmp", picture(124, 8).bytes()});
     seeds.push_back({"ok-top-down.bmp", with(picture(40, 24), [](BitmapFile& f) { f.height = -2; }).bytes()});
     seeds.push_back({"ok-short-colour-table.bmp", with(picture(40, 8), [](BitmapFile& f) {
-                         f.coloursUsed = 3;
+                         f.colorsUsed = 3;
                          f.palette.resize(3);
                      }).bytes()});
     seeds.push_back({"ok-colour-count-over-256.bmp", with(picture(40, 8), [](BitmapFile& f) {
-                         f.coloursUsed = 300;
+                         f.colorsUsed = 300;
                          f.palette = palette(300);
                      }).bytes()});
     seeds.push_back({"ok-gap-before-pixels.bmp",
@@ -108,6 +141,8 @@ std::vector<Seed> acceptedBitmaps()
                          f.compression = 1;
                          f.pixels = QByteArray::fromHex("01040002010101050001");
                      }).bytes()});
+    for (const auto& [name, seed] : runLengthBitmaps())
+        seeds.push_back({name, seed});
     return seeds;
 }
 
@@ -139,7 +174,7 @@ std::vector<Seed> refusedBitmaps()
              f.compression = 3;
              f.masks = {{0xF800, 0x07E0, 0x001F, 0}};
          }).left(14 + 40 + 8)},
-        {"err-colour-count-huge.bmp", changed(picture(40, 8), [](BitmapFile& f) { f.coloursUsed = 0xFFFFFFFF; })},
+        {"err-colour-count-huge.bmp", changed(picture(40, 8), [](BitmapFile& f) { f.colorsUsed = 0xFFFFFFFF; })},
         {"err-width-0.bmp", changed(picture(40, 24), [](BitmapFile& f) { f.width = 0; })},
         {"err-width-negative.bmp", changed(picture(40, 24), [](BitmapFile& f) { f.width = -3; })},
         {"err-height-0.bmp", changed(picture(40, 24), [](BitmapFile& f) { f.height = 0; })},
@@ -152,6 +187,9 @@ std::vector<Seed> refusedBitmaps()
         {"err-bits-64.bmp", changed(picture(40, 24), [](BitmapFile& f) { f.bitsPerPixel = 64; })},
         {"err-bitfields-24bit.bmp", changed(picture(40, 24), [](BitmapFile& f) { f.compression = 3; })},
         {"err-run-length-24bit.bmp", changed(picture(40, 24), [](BitmapFile& f) { f.compression = 1; })},
+        {"err-run-length-8-at-4bit.bmp", changed(picture(40, 4), [](BitmapFile& f) { f.compression = 1; })},
+        {"err-run-length-4-at-8bit.bmp", changed(picture(40, 8), [](BitmapFile& f) { f.compression = 2; })},
+        {"err-compression-4.bmp", changed(picture(40, 8), [](BitmapFile& f) { f.compression = 4; })},
         {"err-run-length-huge.bmp", changed(picture(40, 8), [](BitmapFile& f) {
              f.compression = 1;
              f.width = f.height = 30000;

@@ -9,9 +9,9 @@ build=$1
 seconds=$2
 seeds="$(cd "$(dirname "$0")" && pwd)/corpus"
 
-# Per input: at most 10 s (the largest picture the reader accepts, 2^25 pixels of 32 bits with
-# masks, takes about 2.5 s of CPU under the sanitizers; the rest is room for a busy machine),
-# one allocation at most 256 MB (that picture is 128 MiB), the whole process at most 2 GB.
+# Per input: at most 10 s (the fuzz build reads pictures of at most 2^16 pixels, which take
+# milliseconds; the rest is room for a busy machine), one allocation at most 256 MB, the whole
+# process at most 2 GB.
 limits=(-timeout=10 -malloc_limit_mb=256 -rss_limit_mb=2048)
 
 # Readable stacks in a finding's report; llvm-14 has its symbolizer outside the PATH.

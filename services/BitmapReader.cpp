@@ -1,6 +1,7 @@
 #include "BitmapReader.h"
 
 #include "Exception.h"
+#include "RunLengthDecoder.h"
 
 #include <algorithm>
 #include <array>
@@ -15,6 +16,8 @@ constexpr qint64 infoHeaderSize = 40;
 constexpr qint64 headerWithMasks = 52;       // red, green and blue masks inside the header
 constexpr qint64 headerWithAlphaMask = 56;   // and the alpha mask too
 constexpr quint32 uncompressed = 0;
+constexpr quint32 runLength8 = 1;
+constexpr quint32 runLength4 = 2;
 constexpr quint32 bitFields = 3;
 constexpr int paletteCapacity = 256;
 
@@ -71,7 +74,7 @@ struct Layout {
     int bitsPerPixel = 0;
     quint32 compression = uncompressed;
     qint64 imageSize = 0;
-    qint64 colourCount = 0;
+    qint64 colorCount = 0;
     std::array<quint32, 4> masks{};  // red, green, blue, alpha
     std::vector<QRgb> palette;
     qint64 pixelStart = 0;
@@ -105,7 +108,7 @@ Layout readBitmapHeader(const QByteArray& data)
         layout.bitsPerPixel = static_cast<int>(u16At(data, h + 14));
         layout.compression = u32At(data, h + 16);
         layout.imageSize = u32At(data, h + 20);
-        layout.colourCount = u32At(data, h + 32);
+        layout.colorCount = u32At(data, h + 32);
     }
     if (planes != 1)
         invalidBitmap();
@@ -121,7 +124,7 @@ bool hasMaskedPixels(const Layout& layout)
 }
 
 // Reads the masks and the colour table; returns where the colour table ends.
-qint64 readMasksAndColourTable(const QByteArray& data, Layout& layout)
+qint64 readMasksAndColorTable(const QByteArray& data, Layout& layout)
 {
     const qint64 size = data.size();
     qint64 at = fileHeaderSize + layout.headerSize;
@@ -143,7 +146,7 @@ qint64 readMasksAndColourTable(const QByteArray& data, Layout& layout)
         layout.masks = {0xFF0000, 0x00FF00, 0x0000FF, 0};
     }
 
-    qint64 count = layout.colourCount;
+    qint64 count = layout.colorCount;
     if (count == 0 && layout.bitsPerPixel >= 1 && layout.bitsPerPixel <= 8) {
         if (layout.bitsPerPixel == 1)
             count = 2;
@@ -173,20 +176,34 @@ void checkCreatable(const Layout& layout)
 
 void checkPixelFormat(const Layout& layout)
 {
+    const quint32 c = layout.compression;
     switch (layout.bitsPerPixel) {
     case 1:
-    case 4:
-    case 8:
     case 24:
-        if (layout.compression != uncompressed)
+        if (c != uncompressed)
+            invalidBitmap();
+        return;
+    case 4:
+        if (c != uncompressed && c != runLength4)
+            invalidBitmap();
+        return;
+    case 8:
+        if (c != uncompressed && c != runLength8)
             invalidBitmap();
         return;
     case 16:
     case 32:
+        if (c != uncompressed && c != bitFields)
+            invalidBitmap();
         return;
     default:
         invalidBitmap();
     }
+}
+
+bool isRunLength(const Layout& layout)
+{
+    return layout.compression == runLength8 || layout.compression == runLength4;
 }
 
 void decodeRow(const uchar* row, QRgb* out, const Layout& layout,
@@ -255,13 +272,28 @@ QImage decodePixels(const QByteArray& data, const Layout& layout)
     return image;
 }
 
-QImage decodeCompressed(const QByteArray& data)
+QImage decodeRunLength(const QByteArray& data, const Layout& layout)
 {
-    const QImage decoded = QImage::fromData(data, "BMP");
-    if (decoded.isNull())
+    const auto width = static_cast<int>(layout.width);
+    const auto height = static_cast<int>(layout.height);
+    QImage image(width, height, QImage::Format_RGB32);
+    if (image.isNull())
         invalidBitmap();
-    return decoded.convertToFormat(decoded.hasAlphaChannel() ? QImage::Format_ARGB32
-                                                             : QImage::Format_RGB32);
+
+    // The stream marks its own end and may well be longer than the unpacked rows, so only an
+    // image size the header states limits it.
+    const qint64 left = data.size() - layout.pixelStart;
+    const qint64 available = layout.imageSize != 0 ? std::min(layout.imageSize, left) : left;
+    const auto* pixels = reinterpret_cast<const uchar*>(data.constData()) + layout.pixelStart;
+    const std::vector<uchar> indexes =
+        RunLengthDecoder(width, height, layout.bitsPerPixel).decode(pixels, available);
+    for (int r = 0; r < height; ++r) {
+        const uchar* row = indexes.data() + qint64{r} * width;
+        auto* out = reinterpret_cast<QRgb*>(image.scanLine(layout.topDown ? r : height - 1 - r));
+        for (int x = 0; x < width; ++x)
+            out[x] = layout.palette[row[x]];
+    }
+    return image;
 }
 }  // namespace
 
@@ -275,13 +307,11 @@ QImage readBitmap(const QByteArray& data)
         invalidBitmap();
 
     Layout layout = readBitmapHeader(data);
-    const qint64 tableEnd = readMasksAndColourTable(data, layout);
+    const qint64 tableEnd = readMasksAndColorTable(data, layout);
     checkCreatable(layout);
-    if (layout.compression != uncompressed && layout.compression != bitFields)
-        return decodeCompressed(data);
     checkPixelFormat(layout);
 
     const qint64 offset = u32At(data, 10);
     layout.pixelStart = offset >= tableEnd && offset < data.size() ? offset : tableEnd;
-    return decodePixels(data, layout);
+    return isRunLength(layout) ? decodeRunLength(data, layout) : decodePixels(data, layout);
 }

@@ -27,7 +27,7 @@ QImage withoutTransparentColor(const QImage& image)
 // cache key means a tile that changes its picture finds it ready.
 QPixmap preparedPixmap(const QImage& image, QSize size, bool transparent)
 {
-    const QString key = QStringLiteral("TImage/%1/%2x%3/%4")
+    const QString key = QStringLiteral("PictureView/%1/%2x%3/%4")
                             .arg(image.cacheKey())
                             .arg(size.width())
                             .arg(size.height())

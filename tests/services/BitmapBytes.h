@@ -19,7 +19,7 @@ struct BitmapFile {
     int bitsPerPixel = 24;
     std::uint32_t compression = 0;
     std::uint32_t imageSize = 0;
-    std::uint32_t coloursUsed = 0;
+    std::uint32_t colorsUsed = 0;
     std::vector<QRgb> palette;               // entries written, 3 or 4 bytes as the header wants
     std::optional<std::array<std::uint32_t, 4>> masks;  // in the header (52+) or after it (40)
     QByteArray gap;                          // bytes between the colour table and the pixels
@@ -47,7 +47,7 @@ struct BitmapFile {
             put32(header, imageSize);
             put32(header, 2835);
             put32(header, 2835);
-            put32(header, coloursUsed);
+            put32(header, colorsUsed);
             put32(header, 0);
             for (int i = 0; i < 4 && header.size() + 4 <= headerSize; ++i)
                 put32(header, masks && headerSize >= 52 ? (*masks)[static_cast<size_t>(i)] : 0);

@@ -24,7 +24,7 @@ std::vector<QRgb> shades(int count, QRgb (*shade)(int))
 
 struct Pixel {
     int x, y;
-    QRgb colour;
+    QRgb color;
 };
 
 struct LayoutCase {
@@ -138,20 +138,20 @@ std::vector<LayoutCase> layoutCases()
                      {{0, 0, red}, {1, 0, green}, {2, 0, blue}, {0, 1, white}, {1, 1, black},
                       {2, 1, yellow}}});
 
-    auto fewColours = threeByTwo(40, 8, PackRows(8, {{0, 1, 2}, {2, 1, 0}}), {red, green, blue});
-    fewColours.coloursUsed = 3;
-    cases.push_back({"FewerColoursThanTheDefault", fewColours,
+    auto fewColors = threeByTwo(40, 8, PackRows(8, {{0, 1, 2}, {2, 1, 0}}), {red, green, blue});
+    fewColors.colorsUsed = 3;
+    cases.push_back({"FewerColoursThanTheDefault", fewColors,
                      {{0, 1, red}, {1, 1, green}, {2, 1, blue}, {0, 0, blue}, {2, 0, red}}});
     auto beyondTable = threeByTwo(40, 4, PackRows(4, {{0, 1, 5}, {15, 1, 0}}), {red, green});
-    beyondTable.coloursUsed = 2;
+    beyondTable.colorsUsed = 2;
     cases.push_back({"IndexBeyondTheTableIsBlack", beyondTable,
                      {{0, 1, red}, {1, 1, green}, {2, 1, black}, {0, 0, black}, {2, 0, red}},
                      0, -1});
-    auto manyColours = threeByTwo(40, 8, eightBit, shades(300, shade256));
-    manyColours.coloursUsed = 300;
-    cases.push_back({"MoreThan256ColoursInTheFile", manyColours, eightBitPixels, 0, -1});
+    auto manyColors = threeByTwo(40, 8, eightBit, shades(300, shade256));
+    manyColors.colorsUsed = 300;
+    cases.push_back({"MoreThan256ColoursInTheFile", manyColors, eightBitPixels, 0, -1});
     auto tableAt24 = threeByTwo(40, 24, rgbRows, {yellow, yellow});
-    tableAt24.coloursUsed = 2;
+    tableAt24.colorsUsed = 2;
     cases.push_back({"ColourTableBefore24BitPixels", tableAt24, rgbPixels});
 
     BitmapFile wide;
@@ -168,7 +168,7 @@ std::vector<LayoutCase> layoutCases()
                       {32, 0, black}}});
 
     auto cutPalette = threeByTwo(40, 8, PackRows(8, {{1, 1, 1}, {1, 1, 1}}), {green, red});
-    cutPalette.coloursUsed = 2;
+    cutPalette.colorsUsed = 2;
     cutPalette.pixels.truncate(5);
     cases.push_back({"CutShortPaletteRowsAreIndexZero", cutPalette,
                      {{0, 1, red}, {2, 1, red}, {0, 0, red}, {1, 0, green}, {2, 0, green}},
@@ -203,17 +203,17 @@ std::vector<LayoutCase> layoutCases()
     // Run-length data: a run is a count and a value, 00 00 ends a row, 00 01 the bitmap.
     auto rle8 = threeByTwo(40, 8, QByteArray::fromHex("0201" "0103" "0000" "0302" "0000" "0001"),
                            {black, red, green, blue});
-    rle8.coloursUsed = 4;
+    rle8.colorsUsed = 4;
     rle8.compression = 1;
     rle8.imageSize = static_cast<std::uint32_t>(rle8.pixels.size());
-    cases.push_back({"RunLength8ByQt", rle8,
+    cases.push_back({"RunLength8", rle8,
                      {{0, 1, red}, {1, 1, red}, {2, 1, blue}, {0, 0, green}, {2, 0, green}}});
     auto rle4 = threeByTwo(40, 4, QByteArray::fromHex("0312" "0000" "0333" "0000" "0001"),
                            {black, red, green, blue});
-    rle4.coloursUsed = 4;
+    rle4.colorsUsed = 4;
     rle4.compression = 2;
     rle4.imageSize = static_cast<std::uint32_t>(rle4.pixels.size());
-    cases.push_back({"RunLength4ByQt", rle4,
+    cases.push_back({"RunLength4", rle4,
                      {{0, 1, red}, {1, 1, green}, {2, 1, red}, {0, 0, blue}, {2, 0, blue}}});
     return cases;
 }
@@ -235,7 +235,7 @@ TEST_P(BitmapLayout, ReadsEveryPixel)
     EXPECT_EQ(image.height(), std::abs(c.file.height));
     EXPECT_EQ(image.format(), c.format);
     for (const Pixel& p : c.expected) {
-        EXPECT_PRED3(near, image.pixel(p.x, p.y), p.colour, c.tolerance)
+        EXPECT_PRED3(near, image.pixel(p.x, p.y), p.color, c.tolerance)
             << "pixel (" << p.x << ", " << p.y << ") is " << std::hex << image.pixel(p.x, p.y);
     }
 }
