@@ -1,6 +1,7 @@
 #include "GameController.h"
 
 #include "Exception.h"
+#include "GameNumber.h"
 #include "ParseInteger.h"
 
 #include <cstdint>
@@ -31,13 +32,39 @@ void GameController::onNewGame()
     // The window's steps come first: they read nothing of the core, and the tiles must be
     // reset before the new game's closing draw shows its 15 animals.
     started_ = true;
+    gameNumber_ = core_.random().seed();
+    controls_.showGameNumber(*gameNumber_);
     controls_.clearChart();
     for (Control c : {Control::ChartButton, Control::SimulationButton, Control::InteractiveButton, Control::SprayButton})
         controls_.setControlEnabled(c, true);
+    controls_.setControlEnabled(Control::ReplayButton, true);
     controls_.resetBoard();
     controls_.setFramesSolid();
     core_.newGame();
     enterMode(mode_);
+}
+
+void GameController::onReplayGame()
+{
+    if (!gameNumber_)
+        return;
+    core_.random().setSeed(*gameNumber_);
+    onNewGame();
+}
+
+void GameController::onGameByNumber()
+{
+    const QString suggestion = gameNumber_ ? QString::number(*gameNumber_) : QString();
+    const std::optional<QString> entry = controls_.askGameNumber(suggestion);
+    if (!entry)
+        return;
+    const std::optional<std::uint32_t> number = parseGameNumber(*entry);
+    if (!number) {
+        controls_.reportInvalidGameNumber();
+        return;
+    }
+    core_.random().setSeed(*number);
+    onNewGame();
 }
 
 void GameController::onRoll() { core_.playRound(Mode::Interactive); }

@@ -6,6 +6,9 @@
 
 #include <QObject>
 
+#include <cstdint>
+#include <optional>
+
 // Turns the user's actions and the round timer's ticks into game steps. It owns the game core
 // and the round timer, shows the core's effects through the window's GameControls, and holds
 // the state of the run: the mode, whether the simulation runs, the round limit of a run, and
@@ -30,10 +33,17 @@ public:
     Mode mode() const { return mode_; }
     bool isRunning() const { return running_; }
     bool isChartShown() const { return chartShown_; }
+    // The number of the game in play: the generator's state when it started. Nothing before
+    // the first game.
+    std::optional<std::uint32_t> gameNumber() const { return gameNumber_; }
 
     // --- handlers ------------------------------------------------------------------------
     // "Neu": a new game, in the mode that is chosen.
     void onNewGame();
+    // "Nochmal": the game in play again from its start, otherwise as "Neu".
+    void onReplayGame();
+    // "Nr. …": asks for a game's number and starts that game, otherwise as "Neu".
+    void onGameByNumber();
     // "Würfeln": one interactive round.
     void onRoll();
     // The mode buttons, each when it becomes the chosen one.
@@ -77,4 +87,5 @@ private:
     Mode mode_ = Mode::Automatic;
     bool running_ = false;
     bool chartShown_ = false;
+    std::optional<std::uint32_t> gameNumber_;
 };

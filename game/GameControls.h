@@ -8,6 +8,9 @@
 
 #include <QString>
 
+#include <cstdint>
+#include <optional>
+
 // The window as the game controller drives it: its controls, its board, its status bar and its
 // chart panel. The main window implements it; controller tests implement it with a recorder.
 // Every call comes from the controller on the GUI thread, from a handler, a timer tick or a
@@ -25,6 +28,7 @@ public:
         StartStopButton,
         RunRoundsButton,
         RollButton,
+        ReplayButton,
     };
 
     virtual ~GameControls() = default;
@@ -69,4 +73,11 @@ public:
     virtual QString askRoundCount() = 0;
     // Tells the user that the entry was no whole number ("Die Eingabe war keine gültige Zahl!").
     virtual void reportInvalidRoundCount() = 0;
+
+    // The number of the game being played, shown for as long as it is played.
+    virtual void showGameNumber(std::uint32_t number) = 0;
+    // Asks for the number of a game to play, offering suggestion; nothing when cancelled.
+    virtual std::optional<QString> askGameNumber(const QString& suggestion) = 0;
+    // Tells the user that the entry is no game number.
+    virtual void reportInvalidGameNumber() = 0;
 };

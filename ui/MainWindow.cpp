@@ -133,6 +133,8 @@ void MainWindow::connectTo(GameController& controller, ChartCommands& chartComma
     connect(startStopButton_, &QPushButton::clicked, this, [&controller] { controller.onStartStop(); });
     connect(runRoundsButton_, &QPushButton::clicked, this, [&controller] { controller.onRunRounds(); });
     connect(chartButton_, &QPushButton::clicked, this, [&controller] { controller.onToggleChart(); });
+    connect(replayButton_, &QPushButton::clicked, this, [&controller] { controller.onReplayGame(); });
+    connect(gameByNumberButton_, &QPushButton::clicked, this, [&controller] { controller.onGameByNumber(); });
     // Only the button that becomes checked acts; choosing the checked one again does nothing.
     connect(interactiveButton_, &QRadioButton::toggled, this, [&controller](bool on) {
         if (on)
@@ -235,6 +237,17 @@ void MainWindow::createButtonColumn(QWidget* panel)
     sprayLabel_->setPalette(yellow);
     sprayLabel_->hide();
 
+    // The game's number, to read, copy and play again, in the free space above "Diagramm >>";
+    // the row below the two buttons stays free.
+    label(panel, "gameNumberLabel", "Spiel Nr.", {5, 160, 89, 13}, Qt::AlignLeft);
+    gameNumberLine_ = named(new QLineEdit(panel), "gameNumberLine", {5, 174, 89, 20},
+                            "Nummer dieses Spiels: mit ihr lässt es sich wiederholen, auch mit quorvel-sim --seed");
+    gameNumberLine_->setReadOnly(true);
+    replayButton_ = button(panel, "replayButton", "Nochmal", {5, 197, 51, 20}, "Dasselbe Spiel noch einmal von vorn",
+                           false);
+    gameByNumberButton_ = button(panel, "gameByNumberButton", "Nr. \u2026", {57, 197, 37, 20},
+                                 "Ein Spiel nach seiner Nummer starten", true);
+
     chartButton_ = button(panel, "chartButton", "Diagramm >>", {5, 240, 89, 25}, "Ein/Ausblenden eines Populationsverlaufs", false);
     printButton_ = button(panel, "printButton", "Drucken", {5, 272, 89, 25}, "Diagramm drucken", false);
     label(panel, "simulationLabel", "Simulation", {5, 297, 48, 13}, Qt::AlignLeft);
@@ -307,7 +320,9 @@ void MainWindow::setTabOrder()
 {
     // The keyboard order of the layout: settings group, then the button column.
     const QWidget* order[] = {speedBar_, simulationButton_, interactiveButton_, sprayRoundsBox_, sprayButton_, printButton_, startStopButton_,
-                              newGameButton_,   quitButton_, rollButton_, chartButton_, instructionLine_, runRoundsButton_};
+                              newGameButton_,   quitButton_, rollButton_, chartButton_, instructionLine_, runRoundsButton_,
+                              // additions to the layout come last
+                              gameNumberLine_, replayButton_, gameByNumberButton_};
     QWidget* previous = chart_;
     for (const QWidget* w : order) {
         QWidget::setTabOrder(previous, const_cast<QWidget*>(w));
@@ -370,6 +385,7 @@ void MainWindow::setControlEnabled(Control control, bool enabled)
     case Control::StartStopButton: widget = startStopButton_; break;
     case Control::RunRoundsButton: widget = runRoundsButton_; break;
     case Control::RollButton: widget = rollButton_; break;
+    case Control::ReplayButton: widget = replayButton_; break;
     }
     widget->setEnabled(enabled);
 }
@@ -438,4 +454,22 @@ QString MainWindow::askRoundCount()
 void MainWindow::reportInvalidRoundCount()
 {
     showMessageDialog(QStringLiteral("Die Eingabe war keine gültige Zahl!"), MessageKind::Error, MessageButtons::Ok, 0);
+}
+
+void MainWindow::showGameNumber(std::uint32_t number) { gameNumberLine_->setText(QString::number(number)); }
+
+std::optional<QString> MainWindow::askGameNumber(const QString& suggestion)
+{
+    QString text = suggestion;
+    if (!promptForText(QStringLiteral("Spiel nach Nummer"), QStringLiteral("Nummer des Spiels (0 bis 4294967295)"),
+                       text, this))
+        return std::nullopt;
+    return text;
+}
+
+void MainWindow::reportInvalidGameNumber()
+{
+    showMessageDialog(QStringLiteral("Eine Spielnummer ist eine ganze Zahl von 0 bis 4294967295, ohne Vorzeichen "
+                                     "und ohne Leerzeichen."),
+                      MessageKind::Error, MessageButtons::Ok, 0);
 }

@@ -68,6 +68,9 @@ public:
     void clearChart() override;
     QString askRoundCount() override;
     void reportInvalidRoundCount() override;
+    void showGameNumber(std::uint32_t number) override;
+    std::optional<QString> askGameNumber(const QString& suggestion) override;
+    void reportInvalidGameNumber() override;
 
 protected:
     void resizeEvent(QResizeEvent*) override;
@@ -110,6 +113,9 @@ private:
     QPushButton* runRoundsButton_ = nullptr;
     QPushButton* rollButton_ = nullptr;
     QLineEdit* instructionLine_ = nullptr;
+    QLineEdit* gameNumberLine_ = nullptr;
+    QPushButton* replayButton_ = nullptr;
+    QPushButton* gameByNumberButton_ = nullptr;
     Timer* creditTimer_ = nullptr;
     QMenu* chartMenu_ = nullptr;
     std::unique_ptr<PopulationChart> populationChart_;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 namespace {
 using Control = GameControls::Control;
@@ -21,7 +22,7 @@ struct GameControllerTest : ::testing::Test {
         return {controls.isEnabled(Control::ChartButton),     controls.isEnabled(Control::SimulationButton),
                 controls.isEnabled(Control::InteractiveButton), controls.isEnabled(Control::SprayButton),
                 controls.isEnabled(Control::SpeedBar),          controls.isEnabled(Control::StartStopButton),
-                controls.isEnabled(Control::RunRoundsButton),   controls.isEnabled(Control::RollButton),
+                controls.isEnabled(Control::RunRoundsButton),   controls.isEnabled(Control::RollButton), controls.isEnabled(Control::ReplayButton),
                 controls.running,                               controls.instructionVisible,
                 controller.roundTimer().isEnabled()};
     }
@@ -224,6 +225,102 @@ TEST_F(GameControllerTest, TheControlsShowTheCoreAfterEveryStep)
         }
         ASSERT_EQ(controls.sprayLabelVisible, core.sprayMarksShown());
     }
+}
+
+// What a round leaves on the board, to compare two plays of one game.
+struct RoundState {
+    std::array<std::array<Cell, 7>, 7> cells;
+    int hunters, prey;
+    Position rolled;
+    bool operator==(const RoundState&) const = default;
+};
+
+RoundState stateOf(const GameCore& core)
+{
+    RoundState s{{}, core.hunterCount(), core.preyCount(), core.markedPosition()};
+    for (int x = 1; x <= 6; ++x)
+        for (int y = 1; y <= 6; ++y)
+            s.cells[x][y] = core.cell(x, y);
+    return s;
+}
+
+TEST_F(GameControllerTest, TheGameNumberIsTheGeneratorStateAtNeuAndNochmalPlaysThatGameAgain)
+{
+    EXPECT_FALSE(controller.gameNumber());
+    controller.onReplayGame();
+    EXPECT_EQ(controller.phase(), Phase::BeforeFirstGame) << "nothing to play again before the first game";
+
+    newGame(2654435769u);
+    EXPECT_EQ(controller.gameNumber(), 2654435769u);
+    EXPECT_EQ(controls.gameNumber, 2654435769u);
+    std::vector<RoundState> first;
+    controller.onSpray(3);
+    for (int i = 0; i < 300; ++i) {
+        controller.playTimedRound();
+        first.push_back(stateOf(core));
+    }
+    controller.onToggleChart();
+    controller.onReplayGame();
+    EXPECT_EQ(controller.gameNumber(), 2654435769u);
+    EXPECT_EQ(core.currentRound(), 0);
+    EXPECT_EQ(core.sprayRoundsLeft(), 0) << "as after Neu: no campaign carried over";
+    controller.onSpray(3);
+    for (int i = 0; i < 300; ++i) {
+        controller.playTimedRound();
+        ASSERT_EQ(stateOf(core), first[static_cast<std::size_t>(i)]) << "round " << i + 1;
+    }
+    EXPECT_EQ(controls.chartPoints.size(), 300u) << "the replay is fed to the open chart like any game";
+
+    // The next "Neu" goes on with the generator where the game left it.
+    const std::uint32_t next = core.random().seed();
+    controller.onNewGame();
+    EXPECT_EQ(controller.gameNumber(), next);
+}
+
+TEST_F(GameControllerTest, GameByNumberTakesWhatTheRunnerTakesAndNothingElse)
+{
+    struct Row {
+        const char* entry;
+        bool starts;
+        std::uint32_t number;
+    };
+    const Row rows[] = {
+        {"0", true, 0},
+        {"4294967295", true, 4294967295u},
+        {"2147483648", true, 2147483648u},
+        {"007", true, 7},
+        {"4294967296", false, 0},
+        {"99999999999999999999", false, 0},
+        {"-1", false, 0},
+        {"+5", false, 0},
+        {" 5", false, 0},
+        {"5 ", false, 0},
+        {"$A", false, 0},
+        {"1e3", false, 0},
+        {"\u0663", false, 0},  // an Arabic-Indic three
+        {"", false, 0},
+    };
+    newGame(1);
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.entry);
+        for (int i = 0; i < 3; ++i)
+            controller.playTimedRound();
+        const std::uint32_t before = *controller.gameNumber();
+        const int refused = controls.invalidGameNumbers;
+        controls.gameNumberEntry = QString::fromUtf8(r.entry);
+        controller.onGameByNumber();
+        EXPECT_EQ(controls.gameNumberSuggestion, QString::number(before));
+        EXPECT_EQ(controls.invalidGameNumbers - refused, r.starts ? 0 : 1);
+        EXPECT_EQ(controller.gameNumber(), r.starts ? r.number : before);
+        EXPECT_EQ(core.currentRound(), r.starts ? 0 : 3);
+        if (!r.starts)
+            newGame(1);
+    }
+    // Cancel does nothing at all.
+    controller.playTimedRound();
+    controls.gameNumberEntry.reset();
+    controller.onGameByNumber();
+    EXPECT_EQ(core.currentRound(), 1);
 }
 
 }  // namespace

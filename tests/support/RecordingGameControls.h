@@ -30,6 +30,10 @@ public:
     QString roundCountEntry;
     int roundCountQuestions = 0;
     int invalidRoundCounts = 0;
+    std::optional<std::uint32_t> gameNumber;
+    std::optional<QString> gameNumberEntry;  // nothing: the prompt is cancelled
+    QString gameNumberSuggestion;
+    int invalidGameNumbers = 0;
 
     bool isEnabled(Control control) const
     {
@@ -66,4 +70,11 @@ public:
         return roundCountEntry;
     }
     void reportInvalidRoundCount() override { ++invalidRoundCounts; }
+    void showGameNumber(std::uint32_t number) override { gameNumber = number; }
+    std::optional<QString> askGameNumber(const QString& suggestion) override
+    {
+        gameNumberSuggestion = suggestion;
+        return gameNumberEntry;
+    }
+    void reportInvalidGameNumber() override { ++invalidGameNumbers; }
 };

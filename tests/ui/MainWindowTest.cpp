@@ -16,7 +16,7 @@ protected:
         return {button("chartButton")->isEnabled(),     radio("simulationButton")->isEnabled(),
                 radio("interactiveButton")->isEnabled(), button("sprayButton")->isEnabled(),
                 control("speedBar")->isEnabled(),        button("startStopButton")->isEnabled(),
-                button("runRoundsButton")->isEnabled(),  button("rollButton")->isEnabled(),
+                button("runRoundsButton")->isEnabled(),  button("rollButton")->isEnabled(), button("replayButton")->isEnabled(),
                 button("startStopButton")->text() == "Stop",
                 !control("instructionLine")->isHidden(), controller->roundTimer().isEnabled()};
     }
@@ -86,6 +86,8 @@ TEST_F(Window, CaptionsAndHints)
         {"runRoundsButton", QString(QChar(0x2228)), "Eine bestimmte Zahl Spielzüge durchführen"},
         {"rollButton", "Würfeln", "Nächste Runde"},
         {"sprayButton", "Insektizid", "Insektizideinsatz"},
+        {"replayButton", "Nochmal", "Dasselbe Spiel noch einmal von vorn"},
+        {"gameByNumberButton", "Nr. \u2026", "Ein Spiel nach seiner Nummer starten"},
     };
     for (const auto& r : rows) {
         EXPECT_EQ(button(r.name)->text(), r.caption) << r.name;
@@ -222,9 +224,10 @@ TEST_F(Window, KeyboardStartsInTheInsecticideCountAndFollowsTheTabOrder)
         << QApplication::focusWidget()->objectName().toStdString();
 
     // Before the first game only the enabled controls take part: sprayRounds, then the buttons
-    // "Neu" and "Ende" and the instruction line, in the button column's order.
+    // "Neu" and "Ende" and the instruction line, in the button column's order, then the game
+    // number and its command, which came later, and round again.
     QStringList visited;
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 6; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         // The control itself, not a part of it (the spin edit's inner line edit).
         QWidget* w = QApplication::focusWidget();
@@ -233,5 +236,49 @@ TEST_F(Window, KeyboardStartsInTheInsecticideCountAndFollowsTheTabOrder)
             w = w->parentWidget();
         visited << (w ? w->objectName() : QString());
     }
-    EXPECT_EQ(visited, (QStringList{"newGameButton", "quitButton", "instructionLine", "sprayRoundsBox"}));
+    EXPECT_EQ(visited, (QStringList{"newGameButton", "quitButton", "instructionLine", "gameNumberLine",
+                                    "gameByNumberButton", "sprayRoundsBox"}));
+}
+
+TEST_F(Window, TheGameNumberIsShownInPlainDigitsAndStartsGamesAgain)
+{
+    auto* number = control<QLineEdit>("gameNumberLine");
+    EXPECT_TRUE(number->text().isEmpty());
+    EXPECT_TRUE(number->isReadOnly());
+    EXPECT_FALSE(button("replayButton")->isEnabled());
+
+    newGame(4000000000u);
+    EXPECT_EQ(number->text(), "4000000000");
+    controller->playTimedRound();
+    QTest::mouseClick(button("replayButton"), Qt::LeftButton);
+    EXPECT_EQ(controller->core().currentRound(), 0);
+    EXPECT_EQ(number->text(), "4000000000");
+
+    struct Row {
+        const char* name;
+        QString entry;
+        bool cancel;
+        QString shown, message;
+    };
+    const Row rows[] = {
+        {"a number", "17", false, "17", ""},
+        {"no number", "17a", false, "17",
+         "Eine Spielnummer ist eine ganze Zahl von 0 bis 4294967295, ohne Vorzeichen und ohne Leerzeichen."},
+        {"cancelled", "99", true, "17", ""},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        QString message;
+        setErrorBoxHook([&](const QString& text, const QString&) { message = text; });
+        whenModalOpens([&r](QWidget* prompt) {
+            auto* edit = prompt->findChild<QLineEdit*>();
+            ASSERT_TRUE(edit);
+            edit->setText(r.entry);
+            QTest::keyClick(edit, r.cancel ? Qt::Key_Escape : Qt::Key_Return);
+        });
+        QTest::mouseClick(button("gameByNumberButton"), Qt::LeftButton);
+        setErrorBoxHook({});
+        EXPECT_EQ(number->text(), r.shown);
+        EXPECT_EQ(message, r.message);
+    }
 }

@@ -155,6 +155,7 @@ std::string SoakDriver::checkControls() const
                               controls_.intButton->isEnabled(),     controls_.spray->isEnabled(),
                               controls_.speed->isEnabled(),         controls_.startStop->isEnabled(),
                               controls_.runRounds->isEnabled(),     controls_.dice->isEnabled(),
+                              form_.findChild<QPushButton*>("replayButton")->isEnabled(),
                               controls_.startStop->text() == "Stop", !controls_.instruction->isHidden(),
                               controller_.roundTimer().isEnabled()};
     if (!(shown == expected)) {
