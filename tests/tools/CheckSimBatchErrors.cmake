@@ -1,5 +1,6 @@
 # Bad batch input: exit code 2, one error line on stderr (with the usage for a bad command
-# line), nothing on stdout and no file left behind.
+# line), nothing on stdout and no file left behind. Everything is refused before play: some
+# cases would play for hours otherwise.
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK}/taken.csv)
 file(WRITE ${WORK}/keep.csv "old\n")
@@ -21,7 +22,7 @@ set(cases
   "--games,1000,--rounds,2147483647,--every,1|usage"
   "--games,3,--csv,${WORK}/missing/out.csv|plain"
   "--games,3,--csv,${WORK}/keep.csv/out.csv|plain"
-  "--games,3,--rounds,50,--csv,${WORK}/taken.csv|plain"
+  "--games,1000000,--rounds,2147483647,--csv,${WORK}/taken.csv|plain"
 )
 include(${CMAKE_CURRENT_LIST_DIR}/SimRefusal.cmake)
 foreach(case IN LISTS cases)

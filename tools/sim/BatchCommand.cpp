@@ -1,16 +1,17 @@
 #include "BatchCommand.h"
 
-#include "AtomicFile.h"
 #include "BatchPlan.h"
 #include "BatchReport.h"
 #include "BatchRunner.h"
 #include "BatchStatistics.h"
+#include "OutputFile.h"
 #include "ProgressLine.h"
 #include "RandomSource.h"
+#include "SignalWatch.h"
 
 #include <algorithm>
 #include <atomic>
-#include <csignal>
+#include <optional>
 #include <sched.h>
 #include <cstdio>
 #include <string>
@@ -18,15 +19,6 @@
 #include <unistd.h>
 
 namespace {
-std::atomic<bool> interrupted{false};
-static_assert(std::atomic<bool>::is_always_lock_free, "set from a signal handler");
-
-extern "C" void onInterrupt(int)
-{
-    interrupted.store(true);
-    std::signal(SIGINT, SIG_DFL);  // a second Ctrl-C ends the program at once
-}
-
 int fail(const std::string& reason, bool withUsage)
 {
     std::fprintf(stderr, "quorvel-sim: %s\n%s", reason.c_str(), withUsage ? simUsage : "");
@@ -61,7 +53,9 @@ int runBatch(const SimOptions& options)
         return fail(error, true);
 
     // The file is created before the run, so a bad name is reported before minutes of play.
-    AtomicFile csvFile;
+    // Signals are watched from before it exists until it is complete or gone.
+    std::optional<SignalWatch> signals{std::in_place};
+    OutputFile csvFile;
     const bool csvToFile = options.csv && *options.csv != "-";
     if (csvToFile && !csvFile.open(*options.csv, error))
         return fail(error, false);
@@ -74,19 +68,18 @@ int runBatch(const SimOptions& options)
         if (showProgress)
             progress.update(ProgressLine::Clock::now(), runner.gamesDone(), runner.roundsDone());
     };
-    std::signal(SIGINT, onInterrupt);
-    const bool complete = runner.run(jobs, tick, &interrupted);
+    const bool complete = runner.run(jobs, tick, &SignalWatch::interrupted());
     progress.finish();
     if (options.csv && complete)
         writeCsv(csvToFile ? csvFile.stream() : stdout, runner.plan(), runner.results());
     // An interruption while the rows were written still drops the file.
-    std::signal(SIGINT, SIG_DFL);
-    if (interrupted.load()) {
+    if (SignalWatch::interrupted().load()) {
         std::fprintf(stderr, "quorvel-sim: interrupted\n");
         return 130;
     }
     if (csvToFile && !csvFile.commit(error))
         return fail(error, false);
+    signals.reset();
     if (options.summary)
         writeSummary(stdout, runner.plan(), batchStatistics(runner.results(), runner.plan().checkpoints));
     if (std::fflush(stdout) != 0 || std::ferror(stdout))
