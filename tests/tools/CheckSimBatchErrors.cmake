@@ -20,6 +20,8 @@ set(cases
   "--games,3,--summary,--csv,-|usage"
   "--games,3,--csv,${WORK}/keep.csv,--games,0|usage"
   "--games,1000,--rounds,2147483647,--every,1|usage"
+  "--games,1,--rounds,300000000,--every,1|usage"
+  "--games,2000000000,--rounds,10,--every,1,--csv,${WORK}/keep.csv|usage"
   "--games,3,--csv,${WORK}/missing/out.csv|plain"
   "--games,3,--csv,${WORK}/keep.csv/out.csv|plain"
   "--games,1000000,--rounds,2147483647,--csv,${WORK}/taken.csv|plain"

@@ -81,7 +81,7 @@ int runBatch(const SimOptions& options)
         return fail(error, false);
     signals.reset();
     if (options.summary)
-        writeSummary(stdout, runner.plan(), batchStatistics(runner.results(), runner.plan().checkpoints));
+        writeSummary(stdout, runner.plan(), runner.totals());
     if (std::fflush(stdout) != 0 || std::ferror(stdout))
         return fail("cannot write to standard output", false);
     return 0;
