@@ -1,5 +1,6 @@
 // quorvel-sim as a process: under the signals that end a batch, no temporary file is left and
-// the old file is untouched whatever arrives while the CSV file is played for or written.
+// the old file is untouched whatever arrives while the CSV file is played for or written; into a
+// closed pipe, no mode plays on as if it were read.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -118,3 +119,51 @@ TEST(SimProcess, NoTemporaryFileSurvivesASignal)
     fs::remove_all(dir);
 }
 
+// Output into a pipe whose reader has gone: with SIGPIPE ignored the write error ends the run with
+// one line and exit code 2 (where the whole game used to be played, then exit 0); with SIGPIPE
+// as usual, the signal ends it.
+TEST(SimProcess, ClosedPipeEndsEveryMode)
+{
+    const std::vector<std::vector<std::string>> modes = {
+        {"--seed", "1", "--rounds", "2000000000"},
+        {"--help"},
+        {"--games", "20", "--rounds", "10", "--seed", "1", "--every", "1"},
+        {"--games", "2000", "--rounds", "10", "--seed", "1", "--every", "1", "--csv", "-"},
+    };
+    const fs::path err = fs::temp_directory_path() / ("quorvel-pipe-" + std::to_string(getpid()));
+    for (const bool ignored : {true, false}) {
+        for (const auto& args : modes) {
+            SCOPED_TRACE(args[0] + (ignored ? ", SIGPIPE ignored" : ""));
+            int ends[2];
+            ASSERT_EQ(pipe(ends), 0);
+            close(ends[0]);
+            posix_spawnattr_t attributes;
+            posix_spawnattr_init(&attributes);
+            sigset_t pipeSignal;
+            sigemptyset(&pipeSignal);
+            sigaddset(&pipeSignal, SIGPIPE);
+            // The child inherits an ignored SIGPIPE; a default one is set for it explicitly.
+            const auto previous = std::signal(SIGPIPE, SIG_IGN);
+            if (!ignored) {
+                posix_spawnattr_setsigdefault(&attributes, &pipeSignal);
+                posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
+            }
+            const pid_t pid = startSim(args, ends[1], err.c_str(), &attributes);
+            std::signal(SIGPIPE, previous);
+            posix_spawnattr_destroy(&attributes);
+            close(ends[1]);
+            ASSERT_GT(pid, 0);
+            int status = 0;
+            ASSERT_EQ(waitpid(pid, &status, 0), pid);
+            std::ifstream in(err);
+            const std::string message{std::istreambuf_iterator<char>(in), {}};
+            if (ignored) {
+                EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << status;
+                EXPECT_EQ(message, "quorvel-sim: cannot write to standard output: Broken pipe\n");
+            } else {
+                EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGPIPE) << status;
+            }
+        }
+    }
+    fs::remove(err);
+}

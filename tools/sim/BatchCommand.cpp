@@ -8,8 +8,10 @@
 #include "ProgressLine.h"
 #include "RandomSource.h"
 #include "SignalWatch.h"
+#include "SimMessages.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <atomic>
 #include <optional>
 #include <sched.h>
@@ -19,12 +21,6 @@
 #include <unistd.h>
 
 namespace {
-int fail(const std::string& reason, bool withUsage)
-{
-    std::fprintf(stderr, "quorvel-sim: %s\n%s", reason.c_str(), withUsage ? simUsage : "");
-    return 2;
-}
-
 // The cores this process may run on, which under taskset or a container can be fewer than the
 // machine has.
 unsigned usableCores()
@@ -50,7 +46,7 @@ int runBatch(const SimOptions& options)
     std::string error;
     auto plan = BatchPlan::make(options, firstSeed(options), error);
     if (!plan)
-        return fail(error, true);
+        return refuse(error);
 
     // The file is created before the run, so a bad name is reported before minutes of play.
     // Signals are watched from before it exists until it is complete or gone.
@@ -58,7 +54,7 @@ int runBatch(const SimOptions& options)
     OutputFile csvFile;
     const bool csvToFile = options.csv && *options.csv != "-";
     if (csvToFile && !csvFile.open(*options.csv, error))
-        return fail(error, false);
+        return fail(error);
 
     BatchRunner runner{std::move(*plan)};
     const unsigned jobs = options.jobs ? options.jobs : usableCores();
@@ -70,6 +66,7 @@ int runBatch(const SimOptions& options)
     };
     const bool complete = runner.run(jobs, tick, &SignalWatch::interrupted());
     progress.finish();
+    errno = 0;  // a failed write to standard output leaves its reason here
     if (options.csv && complete)
         writeCsv(csvToFile ? csvFile.stream() : stdout, runner.plan(), runner.results());
     // An interruption while the rows were written still drops the file.
@@ -78,11 +75,14 @@ int runBatch(const SimOptions& options)
         return 130;
     }
     if (csvToFile && !csvFile.commit(error))
-        return fail(error, false);
+        return fail(error);
     signals.reset();
-    if (options.summary)
+    if (options.summary) {
+        errno = 0;
         writeSummary(stdout, runner.plan(), runner.totals());
-    if (std::fflush(stdout) != 0 || std::ferror(stdout))
-        return fail("cannot write to standard output", false);
+    }
+    int outputError = 0;
+    if (!standardOutputWritten(outputError))
+        return failOutput(outputError);
     return 0;
 }
