@@ -11,6 +11,7 @@ BatchPlan plan(std::int32_t games, std::int32_t rounds)
     SimOptions options;
     options.games = games;
     options.rounds = rounds;
+    options.summary = true;
     std::string error;
     return *BatchPlan::make(options, 12345, error);
 }
@@ -23,7 +24,7 @@ void Batch(benchmark::State& state)
     for (auto _ : state) {
         BatchRunner runner{plan(games, rounds)};
         runner.run(jobs);
-        benchmark::DoNotOptimize(runner.results().count(games - 1, 1, Side::Prey));
+        benchmark::DoNotOptimize(runner.totals().at(1).prey.sum);
     }
     state.SetItemsProcessed(state.iterations() * games * rounds);
     state.SetLabel(std::to_string(jobs) + " job(s), rounds per second");

@@ -15,6 +15,8 @@ BatchPlan makePlan(std::uint32_t firstSeed, std::int32_t games, std::int32_t rou
     options.rounds = rounds;
     options.every = every;
     options.sprays = std::move(sprays);
+    options.summary = true;
+    options.csv = "-";
     std::string error;
     auto plan = BatchPlan::make(options, firstSeed, error);
     EXPECT_TRUE(plan) << error;
@@ -59,13 +61,14 @@ TEST(BatchRunner, SprayOrdersTakeEffectInTheirRound)
         SprayWatch watch;
         GameCore core{watch};
         watch.core = &core;
-        sprayed.playGame(0, core);
+        BatchTotals totals{sprayed.plan().checkpointCount()};
+        sprayed.playGame(0, core, totals);
         EXPECT_EQ(watch.sprayedRounds, c.sprayed);
     }
 }
 
 // The same game played round by hand through the core, with the button pressed before
-// round 5 and again before round 9: every checkpoint and first extinction must agree.
+// round 5 and again before round 9: every checkpoint's counts and first extinctions must agree.
 TEST(BatchRunner, GameMatchesOnePlayedByHand)
 {
     struct Case {
@@ -82,7 +85,7 @@ TEST(BatchRunner, GameMatchesOnePlayedByHand)
         GameCore core{view};
         core.random().setSeed(seed);
         core.newGame();
-        std::int32_t firstHunters = BatchResults::never, firstPrey = BatchResults::never;
+        std::int32_t firsts[2] = {neverExtinct, neverExtinct};
         for (std::int32_t round = 0; round <= rounds; ++round) {
             if (round > 0) {
                 if (round == 5)
@@ -91,18 +94,21 @@ TEST(BatchRunner, GameMatchesOnePlayedByHand)
                     core.orderSpray(20);
                 core.playRound(Mode::Automatic);
             }
-            if (core.hunterCount() == 0 && firstHunters == BatchResults::never)
-                firstHunters = round;
-            if (core.preyCount() == 0 && firstPrey == BatchResults::never)
-                firstPrey = round;
-            if (round % every == 0) {
-                const auto c = static_cast<std::size_t>(round / every);
-                ASSERT_EQ(runner.results().count(0, c, Side::Hunter), core.hunterCount()) << round;
-                ASSERT_EQ(runner.results().count(0, c, Side::Prey), core.preyCount()) << round;
+            const int counts[2] = {core.hunterCount(), core.preyCount()};
+            for (int side = 0; side < 2; ++side)
+                if (counts[side] == 0 && firsts[side] == neverExtinct)
+                    firsts[side] = round;
+            if (round % every != 0)
+                continue;
+            const auto c = static_cast<std::size_t>(round / every);
+            const SideTotals* totals[2] = {&runner.totals().at(c).hunters, &runner.totals().at(c).prey};
+            for (int side = 0; side < 2; ++side) {
+                ASSERT_EQ(runner.results().count(0, c, side == 0 ? Side::Hunter : Side::Prey), counts[side]) << round;
+                ASSERT_EQ(totals[side]->sum, counts[side]) << round;
+                ASSERT_EQ(totals[side]->wentExtinct, firsts[side] != neverExtinct) << round;
+                ASSERT_EQ(totals[side]->firstRoundSum, std::max(firsts[side], 0)) << round;
             }
         }
-        EXPECT_EQ(runner.results().firstExtinction(0, Side::Hunter), firstHunters);
-        EXPECT_EQ(runner.results().firstExtinction(0, Side::Prey), firstPrey);
     }
 }
 
@@ -116,13 +122,20 @@ TEST(BatchRunner, SameResultsForAnyNumberOfThreads)
     for (const unsigned jobs : {2u, 7u, 64u}) {
         BatchRunner runner{plan};
         ASSERT_TRUE(runner.run(jobs));
-        for (std::int32_t g = 0; g < plan.games; ++g) {
-            for (std::size_t c = 0; c < plan.checkpoints.size(); ++c)
+        for (std::size_t c = 0; c < plan.checkpointCount(); ++c) {
+            for (std::int32_t g = 0; g < plan.games; ++g)
                 for (const Side side : {Side::Hunter, Side::Prey})
                     ASSERT_EQ(runner.results().count(g, c, side), reference.results().count(g, c, side))
                         << jobs << " jobs, game " << g << ", checkpoint " << c;
-            for (const Side side : {Side::Hunter, Side::Prey})
-                ASSERT_EQ(runner.results().firstExtinction(g, side), reference.results().firstExtinction(g, side));
+            for (const auto side : {&CheckpointTotals::hunters, &CheckpointTotals::prey}) {
+                const SideTotals& got = runner.totals().at(c).*side;
+                const SideTotals& expected = reference.totals().at(c).*side;
+                ASSERT_EQ(std::tie(got.sum, got.sumOfSquares, got.min, got.max, got.extinct, got.wentExtinct,
+                                   got.firstRoundSum),
+                          std::tie(expected.sum, expected.sumOfSquares, expected.min, expected.max, expected.extinct,
+                                   expected.wentExtinct, expected.firstRoundSum))
+                    << jobs << " jobs, checkpoint " << c;
+            }
         }
     }
 }
@@ -134,7 +147,7 @@ TEST(BatchRunner, GamesFollowConsecutiveSeedsAcrossTheWrap)
     ASSERT_TRUE(wrapping.run(2));
     ASSERT_TRUE(fromZero.run(2));
     for (std::int32_t g = 0; g < 2; ++g)
-        for (std::size_t c = 0; c < fromZero.plan().checkpoints.size(); ++c)
+        for (std::size_t c = 0; c < fromZero.plan().checkpointCount(); ++c)
             EXPECT_EQ(wrapping.results().count(g + 1, c, Side::Prey), fromZero.results().count(g, c, Side::Prey));
 
     // Seed 0 opens with the board worked out by hand: 6 hunters and 9 prey.

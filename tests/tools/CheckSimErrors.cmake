@@ -1,4 +1,4 @@
-# Every bad command line: exit code 2, a one-line error plus the usage on stderr, no stdout.
+# Every bad command line: exit code 2, the reason and a pointer to --help on stderr, no stdout.
 set(cases
   "--bogus"
   "--seed"
@@ -10,10 +10,16 @@ set(cases
   "--rounds, 7"
   "--insecticide,-1"
   "--insecticide"
+  "--csv,--games,5"
+  "--seed,--rounds,5"
+  "--board=1"
+  "--jobs,2"
+  "--quiet"
+  "--seed,1,--jobs,2"
 )
 include(${CMAKE_CURRENT_LIST_DIR}/SimRefusal.cmake)
 foreach(case IN LISTS cases)
-  expect_sim_refusal("${case}" "^quorvel-sim: [^\n]+\nusage: ")
+  expect_sim_refusal("${case}" "^quorvel-sim: [^\n]+\nTry 'quorvel-sim --help' for more information.\n$")
 endforeach()
 
 execute_process(COMMAND ${SIM} --help OUTPUT_VARIABLE out RESULT_VARIABLE rc)

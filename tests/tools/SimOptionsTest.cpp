@@ -94,6 +94,22 @@ TEST(SimOptions, BatchModeAndOutputs)
     EXPECT_TRUE(o->quiet);
 }
 
+TEST(SimOptions, ValuesAfterAnEqualsSign)
+{
+    std::string error;
+    const auto o = parseSimOptions({"--csv=--games", "--seed=7", "--rounds=0", "--jobs=2", "--quiet", "--spray=3:4"}, error);
+    ASSERT_TRUE(o) << error;
+    EXPECT_EQ(o->csv, "--games");
+    EXPECT_EQ(o->seed, 7u);
+    EXPECT_EQ(o->rounds, 0);
+    EXPECT_EQ(o->jobs, 2u);
+    EXPECT_EQ(o->sprays, (std::vector<Spray>{{3, 4}}));
+    EXPECT_TRUE(o->batch);
+    const auto withDash = parseSimOptions({"--games", "2", "--csv", "-"}, error);
+    ASSERT_TRUE(withDash) << error;
+    EXPECT_EQ(withDash->csv, "-");
+}
+
 TEST(SimOptions, RefusedCommandLines)
 {
     struct Case {
@@ -133,6 +149,15 @@ TEST(SimOptions, RefusedCommandLines)
         {{"--games", "2", "--board"}, "--board"},
         {{"--csv", "x.csv", "--board"}, "--board"},
         {{"--summary", "--csv", "-"}, "standard output"},
+        // A value that looks like an option is one forgotten, unless written with =.
+        {{"--csv", "--games", "5"}, "--csv needs a value, not the option '--games' (a value that begins with -- is written --csv=--games)"},
+        {{"--seed", "--rounds", "5"}, "--seed needs a value, not the option '--rounds'"},
+        {{"--csv="}, "--csv needs a file name"},
+        {{"--board=1"}, "--board takes no value"},
+        {{"--bogus=1"}, "unknown option '--bogus'"},
+        // What means nothing for a single game.
+        {{"--jobs", "2"}, "--jobs is for batches"},
+        {{"--seed", "1", "--quiet"}, "--quiet is for batches"},
     };
     for (const auto& c : cases) {
         std::string error;

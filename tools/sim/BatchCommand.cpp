@@ -1,16 +1,19 @@
 #include "BatchCommand.h"
 
-#include "AtomicFile.h"
 #include "BatchPlan.h"
 #include "BatchReport.h"
 #include "BatchRunner.h"
 #include "BatchStatistics.h"
+#include "OutputFile.h"
 #include "ProgressLine.h"
 #include "RandomSource.h"
+#include "SignalWatch.h"
+#include "SimMessages.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <atomic>
-#include <csignal>
+#include <optional>
 #include <sched.h>
 #include <cstdio>
 #include <string>
@@ -18,21 +21,6 @@
 #include <unistd.h>
 
 namespace {
-std::atomic<bool> interrupted{false};
-static_assert(std::atomic<bool>::is_always_lock_free, "set from a signal handler");
-
-extern "C" void onInterrupt(int)
-{
-    interrupted.store(true);
-    std::signal(SIGINT, SIG_DFL);  // a second Ctrl-C ends the program at once
-}
-
-int fail(const std::string& reason, bool withUsage)
-{
-    std::fprintf(stderr, "quorvel-sim: %s\n%s", reason.c_str(), withUsage ? simUsage : "");
-    return 2;
-}
-
 // The cores this process may run on, which under taskset or a container can be fewer than the
 // machine has.
 unsigned usableCores()
@@ -58,13 +46,15 @@ int runBatch(const SimOptions& options)
     std::string error;
     auto plan = BatchPlan::make(options, firstSeed(options), error);
     if (!plan)
-        return fail(error, true);
+        return refuse(error);
 
     // The file is created before the run, so a bad name is reported before minutes of play.
-    AtomicFile csvFile;
+    // Signals are watched from before it exists until it is complete or gone.
+    std::optional<SignalWatch> signals{std::in_place};
+    OutputFile csvFile;
     const bool csvToFile = options.csv && *options.csv != "-";
     if (csvToFile && !csvFile.open(*options.csv, error))
-        return fail(error, false);
+        return fail(error);
 
     BatchRunner runner{std::move(*plan)};
     const unsigned jobs = options.jobs ? options.jobs : usableCores();
@@ -74,22 +64,25 @@ int runBatch(const SimOptions& options)
         if (showProgress)
             progress.update(ProgressLine::Clock::now(), runner.gamesDone(), runner.roundsDone());
     };
-    std::signal(SIGINT, onInterrupt);
-    const bool complete = runner.run(jobs, tick, &interrupted);
+    const bool complete = runner.run(jobs, tick, &SignalWatch::interrupted());
     progress.finish();
+    errno = 0;  // a failed write to standard output leaves its reason here
     if (options.csv && complete)
         writeCsv(csvToFile ? csvFile.stream() : stdout, runner.plan(), runner.results());
     // An interruption while the rows were written still drops the file.
-    std::signal(SIGINT, SIG_DFL);
-    if (interrupted.load()) {
+    if (SignalWatch::interrupted().load()) {
         std::fprintf(stderr, "quorvel-sim: interrupted\n");
         return 130;
     }
     if (csvToFile && !csvFile.commit(error))
-        return fail(error, false);
-    if (options.summary)
-        writeSummary(stdout, runner.plan(), batchStatistics(runner.results(), runner.plan().checkpoints));
-    if (std::fflush(stdout) != 0 || std::ferror(stdout))
-        return fail("cannot write to standard output", false);
+        return fail(error);
+    signals.reset();
+    if (options.summary) {
+        errno = 0;
+        writeSummary(stdout, runner.plan(), runner.totals());
+    }
+    int outputError = 0;
+    if (!standardOutputWritten(outputError))
+        return failOutput(outputError);
     return 0;
 }

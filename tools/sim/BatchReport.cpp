@@ -1,28 +1,41 @@
 #include "BatchReport.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string>
 
 namespace {
-void writeSide(std::FILE* out, const char* title, const std::vector<CheckpointStatistics>& table,
-               SideStatistics CheckpointStatistics::*side, std::int32_t games)
+int digits(std::int64_t n)
 {
-    std::fprintf(out, "\n%s\n%8s %8s %7s %4s %4s %8s %8s %10s\n", title, "round", "mean", "sd", "min", "max",
-                 "extinct", "once", "first");
-    for (const auto& row : table) {
-        const SideStatistics& s = row.*side;
-        std::fprintf(out, "%8d %8.2f ", row.round, s.mean);
+    int d = 1;
+    for (; n >= 10; n /= 10)
+        ++d;
+    return d;
+}
+
+// The round and first columns fit rounds of up to 8 digits and widen for longer ones.
+void writeSide(std::FILE* out, const char* title, const BatchPlan& plan, const BatchTotals& totals,
+               SideTotals CheckpointTotals::*side)
+{
+    const int roundWidth = std::max(8, digits(plan.rounds));
+    const int firstWidth = std::max(10, digits(plan.rounds) + 2);
+    std::fprintf(out, "\n%s\n%*s %8s %7s %4s %4s %8s %8s %*s\n", title, roundWidth, "round", "mean", "sd", "min",
+                 "max", "extinct", "once", firstWidth, "first");
+    const std::int32_t games = plan.games;
+    for (std::size_t c = 0; c < totals.checkpoints(); ++c) {
+        const SideStatistics s = sideStatistics(totals.at(c).*side, games);
+        std::fprintf(out, "%*d %8.2f ", roundWidth, plan.checkpointRound(c), s.mean);
         if (games > 1)
             std::fprintf(out, "%7.2f", s.sd);
         else
             std::fprintf(out, "%7s", "-");
-        std::fprintf(out, " %4d %4d %7.1f%% %7.1f%% ", s.min, s.max, 100.0 * s.extinct / games,
-                     100.0 * s.wentExtinct / games);
+        std::fprintf(out, " %4d %4d %7.1f%% %7.1f%% ", s.min, s.max, 100.0 * static_cast<double>(s.extinct) / games,
+                     100.0 * static_cast<double>(s.wentExtinct) / games);
         if (s.wentExtinct > 0)
-            std::fprintf(out, "%10.1f", s.meanFirstExtinction);
+            std::fprintf(out, "%*.1f", firstWidth, s.meanFirstExtinction);
         else
-            std::fprintf(out, "%10s", "-");
-        std::fprintf(out, "  n=%d\n", s.wentExtinct);
+            std::fprintf(out, "%*s", firstWidth, "-");
+        std::fprintf(out, "  n=%lld\n", static_cast<long long>(s.wentExtinct));
     }
 }
 
@@ -34,7 +47,7 @@ void appendNumber(std::string& line, std::int64_t value)
 }
 }  // namespace
 
-void writeSummary(std::FILE* out, const BatchPlan& plan, const std::vector<CheckpointStatistics>& table)
+void writeSummary(std::FILE* out, const BatchPlan& plan, const BatchTotals& totals)
 {
     std::fprintf(out, "%d game%s of %d rounds, seeds %u to %u, checkpoints every %d rounds\n", plan.games,
                  plan.games == 1 ? "" : "s", plan.rounds, plan.seed(0), plan.seed(plan.games - 1), plan.every);
@@ -45,8 +58,8 @@ void writeSummary(std::FILE* out, const BatchPlan& plan, const std::vector<Check
         std::fprintf(out, "%s %d rounds ordered before round %d", i == 0 ? "" : ";", plan.sprays[i].count,
                      plan.sprays[i].round);
     std::fprintf(out, "\n");
-    writeSide(out, "Hunters", table, &CheckpointStatistics::hunters, plan.games);
-    writeSide(out, "Prey", table, &CheckpointStatistics::prey, plan.games);
+    writeSide(out, "Hunters", plan, totals, &CheckpointTotals::hunters);
+    writeSide(out, "Prey", plan, totals, &CheckpointTotals::prey);
 }
 
 void writeCsv(std::FILE* out, const BatchPlan& plan, const BatchResults& results)
@@ -58,7 +71,7 @@ void writeCsv(std::FILE* out, const BatchPlan& plan, const BatchResults& results
         for (std::size_t c = 0; c < results.checkpoints(); ++c) {
             appendNumber(block, plan.seed(g));
             block += ',';
-            appendNumber(block, plan.checkpoints[c]);
+            appendNumber(block, plan.checkpointRound(c));
             block += ',';
             appendNumber(block, results.count(g, c, Side::Hunter));
             block += ',';
@@ -66,7 +79,8 @@ void writeCsv(std::FILE* out, const BatchPlan& plan, const BatchResults& results
             block += '\n';
         }
         if (block.size() > (1 << 15)) {
-            std::fwrite(block.data(), 1, block.size(), out);
+            if (std::fwrite(block.data(), 1, block.size(), out) != block.size())
+                return;  // the stream's error flag tells
             block.clear();
         }
     }

@@ -2,17 +2,21 @@
 
 #include "BatchPlan.h"
 #include "BatchResults.h"
+#include "BatchTotals.h"
 
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <mutex>
+#include <optional>
+#include <vector>
 
 class GameCore;
 
-// Plays the games of a plan on worker threads that take games in order from a shared counter
-// and write each game into its own row of the results, so the results are the same for any
+// Plays the games of a plan on worker threads that take games in order from a shared counter.
+// Each thread adds its games into totals of its own, merged at the end, and writes each game's
+// counts (when the plan keeps them) into the game's own row, so the results are the same for any
 // number of threads.
 class BatchRunner {
 public:
@@ -20,16 +24,20 @@ public:
     BatchRunner(const BatchRunner&) = delete;
     BatchRunner& operator=(const BatchRunner&) = delete;
 
-    // Plays every game on min(jobs, games) threads (at least one) and returns once all are done,
-    // or false as soon as cancel is seen set. Meanwhile the calling thread only waits, calling
-    // tick about four times a second. Call it once.
+    // Plays every game on min(jobs, games, plan's maxThreads) threads (at least one) and returns
+    // once all are done, or false as soon as cancel is seen set. Meanwhile the calling thread only
+    // waits, calling tick about four times a second. Call it once.
     bool run(unsigned jobs, const std::function<void()>& tick = {}, const std::atomic<bool>* cancel = nullptr);
 
-    // Plays one game of the plan on core (whatever its view) into the game's row.
-    void playGame(std::int32_t game, GameCore& core);
+    // Plays one game of the plan on core (whatever its view), adding it into totals (when the plan
+    // keeps a summary) and into the game's row of the results (when it keeps counts).
+    void playGame(std::int32_t game, GameCore& core, BatchTotals& totals);
 
     const BatchPlan& plan() const { return plan_; }
+    // Every game's counts; empty unless the plan keeps them.
     const BatchResults& results() const { return results_; }
+    // The totals of all games after a complete run; no checkpoints unless the plan keeps a summary.
+    const BatchTotals& totals() const { return totals_; }
     std::uint64_t totalRounds() const
     {
         return static_cast<std::uint64_t>(plan_.games) * static_cast<std::uint64_t>(plan_.rounds);
@@ -39,11 +47,12 @@ public:
     std::int32_t gamesDone() const { return gamesDone_.load(std::memory_order_relaxed); }
 
 private:
-    void work();
+    void work(BatchTotals& totals);
     bool cancelled() const { return cancel_ && cancel_->load(std::memory_order_relaxed); }
 
     BatchPlan plan_;
     BatchResults results_;
+    BatchTotals totals_;
     const std::atomic<bool>* cancel_ = nullptr;
     std::atomic<std::int64_t> nextGame_{0};
     std::atomic<std::int32_t> gamesDone_{0};

@@ -28,10 +28,12 @@ const char* const simUsage =
     "                   (round 0 included), and first: the mean of the first such round over those\n"
     "                   n games. A side can come back from 0, so extinct <= once.\n"
     "  --csv FILE       write seed,round,hunters,prey per game and checkpoint, game by game\n"
-    "                   (\"-\": standard output); FILE appears only once it is complete\n"
+    "                   (\"-\": standard output); FILE appears only once it is complete, with the\n"
+    "                   old file's permissions; a link's target is replaced, a FIFO or device written\n"
     "  --every N        checkpoints at rounds 0, N, 2N, ... and the last round (default rounds/10, >= 1)\n"
     "  --quiet          no progress line (it is shown on a terminal only, for runs over about a second)\n"
-    "With batch options but neither --summary nor --csv, the summary is printed.\n";
+    "With batch options but neither --summary nor --csv, the summary is printed.\n"
+    "A value may also follow its option as --option=VALUE; a value that begins with -- must.\n";
 
 namespace {
 constexpr std::int32_t int32Max = std::numeric_limits<std::int32_t>::max();
@@ -125,7 +127,17 @@ std::optional<SimOptions> parseSimOptions(const std::vector<std::string>& args, 
                                                        "--games", "--every",  "--jobs",        "--csv"};
     SimOptions options;
     for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
+        // --option=VALUE, the only way to give a value that begins with --.
+        const std::string& word = args[i];
+        const auto equals = word.starts_with("--") ? word.find('=') : std::string::npos;
+        const std::string arg = word.substr(0, equals);
+        const bool takesValue = std::find(withValue.begin(), withValue.end(), arg) != withValue.end();
+        if (equals != std::string::npos && !takesValue) {
+            error = arg == "--help" || arg == "--board" || arg == "--summary" || arg == "--quiet"
+                        ? arg + " takes no value"
+                        : "unknown option '" + arg + "'";
+            return std::nullopt;
+        }
         if (arg == "--help") {
             options.help = true;
         } else if (arg == "--board") {
@@ -135,18 +147,28 @@ std::optional<SimOptions> parseSimOptions(const std::vector<std::string>& args, 
             options.batch = true;
         } else if (arg == "--quiet") {
             options.quiet = true;
-        } else if (std::find(withValue.begin(), withValue.end(), arg) == withValue.end()) {
+        } else if (!takesValue) {
             error = "unknown option '" + arg + "'";
             return std::nullopt;
-        } else if (i + 1 >= args.size()) {
+        } else if (equals == std::string::npos && (i + 1 >= args.size() || args[i + 1].starts_with("--"))) {
             error = arg + " needs a value";
+            if (i + 1 < args.size())
+                error += ", not the option '" + args[i + 1] + "' (a value that begins with -- is written " + arg +
+                         "=" + args[i + 1] + ")";
             return std::nullopt;
-        } else if (error = applyValue(options, arg, args[++i]); !error.empty()) {
+        } else if (error = applyValue(options, arg, equals == std::string::npos ? args[++i] : word.substr(equals + 1));
+                   !error.empty()) {
             return std::nullopt;
         }
     }
     if (options.batch && options.board) {
         error = "--board shows a single game; it does not go with --games, --summary, --csv or --every";
+        return std::nullopt;
+    }
+    if (!options.batch && !options.help && (options.jobs != 0 || options.quiet)) {
+        error = options.jobs != 0
+                    ? "--jobs is for batches (--games, --summary, --csv, --every); a single game plays on one thread"
+                    : "--quiet is for batches (--games, --summary, --csv, --every); a single game shows no progress";
         return std::nullopt;
     }
     if (options.summary && options.csv == "-") {

@@ -2,11 +2,14 @@
 // the game against hand-worked examples. One game is printed round by round; a batch of games
 // is condensed into a summary table and per-checkpoint CSV rows.
 #include "BatchCommand.h"
-#include "NullGameView.h"
-#include "SimOptions.h"
 #include "GameCore.h"
+#include "NullGameView.h"
+#include "SimMessages.h"
+#include "SimOptions.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -18,6 +21,7 @@ public:
     void cellRolled(Position cell) override { rolled = cell; }
 };
 
+// Stops at the first row that cannot be written: a full disk or a closed pipe ends the game.
 int runSingleGame(const SimOptions& options)
 {
     RollRecorder view;
@@ -28,8 +32,9 @@ int runSingleGame(const SimOptions& options)
         core.random().seedFromClock();
     core.newGame();
 
-    std::printf("round,side,x,y,hunters,prey\n");
-    std::printf("0,%d,0,0,%d,%d\n", static_cast<int>(core.side()), core.hunterCount(), core.preyCount());
+    if (std::printf("round,side,x,y,hunters,prey\n") < 0 ||
+        std::printf("0,%d,0,0,%d,%d\n", static_cast<int>(core.side()), core.hunterCount(), core.preyCount()) < 0)
+        return failOutput(errno);
     auto spray = options.sprays.begin();
     for (std::int32_t i = 0; i < options.rounds; ++i) {
         if (spray != options.sprays.end() && spray->round == core.currentRound() + 1) {
@@ -37,8 +42,9 @@ int runSingleGame(const SimOptions& options)
             ++spray;
         }
         core.playRound(Mode::Automatic);
-        std::printf("%d,%d,%d,%d,%d,%d\n", core.currentRound(), static_cast<int>(core.side()), view.rolled.x, view.rolled.y,
-                    core.hunterCount(), core.preyCount());
+        if (std::printf("%d,%d,%d,%d,%d,%d\n", core.currentRound(), static_cast<int>(core.side()), view.rolled.x,
+                        view.rolled.y, core.hunterCount(), core.preyCount()) < 0)
+            return failOutput(errno);
     }
     if (options.board)
         for (int y = 1; y <= 6; ++y) {
@@ -46,21 +52,24 @@ int runSingleGame(const SimOptions& options)
                 std::putchar('0' + static_cast<int>(core.cell(x, y)));
             std::putchar('\n');
         }
-    return 0;
+    int error = 0;
+    return standardOutputWritten(error) ? 0 : failOutput(error);
 }
 }  // namespace
 
 int main(int argc, char** argv)
-{
+try {
     std::string error;
     const auto options = parseSimOptions(std::vector<std::string>(argv + 1, argv + argc), error);
-    if (!options) {
-        std::fprintf(stderr, "quorvel-sim: %s\n%s", error.c_str(), simUsage);
-        return 2;
-    }
+    if (!options)
+        return refuse(error);
     if (options->help) {
         std::fputs(simUsage, stdout);
-        return 0;
+        int outputError = 0;
+        return standardOutputWritten(outputError) ? 0 : failOutput(outputError);
     }
     return options->batch ? runBatch(*options) : runSingleGame(*options);
+} catch (const std::bad_alloc&) {
+    // What a batch keeps is bounded before it starts; a machine may still have less to give.
+    return fail("out of memory");
 }

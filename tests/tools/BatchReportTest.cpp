@@ -1,0 +1,76 @@
+#include "BatchReport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sstream>
+
+namespace {
+std::string summary(const BatchPlan& plan, const BatchTotals& totals)
+{
+    char* data = nullptr;
+    std::size_t size = 0;
+    std::FILE* out = open_memstream(&data, &size);
+    writeSummary(out, plan, totals);
+    std::fclose(out);
+    std::string text(data, size);
+    std::free(data);
+    return text;
+}
+
+std::vector<std::string> lines(const std::string& text)
+{
+    std::vector<std::string> result;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        result.push_back(line);
+    return result;
+}
+}  // namespace
+
+// The round and first columns hold rounds of up to 8 digits as they always have, and widen just
+// enough for longer ones, so every row stays under its header.
+TEST(BatchReport, RoundColumnsWidenOnlyForLongerRounds)
+{
+    struct Case {
+        std::int32_t rounds;
+        const char* header;  // the table's header line
+    };
+    const Case cases[] = {
+        {99999999, "   round     mean      sd  min  max  extinct     once      first"},
+        {100000000, "    round     mean      sd  min  max  extinct     once       first"},
+        {2147483647, "     round     mean      sd  min  max  extinct     once        first"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rounds);
+        BatchPlan plan;
+        plan.games = 2;
+        plan.rounds = c.rounds;
+        plan.every = c.rounds / 2 + 1;
+        BatchTotals totals{plan.checkpointCount()};
+        for (std::size_t cp = 0; cp < plan.checkpointCount(); ++cp) {
+            // Both sides of both games die out at the last round; the first rounds are that long.
+            const bool last = cp + 1 == plan.checkpointCount();
+            const std::int32_t first = last ? c.rounds : neverExtinct;
+            for (int g = 0; g < 2; ++g)
+                totals.add(cp, last ? 0 : 36, last ? 0 : 1, first, first);
+        }
+        const auto text = lines(summary(plan, totals));
+        ASSERT_EQ(text.size(), 2 + 2 * (3 + plan.checkpointCount()));
+        for (const std::size_t table : {std::size_t{4}, 7 + plan.checkpointCount()}) {
+            const std::string& header = text[table];
+            EXPECT_EQ(header, c.header);
+            const std::size_t roundEnd = header.find("round") + 5;
+            for (std::size_t row = table + 1; row <= table + plan.checkpointCount(); ++row) {
+                const std::string& line = text[row];
+                // Each column ends where its header does; the count of games follows the table.
+                EXPECT_EQ(line.substr(roundEnd - 1, 2).back(), ' ') << line;
+                EXPECT_NE(line[roundEnd - 1], ' ') << line;
+                EXPECT_EQ(line.find("  n="), header.size()) << line;
+            }
+            const std::string last = std::to_string(c.rounds);
+            EXPECT_EQ(text[table + plan.checkpointCount()].substr(0, roundEnd),
+                      std::string(roundEnd - last.size(), ' ') + last);
+        }
+    }
+}

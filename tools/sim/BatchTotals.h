@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+#include <vector>
+
+// The round a side first had no animal left, for a game where that has not happened (yet).
+inline constexpr std::int32_t neverExtinct = -1;
+
+// One side's count at one checkpoint, summed exactly over a set of games. Totals of disjoint sets
+// of games merge by adding (and taking the least and the greatest), in any order and grouping,
+// so threads and processes each keep their own and the merged figures are always the same.
+struct SideTotals {
+    std::int64_t sum = 0;
+    std::int64_t sumOfSquares = 0;
+    std::int64_t firstRoundSum = 0;  // the sum of the first rounds of the games counted in wentExtinct
+    std::int32_t min = std::numeric_limits<std::int32_t>::max();
+    std::int32_t max = std::numeric_limits<std::int32_t>::min();
+    std::int32_t extinct = 0;      // games whose count is 0 here
+    std::int32_t wentExtinct = 0;  // games whose count was 0 after some round up to here
+
+    // A game with count animals here that first had none after round firstExtinction (or never).
+    void add(int count, std::int32_t firstExtinction)
+    {
+        sum += count;
+        sumOfSquares += count * count;
+        min = count < min ? count : min;
+        max = count > max ? count : max;
+        extinct += count == 0;
+        if (firstExtinction != neverExtinct) {
+            ++wentExtinct;
+            firstRoundSum += firstExtinction;
+        }
+    }
+    void merge(const SideTotals& other);
+};
+
+struct CheckpointTotals {
+    SideTotals hunters;
+    SideTotals prey;
+};
+
+// The totals of every checkpoint of a batch: what the summary is made of, in memory that grows
+// with the checkpoints but not with the games.
+class BatchTotals {
+public:
+    explicit BatchTotals(std::size_t checkpoints) : rows_(checkpoints) {}
+
+    std::size_t checkpoints() const { return rows_.size(); }
+    const CheckpointTotals& at(std::size_t c) const { return rows_[c]; }
+    CheckpointTotals& at(std::size_t c) { return rows_[c]; }
+    void add(std::size_t c, int hunters, int prey, std::int32_t firstHunters, std::int32_t firstPrey)
+    {
+        rows_[c].hunters.add(hunters, firstHunters);
+        rows_[c].prey.add(prey, firstPrey);
+    }
+    // Adds the games of other, totals of the same checkpoints.
+    void merge(const BatchTotals& other);
+
+private:
+    std::vector<CheckpointTotals> rows_;
+};
