@@ -9,6 +9,7 @@
 #include "Application.h"
 #include "ChartView.h"
 #include "MainWindow.h"
+#include "SystemBeeper.h"
 #include "Timer.h"
 #include "TrackBar.h"
 
@@ -116,10 +117,11 @@ int main(int argc, char** argv)
         else if (!std::strcmp(argv[i], "--monochrome"))
             monochrome = std::atoi(argv[i + 1]) != 0;
     }
+    SystemBeeper beeper;
     Application app(argc, argv);
     QDir::setCurrent(QUORVEL_ASSETS_DIR);
 
-    MainWindow form;
+    MainWindow form(beeper);
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
         return 1;

@@ -109,7 +109,7 @@ QString instructionText(Choice choice)
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QWidget(parent)
+MainWindow::MainWindow(Beeper& beeper, QWidget* parent) : QWidget(parent), beeper_(beeper)
 {
     setObjectName("mainWindow");
     setWindowTitle("Quorvel");
@@ -188,7 +188,7 @@ void MainWindow::createSettings(QWidget* bottomPanel)
     speedBar_->setFrequency(100);
     speedBar_->setEnabled(false);
 
-    sprayRoundsBox_ = named(new SpinEdit(setup), "sprayRoundsBox", {240, 30, 65, 22},
+    sprayRoundsBox_ = named(new SpinEdit(beeper_, setup), "sprayRoundsBox", {240, 30, 65, 22},
                   "Anzahl der Runden, in denen Insektizid eingesetzt wird");
     sprayRoundsBox_->setMinValue(1);
     sprayRoundsBox_->setMaxValue(1000);
@@ -453,7 +453,7 @@ void MainWindow::onRunRounds(QObject* sender)
         startStopButton_->setText(startCaption);
         onStartStop(sender);
     } catch (const ConvertError&) {
-        showMessageDialog("Die Eingabe war keine gültige Zahl!", MessageKind::Error, MessageButtons::Ok, 0);
+        showMessageDialog(beeper_, "Die Eingabe war keine gültige Zahl!", MessageKind::Error, MessageButtons::Ok, 0);
     }
 }
 

@@ -14,6 +14,7 @@ class QMenu;
 class QAction;
 class QPushButton;
 class QRadioButton;
+class Beeper;
 class ChartCommands;
 class ChartView;
 class ColorDialog;
@@ -31,8 +32,9 @@ class TrackBar;
 class MainWindow : public QWidget, public GameView {
 public:
     // Builds the whole control tree, then loads the pictures and clears the board; an error
-    // there is reported and the window is still created.
-    explicit MainWindow(QWidget* parent = nullptr);
+    // there is reported and the window is still created. The collaborators must outlive the
+    // window: beeper sounds the refusals of the input boxes and the error message dialog.
+    explicit MainWindow(Beeper& beeper, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Laid-out client size with the analysis panel closed, and the least width when open.
@@ -90,6 +92,7 @@ private:
     void clearBoard();
     void applyWidthLimits();
 
+    Beeper& beeper_;
     GameCore core_{*this};
     bool chartShown_ = false;
 

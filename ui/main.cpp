@@ -1,13 +1,15 @@
-// Program entry: the one place that creates the application and the main window.
+// Program entry: the one place that creates the application, the window and their collaborators.
 #include "ErrorReporting.h"
 #include "Application.h"
 #include "MainWindow.h"
+#include "SystemBeeper.h"
 
 int main(int argc, char** argv)
 {
+    SystemBeeper beeper;
     Application app(argc, argv);
     try {
-        MainWindow form;
+        MainWindow form(beeper);
         form.show();
         return Application::exec();
     } catch (const std::exception& e) {

@@ -27,6 +27,7 @@ int bottom(const QRect& r)
 
 struct MessageDialog : ::testing::Test {
     ScopedProgramFont font;
+    BeepCounter beeps;
 };
 
 TEST_F(MessageDialog, GeometryFollowsTheDialogUnitsOfItsFont)
@@ -112,7 +113,7 @@ TEST_F(MessageDialog, WindowShowsIconMessageAndOkLaidOutAndCentred)
         inspected = true;
         ok->click();
     });
-    EXPECT_EQ(showMessageDialog(invalidNumber), QMessageBox::Ok);
+    EXPECT_EQ(showMessageDialog(beeps, invalidNumber), QMessageBox::Ok);
     EXPECT_TRUE(inspected);
 }
 
@@ -148,7 +149,7 @@ TEST_P(MessageDialogAnswer, GivesTheResultOfTheWayItWasClosed)
             break;
         }
     });
-    EXPECT_EQ(showMessageDialog(invalidNumber), GetParam().second);
+    EXPECT_EQ(showMessageDialog(beeps, invalidNumber), GetParam().second);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
@@ -158,7 +159,6 @@ INSTANTIATE_TEST_SUITE_P(Table, MessageDialogAnswer, ::testing::Values(
 
 TEST_F(MessageDialog, CtrlCBeepsAndCopiesTheDialogAsText)
 {
-    BeepCounter beeps;
     QGuiApplication::clipboard()->setText(QStringLiteral("vorher"));
     QString copied;
     bool stillOpen = false;
@@ -170,7 +170,7 @@ TEST_F(MessageDialog, CtrlCBeepsAndCopiesTheDialogAsText)
         stillOpen = dialog->isVisible();
         ok->click();
     });
-    showMessageDialog(invalidNumber);
+    showMessageDialog(beeps, invalidNumber);
     EXPECT_EQ(beeps.count, 1);
     EXPECT_TRUE(stillOpen);
     EXPECT_EQ(copied, messageDialogClipboardText(QStringLiteral("Fehler"), invalidNumber,
@@ -180,7 +180,7 @@ TEST_F(MessageDialog, CtrlCBeepsAndCopiesTheDialogAsText)
 TEST_F(MessageDialog, GoesToTheErrorBoxHookWhileOneIsSet)
 {
     ErrorBoxRecorder recorder;
-    EXPECT_EQ(showMessageDialog(invalidNumber), QMessageBox::Ok);
+    EXPECT_EQ(showMessageDialog(beeps, invalidNumber), QMessageBox::Ok);
     ASSERT_EQ(recorder.boxes.size(), 1u);
     EXPECT_EQ(recorder.boxes[0].text, invalidNumber);
     EXPECT_EQ(recorder.boxes[0].title, QStringLiteral("Fehler"));

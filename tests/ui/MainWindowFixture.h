@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BeepCounter.h"
 #include "ModalAnswer.h"
 #include "QtPrinters.h"
 #include "MainWindow.h"
@@ -23,7 +24,7 @@ protected:
     {
         previousDir_ = QDir::currentPath();
         QDir::setCurrent(startDir());
-        form = std::make_unique<MainWindow>();
+        form = std::make_unique<MainWindow>(beeps);
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
@@ -60,6 +61,7 @@ protected:
         ASSERT_NE(form->core().pendingChoice(), Choice::None);
     }
 
+    BeepCounter beeps;
     std::unique_ptr<MainWindow> form;
 
 private:
