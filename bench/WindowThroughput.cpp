@@ -9,7 +9,9 @@
 #include "Application.h"
 #include "ChartView.h"
 #include "MainWindow.h"
+#include "Printer.h"
 #include "SystemBeeper.h"
+#include "SystemPrinterList.h"
 #include "Timer.h"
 #include "TrackBar.h"
 
@@ -121,7 +123,9 @@ int main(int argc, char** argv)
     Application app(argc, argv);
     QDir::setCurrent(QUORVEL_ASSETS_DIR);
 
-    MainWindow form(beeper);
+    SystemPrinterList printers;
+    Printer printer(printers);
+    MainWindow form(beeper, printer);
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
         return 1;

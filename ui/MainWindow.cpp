@@ -11,7 +11,6 @@
 #include "ChartCommands.h"
 #include "PopulationChart.h"
 #include "PrintDialog.h"
-#include "Printer.h"
 #include "PromptForText.h"
 #include "SpinEdit.h"
 #include "StatusBar.h"
@@ -109,7 +108,8 @@ QString instructionText(Choice choice)
 
 }  // namespace
 
-MainWindow::MainWindow(Beeper& beeper, QWidget* parent) : QWidget(parent), beeper_(beeper)
+MainWindow::MainWindow(Beeper& beeper, Printer& printer, QWidget* parent)
+    : QWidget(parent), beeper_(beeper), printer_(printer)
 {
     setObjectName("mainWindow");
     setWindowTitle("Quorvel");
@@ -162,9 +162,8 @@ void MainWindow::createLayout()
     creditTimer_->setEnabled(true);
 
     colorDialog_ = std::make_unique<ColorDialog>(this);
-    printDialog_ = std::make_unique<PrintDialog>(this);
-    chartCommands_ = std::make_unique<ChartCommands>(*populationChart_, *colorDialog_, *printDialog_,
-                                                     Printer::instance());
+    printDialog_ = std::make_unique<PrintDialog>(printer_, this);
+    chartCommands_ = std::make_unique<ChartCommands>(*populationChart_, *colorDialog_, *printDialog_, printer_);
     board_ = std::make_unique<BoardView>(*emptyPicture_, *preyPicture_, *hunterPicture_);
 }
 

@@ -21,6 +21,7 @@ class ColorDialog;
 class PictureView;
 class PopulationChart;
 class PrintDialog;
+class Printer;
 class SpinEdit;
 class StatusBar;
 class Timer;
@@ -33,8 +34,9 @@ class MainWindow : public QWidget, public GameView {
 public:
     // Builds the whole control tree, then loads the pictures and clears the board; an error
     // there is reported and the window is still created. The collaborators must outlive the
-    // window: beeper sounds the refusals of the input boxes and the error message dialog.
-    explicit MainWindow(Beeper& beeper, QWidget* parent = nullptr);
+    // window: beeper sounds the refusals of the input boxes and the error message dialog, and
+    // the chart prints on printer.
+    MainWindow(Beeper& beeper, Printer& printer, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Laid-out client size with the analysis panel closed, and the least width when open.
@@ -93,6 +95,7 @@ private:
     void applyWidthLimits();
 
     Beeper& beeper_;
+    Printer& printer_;
     GameCore core_{*this};
     bool chartShown_ = false;
 

@@ -2,14 +2,18 @@
 #include "ErrorReporting.h"
 #include "Application.h"
 #include "MainWindow.h"
+#include "Printer.h"
 #include "SystemBeeper.h"
+#include "SystemPrinterList.h"
 
 int main(int argc, char** argv)
 {
     SystemBeeper beeper;
     Application app(argc, argv);
     try {
-        MainWindow form(beeper);
+        SystemPrinterList printers;
+        Printer printer(printers);
+        MainWindow form(beeper, printer);
         form.show();
         return Application::exec();
     } catch (const std::exception& e) {

@@ -6,6 +6,7 @@
 #include "PageInk.h"
 #include "ChartView.h"
 #include "Printer.h"
+#include "SystemPrinterList.h"
 
 #include <QPainter>
 #include <QPrintDialog>
@@ -27,6 +28,8 @@ protected:
             GTEST_SKIP() << "a step of tests/e2e/printer-e2e.sh, which sets up the printer";
         MainWindowTest::SetUp();
     }
+    // The print system's printers, as the program sees them.
+    const PrinterList& printerList() const override { return systemPrinters_; }
 
     // A game of some rounds with the analysis panel open, so both curves have points.
     void playWithChartOpen()
@@ -52,6 +55,8 @@ protected:
         QTest::mouseClick(button("printButton"), Qt::LeftButton);
         return offered;
     }
+
+    SystemPrinterList systemPrinters_;
 };
 
 }  // namespace
@@ -67,7 +72,7 @@ TEST_F(CupsPrinter, PrintsTheChartFromTheWindow)
     for (const auto& box : errors.boxes)
         ADD_FAILURE() << "error box: " << box.text.toStdString();
     EXPECT_EQ(offered, queue()) << "the dialog opens with the default printer";
-    EXPECT_EQ(Printer::instance().printer().printerName(), queue());
+    EXPECT_EQ(printer->printer().printerName(), queue());
 
     // What the page must show: the chart as the print draws it, at its on-screen size.
     ChartView& chart = form->chart();
@@ -146,7 +151,7 @@ TEST_F(CupsPrinter, WithoutADefaultPrinterShowsTheErrorBoxAndPrintsNothing)
     EXPECT_EQ(errors.boxes[0].text, QStringLiteral("Zur Zeit ist kein Standard-Drucker gewählt."));
     EXPECT_EQ(errors.boxes[0].title, QStringLiteral("Quorvel"));
     EXPECT_FALSE(dialogOpened);
-    EXPECT_FALSE(Printer::instance().hasPrinter());
+    EXPECT_FALSE(printer->hasPrinter());
     EXPECT_EQ(form->chart().series(0).count(), 80) << "the chart keeps its data";
 }
 

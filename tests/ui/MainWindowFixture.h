@@ -1,9 +1,11 @@
 #pragma once
 
 #include "BeepCounter.h"
+#include "FixedPrinterList.h"
 #include "ModalAnswer.h"
 #include "QtPrinters.h"
 #include "MainWindow.h"
+#include "Printer.h"
 
 #include <QDir>
 #include <QGroupBox>
@@ -17,23 +19,29 @@
 
 #include <memory>
 
-// A main window started in the program's asset folder, shown on the offscreen platform.
+// A main window started in the program's asset folder, shown on the offscreen platform, with
+// fakes for its collaborators.
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         previousDir_ = QDir::currentPath();
         QDir::setCurrent(startDir());
-        form = std::make_unique<MainWindow>(beeps);
+        printer = std::make_unique<Printer>(printerList());
+        form = std::make_unique<MainWindow>(beeps, *printer);
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
     void TearDown() override
     {
         form.reset();
+        printer.reset();
         QDir::setCurrent(previousDir_);
     }
     virtual QString startDir() const { return QStringLiteral(QUORVEL_ASSETS_DIR); }
+    // Where the window's printer looks for printers: printers, a machine without any unless the
+    // test adds some.
+    virtual const PrinterList& printerList() const { return printers; }
 
     template <typename T = QWidget>
     T* control(const char* name) const
@@ -62,6 +70,8 @@ protected:
     }
 
     BeepCounter beeps;
+    FixedPrinterList printers;
+    std::unique_ptr<Printer> printer;
     std::unique_ptr<MainWindow> form;
 
 private:
