@@ -8,6 +8,7 @@
 #include "ChartCommands.h"
 #include "Application.h"
 #include "ChartView.h"
+#include "DialogErrorBox.h"
 #include "MainWindow.h"
 #include "Printer.h"
 #include "SystemBeeper.h"
@@ -120,12 +121,13 @@ int main(int argc, char** argv)
             monochrome = std::atoi(argv[i + 1]) != 0;
     }
     SystemBeeper beeper;
-    Application app(argc, argv);
+    DialogErrorBox errorBox(beeper);
+    Application app(argc, argv, errorBox);
     QDir::setCurrent(QUORVEL_ASSETS_DIR);
 
     SystemPrinterList printers;
     Printer printer(printers);
-    MainWindow form(beeper, printer);
+    MainWindow form(errorBox, beeper, printer);
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
         return 1;

@@ -2,7 +2,6 @@
 
 #include "Beeper.h"
 #include "DialogUnits.h"
-#include "ErrorReporting.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -74,9 +73,6 @@ QString messageDialogClipboardText(const QString& title, const QString& message,
 int showMessageDialog(Beeper& beeper, const QString& message, MessageKind, MessageButtons, int)
 {
     const QString title = QStringLiteral("Fehler");
-    if (callErrorBoxHook(message, title))
-        return QMessageBox::Ok;
-
     QDialog dialog(QApplication::activeWindow(),
                    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                        | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);

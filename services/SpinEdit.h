@@ -10,7 +10,8 @@ class QToolButton;
 // lives only in the text: value() reads it strictly and reports MinValue for anything that is no
 // number. The text is clamped to MinValue..MaxValue only when the focus leaves the box with an
 // out-of-range number; typed characters other than digits, signs and the decimal separator, and
-// Enter, are refused with a beep of beeper, which must outlive the box; pasted text is not filtered.
+// Enter, are refused with a beep of beeper, which must outlive the box; pasted text is not
+// filtered.
 class SpinEdit : public QWidget {
     Q_OBJECT
 public:

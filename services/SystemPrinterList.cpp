@@ -4,4 +4,7 @@
 
 QString SystemPrinterList::defaultName() const { return QPrinterInfo::defaultPrinterName(); }
 
-QStringList SystemPrinterList::installedNames() const { return QPrinterInfo::availablePrinterNames(); }
+QStringList SystemPrinterList::installedNames() const
+{
+    return QPrinterInfo::availablePrinterNames();
+}

@@ -2,9 +2,9 @@
 
 #include "ChartView.h"
 #include "ColorDialog.h"
+#include "ErrorBox.h"
 #include "ErrorReporting.h"
 #include "Exception.h"
-#include "MessageDialog.h"
 #include "ParseInteger.h"
 #include "Picture.h"
 #include "PictureView.h"
@@ -108,8 +108,8 @@ QString instructionText(Choice choice)
 
 }  // namespace
 
-MainWindow::MainWindow(Beeper& beeper, Printer& printer, QWidget* parent)
-    : QWidget(parent), beeper_(beeper), printer_(printer)
+MainWindow::MainWindow(ErrorBox& errorBox, Beeper& beeper, Printer& printer, QWidget* parent)
+    : QWidget(parent), errorBox_(errorBox), beeper_(beeper), printer_(printer)
 {
     setObjectName("mainWindow");
     setWindowTitle("Quorvel");
@@ -126,7 +126,7 @@ MainWindow::MainWindow(Beeper& beeper, Printer& printer, QWidget* parent)
         clearBoard();
         populationChart_->setBackgroundColor(Qt::white);
     } catch (const std::exception& e) {
-        reportException(e);
+        reportException(errorBox_, e);
     }
 }
 
@@ -150,12 +150,12 @@ void MainWindow::createLayout()
     createAnalysisPanel();
     setTabOrder();
 
-    roundTimer_ = new Timer(this);
+    roundTimer_ = new Timer(errorBox_, this);
     roundTimer_->setObjectName("roundTimer");
     roundTimer_->setEnabled(false);
     roundTimer_->setInterval(500);
     roundTimer_->setTickHandler([this] { playTimedRound(); });
-    creditTimer_ = new Timer(this);
+    creditTimer_ = new Timer(errorBox_, this);
     creditTimer_->setObjectName("creditTimer");
     creditTimer_->setInterval(2000);
     creditTimer_->setTickHandler([this] { hideCredit(); });
@@ -179,7 +179,7 @@ void MainWindow::createSettings(QWidget* bottomPanel)
     sprayButton_ = button(setup, "sprayButton", "Insektizid", {240, 10, 65, 18}, "Insektizideinsatz", false);
     label(setup, "speedLabel", "Geschwindigkeit", {11, 30, 78, 13}, Qt::AlignRight);
 
-    speedBar_ = named(new TrackBar(setup), "speedBar", {96, 30, 145, 22}, "Geschwindigkeit der Simulation");
+    speedBar_ = named(new TrackBar(errorBox_, setup), "speedBar", {96, 30, 145, 22}, "Geschwindigkeit der Simulation");
     speedBar_->setMinimum(1);
     speedBar_->setMaximum(1000);
     speedBar_->setPosition(501);
@@ -452,7 +452,7 @@ void MainWindow::onRunRounds(QObject* sender)
         startStopButton_->setText(startCaption);
         onStartStop(sender);
     } catch (const ConvertError&) {
-        showMessageDialog(beeper_, "Die Eingabe war keine gültige Zahl!", MessageKind::Error, MessageButtons::Ok, 0);
+        errorBox_.showMessageDialog("Die Eingabe war keine gültige Zahl!");
     }
 }
 

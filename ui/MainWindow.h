@@ -18,6 +18,7 @@ class Beeper;
 class ChartCommands;
 class ChartView;
 class ColorDialog;
+class ErrorBox;
 class PictureView;
 class PopulationChart;
 class PrintDialog;
@@ -34,9 +35,9 @@ class MainWindow : public QWidget, public GameView {
 public:
     // Builds the whole control tree, then loads the pictures and clears the board; an error
     // there is reported and the window is still created. The collaborators must outlive the
-    // window: beeper sounds the refusals of the input boxes and the error message dialog, and
-    // the chart prints on printer.
-    MainWindow(Beeper& beeper, Printer& printer, QWidget* parent = nullptr);
+    // window: errorBox shows its errors, beeper sounds the refusals of its input boxes and the
+    // chart prints on printer.
+    MainWindow(ErrorBox& errorBox, Beeper& beeper, Printer& printer, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Laid-out client size with the analysis panel closed, and the least width when open.
@@ -94,6 +95,7 @@ private:
     void clearBoard();
     void applyWidthLimits();
 
+    ErrorBox& errorBox_;
     Beeper& beeper_;
     Printer& printer_;
     GameCore core_{*this};

@@ -89,13 +89,14 @@ TEST(ColorDialog, PlacementIsCentredWithAThirdOfTheFreeHeightAbove)
 
 TEST(Printer, NoDefaultPrinterRaisesAndSelectsNothing)
 {
-    const FixedPrinterList machines[] = {FixedPrinterList("", {"Office"}), FixedPrinterList("Office", {}),
+    const FixedPrinterList machines[] = {FixedPrinterList("", {"Office"}),
+                                         FixedPrinterList("Office", {}),
                                          FixedPrinterList("Office", {"Lab"})};
     for (const FixedPrinterList& machine : machines) {
         Printer printer(machine);
         try {
             printer.printer();
-            ADD_FAILURE() << "no error for default '" << machine.defaultPrinter.toStdString() << "'";
+            ADD_FAILURE() << "no error for default " << machine.defaultPrinter.toStdString();
         } catch (const PrinterError& e) {
             EXPECT_EQ(e.message(), "Zur Zeit ist kein Standard-Drucker gewählt");
         }

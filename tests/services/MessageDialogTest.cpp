@@ -1,6 +1,5 @@
 #include "BeepCounter.h"
 #include "DialogUnits.h"
-#include "ErrorBoxRecorder.h"
 #include "MessageDialog.h"
 #include "ModalAnswer.h"
 #include "ScopedProgramFont.h"
@@ -175,15 +174,6 @@ TEST_F(MessageDialog, CtrlCBeepsAndCopiesTheDialogAsText)
     EXPECT_TRUE(stillOpen);
     EXPECT_EQ(copied, messageDialogClipboardText(QStringLiteral("Fehler"), invalidNumber,
                                                  {QStringLiteral("OK")}));
-}
-
-TEST_F(MessageDialog, GoesToTheErrorBoxHookWhileOneIsSet)
-{
-    ErrorBoxRecorder recorder;
-    EXPECT_EQ(showMessageDialog(beeps, invalidNumber), QMessageBox::Ok);
-    ASSERT_EQ(recorder.boxes.size(), 1u);
-    EXPECT_EQ(recorder.boxes[0].text, invalidNumber);
-    EXPECT_EQ(recorder.boxes[0].title, QStringLiteral("Fehler"));
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
 #include "ControlStates.h"
-#include "ErrorReporting.h"
 #include "MainWindowFixture.h"
 #include "SpinEdit.h"
 #include "Timer.h"
@@ -17,8 +16,6 @@ protected:
     // returns the text of the error message it showed, if any.
     QString runRounds(const QString& text, bool cancel = false)
     {
-        QString error;
-        setErrorBoxHook([&](const QString& message, const QString&) { error = message; });
         whenModalOpens([text, cancel](QWidget* prompt) {
             auto* edit = prompt->findChild<QLineEdit*>();
             ASSERT_TRUE(edit);
@@ -30,7 +27,8 @@ protected:
             }
         });
         QTest::mouseClick(button("runRoundsButton"), Qt::LeftButton);
-        setErrorBoxHook({});
+        const QString error = errors.messages.empty() ? QString() : errors.messages.back();
+        errors.clear();
         return error;
     }
 };

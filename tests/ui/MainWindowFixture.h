@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ApplicationErrors.h"
 #include "BeepCounter.h"
 #include "FixedPrinterList.h"
 #include "ModalAnswer.h"
@@ -20,7 +21,8 @@
 #include <memory>
 
 // A main window started in the program's asset folder, shown on the offscreen platform, with
-// fakes for its collaborators.
+// fakes for its collaborators. A test that expects errors reads them from errors and clears it;
+// any error left there at the end fails the test.
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -28,7 +30,7 @@ protected:
         previousDir_ = QDir::currentPath();
         QDir::setCurrent(startDir());
         printer = std::make_unique<Printer>(printerList());
-        form = std::make_unique<MainWindow>(beeps, *printer);
+        form = std::make_unique<MainWindow>(errors, beeps, *printer);
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
@@ -37,6 +39,11 @@ protected:
         form.reset();
         printer.reset();
         QDir::setCurrent(previousDir_);
+        for (const auto& box : errors.boxes)
+            ADD_FAILURE() << "unexpected error box " << box.title.toStdString() << ": "
+                          << box.text.toStdString();
+        for (const QString& message : errors.messages)
+            ADD_FAILURE() << "unexpected error message: " << message.toStdString();
     }
     virtual QString startDir() const { return QStringLiteral(QUORVEL_ASSETS_DIR); }
     // Where the window's printer looks for printers: printers, a machine without any unless the
@@ -69,6 +76,8 @@ protected:
         ASSERT_NE(form->core().pendingChoice(), Choice::None);
     }
 
+    // The application's error box: what escapes a handler and what the window reports itself.
+    RecordingErrorBox& errors = applicationErrors();
     BeepCounter beeps;
     FixedPrinterList printers;
     std::unique_ptr<Printer> printer;

@@ -1,7 +1,7 @@
 #include "SoakDriver.h"
 
-#include "ErrorReporting.h"
 #include "ModalAnswer.h"
+#include "RecordingErrorBox.h"
 #include "BoardView.h"
 #include "PictureView.h"
 #include "Picture.h"
@@ -29,8 +29,9 @@ constexpr int realTileClick = 8;
 bool inBlock(int x, int y, int cx, int cy) { return std::abs(x - cx) <= 1 && std::abs(y - cy) <= 1; }
 }  // namespace
 
-SoakDriver::SoakDriver(MainWindow& form, std::uint32_t seed, Mode home)
+SoakDriver::SoakDriver(MainWindow& form, RecordingErrorBox& errors, std::uint32_t seed, Mode home)
     : form_(form),
+      errors_(errors),
       controls_(form),
       pictures_{&form.findChild<PictureView*>("emptyPicture")->picture(), &form.findChild<PictureView*>("preyPicture")->picture(),
                 &form.findChild<PictureView*>("hunterPicture")->picture()},
@@ -186,8 +187,6 @@ SoakDriver::Expectation SoakDriver::startX()
         entry.count = entry.text.toInt();
     const bool cancel = coin(10);
     note(cancel ? "startx, cancelled" : "runRoundsButton");
-    QString error;
-    setErrorBoxHook([&error](const QString& message, const QString&) { error = message; });
     whenModalOpens([&entry, cancel](QWidget* prompt) {
         if (cancel) {
             QTest::keyClick(prompt, Qt::Key_Escape);
@@ -199,7 +198,8 @@ SoakDriver::Expectation SoakDriver::startX()
         }
     });
     QTest::mouseClick(controls_.runRounds, Qt::LeftButton);
-    setErrorBoxHook({});
+    const QString error = errors_.messages.empty() ? QString() : errors_.messages.back();
+    errors_.clear();
     if (entry.valid && !cancel) {
         if (!error.isEmpty())
             problem_ = say("the count '", entry.text.toStdString(), "' was refused");

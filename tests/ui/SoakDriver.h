@@ -7,6 +7,7 @@
 
 class QLabel;
 class Picture;
+class RecordingErrorBox;
 class StatusBar;
 
 #include <array>
@@ -26,8 +27,9 @@ class SoakDriver {
 public:
     enum class Mode { simulation, interactive };
 
-    // home is the mode the driver mostly plays in; it visits the other one now and then.
-    SoakDriver(MainWindow& form, std::uint32_t seed, Mode home);
+    // home is the mode the driver mostly plays in; it visits the other one now and then. errors
+    // is the window's error box; the driver takes the messages it expects from it.
+    SoakDriver(MainWindow& form, RecordingErrorBox& errors, std::uint32_t seed, Mode home);
 
     // One random action and the checks after it; returns what is wrong, empty when all holds.
     std::string step();
@@ -87,6 +89,7 @@ private:
     void note(const char* action);
 
     MainWindow& form_;
+    RecordingErrorBox& errors_;
     ControlPanel controls_;
     const Picture* pictures_[3];  // empty, prey, hunter
     const StatusBar* statusBar_;
