@@ -26,7 +26,6 @@ public:
         return QMessageBox::Ok;
     }
 
-    bool isEmpty() const { return boxes.empty() && messages.empty(); }
     void clear()
     {
         boxes.clear();
