@@ -9,10 +9,13 @@
 #include "ChartCommands.h"
 #include "ChartView.h"
 #include "ColorDialog.h"
+#include "DialogErrorBox.h"
 #include "GameController.h"
 #include "MainWindow.h"
 #include "PrintDialog.h"
 #include "Printer.h"
+#include "SystemBeeper.h"
+#include "SystemPrinterList.h"
 #include "Timer.h"
 #include "TrackBar.h"
 
@@ -120,15 +123,19 @@ int main(int argc, char** argv)
         else if (!std::strcmp(argv[i], "--monochrome"))
             monochrome = std::atoi(argv[i + 1]) != 0;
     }
-    Application app(argc, argv);
+    SystemBeeper beeper;
+    DialogErrorBox errorBox(beeper);
+    Application app(argc, argv, errorBox);
     QDir::setCurrent(QUORVEL_ASSETS_DIR);
 
     // Wired as the program's entry wires it.
-    MainWindow form;
+    SystemPrinterList printers;
+    Printer printer(printers);
+    MainWindow form(errorBox, beeper);
     ColorDialog colorDialog(&form);
-    PrintDialog printDialog(&form);
-    ChartCommands chartCommands(form.populationChart(), colorDialog, printDialog, Printer::instance());
-    GameController controller(form);
+    PrintDialog printDialog(printer, &form);
+    ChartCommands chartCommands(form.populationChart(), colorDialog, printDialog, printer);
+    GameController controller(form, errorBox);
     form.connectTo(controller, chartCommands);
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))

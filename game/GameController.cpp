@@ -8,8 +8,8 @@
 
 using Control = GameControls::Control;
 
-GameController::GameController(GameControls& controls, QObject* parent)
-    : QObject(parent), controls_(controls), roundTimer_(this)
+GameController::GameController(GameControls& controls, ErrorBox& errorBox, QObject* parent)
+    : QObject(parent), controls_(controls), roundTimer_(errorBox, this)
 {
     core_.random().seedFromClock();
     roundTimer_.setObjectName(QStringLiteral("roundTimer"));

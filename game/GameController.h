@@ -14,6 +14,8 @@
 // the state of the run: the mode, whether the simulation runs, the round limit of a run, and
 // whether the analysis panel is open. The timer runs exactly while the simulation runs, and
 // while it runs "Interaktiv" cannot be chosen.
+class ErrorBox;
+
 class GameController : public QObject, private GameView {
     Q_OBJECT
 
@@ -21,8 +23,9 @@ public:
     // The five situations of the window, each with its own set of enabled controls.
     enum class Phase { BeforeFirstGame, SimulationStopped, SimulationRunning, InteractiveReady, ChoicePending };
 
-    // Seeds the game's generator from the clock; controls must outlive the controller.
-    explicit GameController(GameControls& controls, QObject* parent = nullptr);
+    // Seeds the game's generator from the clock. controls and errorBox, which shows the errors
+    // of a timer tick, must outlive the controller.
+    GameController(GameControls& controls, ErrorBox& errorBox, QObject* parent = nullptr);
 
     GameCore& core() { return core_; }
     const GameCore& core() const { return core_; }

@@ -5,7 +5,8 @@
 
 #include <stdexcept>
 
-Application::Application(int& argc, char** argv) : QApplication(argc, argv)
+Application::Application(int& argc, char** argv, ErrorBox& errorBox)
+    : QApplication(argc, argv), errorBox_(errorBox)
 {
     setApplicationDisplayName(QStringLiteral("Quorvel"));
     setFont(programFont());
@@ -25,10 +26,10 @@ bool Application::notify(QObject* receiver, QEvent* event)
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& e) {
-        reportException(e);
+        reportException(errorBox_, e);
     } catch (...) {
         // Nothing in the program throws anything else, but an unknown error must not end it.
-        reportException(std::runtime_error("Unbekannter Fehler"));
+        reportException(errorBox_, std::runtime_error("Unbekannter Fehler"));
     }
     return false;
 }

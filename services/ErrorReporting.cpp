@@ -1,11 +1,11 @@
 #include "ErrorReporting.h"
 
+#include "ErrorBox.h"
 #include "Exception.h"
 #include "MouseCapture.h"
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QMessageBox>
 
 #include <cxxabi.h>
 #include <dlfcn.h>
@@ -17,12 +17,6 @@
 #include <typeinfo>
 
 namespace {
-
-std::function<void(const QString&, const QString&)>& errorBoxHook()
-{
-    static std::function<void(const QString&, const QString&)> hook;
-    return hook;
-}
 
 QString className(const std::exception& e)
 {
@@ -47,15 +41,6 @@ QString programFileName()
     return QFileInfo(QString::fromLocal8Bit(program_invocation_name)).fileName();
 }
 
-void showCriticalBox(const QString& text, const QString& title, QWidget* owner)
-{
-    if (callErrorBoxHook(text, title))
-        return;
-    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, owner);
-    box.setWindowModality(Qt::ApplicationModal);
-    box.exec();
-}
-
 }  // namespace
 
 QString errorBoxText(const QString& message)
@@ -65,22 +50,22 @@ QString errorBoxText(const QString& message)
     return message;
 }
 
-void showErrorBox(const Exception& e)
+void showErrorBox(ErrorBox& box, const Exception& e)
 {
-    showCriticalBox(errorBoxText(e.message()), QStringLiteral("Quorvel"),
-                    QApplication::activeWindow());
+    box.showCritical(errorBoxText(e.message()), QStringLiteral("Quorvel"),
+                     QApplication::activeWindow());
 }
 
-void reportException(const std::exception& e)
+void reportException(ErrorBox& box, const std::exception& e)
 {
     cancelMouseCapture();
     if (const auto* own = dynamic_cast<const Exception*>(&e)) {
-        showErrorBox(*own);
+        showErrorBox(box, *own);
         return;
     }
     // Outside the family there is no better address than the place that caught the error.
-    showCriticalBox(fatalErrorText(e, __builtin_return_address(0)),
-                    QStringLiteral("Anwendungsfehler"), QApplication::activeWindow());
+    box.showCritical(fatalErrorText(e, __builtin_return_address(0)),
+                     QStringLiteral("Anwendungsfehler"), QApplication::activeWindow());
 }
 
 QString fatalErrorText(const std::exception& e, const void* address)
@@ -102,25 +87,12 @@ QString fatalErrorText(const std::exception& e, const void* address)
              message, period);
 }
 
-void showFatalError(const std::exception& e, const void* address)
+void showFatalError(ErrorBox& box, const std::exception& e, const void* address)
 {
-    showCriticalBox(fatalErrorText(e, address), QStringLiteral("Anwendungsfehler"), nullptr);
+    box.showCritical(fatalErrorText(e, address), QStringLiteral("Anwendungsfehler"), nullptr);
 }
 
-void setErrorBoxHook(std::function<void(const QString& text, const QString& title)> hook)
-{
-    errorBoxHook() = std::move(hook);
-}
-
-bool callErrorBoxHook(const QString& text, const QString& title)
-{
-    if (!errorBoxHook())
-        return false;
-    errorBoxHook()(text, title);
-    return true;
-}
-
-void callReporting(const std::function<void()>& handler)
+void callReporting(ErrorBox& box, const std::function<void()>& handler)
 {
     const auto copy = handler;
     if (!copy)
@@ -128,6 +100,6 @@ void callReporting(const std::function<void()>& handler)
     try {
         copy();
     } catch (const std::exception& e) {
-        reportException(e);
+        reportException(box, e);
     }
 }

@@ -1,8 +1,7 @@
 #include "MessageDialog.h"
 
-#include "Beep.h"
+#include "Beeper.h"
 #include "DialogUnits.h"
-#include "ErrorReporting.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -71,12 +70,9 @@ QString messageDialogClipboardText(const QString& title, const QString& message,
         + divider;
 }
 
-int showMessageDialog(const QString& message, MessageKind, MessageButtons, int)
+int showMessageDialog(Beeper& beeper, const QString& message, MessageKind, MessageButtons, int)
 {
     const QString title = QStringLiteral("Fehler");
-    if (callErrorBoxHook(message, title))
-        return QMessageBox::Ok;
-
     QDialog dialog(QApplication::activeWindow(),
                    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                        | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -114,7 +110,7 @@ int showMessageDialog(const QString& message, MessageKind, MessageButtons, int)
                      [&dialog] { dialog.done(QMessageBox::Ok); });
     auto* copy = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_C), &dialog);
     QObject::connect(copy, &QShortcut::activated, &dialog, [&] {
-        beep();
+        beeper.beep();
         QGuiApplication::clipboard()->setText(
             messageDialogClipboardText(title, message, QStringList{ok->text()}));
     });

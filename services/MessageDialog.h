@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QString>
 
+class Beeper;
 class QFont;
 
 // The kinds of message dialog the program shows; only errors so far.
@@ -28,9 +29,9 @@ MessageDialogGeometry messageDialogGeometry(const QFont& font, const QString& me
 
 // Shows message modally in a dialog titled "Fehler" with the error icon and a centred "OK" that
 // is both default and escape button, and returns QMessageBox::Ok for Enter, Esc or a click on
-// it and QMessageBox::Cancel for the close box. Ctrl+C beeps and copies the dialog as text.
-// While an error box hook is set, the hook gets (message, "Fehler") instead and the result is Ok.
-int showMessageDialog(const QString& message, MessageKind kind = MessageKind::Error,
+// it and QMessageBox::Cancel for the close box. Ctrl+C beeps with beeper and copies the dialog as
+// text. Code that refuses an input shows it through its ErrorBox, so tests can record it.
+int showMessageDialog(Beeper& beeper, const QString& message, MessageKind kind = MessageKind::Error,
                       MessageButtons buttons = MessageButtons::Ok, int helpContext = 0);
 
 // The text Ctrl+C copies: lines of 27 "-" around the title, the message and the button

@@ -9,7 +9,7 @@
 
 bool PrintDialog::exec()
 {
-    QPrinter& printer = Printer::instance().printer();  // raises when there is no printer at all
+    QPrinter& printer = printer_.printer();  // raises when there is no printer at all
     QPrintDialog dialog(&printer, owner_);
     dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);

@@ -1,6 +1,6 @@
 #include "SpinEdit.h"
 
-#include "Beep.h"
+#include "Beeper.h"
 #include "ParseInteger.h"
 
 #include <QApplication>
@@ -35,8 +35,8 @@ bool acceptedCharacter(QChar c)
 
 }  // namespace
 
-SpinEdit::SpinEdit(QWidget* parent)
-    : QWidget(parent), edit_(new QLineEdit(this)), up_(new QToolButton(edit_)),
+SpinEdit::SpinEdit(Beeper& beeper, QWidget* parent)
+    : QWidget(parent), beeper_(beeper), edit_(new QLineEdit(this)), up_(new QToolButton(edit_)),
       down_(new QToolButton(edit_))
 {
     edit_->setObjectName(QStringLiteral("edit"));
@@ -105,7 +105,7 @@ bool SpinEdit::filterKey(QKeyEvent* event)
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        beep();
+        beeper_.beep();
         return true;
     default:
         break;
@@ -116,7 +116,7 @@ bool SpinEdit::filterKey(QKeyEvent* event)
     const QString text = event->text();
     if (std::all_of(text.begin(), text.end(), acceptedCharacter))
         return false;
-    beep();
+    beeper_.beep();
     return true;
 }
 

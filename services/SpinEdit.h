@@ -2,18 +2,20 @@
 
 #include <QWidget>
 
+class Beeper;
 class QLineEdit;
 class QToolButton;
 
 // A one-line edit box for an integer with an up/down button pair inside its right end. The value
 // lives only in the text: value() reads it strictly and reports MinValue for anything that is no
 // number. The text is clamped to MinValue..MaxValue only when the focus leaves the box with an
-// out-of-range number; typed characters other than digits, signs and the decimal separator are
-// refused with a beep, pasted text is not filtered.
+// out-of-range number; typed characters other than digits, signs and the decimal separator, and
+// Enter, are refused with a beep of beeper, which must outlive the box; pasted text is not
+// filtered.
 class SpinEdit : public QWidget {
     Q_OBJECT
 public:
-    explicit SpinEdit(QWidget* parent = nullptr);
+    explicit SpinEdit(Beeper& beeper, QWidget* parent = nullptr);
 
     // The text's value, not clamped; MinValue when the text is no valid integer.
     int value() const;
@@ -45,6 +47,7 @@ private:
     bool filterKey(QKeyEvent* event);
     void placeButtons();
 
+    Beeper& beeper_;
     QLineEdit* edit_;
     QToolButton* up_;
     QToolButton* down_;

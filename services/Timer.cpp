@@ -3,7 +3,7 @@
 #include "ErrorReporting.h"
 #include "Exception.h"
 
-Timer::Timer(QObject* parent) : QObject(parent)
+Timer::Timer(ErrorBox& errorBox, QObject* parent) : QObject(parent), errorBox_(errorBox)
 {
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &Timer::tick);
@@ -44,4 +44,4 @@ void Timer::update()
         throw OutOfResources(QStringLiteral("Nicht genügend Timer verfügbar"));
 }
 
-void Timer::tick() { callReporting(tickHandler_); }
+void Timer::tick() { callReporting(errorBox_, tickHandler_); }

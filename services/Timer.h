@@ -5,15 +5,18 @@
 
 #include <functional>
 
+class ErrorBox;
+
 // A repeating timer that is armed exactly when it is enabled, its interval is above 0 and a tick
 // handler is set. Setting Enabled or Interval to the value it has does nothing; any real change,
 // and every setTickHandler, disarms it and arms it anew, so the next tick comes one whole interval
-// later. A new timer is enabled with 1000 ms. An error thrown by the handler is reported and the
-// timer stays armed.
+// later. A new timer is enabled with 1000 ms. An error thrown by the handler is reported into the
+// timer's error box and the timer stays armed.
 class Timer : public QObject {
     Q_OBJECT
 public:
-    explicit Timer(QObject* parent = nullptr);
+    // errorBox must outlive the timer.
+    explicit Timer(ErrorBox& errorBox, QObject* parent = nullptr);
 
     bool isEnabled() const { return enabled_; }
     // Throws OutOfResources("Nicht genügend Timer verfügbar") when arming fails; the new value
@@ -37,6 +40,7 @@ private:
     void update();
     void tick();
 
+    ErrorBox& errorBox_;
     QTimer timer_;
     bool enabled_ = true;
     int interval_ = 1000;

@@ -6,7 +6,8 @@
 
 #include <algorithm>
 
-TrackBar::TrackBar(QWidget* parent) : QWidget(parent), slider_(new QSlider(Qt::Horizontal, this))
+TrackBar::TrackBar(ErrorBox& errorBox, QWidget* parent)
+    : QWidget(parent), errorBox_(errorBox), slider_(new QSlider(Qt::Horizontal, this))
 {
     slider_->setObjectName(QStringLiteral("slider"));
     slider_->setTickPosition(QSlider::TicksBelow);
@@ -100,7 +101,7 @@ void TrackBar::changed()
 {
     // Reported here rather than left to the application: an error escaping the slider's own
     // step would leave the slider half-way through it.
-    callReporting(changeHandler_);
+    callReporting(errorBox_, changeHandler_);
 }
 
 void TrackBar::resizeEvent(QResizeEvent* event)

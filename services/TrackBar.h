@@ -4,16 +4,19 @@
 
 #include <functional>
 
+class ErrorBox;
 class QSlider;
 
 // A horizontal track bar with tick marks below. Its change handler runs after every scroll action
 // of the user (each key, each click into the channel, each movement while dragging and the end of
 // a drag), whether or not the position changed, and after a change by the program only when the
-// position really changed. An error thrown by the handler is reported and the bar goes on working.
+// position really changed. An error thrown by the handler is reported into the bar's error box
+// and the bar goes on working.
 class TrackBar : public QWidget {
     Q_OBJECT
 public:
-    explicit TrackBar(QWidget* parent = nullptr);
+    // errorBox must outlive the bar.
+    explicit TrackBar(ErrorBox& errorBox, QWidget* parent = nullptr);
 
     int minimum() const;
     // Sets the lower limit, raising Max and Position to it where they lie below.
@@ -46,6 +49,7 @@ private:
     void changed();
     template <typename Apply> void changeKeepingPosition(Apply apply);
 
+    ErrorBox& errorBox_;
     QSlider* slider_;
     std::function<void()> changeHandler_;
 };

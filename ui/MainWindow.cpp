@@ -2,9 +2,9 @@
 
 #include "ChartCommands.h"
 #include "ChartView.h"
+#include "ErrorBox.h"
 #include "ErrorReporting.h"
 #include "GameController.h"
-#include "MessageDialog.h"
 #include "Picture.h"
 #include "PictureView.h"
 #include "PopulationChart.h"
@@ -103,7 +103,8 @@ QString instructionText(Choice choice)
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QWidget(parent)
+MainWindow::MainWindow(ErrorBox& errorBox, Beeper& beeper, QWidget* parent)
+    : QWidget(parent), errorBox_(errorBox), beeper_(beeper)
 {
     setObjectName("mainWindow");
     setWindowTitle("Quorvel");
@@ -120,7 +121,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent)
         board_->resetTiles();
         populationChart_->setBackgroundColor(Qt::white);
     } catch (const std::exception& e) {
-        reportException(e);
+        reportException(errorBox_, e);
     }
 }
 
@@ -175,7 +176,7 @@ void MainWindow::createLayout()
     createAnalysisPanel();
     setTabOrder();
 
-    creditTimer_ = new Timer(this);
+    creditTimer_ = new Timer(errorBox_, this);
     creditTimer_->setObjectName("creditTimer");
     creditTimer_->setInterval(2000);
     creditTimer_->setTickHandler([this] { hideCredit(); });
@@ -196,7 +197,7 @@ void MainWindow::createSettings(QWidget* bottomPanel)
     sprayButton_ = button(settings, "sprayButton", "Insektizid", {240, 10, 65, 18}, "Insektizideinsatz", false);
     label(settings, "speedLabel", "Geschwindigkeit", {11, 30, 78, 13}, Qt::AlignRight);
 
-    speedBar_ = named(new TrackBar(settings), "speedBar", {96, 30, 145, 22}, "Geschwindigkeit der Simulation");
+    speedBar_ = named(new TrackBar(errorBox_, settings), "speedBar", {96, 30, 145, 22}, "Geschwindigkeit der Simulation");
     speedBar_->setMinimum(1);
     speedBar_->setMaximum(1000);
     speedBar_->setPosition(501);
@@ -204,7 +205,7 @@ void MainWindow::createSettings(QWidget* bottomPanel)
     speedBar_->setFrequency(100);
     speedBar_->setEnabled(false);
 
-    sprayRoundsBox_ = named(new SpinEdit(settings), "sprayRoundsBox", {240, 30, 65, 22},
+    sprayRoundsBox_ = named(new SpinEdit(beeper_, settings), "sprayRoundsBox", {240, 30, 65, 22},
                   "Anzahl der Runden, in denen Insektizid eingesetzt wird");
     sprayRoundsBox_->setMinValue(1);
     sprayRoundsBox_->setMaxValue(1000);
@@ -453,7 +454,7 @@ QString MainWindow::askRoundCount()
 
 void MainWindow::reportInvalidRoundCount()
 {
-    showMessageDialog(QStringLiteral("Die Eingabe war keine gültige Zahl!"), MessageKind::Error, MessageButtons::Ok, 0);
+    errorBox_.showMessageDialog(QStringLiteral("Die Eingabe war keine gültige Zahl!"));
 }
 
 void MainWindow::showGameNumber(std::uint32_t number) { gameNumberLine_->setText(QString::number(number)); }
@@ -469,7 +470,6 @@ std::optional<QString> MainWindow::askGameNumber(const QString& suggestion)
 
 void MainWindow::reportInvalidGameNumber()
 {
-    showMessageDialog(QStringLiteral("Eine Spielnummer ist eine ganze Zahl von 0 bis 4294967295, ohne Vorzeichen "
-                                     "und ohne Leerzeichen."),
-                      MessageKind::Error, MessageButtons::Ok, 0);
+    errorBox_.showMessageDialog(QStringLiteral("Eine Spielnummer ist eine ganze Zahl von 0 bis 4294967295, "
+                                               "ohne Vorzeichen und ohne Leerzeichen."));
 }

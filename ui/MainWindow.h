@@ -7,8 +7,10 @@
 
 #include <memory>
 
+class Beeper;
 class ChartCommands;
 class ChartView;
+class ErrorBox;
 class GameController;
 class PictureView;
 class PopulationChart;
@@ -30,8 +32,10 @@ class TrackBar;
 class MainWindow : public QWidget, public GameControls {
 public:
     // Builds the whole control tree, then loads the pictures and clears the board; an error
-    // there is reported and the window is still created.
-    explicit MainWindow(QWidget* parent = nullptr);
+    // there is reported and the window is still created. The collaborators must outlive the
+    // window: errorBox shows its errors and messages, beeper sounds the refusals of its input
+    // boxes.
+    MainWindow(ErrorBox& errorBox, Beeper& beeper, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Forwards the window's actions to controller, and the chart's menu and print button to
@@ -86,6 +90,8 @@ private:
     void loadPictures();
     void applyWidthLimits();
 
+    ErrorBox& errorBox_;
+    Beeper& beeper_;
     bool panelShown_ = false;
 
     StatusBar* statusBar_ = nullptr;

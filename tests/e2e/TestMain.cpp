@@ -1,6 +1,4 @@
-#include "QtTestMain.h"
-#include "Application.h"
-
+#include "ApplicationTestMain.h"
 
 // The printer errors of these steps are thrown through Qt's event delivery, whose frames were
 // built without exception support, so a few small Qt allocations per reported error stay behind;
@@ -14,4 +12,4 @@ extern "C" const char* __lsan_default_suppressions()
 }
 
 // The program's application object (with its font), so the window prints as the program does.
-QUORVEL_QT_TEST_MAIN(Application)
+QUORVEL_APPLICATION_TEST_MAIN()

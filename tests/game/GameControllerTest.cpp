@@ -1,5 +1,6 @@
 #include "ControlTable.h"
 #include "GameController.h"
+#include "RecordingErrorBox.h"
 #include "RecordingGameControls.h"
 
 #include <QCoreApplication>
@@ -14,7 +15,8 @@ using Phase = GameController::Phase;
 
 struct GameControllerTest : ::testing::Test {
     RecordingGameControls controls;
-    GameController controller{controls};
+    RecordingErrorBox errors;
+    GameController controller{controls, errors};
     GameCore& core = controller.core();
 
     ControlStates shown() const

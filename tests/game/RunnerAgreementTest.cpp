@@ -1,6 +1,7 @@
 // The window's game N and `quorvel-sim --seed N` are the same game: the same board, the same
 // dice, the same counts, round for round.
 #include "GameController.h"
+#include "RecordingErrorBox.h"
 #include "RecordingGameControls.h"
 
 #include <QProcess>
@@ -24,7 +25,8 @@ TEST_P(RunnerAgreement, TheRunnerPlaysTheWindowsGameOfTheSameNumber)
     ASSERT_EQ(rows.size(), rounds + 2);  // the header, the new game, one row per round
 
     RecordingGameControls controls;
-    GameController controller(controls);
+    RecordingErrorBox errors;
+    GameController controller(controls, errors);
     controls.gameNumberEntry = QString::number(number);
     controller.onGameByNumber();
     ASSERT_EQ(controller.gameNumber(), number);

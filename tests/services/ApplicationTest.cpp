@@ -1,6 +1,6 @@
-#include "ErrorBoxRecorder.h"
-#include "Exception.h"
 #include "Application.h"
+#include "ApplicationErrors.h"
+#include "Exception.h"
 
 #include <QPushButton>
 #include <QSlider>
@@ -15,8 +15,9 @@
 
 namespace {
 
+// What escapes a handler goes to the application's error box.
 struct ApplicationTest : ::testing::Test {
-    ErrorBoxRecorder recorder;
+    RecordingErrorBox& recorder = applicationErrors();
 };
 
 TEST_F(ApplicationTest, IsCalledQuorvel)

@@ -1,5 +1,4 @@
-#include "QtTestMain.h"
-#include "Application.h"
+#include "ApplicationTestMain.h"
 
 // An error thrown through Qt's own event delivery skips the clean-up of Qt's frames, which were
 // built without exception support, so a few small Qt allocations per reported error stay behind:
@@ -17,4 +16,4 @@ extern "C" const char* __lsan_default_suppressions()
            "leak:QAccessibleObject::QAccessibleObject\n";
 }
 
-QUORVEL_QT_TEST_MAIN(Application)
+QUORVEL_APPLICATION_TEST_MAIN()

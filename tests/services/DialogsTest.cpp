@@ -1,4 +1,5 @@
 #include "Exception.h"
+#include "FixedPrinterList.h"
 #include "ColorDialog.h"
 #include "PrintDialog.h"
 #include "Printer.h"
@@ -88,35 +89,33 @@ TEST(ColorDialog, PlacementIsCentredWithAThirdOfTheFreeHeightAbove)
 
 TEST(Printer, NoDefaultPrinterRaisesAndSelectsNothing)
 {
-    struct Row {
-        QString defaultName;
-        QStringList installed;
-    };
-    const Row rows[] = {{"", {"Office"}}, {"Office", {}}, {"Office", {"Lab"}}};
-    for (const auto& r : rows) {
-        Printer::setPrinterList({[=] { return r.defaultName; }, [=] { return r.installed; }});
+    const FixedPrinterList machines[] = {FixedPrinterList("", {"Office"}),
+                                         FixedPrinterList("Office", {}),
+                                         FixedPrinterList("Office", {"Lab"})};
+    for (const FixedPrinterList& machine : machines) {
+        Printer printer(machine);
         try {
-            Printer::instance().printer();
-            ADD_FAILURE() << "no error for default '" << r.defaultName.toStdString() << "'";
+            printer.printer();
+            ADD_FAILURE() << "no error for default " << machine.defaultPrinter.toStdString();
         } catch (const PrinterError& e) {
             EXPECT_EQ(e.message(), "Zur Zeit ist kein Standard-Drucker gewählt");
         }
-        EXPECT_FALSE(Printer::instance().hasPrinter());
+        EXPECT_FALSE(printer.hasPrinter());
+        // The print dialog does not open either.
+        PrintDialog dialog(printer, nullptr);
+        EXPECT_THROW(dialog.exec(), PrinterError);
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     }
-    // The print dialog does not open either.
-    PrintDialog dialog(nullptr);
-    EXPECT_THROW(dialog.exec(), PrinterError);
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    Printer::resetPrinterList();
 }
 
 TEST(Printer, DefaultIsFoundWithoutRegardToCase)
 {
-    Printer::setPrinterList({[] { return QString("office"); }, [] { return QStringList{"Lab", "OFFICE"}; }});
-    EXPECT_NO_THROW(Printer::instance().printer());
-    EXPECT_TRUE(Printer::instance().hasPrinter());
+    FixedPrinterList machine("office", {"Lab", "OFFICE"});
+    Printer printer(machine);
+    EXPECT_NO_THROW(printer.printer());
+    EXPECT_TRUE(printer.hasPrinter());
     // Once chosen, the printer stays, whatever the system says later.
-    Printer::setPrinterList({[] { return QString(); }, [] { return QStringList{}; }});
-    EXPECT_NO_THROW(Printer::instance().printer());
-    Printer::resetPrinterList();
+    machine.defaultPrinter.clear();
+    machine.installed.clear();
+    EXPECT_NO_THROW(printer.printer());
 }

@@ -1,10 +1,13 @@
-#include "ErrorBoxRecorder.h"
+#include "BeepCounter.h"
+#include "DialogErrorBox.h"
 #include "ErrorReporting.h"
 #include "Exception.h"
 #include "ModalAnswer.h"
+#include "RecordingErrorBox.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -50,12 +53,12 @@ INSTANTIATE_TEST_SUITE_P(Table, ErrorBoxTextRule, ::testing::Values(
     PeriodRow{u"Räuber\r\n", u"Räuber\r\n"}, PeriodRow{u".", u"."}, PeriodRow{u"/", u"/."}));
 
 struct ErrorBox : ::testing::Test {
-    ErrorBoxRecorder recorder;
+    RecordingErrorBox recorder;
 };
 
 TEST_F(ErrorBox, ShowsTheMessageWithPeriodTitledQuorvel)
 {
-    showErrorBox(InvalidGraphic(QStringLiteral("Bitmap ist ungültig")));
+    showErrorBox(recorder, InvalidGraphic(QStringLiteral("Bitmap ist ungültig")));
     ASSERT_EQ(recorder.boxes.size(), 1u);
     EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("Bitmap ist ungültig."));
     EXPECT_EQ(recorder.boxes[0].title, QStringLiteral("Quorvel"));
@@ -63,7 +66,7 @@ TEST_F(ErrorBox, ShowsTheMessageWithPeriodTitledQuorvel)
 
 TEST_F(ErrorBox, ReportExceptionShowsTheFamilyInTheErrorBox)
 {
-    reportException(OutOfResources(QStringLiteral("Nicht genügend Timer verfügbar")));
+    reportException(recorder, OutOfResources(QStringLiteral("Nicht genügend Timer verfügbar")));
     ASSERT_EQ(recorder.boxes.size(), 1u);
     EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("Nicht genügend Timer verfügbar."));
     EXPECT_EQ(recorder.boxes[0].title, QStringLiteral("Quorvel"));
@@ -71,7 +74,7 @@ TEST_F(ErrorBox, ReportExceptionShowsTheFamilyInTheErrorBox)
 
 TEST_F(ErrorBox, ReportExceptionShowsOtherErrorsLikeTheFatalReport)
 {
-    reportException(std::out_of_range("Index zu groß"));
+    reportException(recorder, std::out_of_range("Index zu groß"));
     ASSERT_EQ(recorder.boxes.size(), 1u);
     EXPECT_EQ(recorder.boxes[0].title, QStringLiteral("Anwendungsfehler"));
     const QRegularExpression shape(QStringLiteral(
@@ -82,7 +85,12 @@ TEST_F(ErrorBox, ReportExceptionShowsOtherErrorsLikeTheFatalReport)
 
 // The real box: a stop icon, one OK button, the title and the text; timers keep ticking while
 // it is open, because it runs a nested event loop.
-TEST(ErrorBoxWindow, IsACriticalBoxWithOneOkButtonAndTimersTickBehindIt)
+struct ErrorBoxWindow : ::testing::Test {
+    BeepCounter beeps;
+    DialogErrorBox box{beeps};
+};
+
+TEST_F(ErrorBoxWindow, IsACriticalBoxWithOneOkButtonAndTimersTickBehindIt)
 {
     QWidget window;
     window.show();
@@ -114,7 +122,7 @@ TEST(ErrorBoxWindow, IsACriticalBoxWithOneOkButtonAndTimersTickBehindIt)
         tickedWhileOpen = QTest::qWaitFor([&] { return ticks >= ticksAtOpen + 3; });
         box->button(QMessageBox::Ok)->click();
     });
-    showErrorBox(PrinterError(QStringLiteral("Zur Zeit ist kein Standard-Drucker gewählt")));
+    showErrorBox(box, PrinterError(QStringLiteral("Zur Zeit ist kein Standard-Drucker gewählt")));
 
     EXPECT_EQ(text, QStringLiteral("Zur Zeit ist kein Standard-Drucker gewählt."));
     EXPECT_EQ(title, QStringLiteral("Quorvel"));
@@ -126,7 +134,7 @@ TEST(ErrorBoxWindow, IsACriticalBoxWithOneOkButtonAndTimersTickBehindIt)
     EXPECT_TRUE(window.isEnabled());
 }
 
-TEST(ErrorBoxWindow, FatalReportIsACriticalBoxOwnedByNoWindow)
+TEST_F(ErrorBoxWindow, FatalReportIsACriticalBoxOwnedByNoWindow)
 {
     QWidget window;
     window.show();
@@ -143,11 +151,34 @@ TEST(ErrorBoxWindow, FatalReportIsACriticalBoxOwnedByNoWindow)
         owner = box->parentWidget();
         box->button(QMessageBox::Ok)->click();
     });
-    showFatalError(std::runtime_error("Start misslungen"), nullptr);
+    showFatalError(box, std::runtime_error("Start misslungen"), nullptr);
 
     EXPECT_EQ(title, QStringLiteral("Anwendungsfehler"));
     EXPECT_EQ(icon, QMessageBox::Critical);
     EXPECT_EQ(owner, nullptr);
+}
+
+// Refused input gets the program's own message dialog, not a message box; its Ctrl+C beeps with
+// the box's beeper, and the way it was closed comes back.
+TEST_F(ErrorBoxWindow, MessageDialogIsTheProgramsOwnAndBeepsWithTheBoxsBeeper)
+{
+    const QString invalidNumber = QStringLiteral("Die Eingabe war keine gültige Zahl!");
+    QString name, title, message;
+    whenModalOpens([&](QWidget* dialog) {
+        name = dialog->objectName();
+        title = dialog->windowTitle();
+        auto* text = dialog->findChild<QLabel*>(QStringLiteral("message"));
+        auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("ok"));
+        ASSERT_TRUE(text && ok);
+        message = text->text();
+        QTest::keyClick(ok, Qt::Key_C, Qt::ControlModifier);
+        dialog->close();
+    });
+    EXPECT_EQ(box.showMessageDialog(invalidNumber), QMessageBox::Cancel);
+    EXPECT_EQ(name, QStringLiteral("MessageDialog"));
+    EXPECT_EQ(title, QStringLiteral("Fehler"));
+    EXPECT_EQ(message, invalidNumber);
+    EXPECT_EQ(beeps.count, 1);
 }
 
 // -- the fatal report's text -------------------------------------------------------------------

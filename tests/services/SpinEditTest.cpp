@@ -25,7 +25,7 @@ struct SpinEditTest : ::testing::Test {
         window = std::make_unique<QWidget>();
         before = new QPushButton(QStringLiteral("Simulation"), window.get());
         before->setGeometry(10, 10, 65, 22);
-        spin = new SpinEdit(window.get());
+        spin = new SpinEdit(beeps, window.get());
         spin->setGeometry(240, 30, 65, 22);
         spin->setMinValue(1);
         spin->setMaxValue(1000);
@@ -55,12 +55,12 @@ struct SpinEditTest : ::testing::Test {
     }
 
     ScopedProgramFont font;
+    BeepCounter beeps;
     std::unique_ptr<QWidget> window;
     QPushButton* before = nullptr;
     SpinEdit* spin = nullptr;
     QPushButton* after = nullptr;
     int readByClick = -1;
-    BeepCounter beeps;
 };
 
 struct LeaveRow {

@@ -1,5 +1,5 @@
-#include "ErrorBoxRecorder.h"
 #include "Exception.h"
+#include "RecordingErrorBox.h"
 #include "Timer.h"
 
 #include <QElapsedTimer>
@@ -12,6 +12,8 @@ namespace {
 // A timer whose system timer can be made to run out.
 class ScarceTimer : public Timer {
 public:
+    using Timer::Timer;
+
     bool timersLeft = true;
     int arms = 0;
 
@@ -33,7 +35,8 @@ void waitAtLeast(int ms)
 
 TEST(Timer, AFreshTimerIsEnabledWithOneSecondAndArmsOnceItHasAHandler)
 {
-    Timer timer;
+    RecordingErrorBox errors;
+    Timer timer(errors);
     EXPECT_TRUE(timer.isEnabled());
     EXPECT_EQ(timer.interval(), 1000);
     EXPECT_FALSE(timer.isArmed());
@@ -43,11 +46,12 @@ TEST(Timer, AFreshTimerIsEnabledWithOneSecondAndArmsOnceItHasAHandler)
 
 TEST(Timer, IsArmedExactlyWhenEnabledWithAnIntervalAndAHandler)
 {
+    RecordingErrorBox errors;
     for (bool enabled : {false, true})
         for (int interval : {0, -5, 250})
             for (bool handler : {false, true}) {
                 SCOPED_TRACE(testing::Message() << enabled << " " << interval << " " << handler);
-                Timer timer;
+                Timer timer(errors);
                 timer.setEnabled(enabled);
                 timer.setInterval(interval);
                 timer.setTickHandler(handler ? std::function<void()>([] {}) : nullptr);
@@ -57,7 +61,8 @@ TEST(Timer, IsArmedExactlyWhenEnabledWithAnIntervalAndAHandler)
 
 TEST(Timer, TicksCallTheHandler)
 {
-    Timer timer;
+    RecordingErrorBox errors;
+    Timer timer(errors);
     int ticks = 0;
     timer.setInterval(2);
     timer.setTickHandler([&ticks] { ++ticks; });
@@ -71,7 +76,8 @@ TEST(Timer, TicksCallTheHandler)
 // Setting the value a timer already has must not push its next tick back.
 TEST(Timer, SettingAnUnchangedValueKeepsThePendingTick)
 {
-    ScarceTimer timer;
+    RecordingErrorBox errors;
+    ScarceTimer timer(errors);
     timer.setTickHandler([] {});
     ASSERT_EQ(timer.arms, 1);
     waitAtLeast(40);
@@ -83,7 +89,8 @@ TEST(Timer, SettingAnUnchangedValueKeepsThePendingTick)
 
 TEST(Timer, AChangeRestartsTheWholeInterval)
 {
-    ScarceTimer timer;
+    RecordingErrorBox errors;
+    ScarceTimer timer(errors);
     timer.setTickHandler([] {});
     waitAtLeast(40);
     const int before = timer.remainingTime();
@@ -101,7 +108,8 @@ TEST(Timer, AChangeRestartsTheWholeInterval)
 
 TEST(Timer, AFailedArmKeepsTheNewValuesAndALaterChangeArms)
 {
-    ScarceTimer timer;
+    RecordingErrorBox errors;
+    ScarceTimer timer(errors);
     timer.setEnabled(false);
     timer.setTickHandler([] {});
     timer.timersLeft = false;
@@ -134,8 +142,8 @@ TEST(Timer, AFailedArmKeepsTheNewValuesAndALaterChangeArms)
 
 TEST(Timer, AFailingHandlerIsReportedOnEveryTickAndTheTimerStaysArmed)
 {
-    ErrorBoxRecorder recorder;
-    Timer timer;
+    RecordingErrorBox recorder;
+    Timer timer(recorder);
     int ticks = 0;
     timer.setInterval(2);
     timer.setTickHandler([&ticks] {
@@ -151,7 +159,8 @@ TEST(Timer, AFailingHandlerIsReportedOnEveryTickAndTheTimerStaysArmed)
 
 TEST(Timer, AHandlerMayStopItsTimerOrReplaceItself)
 {
-    Timer timer;
+    RecordingErrorBox errors;
+    Timer timer(errors);
     int first = 0, second = 0;
     timer.setInterval(2);
     timer.setTickHandler([&] {

@@ -1,5 +1,5 @@
-#include "ErrorBoxRecorder.h"
 #include "Exception.h"
+#include "RecordingErrorBox.h"
 #include "TrackBar.h"
 
 #include <QSlider>
@@ -19,7 +19,7 @@ namespace {
 struct TrackBarTest : ::testing::Test {
     void SetUp() override
     {
-        bar = std::make_unique<TrackBar>();
+        bar = std::make_unique<TrackBar>(errors);
         bar->setMinimum(1);
         bar->setMaximum(1000);
         bar->setPosition(501);
@@ -52,6 +52,7 @@ struct TrackBarTest : ::testing::Test {
             .center();
     }
 
+    RecordingErrorBox errors;
     std::unique_ptr<TrackBar> bar;
     std::vector<int> seen;
 };
@@ -139,7 +140,6 @@ TEST_F(TrackBarTest, AClickIntoTheChannelPagesTowardsIt)
 
 TEST_F(TrackBarTest, AFailingHandlerIsReportedAndTheBarGoesOn)
 {
-    ErrorBoxRecorder recorder;
     int calls = 0;
     bar->setChangeHandler([&calls] {
         if (++calls == 1)
@@ -148,8 +148,8 @@ TEST_F(TrackBarTest, AFailingHandlerIsReportedAndTheBarGoesOn)
     const QPoint start = handleCenter();
     QTest::mousePress(slider(), Qt::LeftButton, {}, start);
     QTest::mouseMove(slider(), start + QPoint(10, 0));
-    ASSERT_EQ(recorder.boxes.size(), 1u);
-    EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("Nicht genügend Timer verfügbar."));
+    ASSERT_EQ(errors.boxes.size(), 1u);
+    EXPECT_EQ(errors.boxes[0].text, QStringLiteral("Nicht genügend Timer verfügbar."));
     QTest::mouseMove(slider(), start + QPoint(20, 0));
     QTest::mouseRelease(slider(), Qt::LeftButton, {}, start + QPoint(20, 0));
     EXPECT_EQ(calls, 3);
@@ -164,7 +164,7 @@ TEST_F(TrackBarTest, AFailingHandlerIsReportedAndTheBarGoesOn)
     QTest::mouseMove(slider(), again + QPoint(15, 0));
     QTest::mouseRelease(slider(), Qt::LeftButton, {}, again + QPoint(15, 0));
     EXPECT_EQ(calls, 6);
-    EXPECT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(errors.boxes.size(), 1u);
 }
 
 }  // namespace

@@ -1,17 +1,11 @@
 #pragma once
 
-#include "Beep.h"
+#include "Beeper.h"
 
-// Counts beeps instead of sounding them, for as long as it lives.
-class BeepCounter {
+// Counts beeps instead of sounding them.
+class BeepCounter final : public Beeper {
 public:
-    BeepCounter()
-    {
-        setBeepHook([this] { ++count; });
-    }
-    ~BeepCounter() { setBeepHook({}); }
-    BeepCounter(const BeepCounter&) = delete;
-    BeepCounter& operator=(const BeepCounter&) = delete;
+    void beep() override { ++count; }
 
     int count = 0;
 };

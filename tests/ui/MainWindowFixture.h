@@ -1,5 +1,8 @@
 #pragma once
 
+#include "ApplicationErrors.h"
+#include "BeepCounter.h"
+#include "FixedPrinterList.h"
 #include "ModalAnswer.h"
 #include "QtPrinters.h"
 #include "ChartCommands.h"
@@ -21,19 +24,21 @@
 
 #include <memory>
 
-// A main window started in the program's asset folder, shown on the offscreen platform.
+// A main window started in the program's asset folder, shown on the offscreen platform, with
+// fakes for its collaborators. A test that expects errors reads them from errors and clears it;
+// any error left there at the end fails the test.
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         previousDir_ = QDir::currentPath();
         QDir::setCurrent(startDir());
-        form = std::make_unique<MainWindow>();
+        printer = std::make_unique<Printer>(printerList());
+        form = std::make_unique<MainWindow>(errors, beeps);
         colorDialog = std::make_unique<ColorDialog>(form.get());
-        printDialog = std::make_unique<PrintDialog>(form.get());
-        chartCommands = std::make_unique<ChartCommands>(form->populationChart(), *colorDialog, *printDialog,
-                                                        Printer::instance());
-        controller = std::make_unique<GameController>(*form);
+        printDialog = std::make_unique<PrintDialog>(*printer, form.get());
+        chartCommands = std::make_unique<ChartCommands>(form->populationChart(), *colorDialog, *printDialog, *printer);
+        controller = std::make_unique<GameController>(*form, errors);
         form->connectTo(*controller, *chartCommands);
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
@@ -45,9 +50,18 @@ protected:
         printDialog.reset();
         colorDialog.reset();
         form.reset();
+        printer.reset();
         QDir::setCurrent(previousDir_);
+        for (const auto& box : errors.boxes)
+            ADD_FAILURE() << "unexpected error box " << box.title.toStdString() << ": "
+                          << box.text.toStdString();
+        for (const QString& message : errors.messages)
+            ADD_FAILURE() << "unexpected error message: " << message.toStdString();
     }
     virtual QString startDir() const { return QStringLiteral(QUORVEL_ASSETS_DIR); }
+    // Where the window's printer looks for printers: printers, a machine without any unless the
+    // test adds some.
+    virtual const PrinterList& printerList() const { return printers; }
 
     template <typename T = QWidget>
     T* control(const char* name) const
@@ -75,6 +89,11 @@ protected:
         ASSERT_NE(controller->core().pendingChoice(), Choice::None);
     }
 
+    // The application's error box: what escapes a handler and what the window reports itself.
+    RecordingErrorBox& errors = applicationErrors();
+    BeepCounter beeps;
+    FixedPrinterList printers;
+    std::unique_ptr<Printer> printer;
     // Wired as the program's entry wires them.
     std::unique_ptr<MainWindow> form;
     std::unique_ptr<ColorDialog> colorDialog;

@@ -1,5 +1,4 @@
 #include "ControlTable.h"
-#include "ErrorReporting.h"
 #include "MainWindowFixture.h"
 #include "SpinEdit.h"
 #include "Timer.h"
@@ -37,8 +36,6 @@ protected:
     // returns the text of the error message it showed, if any.
     QString runRounds(const QString& text, bool cancel = false)
     {
-        QString error;
-        setErrorBoxHook([&](const QString& message, const QString&) { error = message; });
         whenModalOpens([text, cancel](QWidget* prompt) {
             auto* edit = prompt->findChild<QLineEdit*>();
             ASSERT_TRUE(edit);
@@ -50,7 +47,8 @@ protected:
             }
         });
         QTest::mouseClick(button("runRoundsButton"), Qt::LeftButton);
-        setErrorBoxHook({});
+        const QString error = errors.messages.empty() ? QString() : errors.messages.back();
+        errors.clear();
         return error;
     }
 };
@@ -268,8 +266,6 @@ TEST_F(Window, TheGameNumberIsShownInPlainDigitsAndStartsGamesAgain)
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
-        QString message;
-        setErrorBoxHook([&](const QString& text, const QString&) { message = text; });
         whenModalOpens([&r](QWidget* prompt) {
             auto* edit = prompt->findChild<QLineEdit*>();
             ASSERT_TRUE(edit);
@@ -277,7 +273,8 @@ TEST_F(Window, TheGameNumberIsShownInPlainDigitsAndStartsGamesAgain)
             QTest::keyClick(edit, r.cancel ? Qt::Key_Escape : Qt::Key_Return);
         });
         QTest::mouseClick(button("gameByNumberButton"), Qt::LeftButton);
-        setErrorBoxHook({});
+        const QString message = errors.messages.empty() ? QString() : errors.messages.back();
+        errors.clear();
         EXPECT_EQ(number->text(), r.shown);
         EXPECT_EQ(message, r.message);
     }

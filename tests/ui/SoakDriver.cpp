@@ -1,7 +1,7 @@
 #include "SoakDriver.h"
 
-#include "ErrorReporting.h"
 #include "ModalAnswer.h"
+#include "RecordingErrorBox.h"
 #include "BoardView.h"
 #include "PictureView.h"
 #include "Picture.h"
@@ -60,9 +60,11 @@ SoakDriver::Widgets::Widgets(MainWindow& form)
 {
 }
 
-SoakDriver::SoakDriver(MainWindow& form, GameController& controller, std::uint32_t seed, Mode home)
+SoakDriver::SoakDriver(MainWindow& form, GameController& controller, RecordingErrorBox& errors, std::uint32_t seed,
+                       Mode home)
     : form_(form),
       controller_(controller),
+      errors_(errors),
       controls_(form),
       pictures_{&form.findChild<PictureView*>("emptyPicture")->picture(), &form.findChild<PictureView*>("preyPicture")->picture(),
                 &form.findChild<PictureView*>("hunterPicture")->picture()},
@@ -204,8 +206,6 @@ SoakDriver::Expectation SoakDriver::startX()
     const Entry entry = entries[between(0, 6)];
     const bool cancel = coin(10);
     note(cancel ? "startx, cancelled" : "runRoundsButton");
-    QString error;
-    setErrorBoxHook([&error](const QString& message, const QString&) { error = message; });
     whenModalOpens([&entry, cancel](QWidget* prompt) {
         if (cancel) {
             QTest::keyClick(prompt, Qt::Key_Escape);
@@ -217,7 +217,8 @@ SoakDriver::Expectation SoakDriver::startX()
         }
     });
     QTest::mouseClick(controls_.runRounds, Qt::LeftButton);
-    setErrorBoxHook({});
+    const QString error = errors_.messages.empty() ? QString() : errors_.messages.back();
+    errors_.clear();
     if (entry.valid && !cancel) {
         if (!error.isEmpty() || !controller_.isRunning())
             problem_ = say("the count '", entry.text.toStdString(), "' did not start a run");

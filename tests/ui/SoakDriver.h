@@ -10,6 +10,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class Picture;
+class RecordingErrorBox;
 class SpinEdit;
 class StatusBar;
 class TrackBar;
@@ -32,8 +33,10 @@ class SoakDriver {
 public:
     enum class Mode { simulation, interactive };
 
-    // home is the mode the driver mostly plays in; it visits the other one now and then.
-    SoakDriver(MainWindow& form, GameController& controller, std::uint32_t seed, Mode home);
+    // home is the mode the driver mostly plays in; it visits the other one now and then. errors
+    // is the window's error box; the driver takes the messages it expects from it.
+    SoakDriver(MainWindow& form, GameController& controller, RecordingErrorBox& errors, std::uint32_t seed,
+               Mode home);
 
     // One random action and the checks after it; returns what is wrong, empty when all holds.
     std::string step();
@@ -112,6 +115,7 @@ private:
 
     MainWindow& form_;
     GameController& controller_;
+    RecordingErrorBox& errors_;
     Widgets controls_;
     const Picture* pictures_[3];  // empty, prey, hunter
     const StatusBar* statusBar_;

@@ -1,4 +1,3 @@
-#include "ErrorReporting.h"
 #include "MainWindowFixture.h"
 #include "PictureView.h"
 #include "Picture.h"
@@ -22,14 +21,12 @@ protected:
             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
             f.write("Dies ist kein Bild, sondern Text.\n");
         }
-        boxes_.clear();
-        // The error boxes are read instead of shown.
-        setErrorBoxHook([this](const QString& text, const QString& title) {
-            boxes_ << text;
-            titles_ << title;
-        });
         MainWindowTest::SetUp();
-        setErrorBoxHook({});
+        for (const auto& box : errors.boxes) {
+            boxes_ << box.text;
+            titles_ << box.title;
+        }
+        errors.clear();
     }
     QString startDir() const override { return dir_.path(); }
 

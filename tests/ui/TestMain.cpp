@@ -1,4 +1,3 @@
-#include "QtTestMain.h"
-#include "Application.h"
+#include "ApplicationTestMain.h"
 
-QUORVEL_QT_TEST_MAIN(Application)
+QUORVEL_APPLICATION_TEST_MAIN()

@@ -1,0 +1,5 @@
+#include "SystemBeeper.h"
+
+#include <QApplication>
+
+void SystemBeeper::beep() { QApplication::beep(); }

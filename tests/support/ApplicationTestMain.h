@@ -1,0 +1,20 @@
+#pragma once
+
+#include "Application.h"
+#include "ApplicationErrors.h"
+
+#include <gtest/gtest.h>
+
+// main() for GoogleTest programs that need the program's application object (offscreen in ctest),
+// reporting into applicationErrors(). GoogleTest owns the listeners appended to its list.
+#define QUORVEL_APPLICATION_TEST_MAIN()                                                            \
+    int main(int argc, char** argv)                                                                \
+    {                                                                                              \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                        \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
+        Application app(argc, argv, applicationErrors());                                          \
+        ::testing::InitGoogleTest(&argc, argv);                                                    \
+        ::testing::UnitTest::GetInstance()->listeners().Append(                                    \
+            new EmptyApplicationErrorsBeforeEachTest);                                             \
+        return RUN_ALL_TESTS();                                                                    \
+    }
