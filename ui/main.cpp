@@ -3,8 +3,17 @@
 #include "TApplication.h"
 #include "TForm1.h"
 
+#include <cstdio>
+#include <cstring>
+
 int main(int argc, char** argv)
 {
+    // The program's one option of its own, answered before any display is opened.
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("quorvel %s\n", QUORVEL_VERSION);
+            return 0;
+        }
     TApplication app(argc, argv);
     try {
         TForm1 form;

@@ -66,5 +66,9 @@ int main(int argc, char** argv)
         std::fputs(simUsage, stdout);
         return 0;
     }
+    if (options->version) {
+        std::printf("quorvel-sim %s\n", QUORVEL_VERSION);
+        return 0;
+    }
     return options->batch ? runBatch(*options) : runSingleGame(*options);
 }
