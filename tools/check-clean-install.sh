@@ -15,6 +15,7 @@ here=$(dirname "$(realpath "$0")")
 command -v debootstrap >/dev/null || { echo "debootstrap is missing: tools/install-deps.sh checks" >&2; exit 1; }
 
 root=$(mktemp -d /var/tmp/quorvel-bookworm.XXXXXX)
+chmod 755 "$root"  # the fresh system's /: apt's own user must get through it
 cleanup() {
   umount "$root/proc" 2>/dev/null || true
   rm -rf "$root"

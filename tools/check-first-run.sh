@@ -3,7 +3,8 @@
 # prerequisites the README names (its `sudo apt install ...` line), copies this repository's HEAD
 # there and runs `make run` with a virtual display. Reports the seconds from `make run` to the
 # main window being shown (packages fetched and the build included), the number of packages
-# `make run` installed and what apt downloaded for them, and saves a picture of the screen.
+# `make run` installed and what apt downloaded for them; saves a picture of the window and
+# make run's output with the second of each line beside it.
 #   sudo tools/check-first-run.sh [out.png] [mirror]
 # Needs root, debootstrap, Xvfb, xdotool and ImageMagick on this machine (tools/install-deps.sh
 # checks) and Debian's mirror; about 2 GB under /var/tmp. The display runs here, outside the fresh
@@ -30,7 +31,9 @@ read -r -a prereqs <<<"${prereq_line#sudo apt install }"
 prereqs=("${prereqs[@]%%#*}")
 
 root=$(mktemp -d /var/tmp/quorvel-first-run.XXXXXX)
+chmod 755 "$root"  # the fresh system's /: apt's own user must get through it
 log="$root.log"
+run_log="${out%.png}.log"
 xvfb_pid=""
 run_pid=""
 cleanup() {
@@ -41,6 +44,7 @@ cleanup() {
   fi
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
   umount "$root/proc" 2>/dev/null
+  rm -f "$log"
   # Removed only when nothing is mounted inside any more.
   if grep -q " $root/" /proc/mounts; then
     echo "left $root in place: still mounted inside" >&2
@@ -79,8 +83,17 @@ for _ in $(seq 50); do DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>
 load_before=$(load)
 echo "== make run (load averages: $load_before)"
 start=$(date +%s.%N)
+# Each line of make run's output with the seconds since the start, to see where the time went.
+start_us=${EPOCHREALTIME//[.,]/}
+stamp() {
+  local line now
+  while IFS= read -r line; do
+    now=${EPOCHREALTIME//[.,]/}
+    printf '%5d %s\n' $(((now - start_us) / 1000000)) "$line"
+  done
+}
 setsid chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 \
-  DISPLAY="$display" sh -c 'cd /root/quorvel && exec make run' >"$log" 2>&1 &
+  DISPLAY="$display" sh -c 'cd /root/quorvel && exec make run' > >(stamp >"$run_log") 2>&1 &
 run_pid=$!
 window=""
 while kill -0 "$run_pid" 2>/dev/null; do
@@ -92,14 +105,15 @@ end=$(date +%s.%N)
 if [ -z "$window" ]; then
   wait "$run_pid" && status=0 || status=$?
   run_pid=""
-  echo "---- make run ended (status $status) without a window; its last lines:" >&2
-  tail -40 "$log" >&2
+  echo "---- make run ended (status $status) without a window; its last lines (all in $run_log):" >&2
+  sleep 1
+  tail -40 "$run_log" >&2
   exit 1
 fi
 seconds=$(awk -v a="$start" -v b="$end" 'BEGIN {printf "%.0f", b - a}')
 load_after=$(load)
 sleep 2  # the first paint
-DISPLAY=$display import -window root "$out"
+DISPLAY=$display import -window "$window" "$out"
 geometry=$(DISPLAY=$display xdotool getwindowgeometry "$window" | sed -n 's/^ *Geometry: //p')
 kill -TERM -- "-$run_pid" 2>/dev/null || true
 wait "$run_pid" 2>/dev/null || true
@@ -107,18 +121,21 @@ run_pid=""
 
 after=$(installed_count)
 bytes=$(find "$root/var/cache/apt/archives" -name '*.deb' -printf '%s\n' | awk '{s += $1} END {print s + 0}')
-asked=$(sed -n 's/^install-deps: installing //p' "$log" | head -n 1)
+asked=$(sed -n 's/^ *[0-9]* install-deps: installing //p' "$run_log" | head -n 1)
+# The build's first line: packages installed and configure done by then.
+built_from=$(awk '/\[ *[0-9]+%\]/ {print $1; exit}' "$run_log")
 
 echo "== result"
 # The error box of a failed start carries the same title; only the main window has this size.
 if [ "$geometry" != 413x398 ]; then
   echo "FAIL: the first window is $geometry, not the main window's 413x398 (picture in $out)" >&2
-  tail -20 "$log" >&2
+  tail -20 "$run_log" >&2
   exit 1
 fi
 echo "window shown $seconds s ($(awk -v s="$seconds" 'BEGIN {printf "%.1f", s / 60}') min) after make run started"
+echo "  packages and configure until ${built_from:-?} s, then the build and the start"
 echo "make run installed $((after - before)) packages, $((bytes / 1000000)) MB downloaded ($bytes bytes)"
 echo "  install-deps asked for: $asked"
 echo "load averages (1, 5, 15 min): $load_before at the start, $load_after when the window showed"
-echo "picture of the screen: $out"
+echo "picture of the window: $out; make run's output, timed: $run_log"
 echo "PASS"

@@ -12,6 +12,10 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i)
         if (std::strcmp(argv[i], "--version") == 0) {
             std::printf("quorvel %s\n", QUORVEL_VERSION);
+            if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+                std::fprintf(stderr, "quorvel: cannot write to standard output\n");
+                return 1;
+            }
             return 0;
         }
     TApplication app(argc, argv);

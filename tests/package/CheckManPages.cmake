@@ -40,6 +40,12 @@ function(program_version program out)
   endif()
   string(STRIP "${text}" text)
   set(${out} "${text}" PARENT_SCOPE)
+  # A version that cannot be written is a failure, not a success.
+  execute_process(COMMAND "${program}" --version OUTPUT_FILE /dev/full RESULT_VARIABLE status
+    ERROR_VARIABLE errors TIMEOUT 30)
+  if(status EQUAL 0)
+    fail("${program} --version reports success although standard output is full")
+  endif()
 endfunction()
 
 # The page's footer line starts with the "name version" of its .TH line.

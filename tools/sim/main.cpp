@@ -62,12 +62,15 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "quorvel-sim: %s\n%s", error.c_str(), simUsage);
         return 2;
     }
-    if (options->help) {
-        std::fputs(simUsage, stdout);
-        return 0;
-    }
-    if (options->version) {
-        std::printf("quorvel-sim %s\n", QUORVEL_VERSION);
+    if (options->help || options->version) {
+        if (options->help)
+            std::fputs(simUsage, stdout);
+        else
+            std::printf("quorvel-sim %s\n", QUORVEL_VERSION);
+        if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+            std::fprintf(stderr, "quorvel-sim: cannot write to standard output\n");
+            return 2;
+        }
         return 0;
     }
     return options->batch ? runBatch(*options) : runSingleGame(*options);
