@@ -7,10 +7,11 @@ JOBS   ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
 # Configures $(1) from $(2) with the flags $(3). CMake's own report is kept back while it succeeds
-# and printed in full when it fails.
+# quietly and printed in full when it fails or warns.
 define configure
 	@log=$$(mktemp); \
-	if cmake -S $(2) -B $(1) $(3) >"$$log" 2>&1; then rm -f "$$log"; \
+	if cmake -S $(2) -B $(1) $(3) >"$$log" 2>&1; then \
+	  if grep -q "CMake.*Warning" "$$log"; then cat "$$log" >&2; fi; rm -f "$$log"; \
 	else cat "$$log" >&2; rm -f "$$log"; echo "make: configuring $(1) failed (output above)" >&2; exit 1; fi
 endef
 
@@ -25,6 +26,7 @@ run:
 	@cmake --build $(BUILD) -j $(JOBS) --target quorvel
 	@cd assets && ../$(BUILD)/ui/quorvel
 
+# `make` alone: everything, the tests included, with what they need installed.
 .PHONY: build
 build:
 	@tools/install-deps.sh test
