@@ -36,6 +36,7 @@ log="$root.log"
 run_log="${out%.png}.log"
 xvfb_pid=""
 run_pid=""
+stamp_pid=""
 cleanup() {
   set +e
   if [ -n "$run_pid" ]; then
@@ -43,8 +44,9 @@ cleanup() {
     wait "$run_pid" 2>/dev/null
   fi
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  [ -n "$stamp_pid" ] && kill "$stamp_pid" 2>/dev/null && wait "$stamp_pid" 2>/dev/null
   umount "$root/proc" 2>/dev/null
-  rm -f "$log"
+  rm -f "$log" "$root.out"
   # Removed only when nothing is mounted inside any more.
   if grep -q " $root/" /proc/mounts; then
     echo "left $root in place: still mounted inside" >&2
@@ -92,8 +94,13 @@ stamp() {
     printf '%5d %s\n' $(((now - start_us) / 1000000)) "$line"
   done
 }
+# Through a pipe of its own: the stamping stays outside make's process group, which is ended
+# as a whole once the window is there, and ends itself when make's output does.
+mkfifo "$root.out"
+stamp <"$root.out" >"$run_log" &
+stamp_pid=$!
 setsid chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 \
-  DISPLAY="$display" sh -c 'cd /root/quorvel && exec make run' > >(stamp >"$run_log") 2>&1 &
+  DISPLAY="$display" sh -c 'cd /root/quorvel && exec make run' >"$root.out" 2>&1 &
 run_pid=$!
 window=""
 while kill -0 "$run_pid" 2>/dev/null; do
@@ -105,8 +112,9 @@ end=$(date +%s.%N)
 if [ -z "$window" ]; then
   wait "$run_pid" && status=0 || status=$?
   run_pid=""
+  wait "$stamp_pid" 2>/dev/null || true
+  stamp_pid=""
   echo "---- make run ended (status $status) without a window; its last lines (all in $run_log):" >&2
-  sleep 1
   tail -40 "$run_log" >&2
   exit 1
 fi
@@ -118,6 +126,8 @@ geometry=$(DISPLAY=$display xdotool getwindowgeometry "$window" | sed -n 's/^ *G
 kill -TERM -- "-$run_pid" 2>/dev/null || true
 wait "$run_pid" 2>/dev/null || true
 run_pid=""
+wait "$stamp_pid" 2>/dev/null || true
+stamp_pid=""
 
 after=$(installed_count)
 bytes=$(find "$root/var/cache/apt/archives" -name '*.deb' -printf '%s\n' | awk '{s += $1} END {print s + 0}')
