@@ -11,9 +11,8 @@
 # make fuzz -> fuzz, make bench -> bench, make package -> package.
 set -euo pipefail
 
-# run: configure and build the program (C++ compiler, make, CMake, Qt 6 with its X11 platform
-# plugin, CUPS, which the print asks whether it took the job) and the two fonts it asks for by
-# name.
+# run: configure and build the program (C++ compiler, make, CMake, Qt 6, CUPS, which the print
+# asks whether it took the job) and the two fonts it asks for by name.
 run=(
   build-essential cmake
   qt6-base-dev libcups2-dev

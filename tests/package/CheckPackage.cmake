@@ -50,13 +50,13 @@ if(NOT maintainer STREQUAL "Das Quorvel-Team <team@quorvel.org>" OR NOT homepage
   fail("Maintainer '${maintainer}', Homepage '${homepage}'")
 endif()
 
-# What dpkg-shlibdeps finds (the Qt libraries) and what it cannot: the fonts asked for by name,
-# the X11 platform plugin the Qt libraries only recommend, and Qt's translations.
+# What dpkg-shlibdeps finds (the Qt libraries) and what it cannot: the fonts asked for by name
+# and Qt's translations.
 field(Depends depends)
 string(REPLACE ", " ";" depends "${depends}")
 list(TRANSFORM depends REPLACE " .*" "")
 foreach(needed libqt6widgets6 libqt6printsupport6 libcups2 fonts-liberation fonts-dejavu-core
-               qt6-qpa-plugins qt6-translations-l10n)
+               qt6-translations-l10n)
   if(NOT needed IN_LIST depends)
     fail("the package does not depend on ${needed}: ${depends}")
   endif()
