@@ -8,5 +8,10 @@ else()
   set(datadir "${CMAKE_INSTALL_PREFIX}/${QUORVEL_DATADIR}")
 endif()
 set(QUORVEL_PICTURE_DIR "${datadir}/quorvel")
-configure_file("${QUORVEL_DESKTOP_TEMPLATE}" "${QUORVEL_DESKTOP_OUTPUT}" @ONLY)
-file(INSTALL "${QUORVEL_DESKTOP_OUTPUT}" DESTINATION "${datadir}/applications")
+# Filled in under a name of its own, so that two installs at once (the package check beside
+# another) do not write the same file.
+string(RANDOM LENGTH 12 tag)
+set(filled "${QUORVEL_DESKTOP_OUTPUT}.${tag}")
+configure_file("${QUORVEL_DESKTOP_TEMPLATE}" "${filled}" @ONLY)
+file(INSTALL "${filled}" DESTINATION "${datadir}/applications" RENAME quorvel.desktop)
+file(REMOVE "${filled}")

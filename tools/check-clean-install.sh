@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the package into a freshly bootstrapped Debian 12 (bookworm, minbase) with nothing but
 # its declared dependencies, starts it there from its menu entry under Xvfb and saves a picture of
-# the window: proof that the .deb installs on a clean system and declares what it needs.
+# the window: proof that the .deb installs on a clean system and declares what it needs. Checks
+# quorvel-sim --version against the package's version and that man finds both manual pages.
 #   tools/check-clean-install.sh <quorvel_*.deb> <out.png> [mirror]
 # Needs root, debootstrap and Debian's mirror; takes a few minutes and ~600 MB under /var/tmp.
 set -euo pipefail
@@ -11,9 +12,10 @@ out=$(realpath -m "${2:?usage: $0 <quorvel_*.deb> <out.png> [mirror]}")
 mirror=${3:-http://deb.debian.org/debian}
 here=$(dirname "$(realpath "$0")")
 [ "$(id -u)" -eq 0 ] || { echo "run as root (debootstrap, chroot)" >&2; exit 1; }
-command -v debootstrap >/dev/null || { echo "debootstrap is missing: tools/install-deps.sh" >&2; exit 1; }
+command -v debootstrap >/dev/null || { echo "debootstrap is missing: tools/install-deps.sh checks" >&2; exit 1; }
 
 root=$(mktemp -d /var/tmp/quorvel-bookworm.XXXXXX)
+chmod 755 "$root"  # the fresh system's /: apt's own user must get through it
 cleanup() {
   umount "$root/proc" 2>/dev/null || true
   rm -rf "$root"
@@ -36,6 +38,17 @@ if in_root ldd /usr/bin/quorvel | grep "not found"; then
   exit 1
 fi
 in_root fc-list | grep -q "Liberation Sans" || { echo "FAIL: Liberation Sans missing" >&2; exit 1; }
+
+echo "== the headless runner and its manual page (man-db installed only now)"
+version=$(dpkg-deb --field "$deb" Version)
+printed=$(in_root quorvel-sim --version)
+[ "$printed" = "quorvel-sim $version" ] || { echo "FAIL: quorvel-sim --version says '$printed', the package is $version" >&2; exit 1; }
+echo "$printed"
+printed=$(in_root quorvel --version)
+[ "$printed" = "quorvel $version" ] || { echo "FAIL: quorvel --version says '$printed', the package is $version" >&2; exit 1; }
+in_root apt-get install -y -qq --no-install-recommends man-db >/dev/null
+in_root man -w quorvel-sim || { echo "FAIL: man -w quorvel-sim finds no page" >&2; exit 1; }
+in_root man -w 6 quorvel || { echo "FAIL: man -w 6 quorvel finds no page" >&2; exit 1; }
 
 echo "== starting it from its menu entry under Xvfb (screenshot tools installed only now)"
 in_root apt-get install -y -qq --no-install-recommends xvfb xauth xdotool imagemagick >/dev/null

@@ -1,27 +1,82 @@
 #!/usr/bin/env bash
-# Installs every Debian package that building, testing and benchmarking Quorvel needs.
-# Quiet and quick when everything is already there; as root directly, otherwise through sudo.
+# Installs the Debian 12 packages that one purpose needs, and no more: a teacher who only wants the
+# window should not wait for a fuzzing toolchain. Quiet and quick when everything is already there;
+# as root directly, otherwise through sudo.
+#
+#   tools/install-deps.sh [--list] [PURPOSE...]
+#
+# PURPOSE is one or more of the lists below; `run` is always included, so a bare call installs
+# what building and starting the program needs. --list prints the packages instead of installing.
+# The Makefile asks for: make run -> run, make test -> test, make test-asan -> test asan,
+# make fuzz -> fuzz, make bench -> bench, make package -> package.
 set -euo pipefail
 
-packages=(
-  build-essential cmake make pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+# run: configure and build the program (C++ compiler, make, CMake, Qt 6, CUPS, which the print
+# asks whether it took the job) and the two fonts it asks for by name.
+run=(
+  build-essential cmake
+  qt6-base-dev libcups2-dev
   fonts-liberation fonts-dejavu-core
-  xvfb xauth x11-apps imagemagick
-  poppler-utils
-  # fuzzing: clang with libFuzzer and its sanitizer runtimes
-  clang-14 libclang-rt-14-dev llvm-14
 )
 
-# The end-to-end printer test (a private CUPS server with a PDF printer, pages read back with
-# poppler), `make package` (dpkg-shlibdeps, file), the menu entry check and the screenshot script
-# (xdotool clicks through a game under Xvfb) need these; debootstrap is for
-# tools/check-clean-install.sh. libcups2-dev lets the print ask CUPS whether it took the job.
-packages+=(
-  libcups2-dev cups-daemon cups-client cups-ipp-utils printer-driver-cups-pdf
-  dpkg-dev file desktop-file-utils xdotool debootstrap
+# test: everything `make test` runs. GoogleTest; the end-to-end print (a private CUPS server with a
+# cups-pdf printer, the page read back with poppler's pdftoppm, which the chart's PDF export test
+# uses too); the package checks: the .deb is built (dpkg-shlibdeps, file) and run through lintian,
+# the menu entry through desktop-file-validate, the metainfo through appstreamcli and the manual
+# pages through man-db's man and lexgrog.
+test=(
+  libgtest-dev libgmock-dev
+  cups-daemon cups-client cups-ipp-utils printer-driver-cups-pdf poppler-utils
+  dpkg-dev file lintian desktop-file-utils appstream man-db
 )
+
+# asan: the sanitizer runtimes for g++ (build-essential brings them already; named so that the
+# sanitizer run says what it relies on).
+asan=(libasan8 libubsan1)
+
+# fuzz: clang with libFuzzer and its sanitizer runtimes; llvm-14 has the symbolizer for readable
+# stacks in a finding's report.
+fuzz=(clang-14 libclang-rt-14-dev llvm-14)
+
+# bench: Google Benchmark for the programs in bench/ (built whenever it is found).
+bench=(libbenchmark-dev)
+
+# package: `make package` builds the .deb with CPack, which asks dpkg-shlibdeps (dpkg-dev) and
+# file for the libraries the programs link.
+package=(dpkg-dev file)
+
+# checks: the scripts that look at the program from outside. tools/screenshot.sh plays a game
+# under Xvfb, clicking with xdotool and taking the picture with ImageMagick's import;
+# tools/check-clean-install.sh and tools/check-first-run.sh bootstrap a fresh Debian 12.
+checks=(xvfb xauth xdotool imagemagick debootstrap)
+
+list_only=false
+if [ "${1:-}" = --list ]; then
+  list_only=true
+  shift
+fi
+
+packages=("${run[@]}")
+for purpose in "$@"; do
+  case "$purpose" in
+    run) ;;
+    test) packages+=("${test[@]}") ;;
+    asan) packages+=("${asan[@]}") ;;
+    fuzz) packages+=("${fuzz[@]}") ;;
+    bench) packages+=("${bench[@]}") ;;
+    package) packages+=("${package[@]}") ;;
+    checks) packages+=("${checks[@]}") ;;
+    *)
+      echo "install-deps: unknown purpose '$purpose' (run, test, asan, fuzz, bench, package, checks)" >&2
+      exit 2
+      ;;
+  esac
+done
+
+if $list_only; then
+  printf '%s\n' "${packages[@]}" | sort -u
+  exit 0
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -32,9 +87,18 @@ done
 
 [ ${#missing[@]} -eq 0 ] && exit 0
 
+# Each name once, in the order given.
+mapfile -t missing < <(printf '%s\n' "${missing[@]}" | awk '!seen[$0]++')
 echo "install-deps: installing ${missing[*]}" >&2
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+# apt's own output only when it fails: a fresh machine installs a few hundred packages.
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+if ! $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >"$log" 2>&1; then
+  cat "$log" >&2
+  echo "install-deps: apt-get install failed" >&2
+  exit 1
+fi

@@ -11,8 +11,21 @@
 #include "SystemBeeper.h"
 #include "SystemPrinterList.h"
 
+#include <cstdio>
+#include <cstring>
+
 int main(int argc, char** argv)
 {
+    // The program's one option of its own, answered before any display is opened.
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("quorvel %s\n", QUORVEL_VERSION);
+            if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+                std::fprintf(stderr, "quorvel: cannot write to standard output\n");
+                return 1;
+            }
+            return 0;
+        }
     SystemBeeper beeper;
     DialogErrorBox errorBox(beeper);
     Application app(argc, argv, errorBox);

@@ -1,24 +1,12 @@
 # Installs the build into a scratch folder, once under a prefix and once under DESTDIR as the
-# package does, and checks what a desktop needs: the program, its four pictures next to each
-# other, the icon in the hicolor theme and a menu entry that starts the program among its pictures.
-# Expects BUILD_DIR, SOURCE_DIR and WORK_DIR.
+# package does, and checks what a desktop needs: the programs, the four pictures next to each
+# other, the icon in the hicolor theme, a menu entry that starts the program among its pictures
+# and the metainfo that software centres read.
+# Expects BUILD_DIR, SOURCE_DIR, WORK_DIR and VERSION (the project's).
 cmake_minimum_required(VERSION 3.25)
-
-function(fail)
-  string(JOIN "" text ${ARGN})
-  message(FATAL_ERROR "${text}")
-endfunction()
-
-set(pictures leer.bmp prey.bmp hunter.bmp back.bmp)
-set(expected
-  bin/quorvel
-  share/applications/quorvel.desktop
-  share/icons/hicolor/256x256/apps/quorvel.png
-  share/icons/hicolor/64x64/apps/quorvel.png)
-foreach(picture IN LISTS pictures)
-  list(APPEND expected share/quorvel/${picture})
-endforeach()
-list(SORT expected)
+include(${CMAKE_CURRENT_LIST_DIR}/PackageFiles.cmake)
+set(pictures ${QUORVEL_PICTURES})
+set(expected ${QUORVEL_INSTALLED_FILES})
 
 # Installs and returns the installed files relative to root/prefix.
 function(install_into root prefix destdir out)
@@ -64,15 +52,37 @@ function(check_entry base expected_path)
       fail("${entry}: expected ${key}=${want}, found '${got}'")
     endif()
   endforeach()
-  find_program(validate desktop-file-validate)
-  if(validate)
-    execute_process(COMMAND "${validate}" "${entry}" RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
-    # Hints pass: the two main categories earn one (the entry may show under both).
-    if(NOT status EQUAL 0 OR out MATCHES "error:|warning:")
-      fail("desktop-file-validate: ${out}")
-    endif()
-  else()
-    message(STATUS "desktop-file-validate not installed; entry checked by key only")
+  require_program(validate desktop-file-validate)
+  execute_process(COMMAND "${validate}" "${entry}" RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
+  # Hints pass: the two main categories earn one (the entry may show under both).
+  if(NOT status EQUAL 0 OR out MATCHES "error:|warning:")
+    fail("desktop-file-validate: ${out}")
+  endif()
+endfunction()
+
+# The metainfo passes AppStream's validator (offline: its links are not fetched), names this
+# version and launches the menu entry installed beside it.
+function(check_metainfo base)
+  set(metainfo "${base}/share/metainfo/org.quorvel.Quorvel.metainfo.xml")
+  require_program(appstreamcli appstreamcli)
+  # --strict: infos fail too; pedantic hints pass (the capital Q the ID was given earns one).
+  execute_process(COMMAND "${appstreamcli}" validate --strict --no-net "${metainfo}"
+    RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
+  if(NOT status EQUAL 0)
+    fail("appstreamcli validate ${metainfo}:\n${out}")
+  endif()
+  file(READ "${metainfo}" content)
+  string(REGEX MATCHALL "<release version=\"[^\"]*\"" releases "${content}")
+  if(NOT releases)
+    fail("${metainfo} names no release")
+  endif()
+  list(GET releases 0 newest)
+  if(NOT newest STREQUAL "<release version=\"${VERSION}\"")
+    fail("${metainfo}: the newest release is ${newest}, not version ${VERSION}")
+  endif()
+  string(REGEX MATCH "<launchable type=\"desktop-id\">([^<]*)</launchable>" launchable "${content}")
+  if(NOT EXISTS "${base}/share/applications/${CMAKE_MATCH_1}")
+    fail("${metainfo} launches '${CMAKE_MATCH_1}', which is not installed")
   endif()
 endfunction()
 
@@ -83,6 +93,7 @@ if(NOT installed STREQUAL expected)
   fail("installed files:\n  ${installed}\nexpected:\n  ${expected}")
 endif()
 check_entry("${prefix}" "${prefix}/share/quorvel")
+check_metainfo("${prefix}")
 foreach(picture IN LISTS pictures)
   file(SHA256 "${prefix}/share/quorvel/${picture}" got)
   file(SHA256 "${SOURCE_DIR}/assets/${picture}" want)
@@ -90,10 +101,12 @@ foreach(picture IN LISTS pictures)
     fail("share/quorvel/${picture} differs from assets/${picture}")
   endif()
 endforeach()
-execute_process(COMMAND test -x "${prefix}/bin/quorvel" RESULT_VARIABLE status)
-if(NOT status EQUAL 0)
-  fail("bin/quorvel is not executable")
-endif()
+foreach(program quorvel quorvel-sim)
+  execute_process(COMMAND test -x "${prefix}/bin/${program}" RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    fail("bin/${program} is not executable")
+  endif()
+endforeach()
 
 # Staged under DESTDIR for /usr, as the package is: the entry names /usr, not the staging folder.
 install_into("${WORK_DIR}/stage" "/usr" TRUE staged)

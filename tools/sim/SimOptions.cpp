@@ -6,7 +6,8 @@
 
 const char* const simUsage =
     "usage: quorvel-sim [--seed S] [--rounds N] [--spray R:K]... [--insecticide K] [--board]\n"
-    "                   [--games G] [--jobs J] [--summary] [--csv FILE] [--every N] [--quiet] [--help]\n"
+    "                   [--games G] [--jobs J] [--summary] [--csv FILE] [--every N] [--quiet]\n"
+    "                   [--help] [--version]\n"
     "One game (none of --games, --summary, --csv, --every): prints round,side,x,y,hunters,prey,\n"
     "one row after the new game, then one per round.\n"
     "  --seed S         generator state before the (first) new game (0..4294967295); default: the clock\n"
@@ -33,7 +34,10 @@ const char* const simUsage =
     "  --every N        checkpoints at rounds 0, N, 2N, ... and the last round (default rounds/10, >= 1)\n"
     "  --quiet          no progress line (it is shown on a terminal only, for runs over about a second)\n"
     "With batch options but neither --summary nor --csv, the summary is printed.\n"
-    "A value may also follow its option as --option=VALUE; a value that begins with -- must.\n";
+    "A value may also be joined to its option by \"=\" (--csv=FILE); a value that begins with -- must.\n"
+    "Either of these prints and exits, playing nothing:\n"
+    "  --help           this text\n"
+    "  --version        the program's name and version\n";
 
 namespace {
 constexpr std::int32_t int32Max = std::numeric_limits<std::int32_t>::max();
@@ -133,13 +137,15 @@ std::optional<SimOptions> parseSimOptions(const std::vector<std::string>& args, 
         const std::string arg = word.substr(0, equals);
         const bool takesValue = std::find(withValue.begin(), withValue.end(), arg) != withValue.end();
         if (equals != std::string::npos && !takesValue) {
-            error = arg == "--help" || arg == "--board" || arg == "--summary" || arg == "--quiet"
+            error = arg == "--help" || arg == "--version" || arg == "--board" || arg == "--summary" || arg == "--quiet"
                         ? arg + " takes no value"
                         : "unknown option '" + arg + "'";
             return std::nullopt;
         }
         if (arg == "--help") {
             options.help = true;
+        } else if (arg == "--version") {
+            options.version = true;
         } else if (arg == "--board") {
             options.board = true;
         } else if (arg == "--summary") {

@@ -20,6 +20,7 @@ struct SimOptions {
     std::vector<Spray> sprays;  // ascending rounds, at most one per round
     bool board = false;
     bool help = false;
+    bool version = false;
 
     // Batch mode is on when any of --games, --summary, --csv or --every is given.
     bool batch = false;

@@ -63,8 +63,11 @@ try {
     const auto options = parseSimOptions(std::vector<std::string>(argv + 1, argv + argc), error);
     if (!options)
         return refuse(error);
-    if (options->help) {
-        std::fputs(simUsage, stdout);
+    if (options->help || options->version) {
+        if (options->help)
+            std::fputs(simUsage, stdout);
+        else
+            std::printf("quorvel-sim %s\n", QUORVEL_VERSION);
         int outputError = 0;
         return standardOutputWritten(outputError) ? 0 : failOutput(outputError);
     }
