@@ -10,6 +10,7 @@
 #include "ChartView.h"
 #include "ColorDialog.h"
 #include "DialogErrorBox.h"
+#include "DialogSaveFileChooser.h"
 #include "GameController.h"
 #include "MainWindow.h"
 #include "PrintDialog.h"
@@ -134,8 +135,10 @@ int main(int argc, char** argv)
     MainWindow form(errorBox, beeper);
     ColorDialog colorDialog(&form);
     PrintDialog printDialog(printer, &form);
-    ChartCommands chartCommands(form.populationChart(), colorDialog, printDialog, printer);
     GameController controller(form, errorBox);
+    DialogSaveFileChooser saveChooser(&form);
+    ChartCommands chartCommands(form.populationChart(), colorDialog, printDialog, printer, saveChooser,
+                                [&controller] { return controller.gameNumber(); });
     form.connectTo(controller, chartCommands);
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))

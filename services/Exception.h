@@ -34,6 +34,7 @@ private:
 
 QUORVEL_ERROR_KIND(ConvertError, "EConvertError")          // a text that is no valid integer
 QUORVEL_ERROR_KIND(FileOpenError, "EFOpenError")           // a file that cannot be opened
+QUORVEL_ERROR_KIND(FileWriteError, "EFCreateError")        // a file that cannot be written
 QUORVEL_ERROR_KIND(InvalidGraphic, "EInvalidGraphic")      // a file whose content is no valid picture
 QUORVEL_ERROR_KIND(ReadError, "EReadError")                // a stream that ends too early
 QUORVEL_ERROR_KIND(OutOfResources, "EOutOfResources")      // no system timer left

@@ -11,11 +11,12 @@
 # make fuzz -> fuzz, make bench -> bench, make package -> package.
 set -euo pipefail
 
-# run: configure and build the program (C++ compiler, make, CMake, Qt 6, CUPS, which the print
-# asks whether it took the job) and the two fonts it asks for by name.
+# run: configure and build the program (C++ compiler, make, CMake, Qt 6 with its SVG module for
+# the chart's drawings, CUPS, which the print asks whether it took the job) and the two fonts it
+# asks for by name.
 run=(
   build-essential cmake
-  qt6-base-dev libcups2-dev
+  qt6-base-dev qt6-svg-dev libcups2-dev
   fonts-liberation fonts-dejavu-core
 )
 

@@ -1,14 +1,26 @@
 #include "ChartCommands.h"
 
+#include "ChartExport.h"
 #include "ChartView.h"
 #include "ColorDialog.h"
 #include "PopulationChart.h"
 #include "PrintDialog.h"
 #include "Printer.h"
+#include "SaveFileChooser.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+#include <algorithm>
 
 ChartCommands::ChartCommands(PopulationChart& chart, ColorDialog& colorDialog, PrintDialog& printDialog,
-                             Printer& printer)
-    : chart_(chart), colorDialog_(colorDialog), printDialog_(printDialog), printer_(printer)
+                             Printer& printer, SaveFileChooser& saveChooser, GameNumber gameNumber)
+    : chart_(chart),
+      colorDialog_(colorDialog),
+      printDialog_(printDialog),
+      printer_(printer),
+      saveChooser_(saveChooser),
+      gameNumber_(std::move(gameNumber))
 {
 }
 
@@ -63,4 +75,47 @@ void ChartCommands::print()
         return;
     chart_.view().printChart(printer_.printer());
     printer_.checkJobAccepted();
+}
+
+QString ChartCommands::saveFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+QString ChartCommands::suggestedPath(const QString& extension) const
+{
+    const std::optional<std::uint32_t> number = gameNumber_ ? gameNumber_() : std::nullopt;
+    const QString name = number ? QStringLiteral("quorvel-spiel-%1.%2").arg(*number).arg(extension)
+                                : QStringLiteral("quorvel.%1").arg(extension);
+    return QDir(saveFolder()).filePath(name);
+}
+
+void ChartCommands::saveData()
+{
+    const SaveFileChooser::Choice choice = saveChooser_.choose(
+        QStringLiteral("Daten als CSV speichern"), suggestedPath(QStringLiteral("csv")),
+        {QStringLiteral("CSV-Dateien (*.csv)")});
+    if (!choice.path.isEmpty())
+        writeChartData(chart_, choice.path);
+}
+
+void ChartCommands::savePicture()
+{
+    // The file type decides the format, and for PNG the size.
+    const int pngScales[] = {1, 2, 4};
+    const SaveFileChooser::Choice choice = saveChooser_.choose(
+        QStringLiteral("Diagramm als Bild speichern"), suggestedPath(QStringLiteral("png")),
+        {QStringLiteral("PNG-Bild in Bildschirmgröße (*.png)"),
+         QStringLiteral("PNG-Bild in doppelter Größe (*.png)"),
+         QStringLiteral("PNG-Bild in vierfacher Größe (*.png)"), QStringLiteral("SVG-Grafik (*.svg)")});
+    if (choice.path.isEmpty())
+        return;
+    if (choice.filter == 3) {
+        const std::optional<std::uint32_t> number = gameNumber_ ? gameNumber_() : std::nullopt;
+        writeChartSvg(chart_.view(), choice.path,
+                      number ? QStringLiteral("Quorvel, Spiel %1").arg(*number) : QStringLiteral("Quorvel"));
+    } else {
+        writeChartPng(chart_.view(), choice.path, pngScales[std::clamp(choice.filter, 0, 2)]);
+    }
 }

@@ -1,16 +1,27 @@
 #pragma once
 
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+
 class ColorDialog;
 class PopulationChart;
 class PrintDialog;
 class Printer;
 class QColor;
+class SaveFileChooser;
 
 // What the chart's context menu and the print button do. Each command changes the chart's
 // properties in a fixed order; the colour commands change nothing when the dialog is cancelled.
 class ChartCommands {
 public:
-    ChartCommands(PopulationChart& chart, ColorDialog& colorDialog, PrintDialog& printDialog, Printer& printer);
+    // The number of the game the chart shows, if any, for the names files are offered under.
+    using GameNumber = std::function<std::optional<std::uint32_t>()>;
+
+    ChartCommands(PopulationChart& chart, ColorDialog& colorDialog, PrintDialog& printDialog, Printer& printer,
+                  SaveFileChooser& saveChooser, GameNumber gameNumber);
 
     void applyMonochrome();
     void applyStandardColors();
@@ -24,7 +35,19 @@ public:
     // when there is no printer at all; a page the print system refuses raises the printer error.
     void print();
 
+    // Ask where to, then write the chart's points as CSV, or the chart as a PNG picture (at its
+    // size on screen, twice or four times that) or an SVG drawing, chosen by the file type.
+    // Nothing happens when the dialog is cancelled; a failed write raises FileWriteError and
+    // leaves any old file as it was.
+    void saveData();
+    void savePicture();
+
+    // Where the save dialogs start: the documents folder, else the home folder.
+    static QString saveFolder();
+
 private:
+    QString suggestedPath(const QString& extension) const;
+
     // Offers color in the colour dialog; true, with the choice in color, when it was confirmed.
     bool pickColor(QColor& color);
 
@@ -32,4 +55,6 @@ private:
     ColorDialog& colorDialog_;
     PrintDialog& printDialog_;
     Printer& printer_;
+    SaveFileChooser& saveChooser_;
+    GameNumber gameNumber_;
 };

@@ -311,6 +311,9 @@ void MainWindow::createChartMenu(ChartCommands& commands)
     item(colors, "borderColorAction", "Rahmenfarbe", &ChartCommands::pickBorderColor);
     item(chartMenu_, "clearChartAction", "Daten Löschen", &ChartCommands::clear);
     item(chartMenu_, "copyChartAction", "-> Zwischenablage", &ChartCommands::copyToClipboard);
+    chartMenu_->addSeparator()->setObjectName("saveSeparator");
+    item(chartMenu_, "saveDataAction", "Daten als CSV speichern …", &ChartCommands::saveData);
+    item(chartMenu_, "savePictureAction", "Diagramm als Bild speichern …", &ChartCommands::savePicture);
 
     chart_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(chart_, &QWidget::customContextMenuRequested, this,

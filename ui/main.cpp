@@ -3,6 +3,7 @@
 #include "ChartCommands.h"
 #include "ColorDialog.h"
 #include "DialogErrorBox.h"
+#include "DialogSaveFileChooser.h"
 #include "ErrorReporting.h"
 #include "GameController.h"
 #include "MainWindow.h"
@@ -33,10 +34,12 @@ int main(int argc, char** argv)
         SystemPrinterList printers;
         Printer printer(printers);
         MainWindow window(errorBox, beeper);
+        GameController controller(window, errorBox);
         ColorDialog colorDialog(&window);
         PrintDialog printDialog(printer, &window);
-        ChartCommands chartCommands(window.populationChart(), colorDialog, printDialog, printer);
-        GameController controller(window, errorBox);
+        DialogSaveFileChooser saveChooser(&window);
+        ChartCommands chartCommands(window.populationChart(), colorDialog, printDialog, printer, saveChooser,
+                                    [&controller] { return controller.gameNumber(); });
         window.connectTo(controller, chartCommands);
         window.show();
         return Application::exec();

@@ -88,8 +88,10 @@ TEST_F(ChartMenu, MenuTreeAndCaptions)
     ASSERT_TRUE(menu);
     QStringList top;
     for (QAction* a : menu->actions())
-        top << a->text();
-    EXPECT_EQ(top, (QStringList{"Farbeinstellungen", "Daten Löschen", "-> Zwischenablage"}));
+        top << (a->isSeparator() ? QString("-") : a->text());
+    // The save commands came later and follow the original entries.
+    EXPECT_EQ(top, (QStringList{"Farbeinstellungen", "Daten Löschen", "-> Zwischenablage", "-",
+                                "Daten als CSV speichern …", "Diagramm als Bild speichern …"}));
     auto* colors = form->findChild<QMenu*>("colorMenu");
     ASSERT_TRUE(colors);
     QStringList sub;

@@ -3,6 +3,7 @@
 #include "ApplicationErrors.h"
 #include "BeepCounter.h"
 #include "FixedPrinterList.h"
+#include "FixedSaveFileChooser.h"
 #include "ModalAnswer.h"
 #include "QtPrinters.h"
 #include "ChartCommands.h"
@@ -35,20 +36,21 @@ protected:
         QDir::setCurrent(startDir());
         printer = std::make_unique<Printer>(printerList());
         form = std::make_unique<MainWindow>(errors, beeps);
+        controller = std::make_unique<GameController>(*form, errors);
         colorDialog = std::make_unique<ColorDialog>(form.get());
         printDialog = std::make_unique<PrintDialog>(*printer, form.get());
-        chartCommands = std::make_unique<ChartCommands>(form->populationChart(), *colorDialog, *printDialog, *printer);
-        controller = std::make_unique<GameController>(*form, errors);
+        chartCommands = std::make_unique<ChartCommands>(form->populationChart(), *colorDialog, *printDialog, *printer,
+                                                        saveChooser, [this] { return controller->gameNumber(); });
         form->connectTo(*controller, *chartCommands);
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
     void TearDown() override
     {
-        controller.reset();
         chartCommands.reset();
         printDialog.reset();
         colorDialog.reset();
+        controller.reset();
         form.reset();
         printer.reset();
         QDir::setCurrent(previousDir_);
@@ -94,6 +96,7 @@ protected:
     BeepCounter beeps;
     FixedPrinterList printers;
     std::unique_ptr<Printer> printer;
+    FixedSaveFileChooser saveChooser;
     // Wired as the program's entry wires them.
     std::unique_ptr<MainWindow> form;
     std::unique_ptr<ColorDialog> colorDialog;

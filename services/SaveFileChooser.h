@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Asks the user where to save a file. The program's save commands take one; the real one is a
+// file dialog, tests answer with a fixed choice.
+class SaveFileChooser {
+public:
+    struct Choice {
+        QString path;    // empty: the user cancelled
+        int filter = 0;  // index into the filters offered
+    };
+
+    virtual ~SaveFileChooser() = default;
+
+    // Offers suggestedPath (folder and name) and the filters ("PNG-Bild (*.png)"), the first
+    // one chosen. A chosen name without an extension gets the chosen filter's.
+    virtual Choice choose(const QString& title, const QString& suggestedPath, const QStringList& filters) = 0;
+};

@@ -1,0 +1,67 @@
+#include "ChartExport.h"
+
+#include "ChartView.h"
+#include "LineSeries.h"
+#include "PopulationChart.h"
+#include "SaveAtomically.h"
+
+#include <QBuffer>
+#include <QIODevice>
+#include <QPainter>
+#include <QSvgGenerator>
+
+#include <algorithm>
+
+void writeChartData(const PopulationChart& chart, const QString& path)
+{
+    const LineSeries& hunters = chart.hunterSeries();
+    const LineSeries& prey = chart.preySeries();
+    const int points = std::min(hunters.count(), prey.count());
+    saveAtomically(path, [&](QIODevice& file) {
+        QByteArray block("\xEF\xBB\xBF" "Durchgang;R\xC3\xA4uber;Beute\r\n");
+        // In blocks, so a chart that has collected millions of points costs little memory.
+        for (int i = 0; i < points; ++i) {
+            block += QByteArray::number(hunters.xValue(i), 'f', 0) + ';'
+                     + QByteArray::number(int(hunters.yValue(i))) + ';' + QByteArray::number(int(prey.yValue(i)))
+                     + "\r\n";
+            if (block.size() > (1 << 20)) {
+                file.write(block);
+                block.clear();
+            }
+        }
+        file.write(block);
+    });
+}
+
+QImage chartPicture(ChartView& chart, int scale)
+{
+    QImage image(chart.size() * scale, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.scale(scale, scale);
+        chart.draw(painter, QRect(QPoint(0, 0), chart.size()), false);
+    }
+    return chart.isMonochrome() ? ChartView::toMonochrome(image) : image;
+}
+
+void writeChartPng(ChartView& chart, const QString& path, int scale)
+{
+    const QImage image = chartPicture(chart, scale);
+    saveAtomically(path, [&](QIODevice& file) { image.save(&file, "PNG"); });
+}
+
+void writeChartSvg(ChartView& chart, const QString& path, const QString& title)
+{
+    QBuffer svg;
+    QSvgGenerator generator;
+    generator.setOutputDevice(&svg);
+    generator.setSize(chart.size());
+    generator.setViewBox(QRect(QPoint(0, 0), chart.size()));
+    generator.setTitle(title);
+    {
+        QPainter painter(&generator);
+        chart.draw(painter, QRect(QPoint(0, 0), chart.size()), false);
+    }
+    saveAtomically(path, [&](QIODevice& file) { file.write(svg.data()); });
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+class ChartView;
+class PopulationChart;
+
+// The population chart leaves the program as data and as pictures.
+
+// Writes every point the chart holds as one line "x;hunters;prey" under the header
+// "Durchgang;Räuber;Beute": x as the bottom axis shows it, and the two counts the curves plot
+// there. Semicolons and no decimals, so a spreadsheet set to German reads three whole-number
+// columns; UTF-8 with a byte order mark, so it reads "Räuber" too; CRLF line ends. Written
+// atomically (see saveAtomically).
+void writeChartData(const PopulationChart& chart, const QString& path);
+
+// The chart as it is drawn on screen, scale times as wide and as high: at scale 1 exactly the
+// pixels shown, black and white while the chart shows monochrome.
+QImage chartPicture(ChartView& chart, int scale);
+
+// Writes chartPicture(chart, scale) as a PNG file, atomically.
+void writeChartPng(ChartView& chart, const QString& path, int scale);
+
+// Writes the chart as drawn on screen as an SVG drawing of its on-screen size, atomically.
+void writeChartSvg(ChartView& chart, const QString& path, const QString& title);
