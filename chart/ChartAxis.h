@@ -8,7 +8,6 @@
 #include <QString>
 
 #include <functional>
-#include <vector>
 
 enum class AxisSide { Bottom, Left, Right };
 
@@ -78,15 +77,6 @@ public:
     // The values of the latest paint.
     const AxisGeometry& computed() const { return computed_; }
     AxisGeometry& computed() { return computed_; }
-
-    // Pixel position of value along the axis, from the computed range and positions. A range of
-    // 0, or an offset of 2³¹ − 1 pixels or more, gives the axis centre.
-    int positionOf(double value) const;
-    // Label step for labels of labelSize pixels on the computed range and length.
-    double labelStep(int labelSize) const;
-    // Label values for the computed range and step, largest first; none when the range holds
-    // 10000 steps or more.
-    std::vector<double> labelValues() const;
 
     // The space between the axis line and the labels: axis pen width plus the longer tick.
     int tickBand() const;

@@ -73,7 +73,7 @@ int ChartLayout::verticalLabelsWidth(ChartAxis& axis, int top, int bottom)
     g.endPos = bottom;
     g.length = bottom - top;
     const QFont font = axis.labelsFont().toQFont();
-    const double step = axis.labelStep(textHeight(font));
+    const double step = g.labelStep(textHeight(font), axis.increment(), axis.labelsSeparation());
     const QString low = axis.formatValue(step * std::trunc(g.minimum / step));
     const QString high = axis.formatValue(step * std::trunc(g.maximum / step));
     return std::max(textWidth(font, low), textWidth(font, high)) + textWidth(font, QStringLiteral(" "));
@@ -105,6 +105,7 @@ ChartRect ChartLayout::compute(ChartView& chart, const QRect& rect)
     ChartAxis& right = chart.rightAxis();
     for (ChartAxis* axis : {&bottom, &left, &right}) {
         axis->computed() = AxisGeometry{};
+        axis->computed().horizontal = axis->isHorizontal();
         axis->computed().drawn = isDrawn(chart, *axis);
         computeRange(chart, *axis);
     }

@@ -121,15 +121,15 @@ void ChartPainter::drawAxis(ChartAxis& axis, const ChartRect& plot)
         labelSize = std::max(chart_.labels_.width(font, axis.formatValue(g.minimum)),
                              chart_.labels_.width(font, axis.formatValue(g.maximum)));
     }
-    g.step = axis.labelStep(labelSize);
-    const std::vector<double> values = axis.labelValues();
+    g.step = g.labelStep(labelSize, axis.increment(), axis.labelsSeparation());
+    const std::vector<double> values = g.labelValues();
     g.tickValues.clear();
     g.ticks.clear();
     for (double value : values) {
         if (static_cast<int>(g.ticks.size()) == maxTicks)
             break;
         g.tickValues.push_back(value);
-        g.ticks.push_back(axis.positionOf(value));
+        g.ticks.push_back(g.positionOf(value));
     }
 
     if (!axis.title().caption().isEmpty())
@@ -196,7 +196,7 @@ void ChartPainter::drawLabels(const ChartAxis& axis, const std::vector<double>& 
     for (double value : values) {
         const QString text = axis.formatValue(value);
         const int width = chart_.labels_.width(font, text);
-        const int pos = axis.positionOf(value);
+        const int pos = g.positionOf(value);
         int x = g.posLabels;
         int top = pos - halfHeight;
         if (axis.side() == AxisSide::Bottom) {
@@ -292,9 +292,9 @@ void ChartPainter::drawSeries(const LineSeries& series, const ChartRect& plot, c
     const ChartPen& linePen = series.linePen();
     if (!series.isVisible() || series.count() < 2 || !linePen.draws())
         return;
-    const ChartAxis& horizontal = chart_.bottomAxis();
-    const ChartAxis& vertical =
-        series.verticalAxis() == VerticalAxis::Left ? chart_.leftAxis() : chart_.rightAxis();
+    const AxisGeometry& horizontal = chart_.bottomAxis().computed();
+    const AxisGeometry& vertical =
+        (series.verticalAxis() == VerticalAxis::Left ? chart_.leftAxis() : chart_.rightAxis()).computed();
     const bool patterned = linePen.style() != PenStyle::Solid;
 
     QPen pen = toQPen(linePen);

@@ -1,5 +1,6 @@
 // The curves: where their pixels go, which points make segments, dashes and drawing order.
 #include "ChartImages.h"
+#include "AxisGeometry.h"
 #include "LineSegments.h"
 
 #include <gtest/gtest.h>
@@ -67,19 +68,18 @@ TEST(CurvePixels, ASlopeRunsFromCornerToCornerAcrossThePlot)
 
 // Axes laid out by hand: x over 0..10 pixels for 0..xMax, y = 36 − value.
 struct HandAxes {
-    ChartAxis horizontal{AxisSide::Bottom};
-    ChartAxis vertical{AxisSide::Left};
+    AxisGeometry horizontal;
+    AxisGeometry vertical;
 
     explicit HandAxes(double xMax)
     {
-        AxisGeometry& h = horizontal.computed();
-        h.maximum = h.range = xMax;
-        h.endPos = h.length = 10;
-        h.center = 5;
-        AxisGeometry& v = vertical.computed();
-        v.maximum = v.range = 36;
-        v.endPos = v.length = 36;
-        v.center = 18;
+        horizontal.horizontal = true;
+        horizontal.maximum = horizontal.range = xMax;
+        horizontal.endPos = horizontal.length = 10;
+        horizontal.center = 5;
+        vertical.maximum = vertical.range = 36;
+        vertical.endPos = vertical.length = 36;
+        vertical.center = 18;
     }
 };
 
