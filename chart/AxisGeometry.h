@@ -2,8 +2,9 @@
 
 #include <vector>
 
-// What one paint computed for an axis: its range, where it lies and where its labels and ticks
-// went, and the arithmetic that maps values onto it. Rebuilt on every paint.
+// Where one layout put an axis: its range, its pixels along the plot side, its bands and its
+// label steps and ticks. ChartLayout works it out for every drawing; nothing stores it in the
+// axis itself.
 struct AxisGeometry {
     bool horizontal = false;   // along the bottom; a vertical axis counts its pixels upwards
     bool drawn = false;        // visible and used by at least one series

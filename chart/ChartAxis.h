@@ -1,6 +1,5 @@
 #pragma once
 
-#include "AxisGeometry.h"
 #include "ChartAxisTitle.h"
 #include "ChartFont.h"
 #include "ChartPen.h"
@@ -12,8 +11,8 @@
 enum class AxisSide { Bottom, Left, Right };
 
 // One axis of the chart: its range (automatic from the points or fixed), its labels, lines,
-// ticks, grid and title, and the values the latest paint computed for it. Every effective
-// property change calls the owner's change handler.
+// ticks, grid and title. Where a drawing puts it is ChartLayout's answer, not the axis's state.
+// Every effective property change calls the owner's change handler.
 class ChartAxis {
 public:
     explicit ChartAxis(AxisSide side);
@@ -74,10 +73,6 @@ public:
     ChartAxisTitle& title() { return title_; }
     const ChartAxisTitle& title() const { return title_; }
 
-    // The values of the latest paint.
-    const AxisGeometry& computed() const { return computed_; }
-    AxisGeometry& computed() { return computed_; }
-
     // The space between the axis line and the labels: axis pen width plus the longer tick.
     int tickBand() const;
 
@@ -106,6 +101,5 @@ private:
     int minorTickLength_ = 2;
     int minorTickCount_ = 3;
     ChartAxisTitle title_;
-    AxisGeometry computed_;
     std::function<void()> changeHandler_;
 };

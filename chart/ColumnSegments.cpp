@@ -12,7 +12,7 @@
 
 namespace {
 
-// The pixel positions of a series' points on the axes as the current paint computed them, and
+// The pixel positions of a series' points on the axes as laid out for the current drawing, and
 // the points grouped into pixel columns: runs of consecutive indexes that share an x position.
 // Positions come from the axes' own positionOf(), so they are exactly those of drawing every
 // point.

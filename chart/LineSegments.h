@@ -14,7 +14,7 @@ class LineSeries;
 class LineSegments {
 public:
     // The segments from each point to the next, leaving out every point that lands on the pixel
-    // drawn last, on the axes as the current paint computed them.
+    // drawn last, on the axes as laid out for the current drawing.
     static QVector<QLine> build(const LineSeries& series, const AxisGeometry& horizontal,
                                 const AxisGeometry& vertical);
     // The same segments handed to sink in order, in batches of about batchSize, so a series of

@@ -19,7 +19,7 @@ void setTitle(ChartAxis& axis, const QString& caption, const QColor& color)
     font.setColor(color);
 }
 
-void addCurve(ChartView& chart, const QString& title, const QColor& color, VerticalAxis axis)
+void addCurve(ChartModel& chart, const QString& title, const QColor& color, VerticalAxis axis)
 {
     LineSeries& series = chart.addSeries();
     series.setTitle(title);
@@ -40,7 +40,7 @@ struct Scheme {
     QColor hunter, prey;
 };
 
-void apply(ChartView& chart, const Scheme& s)
+void apply(ChartModel& chart, const Scheme& s)
 {
     chart.setColor(s.panel);
     chart.setMonochrome(s.monochrome);
@@ -58,14 +58,16 @@ void apply(ChartView& chart, const Scheme& s)
 
 }  // namespace
 
-PopulationChart::PopulationChart(ChartView& chart) : chart_(chart)
+PopulationChart::PopulationChart(ChartView& view) : view_(view), chart_(view.model())
 {
-    chart.setPrintTitle(QStringLiteral("diagramm"));
+    view.setPrintTitle(QStringLiteral("diagramm"));
+    view.setToolTip(QStringLiteral("Mit Rechtsklick Diagrammeigenschaften ändern"));
+
+    ChartModel& chart = chart_;
     chart.setColor(chartcolor::silver);
     chart.setBackWallColor(chartcolor::white);
     chart.setMargins(1, 6, 1, 1);
     chart.setClipPoints(false);
-    chart.setToolTip(QStringLiteral("Mit Rechtsklick Diagrammeigenschaften ändern"));
 
     chart.leftAxis().setMinMax(0, 36);
     setTitle(chart.leftAxis(), QStringLiteral("Anzahl der Räuber"), chartcolor::red);

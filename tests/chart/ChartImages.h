@@ -1,8 +1,10 @@
 #pragma once
 
 #include "ChartColor.h"
-#include "PopulationChart.h"
+#include "ChartLayout.h"
 #include "ChartView.h"
+#include "LabelCache.h"
+#include "PopulationChart.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -24,8 +26,7 @@ inline constexpr int chartHeight = 352;
 inline std::unique_ptr<ChartView> populationChart(int width = chartWidth, int height = chartHeight)
 {
     auto chart = std::make_unique<ChartView>();
-    PopulationChart{*chart};
-    chart->setBackColor(chartcolor::white);
+    PopulationChart(*chart).setBackgroundColor(chartcolor::white);
     chart->resize(width, height);
     return chart;
 }
@@ -40,6 +41,13 @@ inline QImage render(ChartView& chart, bool printing = false, QSize size = QSize
     QPainter painter(&image);
     chart.draw(painter, image.rect(), printing);
     return image;
+}
+
+// Where the chart goes when drawn at its size.
+inline ChartGeometry geometryOf(const ChartView& chart)
+{
+    LabelCache labels;
+    return ChartLayout::compute(chart.model(), QRect(QPoint(0, 0), chart.size()), labels);
 }
 
 inline QColor at(const QImage& image, int x, int y)
@@ -113,8 +121,8 @@ private:
 inline void fill(ChartView& chart, int n, double hunters, double prey)
 {
     for (int i = 0; i < n; ++i) {
-        chart.series(0).append(hunters);
-        chart.series(1).append(prey);
+        chart.model().series(0).append(hunters);
+        chart.model().series(1).append(prey);
     }
 }
 

@@ -2,6 +2,7 @@
 // chart that drawing every single point puts there.
 #include "ChartData.h"
 #include "ChartImages.h"
+#include "ChartLayout.h"
 #include "ChartPainter.h"
 #include "ColumnSegments.h"
 
@@ -26,7 +27,10 @@ QImage renderWith(ChartView& chart, SeriesDetail detail, bool printing = false, 
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.scale(zoom, zoom);
-    ChartPainter(chart, painter, printing, detail).draw(QRect(QPoint(0, 0), chart.size()));
+    const QRect rect(QPoint(0, 0), chart.size());
+    LabelCache labels;
+    const ChartGeometry geometry = ChartLayout::compute(chart.model(), rect, labels);
+    ChartPainter(chart.model(), geometry, labels, painter, printing, detail).draw(rect, chart.palette());
     return image;
 }
 
@@ -55,16 +59,15 @@ std::string differenceOfDetails(ChartView& chart, bool printing = false, double 
 }
 
 // Pixel columns along the bottom axis of chart: its plot width plus one.
-int columnsOf(ChartView& chart)
+int columnsOf(const ChartView& chart)
 {
-    render(chart);
-    return chart.chartRect().width() + 1;
+    return geometryOf(chart).plot.width() + 1;
 }
 
 void load(ChartView& chart, const Points& hunters, const Points& prey)
 {
-    chart.series(0).append(hunters);
-    chart.series(1).append(prey);
+    chart.model().series(0).append(hunters);
+    chart.model().series(1).append(prey);
 }
 
 struct Source {
@@ -113,8 +116,8 @@ TEST_P(ColumnDrawing, PutsThePixelsOfEveryPointOnTheChart)
     // The program's curves (two pixels, square ends) and the monochrome scheme's solid prey curve
     // over a thin one (one pixel, flat ends).
     EXPECT_EQ(differenceOfDetails(*chart), "") << n << " points, two-pixel pens";
-    chart->series(0).linePen().setWidth(1);
-    chart->series(1).linePen().setWidth(1);
+    chart->model().series(0).linePen().setWidth(1);
+    chart->model().series(1).linePen().setWidth(1);
     EXPECT_EQ(differenceOfDetails(*chart), "") << n << " points, one-pixel pens";
 }
 
@@ -131,7 +134,7 @@ INSTANTIATE_TEST_SUITE_P(SourcesSizesCounts, ColumnDrawing,
 
 struct Variant {
     const char* name;
-    std::function<void(ChartView&, int n)> setUp;
+    std::function<void(ChartModel&, int n)> setUp;
     bool printing = false;
     double zoom = 1.0;
 };
@@ -144,25 +147,25 @@ TEST_P(ColumnDrawingVariants, PutThePixelsOfEveryPointOnTheChart)
     const int n = 23 * columnsOf(*chart) + 5;
     chartdata::ChartFeed feed = chartdata::gameTrace(n, 77);
     load(*chart, feed.hunters, feed.prey);
-    GetParam().setUp(*chart, n);
+    GetParam().setUp(chart->model(), n);
     EXPECT_EQ(differenceOfDetails(*chart, GetParam().printing, GetParam().zoom), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Settings, ColumnDrawingVariants,
     testing::Values(
-        Variant{"threePixelPens", [](ChartView& c, int) { c.series(0).linePen().setWidth(3); c.series(1).linePen().setWidth(3); }},
-        Variant{"clippedToThePlot", [](ChartView& c, int) { c.setClipPoints(true); }},
-        Variant{"printedThreeTimesLarger", [](ChartView&, int) {}, true, 3.0},
-        Variant{"printedTwoAndAHalfTimesLarger", [](ChartView& c, int) { c.series(0).linePen().setWidth(1); }, true, 2.5},
-        Variant{"bottomAxisReversed", [](ChartView& c, int n) { c.bottomAxis().setMinMax(n - 1, 0); }},
-        Variant{"bottomAxisShowingAPart", [](ChartView& c, int n) { c.bottomAxis().setMinMax(n / 4, n / 2); }},
-        Variant{"bottomAxisOverflowing", [](ChartView& c, int) { c.bottomAxis().setMinMax(0, 1e-6); }},
-        Variant{"valueAxisReversed", [](ChartView& c, int) { c.leftAxis().setMinMax(36, 0); }},
-        Variant{"valueAxisAutomatic", [](ChartView& c, int) { c.leftAxis().setAutomatic(true); }},
-        Variant{"valueAxisOverflowing", [](ChartView& c, int) { c.leftAxis().setMinMax(10, 10 + 1e-9); }},
-        Variant{"translucentPen", [](ChartView& c, int) { c.series(0).linePen().setColor(QColor(255, 0, 0, 128)); }},
-        Variant{"preyStoppedHalfWay", [](ChartView& c, int n) {
+        Variant{"threePixelPens", [](ChartModel& c, int) { c.series(0).linePen().setWidth(3); c.series(1).linePen().setWidth(3); }},
+        Variant{"clippedToThePlot", [](ChartModel& c, int) { c.setClipPoints(true); }},
+        Variant{"printedThreeTimesLarger", [](ChartModel&, int) {}, true, 3.0},
+        Variant{"printedTwoAndAHalfTimesLarger", [](ChartModel& c, int) { c.series(0).linePen().setWidth(1); }, true, 2.5},
+        Variant{"bottomAxisReversed", [](ChartModel& c, int n) { c.bottomAxis().setMinMax(n - 1, 0); }},
+        Variant{"bottomAxisShowingAPart", [](ChartModel& c, int n) { c.bottomAxis().setMinMax(n / 4, n / 2); }},
+        Variant{"bottomAxisOverflowing", [](ChartModel& c, int) { c.bottomAxis().setMinMax(0, 1e-6); }},
+        Variant{"valueAxisReversed", [](ChartModel& c, int) { c.leftAxis().setMinMax(36, 0); }},
+        Variant{"valueAxisAutomatic", [](ChartModel& c, int) { c.leftAxis().setAutomatic(true); }},
+        Variant{"valueAxisOverflowing", [](ChartModel& c, int) { c.leftAxis().setMinMax(10, 10 + 1e-9); }},
+        Variant{"translucentPen", [](ChartModel& c, int) { c.series(0).linePen().setColor(QColor(255, 0, 0, 128)); }},
+        Variant{"preyStoppedHalfWay", [](ChartModel& c, int n) {
                     c.series(1).clear();
                     c.series(1).append(chartdata::randomWalk(n / 2, 9));
                 }}),
@@ -178,8 +181,8 @@ TEST_P(DashedColumnDrawing, FollowsEveryPointWhileColumnsHoldFewPoints)
     const int n = GetParam() * columns - GetParam();
     const auto [hunters, prey] = sources[1].make(n);
     load(*chart, hunters, prey);
-    chart->series(0).linePen().setWidth(1);
-    chart->series(0).linePen().setStyle(PenStyle::DashDot);
+    chart->model().series(0).linePen().setWidth(1);
+    chart->model().series(0).linePen().setStyle(PenStyle::DashDot);
     EXPECT_EQ(differenceOfDetails(*chart), "") << n << " points";
 }
 
@@ -210,11 +213,12 @@ TEST_P(DenseDashedColumnDrawing, InksAsMuchAsEveryPoint)
     const int n = GetParam() * columnsOf(*chart);
     const auto [hunters, prey] = sources[1].make(n);
     load(*chart, hunters, prey);
-    chart->series(1).setVisible(false);
-    chart->series(0).linePen().setWidth(1);
-    chart->series(0).linePen().setStyle(PenStyle::DashDot);
-    const int columns = redPixelsIn(renderWith(*chart, SeriesDetail::Columns), chart->chartRect());
-    const int every = redPixelsIn(renderWith(*chart, SeriesDetail::EveryPoint), chart->chartRect());
+    chart->model().series(1).setVisible(false);
+    chart->model().series(0).linePen().setWidth(1);
+    chart->model().series(0).linePen().setStyle(PenStyle::DashDot);
+    const ChartRect plot = geometryOf(*chart).plot;
+    const int columns = redPixelsIn(renderWith(*chart, SeriesDetail::Columns), plot);
+    const int every = redPixelsIn(renderWith(*chart, SeriesDetail::EveryPoint), plot);
     ASSERT_GT(every, 0);
     EXPECT_NEAR(static_cast<double>(columns) / every, 1.0, 0.1) << columns << " against " << every;
 }

@@ -27,7 +27,7 @@ TEST_P(Clipboard, HoldsTheChartAtItsSizeInItsOwnColoursEvenInMonochrome)
 {
     auto chart = populationChart();
     fill(*chart, 50, 9, 27);
-    chart->setMonochrome(GetParam());
+    chart->model().setMonochrome(GetParam());
     QGuiApplication::clipboard()->clear();
     chart->copyChartToClipboard();
     const QImage image = QGuiApplication::clipboard()->image();
@@ -168,7 +168,7 @@ TEST_P(PrintFailure, RaisesAPrinterErrorAndLeavesTheChartAsItWas)
     }
     if (other.isActive())
         other.end();
-    EXPECT_EQ(chart->series(0).count(), 10);
+    EXPECT_EQ(chart->model().series(0).count(), 10);
     // and the screen can still be drawn
     EXPECT_EQ(at(render(*chart), 5, 5), chartcolor::silver);
 }
@@ -196,9 +196,9 @@ TEST(PrintDrawing, WhiteTextTurnsBlackAndBrokenHairlinesStayThinWhenScaled)
 {
     auto chart = populationChart();
     fill(*chart, 30, 9, 27);
-    chart->leftAxis().title().font().setColor(chartcolor::white);
-    chart->series(0).linePen().setWidth(1);
-    chart->series(0).linePen().setStyle(PenStyle::DashDot);
+    chart->model().leftAxis().title().font().setColor(chartcolor::white);
+    chart->model().series(0).linePen().setWidth(1);
+    chart->model().series(0).linePen().setStyle(PenStyle::DashDot);
     const int zoom = 3;
     QImage image(chartWidth * zoom, chartHeight * zoom, QImage::Format_RGB32);
     image.fill(Qt::white);

@@ -52,8 +52,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CurvePixels, ASlopeRunsFromCornerToCornerAcrossThePlot)
 {
     auto chart = populationChart();
-    chart->series(0).append(0);
-    chart->series(0).append(36);
+    chart->model().series(0).append(0);
+    chart->model().series(0).append(36);
     const QImage image = render(*chart);
     const ExpectedPlot p = expectedPlot(chartWidth, chartHeight);
     // Along the diagonal from (left, bottom) to (right, top) every column has red at the line.
@@ -142,8 +142,8 @@ TEST(CurveDashes, AMonochromeHunterCurveOnDenseDataStaysDashed)
 {
     auto chart = populationChart();
     fill(*chart, 400, 9, 27);
-    chart->series(0).linePen().setWidth(1);
-    chart->series(0).linePen().setStyle(PenStyle::DashDot);
+    chart->model().series(0).linePen().setWidth(1);
+    chart->model().series(0).linePen().setStyle(PenStyle::DashDot);
     const QImage image = render(*chart);
     const ExpectedPlot p = expectedPlot(chartWidth, chartHeight);
     const int y = rowOf(p, 9);
