@@ -77,10 +77,10 @@ struct Source {
 
 const Source sources[] = {
     {"randomWalk", [](std::int64_t n) { return std::pair(chartdata::randomWalk(n, 1), chartdata::randomWalk(n, 2)); }},
-    {"game",
+    {"populations",
      [](std::int64_t n) {
-         chartdata::ChartFeed feed = chartdata::gameTrace(n, 20261208);
-         return std::pair(std::move(feed.hunters), std::move(feed.prey));
+         chartdata::Curves curves = chartdata::populations(n, 20261208);
+         return std::pair(std::move(curves.hunters), std::move(curves.prey));
      }},
     {"spikes", [](std::int64_t n) { return std::pair(chartdata::spikes(n, 3), chartdata::spikes(n, 4)); }},
 };
@@ -107,7 +107,7 @@ TEST_P(ColumnDrawing, PutsThePixelsOfEveryPointOnTheChart)
 {
     const auto [sourceIndex, sizeIndex, countIndex] = GetParam();
     const QSize size = sizes[sizeIndex];
-    auto chart = populationChart(size.width(), size.height());
+    auto chart = twoCurveChart(size.width(), size.height());
     const Count& c = counts[countIndex];
     const auto n = static_cast<std::int64_t>(std::lround(c.perColumn * columnsOf(*chart))) + c.extra;
     const auto [hunters, prey] = sources[sourceIndex].make(n);
@@ -143,10 +143,10 @@ class ColumnDrawingVariants : public testing::TestWithParam<Variant> {};
 
 TEST_P(ColumnDrawingVariants, PutThePixelsOfEveryPointOnTheChart)
 {
-    auto chart = populationChart();
+    auto chart = twoCurveChart();
     const int n = 23 * columnsOf(*chart) + 5;
-    chartdata::ChartFeed feed = chartdata::gameTrace(n, 77);
-    load(*chart, feed.hunters, feed.prey);
+    const chartdata::Curves curves = chartdata::populations(n, 77);
+    load(*chart, curves.hunters, curves.prey);
     GetParam().setUp(chart->model(), n);
     EXPECT_EQ(differenceOfDetails(*chart, GetParam().printing, GetParam().zoom), "");
 }
@@ -176,7 +176,7 @@ class DashedColumnDrawing : public testing::TestWithParam<int> {};
 TEST_P(DashedColumnDrawing, FollowsEveryPointWhileColumnsHoldFewPoints)
 {
     // The monochrome scheme's dash-dot hunter curve depends on the path, not just its pixels.
-    auto chart = populationChart();
+    auto chart = twoCurveChart();
     const int columns = columnsOf(*chart);
     const int n = GetParam() * columns - GetParam();
     const auto [hunters, prey] = sources[1].make(n);
@@ -209,7 +209,7 @@ TEST_P(DenseDashedColumnDrawing, InksAsMuchAsEveryPoint)
     // Where a column holds many points their dashes overlap; the column's path must be as long
     // as theirs to get about as much ink. Not quite as much: the sweeps spread it evenly over
     // the column, where the points leave the rarely visited edge speckled.
-    auto chart = populationChart();
+    auto chart = twoCurveChart();
     const int n = GetParam() * columnsOf(*chart);
     const auto [hunters, prey] = sources[1].make(n);
     load(*chart, hunters, prey);

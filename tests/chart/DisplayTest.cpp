@@ -43,7 +43,7 @@ class ShownChart : public testing::Test {
 protected:
     void SetUp() override
     {
-        chart_ = populationChart();
+        chart_ = twoCurveChart();
         chart_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(chart_.get()));
         settle();
@@ -178,7 +178,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Bevel, RaisedOnScreenAbsentWhenPrinting)
 {
-    auto chart = populationChart();
+    auto chart = twoCurveChart();
     const QImage screen = render(*chart);
     const QColor light = chart->palette().color(QPalette::Light);
     const QColor dark = chart->palette().color(QPalette::Dark);

@@ -25,7 +25,7 @@ class Clipboard : public testing::TestWithParam<bool> {};
 
 TEST_P(Clipboard, HoldsTheChartAtItsSizeInItsOwnColoursEvenInMonochrome)
 {
-    auto chart = populationChart();
+    auto chart = twoCurveChart();
     fill(*chart, 50, 9, 27);
     chart->model().setMonochrome(GetParam());
     QGuiApplication::clipboard()->clear();
@@ -86,7 +86,7 @@ TEST_P(Printing, FillsTheCentralSeventyPercentOfThePageOnWhitePaper)
 {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
         GTEST_SKIP() << "pdftoppm is not installed";
-    auto chart = populationChart();
+    auto chart = twoCurveChart();
     fill(*chart, 80, 9, 27);
     const Page page = printToPdf(*chart, GetParam());
     ASSERT_FALSE(page.image.isNull());
@@ -157,7 +157,7 @@ TEST_P(PrintFailure, RaisesAPrinterErrorAndLeavesTheChartAsItWas)
         ASSERT_TRUE(other.begin(&printer));
     }
 
-    auto chart = populationChart();
+    auto chart = twoCurveChart();
     fill(*chart, 10, 9, 27);
     try {
         chart->printChart(printer);
@@ -194,7 +194,7 @@ int rowsWith(const QImage& image, int from, int to, const std::function<bool(QRg
 
 TEST(PrintDrawing, WhiteTextTurnsBlackAndBrokenHairlinesStayThinWhenScaled)
 {
-    auto chart = populationChart();
+    auto chart = twoCurveChart();
     fill(*chart, 30, 9, 27);
     chart->model().leftAxis().title().font().setColor(chartcolor::white);
     chart->model().series(0).linePen().setWidth(1);

@@ -22,7 +22,7 @@ class PlotRectangle : public testing::TestWithParam<Size> {};
 TEST_P(PlotRectangle, IsWhatTheMarginsAndBandsLeave)
 {
     const Size s = GetParam();
-    auto chart = populationChart(s.width, s.height);
+    auto chart = twoCurveChart(s.width, s.height);
     fill(*chart, 50, 10, 20);
     const ExpectedPlot p = expectedPlot(s.width, s.height);
     const ChartRect plot = geometryOf(*chart).plot;
@@ -53,27 +53,9 @@ TEST(BackWall, ReachesOnePixelBeyondThePlotAndIsOutlinedThere)
         EXPECT_EQ(at(image, outside.x(), outside.y()), chartcolor::silver) << outside.x() << "," << outside.y();
 }
 
-TEST(BackWall, StaysClearUntilABackColourIsSetThenTakesItWholly)
-{
-    auto chart = std::make_unique<ChartView>();
-    PopulationChart{*chart};
-    chart->resize(chartWidth, chartHeight);
-    const ExpectedPlot p = expectedPlot(chartWidth, chartHeight);
-    const int y = rowOf(p, 1);
-    const int x = p.left + 10;
-
-    EXPECT_EQ(at(render(*chart), x, y), chartcolor::silver);
-    chart->model().setBackColor(chartcolor::green);
-    QImage image = render(*chart);
-    EXPECT_EQ(at(image, x, y), chartcolor::green);
-    EXPECT_EQ(at(image, p.right - 3, rowOf(p, 35)), chartcolor::green);
-    // the panel outside the plot keeps its colour
-    EXPECT_EQ(at(image, 3, 3), chartcolor::silver);
-}
-
 TEST(AxisLines, AreTwoBlackPixelsOnThePlotEdgesGrowingInwards)
 {
-    auto chart = populationChart();
+    auto chart = twoCurveChart();
     fill(*chart, 2, 30, 30);
     const QImage image = render(*chart);
     const ExpectedPlot p = expectedPlot(chartWidth, chartHeight);
@@ -97,7 +79,7 @@ class VerticalAxisMarks : public testing::TestWithParam<AxisSide> {};
 
 TEST_P(VerticalAxisMarks, TicksMinorTicksAndGridSitAtTheLabelPositions)
 {
-    auto chart = populationChart();
+    auto chart = twoCurveChart();
     const QImage image = render(*chart);
     const ExpectedPlot p = expectedPlot(chartWidth, chartHeight);
     const bool left = GetParam() == AxisSide::Left;
@@ -155,7 +137,7 @@ bool anyDark(const QImage& image, const QRect& rect)
 
 TEST(Labels, SitBesideTheirTicksInTheLabelsBands)
 {
-    auto chart = populationChart();
+    auto chart = twoCurveChart();
     fill(*chart, 2, 30, 30);
     const QImage image = render(*chart);
     const ExpectedPlot p = expectedPlot(chartWidth, chartHeight);
@@ -190,7 +172,7 @@ class BottomAxisLabels : public testing::TestWithParam<PointCount> {};
 TEST_P(BottomAxisLabels, EmptyOrSinglePointChartsShowOneZeroInTheMiddle)
 {
     const PointCount& c = GetParam();
-    auto chart = populationChart();
+    auto chart = twoCurveChart();
     fill(*chart, c.points, 12, 24);
     const QImage image = render(*chart);
     const ExpectedPlot p = expectedPlot(chartWidth, chartHeight);
@@ -228,7 +210,7 @@ double expectedBottomStep(int plotWidth, int labelWidth, double range)
 TEST(BottomAxisLabels, AThousandRoundsGetAGermanThousandsSeparator)
 {
     const LocaleScope german(QLocale(QLocale::German, QLocale::Germany));
-    auto chart = populationChart();
+    auto chart = twoCurveChart();
     fill(*chart, 1001, 10, 20);
     const QImage image = render(*chart);
     const ExpectedPlot p = expectedPlot(chartWidth, chartHeight);
@@ -245,8 +227,8 @@ TEST(BottomAxisLabels, AThousandRoundsGetAGermanThousandsSeparator)
 
 TEST(BottomAxisLabels, AWiderChartStepsFinerAlongTheBottomOnly)
 {
-    auto narrow = populationChart(220, 352);
-    auto wide = populationChart(640, 352);
+    auto narrow = twoCurveChart(220, 352);
+    auto wide = twoCurveChart(640, 352);
     fill(*narrow, 300, 10, 20);
     fill(*wide, 300, 10, 20);
     const ChartGeometry n = geometryOf(*narrow);

@@ -25,7 +25,7 @@ class CurvePixels : public testing::TestWithParam<CurveCase> {};
 TEST_P(CurvePixels, AFlatCurveIsTwoPixelRowsOnItsValueAndThePreyLieOnTop)
 {
     const CurveCase& c = GetParam();
-    auto chart = populationChart();
+    auto chart = twoCurveChart();
     fill(*chart, 20, c.hunters, c.prey);
     const QImage image = render(*chart);
     const ExpectedPlot p = expectedPlot(chartWidth, chartHeight);
@@ -51,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CurvePixels, ASlopeRunsFromCornerToCornerAcrossThePlot)
 {
-    auto chart = populationChart();
+    auto chart = twoCurveChart();
     chart->model().series(0).append(0);
     chart->model().series(0).append(36);
     const QImage image = render(*chart);
@@ -140,7 +140,7 @@ TEST(CurveDashes, ThePatternRunsOnAcrossSegments)
 
 TEST(CurveDashes, AMonochromeHunterCurveOnDenseDataStaysDashed)
 {
-    auto chart = populationChart();
+    auto chart = twoCurveChart();
     fill(*chart, 400, 9, 27);
     chart->model().series(0).linePen().setWidth(1);
     chart->model().series(0).linePen().setStyle(PenStyle::DashDot);
