@@ -58,12 +58,12 @@ void apply(ChartModel& chart, const Scheme& s)
 
 }  // namespace
 
-PopulationChart::PopulationChart(ChartView& view) : view_(view), chart_(view.model())
+PopulationChart::PopulationChart(ChartView& view) : view_(view), model_(view.model())
 {
     view.setPrintTitle(QStringLiteral("diagramm"));
     view.setToolTip(QStringLiteral("Mit Rechtsklick Diagrammeigenschaften ändern"));
 
-    ChartModel& chart = chart_;
+    ChartModel& chart = model_;
     chart.setColor(chartcolor::silver);
     chart.setBackWallColor(chartcolor::white);
     chart.setMargins(1, 6, 1, 1);
@@ -80,10 +80,10 @@ PopulationChart::PopulationChart(ChartView& view) : view_(view), chart_(view.mod
     addCurve(chart, QStringLiteral("Beute"), chartcolor::blue, VerticalAxis::Right);
 }
 
-LineSeries& PopulationChart::hunterSeries() { return chart_.series(hunters); }
-LineSeries& PopulationChart::preySeries() { return chart_.series(prey); }
-const LineSeries& PopulationChart::hunterSeries() const { return chart_.series(hunters); }
-const LineSeries& PopulationChart::preySeries() const { return chart_.series(prey); }
+LineSeries& PopulationChart::hunterSeries() { return model_.series(hunters); }
+LineSeries& PopulationChart::preySeries() { return model_.series(prey); }
+const LineSeries& PopulationChart::hunterSeries() const { return model_.series(hunters); }
+const LineSeries& PopulationChart::preySeries() const { return model_.series(prey); }
 
 void PopulationChart::append(int hunterCount, int preyCount)
 {
@@ -99,13 +99,13 @@ void PopulationChart::clear()
 
 void PopulationChart::applyMonochrome()
 {
-    apply(chart_, {Qt::white, true, Qt::black, Qt::black, Qt::black, true, 1, PenStyle::DashDot, Qt::black,
+    apply(model_, {Qt::white, true, Qt::black, Qt::black, Qt::black, true, 1, PenStyle::DashDot, Qt::black,
                    Qt::black});
 }
 
 void PopulationChart::applyStandardColors()
 {
-    apply(chart_, {chartcolor::silver, false, chartcolor::gray, Qt::red, Qt::blue, false, 2, PenStyle::Solid,
+    apply(model_, {chartcolor::silver, false, chartcolor::gray, Qt::red, Qt::blue, false, 2, PenStyle::Solid,
                    Qt::red, Qt::blue});
 }
 
@@ -114,7 +114,7 @@ QColor PopulationChart::hunterColor() const { return hunterSeries().linePen().co
 void PopulationChart::setHunterColor(const QColor& color)
 {
     hunterSeries().linePen().setColor(color);
-    chart_.leftAxis().title().font().setColor(color);
+    model_.leftAxis().title().font().setColor(color);
 }
 
 QColor PopulationChart::preyColor() const { return preySeries().linePen().color(); }
@@ -122,13 +122,13 @@ QColor PopulationChart::preyColor() const { return preySeries().linePen().color(
 void PopulationChart::setPreyColor(const QColor& color)
 {
     preySeries().linePen().setColor(color);
-    chart_.rightAxis().title().font().setColor(color);
+    model_.rightAxis().title().font().setColor(color);
 }
 
-QColor PopulationChart::backgroundColor() const { return chart_.backColor(); }
+QColor PopulationChart::backgroundColor() const { return model_.backColor(); }
 
-void PopulationChart::setBackgroundColor(const QColor& color) { chart_.setBackColor(color); }
+void PopulationChart::setBackgroundColor(const QColor& color) { model_.setBackColor(color); }
 
-QColor PopulationChart::borderColor() const { return chart_.color(); }
+QColor PopulationChart::borderColor() const { return model_.color(); }
 
-void PopulationChart::setBorderColor(const QColor& color) { chart_.setColor(color); }
+void PopulationChart::setBorderColor(const QColor& color) { model_.setColor(color); }

@@ -24,8 +24,6 @@ public:
 
     ChartView& view() { return view_; }
     const ChartView& view() const { return view_; }
-    ChartModel& model() { return chart_; }
-    const ChartModel& model() const { return chart_; }
     LineSeries& hunterSeries();
     LineSeries& preySeries();
     const LineSeries& hunterSeries() const;
@@ -55,5 +53,5 @@ public:
 
 private:
     ChartView& view_;
-    ChartModel& chart_;
+    ChartModel& model_;
 };
