@@ -13,9 +13,11 @@
 #include "ChartColor.h"
 #include "PopulationChart.h"
 #include "NullGameView.h"
-#include "ChartView.h"
+#include "ChartLayout.h"
 #include "ChartPainter.h"
+#include "ChartView.h"
 #include "GameCore.h"
+#include "LabelCache.h"
 
 #include <QApplication>
 #include <QImage>
@@ -52,10 +54,18 @@ std::vector<std::uint8_t> randomWalk(std::int64_t n, std::uint32_t seed)
 std::unique_ptr<ChartView> populationChart(QSize size)
 {
     auto chart = std::make_unique<ChartView>();
-    PopulationChart{*chart};
-    chart->setBackColor(chartcolor::white);
+    PopulationChart(*chart).setBackgroundColor(chartcolor::white);
     chart->resize(size);
     return chart;
+}
+
+// Lays chart out and draws it into the whole of image, the curves in the given detail.
+ChartGeometry drawInto(QImage& image, const ChartView& chart, LabelCache& labels, SeriesDetail detail)
+{
+    QPainter painter(&image);
+    const ChartGeometry geometry = ChartLayout::compute(chart.model(), image.rect(), labels);
+    ChartPainter(chart.model(), geometry, labels, painter, false, detail).draw(image.rect(), chart.palette());
+    return geometry;
 }
 
 // One chart with n points per curve, kept between benchmarks of the same n; a new n replaces it,
@@ -69,7 +79,7 @@ ChartView& chartWith(std::int64_t n, QSize size)
         chart.reset();
         chart = populationChart(size);
         for (int s = 0; s < 2; ++s)
-            chart->series(s).append(randomWalk(n, 1000u + static_cast<std::uint32_t>(s)));
+            chart->model().series(s).append(randomWalk(n, 1000u + static_cast<std::uint32_t>(s)));
         points = n;
         chartSize = size;
     }
@@ -80,10 +90,9 @@ void Paint(benchmark::State& state, SeriesDetail detail)
 {
     ChartView& chart = chartWith(state.range(0), QSize(1280, 400));
     QImage image(chart.size(), QImage::Format_RGB32);
+    LabelCache labels;
     for (auto _ : state) {
-        QPainter painter(&image);
-        ChartPainter(chart, painter, false, detail).draw(image.rect());
-        painter.end();
+        drawInto(image, chart, labels, detail);
         benchmark::DoNotOptimize(image.constBits());
     }
     state.SetLabel("points per curve");
@@ -96,17 +105,7 @@ void PaintEveryPoint(benchmark::State& state) { Paint(state, SeriesDetail::Every
 // right title and a thin dash-dot hunter curve, shown in black and white.
 void monochromeScheme(ChartView& chart)
 {
-    chart.setColor(Qt::white);
-    chart.setMonochrome(true);
-    for (ChartAxis* axis : {&chart.leftAxis(), &chart.rightAxis(), &chart.bottomAxis()})
-        axis->grid().setColor(Qt::black);
-    chart.leftAxis().title().font().setColor(Qt::black);
-    chart.rightAxis().title().font().setColor(Qt::black);
-    chart.rightAxis().title().font().setBold(true);
-    chart.series(0).linePen().setWidth(1);
-    chart.series(0).linePen().setStyle(PenStyle::DashDot);
-    chart.series(0).linePen().setColor(Qt::black);
-    chart.series(1).linePen().setColor(Qt::black);
+    PopulationChart(chart).applyMonochrome();
 }
 
 // The chart panel of the window opened at its smallest, painted as on screen: the chart drawn
@@ -117,7 +116,7 @@ void PanelPaint(benchmark::State& state)
     const bool monochrome = state.range(1) != 0;
     auto chart = populationChart(QSize(218, 359));
     for (int s = 0; s < 2; ++s)
-        chart->series(s).append(randomWalk(state.range(0), 1000u + static_cast<std::uint32_t>(s)));
+        chart->model().series(s).append(randomWalk(state.range(0), 1000u + static_cast<std::uint32_t>(s)));
     if (monochrome)
         monochromeScheme(*chart);
     QImage target(chart->size(), QImage::Format_RGB32);
@@ -157,12 +156,12 @@ void MemoryPerRound(benchmark::State& state)
         state.ResumeTiming();
         // The window's own feed: one AppendPoint per curve and round.
         for (std::int64_t i = 0; i < rounds; ++i) {
-            chart->series(0).append(hunters[static_cast<std::size_t>(i)]);
-            chart->series(1).append(prey[static_cast<std::size_t>(i)]);
+            chart->model().series(0).append(hunters[static_cast<std::size_t>(i)]);
+            chart->model().series(1).append(prey[static_cast<std::size_t>(i)]);
         }
         state.PauseTiming();
-        structure = static_cast<double>(chart->series(0).values().allocatedBytes() +
-                                        chart->series(1).values().allocatedBytes()) / static_cast<double>(rounds);
+        structure = static_cast<double>(chart->model().series(0).values().allocatedBytes() +
+                                        chart->model().series(1).values().allocatedBytes()) / static_cast<double>(rounds);
         heap = (static_cast<double>(mallinfo2().uordblks) - heapBefore) / static_cast<double>(rounds);
         resident = (static_cast<double>(residentBytes()) - residentBefore) / static_cast<double>(rounds);
         chart.reset();
@@ -200,18 +199,18 @@ void MonochromeLook(benchmark::State& state)
                 core.newGame();
             core.playRound(Mode::Automatic);
         }
-        chart->series(0).append(feed.hunters);
-        chart->series(1).append(feed.prey);
+        chart->model().series(0).append(feed.hunters);
+        chart->model().series(1).append(feed.prey);
     } else {
-        chart->series(0).append(randomWalk(n, 1));
-        chart->series(1).append(randomWalk(n, 2));
+        chart->model().series(0).append(randomWalk(n, 1));
+        chart->model().series(1).append(randomWalk(n, 2));
     }
     monochromeScheme(*chart);
+    LabelCache labels;
+    ChartRect plot;
     const auto draw = [&](SeriesDetail detail) {
         QImage image(chart->size(), QImage::Format_RGB32);
-        QPainter painter(&image);
-        ChartPainter(*chart, painter, false, detail).draw(image.rect());
-        painter.end();
+        plot = drawInto(image, *chart, labels, detail).plot;
         return ChartView::toMonochrome(image);
     };
     double differing = 0;
@@ -221,7 +220,6 @@ void MonochromeLook(benchmark::State& state)
     for (auto _ : state) {
         const QImage columns = draw(SeriesDetail::Columns);
         const QImage every = draw(SeriesDetail::EveryPoint);
-        const ChartRect plot = chart->chartRect();
         differing = inkColumns = inkEveryPoint = plotPixels = 0;
         for (int y = plot.top + 1; y < plot.bottom - 1; ++y)
             for (int x = plot.left + 2; x < plot.right - 1; ++x) {

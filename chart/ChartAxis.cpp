@@ -1,7 +1,6 @@
 #include "ChartAxis.h"
 
 #include "ChartColor.h"
-#include "ChartMath.h"
 
 #include <QLocale>
 
@@ -9,26 +8,6 @@
 #include <cmath>
 
 namespace {
-
-constexpr double minStep = 1e-12;
-constexpr int maxLabelValues = 10000;
-
-// The value after s in the sequence …, 0.1, 0.2, 0.5, 1, 2, 5, 10, 20, …: two, five or ten
-// times the power of ten of s, whichever comes first above s.
-double nextStep(double s)
-{
-    double p = std::pow(10.0, std::floor(std::log10(s)));
-    // log10 of an exact power of ten may land a hair below the whole number.
-    if (p * 10.0 <= s)
-        p *= 10.0;
-    else if (p > s)
-        p /= 10.0;
-    for (double factor : {2.0, 5.0, 10.0}) {
-        if (factor * p > s)
-            return factor * p;
-    }
-    return 10.0 * p;
-}
 
 // Stores value in member; true when that changed it.
 template <typename T, typename V>
@@ -38,12 +17,6 @@ bool assign(T& member, const V& value)
         return false;
     member = value;
     return true;
-}
-
-bool tooManyLabels(double range, double step, double room)
-{
-    const double q = range / step;
-    return q >= chartmath::maxOffset || chartmath::roundHalfEven(q) > room;
 }
 
 }  // namespace
@@ -189,62 +162,6 @@ QString ChartAxis::formatValue(double value) const
         ++decimals;
     }
     return locale.toString(rounded, 'f', decimals);
-}
-
-int ChartAxis::positionOf(double value) const
-{
-    const AxisGeometry& g = computed_;
-    if (g.range == 0.0)
-        return g.center;
-    const double offset = (value - g.minimum) * g.length / g.range;
-    if (!(std::fabs(offset) < chartmath::maxOffset))
-        return g.center;
-    const int pixels = static_cast<int>(chartmath::roundHalfEven(offset));
-    return isHorizontal() ? g.startPos + pixels : g.endPos - pixels;
-}
-
-double ChartAxis::labelStep(int labelSize) const
-{
-    const AxisGeometry& g = computed_;
-    double room = 1.0;
-    if (labelSize > 0) {
-        const double perLabel =
-            labelSize + chartmath::roundHalfEven(labelSize * labelsSeparation_ / 100.0);
-        room = chartmath::roundHalfEven(g.length / perLabel);
-    }
-    if (room < 1.0)
-        return minStep;
-
-    double step = increment_ > 0.0 ? increment_ : (std::fabs(g.range) >= 1.0 ? 1.0 : minStep);
-    step = std::max(step, minStep);
-    while (tooManyLabels(g.range, step, room))
-        step = nextStep(step);
-    return step;
-}
-
-std::vector<double> ChartAxis::labelValues() const
-{
-    const AxisGeometry& g = computed_;
-    std::vector<double> values;
-    if (!(g.step > 0.0) || !(std::fabs(g.range / g.step) < maxLabelValues))
-        return values;
-
-    double value = g.minimum != g.maximum ? g.step * std::trunc(g.maximum / g.step) : g.maximum;
-    while (value > g.maximum) {
-        const double lower = value - g.step;
-        if (lower == value)
-            return values;
-        value = lower;
-    }
-    const double lowest = (g.minimum - minStep) / 1.000000000001;
-    while (value >= lowest && static_cast<int>(values.size()) < maxLabelValues) {
-        values.push_back(value);
-        const double lower = value - g.step;
-        if (lower == value)  // a step too small to move a value this large
-            break;
-        value = lower;
-    }
-    return values;
 }
 
 int ChartAxis::tickBand() const

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "AxisGeometry.h"
 #include "ChartAxisTitle.h"
 #include "ChartFont.h"
 #include "ChartPen.h"
@@ -8,13 +7,12 @@
 #include <QString>
 
 #include <functional>
-#include <vector>
 
 enum class AxisSide { Bottom, Left, Right };
 
 // One axis of the chart: its range (automatic from the points or fixed), its labels, lines,
-// ticks, grid and title, and the values the latest paint computed for it. Every effective
-// property change calls the owner's change handler.
+// ticks, grid and title. Where a drawing puts it is ChartLayout's answer, not the axis's state.
+// Every effective property change calls the owner's change handler.
 class ChartAxis {
 public:
     explicit ChartAxis(AxisSide side);
@@ -75,19 +73,6 @@ public:
     ChartAxisTitle& title() { return title_; }
     const ChartAxisTitle& title() const { return title_; }
 
-    // The values of the latest paint.
-    const AxisGeometry& computed() const { return computed_; }
-    AxisGeometry& computed() { return computed_; }
-
-    // Pixel position of value along the axis, from the computed range and positions. A range of
-    // 0, or an offset of 2³¹ − 1 pixels or more, gives the axis centre.
-    int positionOf(double value) const;
-    // Label step for labels of labelSize pixels on the computed range and length.
-    double labelStep(int labelSize) const;
-    // Label values for the computed range and step, largest first; none when the range holds
-    // 10000 steps or more.
-    std::vector<double> labelValues() const;
-
     // The space between the axis line and the labels: axis pen width plus the longer tick.
     int tickBand() const;
 
@@ -116,6 +101,5 @@ private:
     int minorTickLength_ = 2;
     int minorTickCount_ = 3;
     ChartAxisTitle title_;
-    AxisGeometry computed_;
     std::function<void()> changeHandler_;
 };

@@ -2,7 +2,7 @@
 
 #include <QColor>
 
-// The colours the population chart and its two schemes use, by name.
+// Colours by name, as the chart's defaults and the charts built on it use them.
 namespace chartcolor {
 
 inline const QColor black{0x00, 0x00, 0x00};

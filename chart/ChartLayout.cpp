@@ -1,29 +1,24 @@
 #include "ChartLayout.h"
 
 #include "ChartMath.h"
-#include "ChartView.h"
+#include "ChartModel.h"
+#include "LabelCache.h"
 
 #include <QFontMetrics>
 
 #include <algorithm>
 #include <cmath>
 
-int ChartLayout::textHeight(const QFont& font)
-{
-    return QFontMetrics(font).height();
-}
+namespace {
 
-int ChartLayout::textWidth(const QFont& font, const QString& text)
-{
-    return QFontMetrics(font).horizontalAdvance(text);
-}
+constexpr int maxTicks = 2000;
 
-bool ChartLayout::isDrawn(const ChartView& chart, const ChartAxis& axis)
+bool isDrawn(const ChartModel& model, const ChartAxis& axis)
 {
     if (!axis.isVisible())
         return false;
-    for (int i = 0; i < chart.seriesCount(); ++i) {
-        const LineSeries& series = chart.series(i);
+    for (int i = 0; i < model.seriesCount(); ++i) {
+        const LineSeries& series = model.series(i);
         if (!series.isVisible())
             continue;
         if (axis.side() == AxisSide::Bottom)
@@ -35,16 +30,15 @@ bool ChartLayout::isDrawn(const ChartView& chart, const ChartAxis& axis)
     return false;
 }
 
-void ChartLayout::computeRange(const ChartView& chart, ChartAxis& axis)
+void computeRange(const ChartModel& model, const ChartAxis& axis, AxisGeometry& g)
 {
-    AxisGeometry& g = axis.computed();
     if (!axis.isAutomatic()) {
         g.minimum = axis.minimum();
         g.maximum = axis.maximum();
     } else {
         bool any = false;
-        for (int i = 0; i < chart.seriesCount(); ++i) {
-            const LineSeries& series = chart.series(i);
+        for (int i = 0; i < model.seriesCount(); ++i) {
+            const LineSeries& series = model.series(i);
             if (!series.isVisible() || series.count() == 0)
                 continue;
             double low = 0.0;
@@ -65,23 +59,42 @@ void ChartLayout::computeRange(const ChartView& chart, ChartAxis& axis)
     g.range = g.maximum - g.minimum;
 }
 
-int ChartLayout::verticalLabelsWidth(ChartAxis& axis, int top, int bottom)
+}  // namespace
+
+int ChartLayout::textHeight(const QFont& font)
+{
+    return QFontMetrics(font).height();
+}
+
+int ChartLayout::textWidth(const QFont& font, const QString& text)
+{
+    return QFontMetrics(font).horizontalAdvance(text);
+}
+
+AxisGeometry ChartLayout::startAxis(const ChartModel& model, const ChartAxis& axis)
+{
+    AxisGeometry g;
+    g.horizontal = axis.isHorizontal();
+    g.drawn = isDrawn(model, axis);
+    computeRange(model, axis, g);
+    return g;
+}
+
+int ChartLayout::verticalLabelsWidth(const ChartAxis& axis, AxisGeometry& g, int top, int bottom)
 {
     // The step depends on the axis length, which the bottom axis's bands have already fixed.
-    AxisGeometry& g = axis.computed();
     g.startPos = top;
     g.endPos = bottom;
     g.length = bottom - top;
     const QFont font = axis.labelsFont().toQFont();
-    const double step = axis.labelStep(textHeight(font));
+    const double step = g.labelStep(textHeight(font), axis.increment(), axis.labelsSeparation());
     const QString low = axis.formatValue(step * std::trunc(g.minimum / step));
     const QString high = axis.formatValue(step * std::trunc(g.maximum / step));
     return std::max(textWidth(font, low), textWidth(font, high)) + textWidth(font, QStringLiteral(" "));
 }
 
-void ChartLayout::placeAlong(ChartAxis& axis, int start, int end, int posAxis, int posLabels)
+void ChartLayout::placeAlong(AxisGeometry& g, int start, int end, int posAxis, int posLabels)
 {
-    AxisGeometry& g = axis.computed();
     g.startPos = start;
     g.endPos = end;
     g.length = end - start;
@@ -90,51 +103,69 @@ void ChartLayout::placeAlong(ChartAxis& axis, int start, int end, int posAxis, i
     g.posLabels = posLabels;
 }
 
-ChartRect ChartLayout::compute(ChartView& chart, const QRect& rect)
+void ChartLayout::placeTicks(const ChartAxis& axis, AxisGeometry& g, LabelCache& labels)
+{
+    // Labels stand side by side along the bottom, one above the other along the sides.
+    const QFont font = axis.labelsFont().toQFont();
+    int labelSize = textHeight(font);
+    if (axis.isHorizontal()) {
+        labelSize = std::max(labels.width(font, axis.formatValue(g.minimum)),
+                             labels.width(font, axis.formatValue(g.maximum)));
+    }
+    g.step = g.labelStep(labelSize, axis.increment(), axis.labelsSeparation());
+    for (double value : g.labelValues()) {
+        if (static_cast<int>(g.ticks.size()) == maxTicks)
+            break;
+        g.tickValues.push_back(value);
+        g.ticks.push_back(g.positionOf(value));
+    }
+}
+
+ChartGeometry ChartLayout::compute(const ChartModel& model, const QRect& rect, LabelCache& labels)
 {
     const int w = rect.width();
     const int h = rect.height();
-    ChartRect rc{rect.left(), rect.top(), rect.left() + w, rect.top() + h};
-    rc.left += chartmath::mulDiv(chart.marginLeft(), w, 100);
-    rc.top += chartmath::mulDiv(chart.marginTop(), h, 100);
-    rc.right -= chartmath::mulDiv(chart.marginRight(), w, 100);
-    rc.bottom -= chartmath::mulDiv(chart.marginBottom(), h, 100);
+    ChartGeometry result;
+    ChartRect& rc = result.plot;
+    rc = ChartRect{rect.left(), rect.top(), rect.left() + w, rect.top() + h};
+    rc.left += chartmath::mulDiv(model.marginLeft(), w, 100);
+    rc.top += chartmath::mulDiv(model.marginTop(), h, 100);
+    rc.right -= chartmath::mulDiv(model.marginRight(), w, 100);
+    rc.bottom -= chartmath::mulDiv(model.marginBottom(), h, 100);
 
-    ChartAxis& bottom = chart.bottomAxis();
-    ChartAxis& left = chart.leftAxis();
-    ChartAxis& right = chart.rightAxis();
-    for (ChartAxis* axis : {&bottom, &left, &right}) {
-        axis->computed() = AxisGeometry{};
-        axis->computed().drawn = isDrawn(chart, *axis);
-        computeRange(chart, *axis);
-    }
+    const ChartAxis& bottom = model.bottomAxis();
+    const ChartAxis& left = model.leftAxis();
+    const ChartAxis& right = model.rightAxis();
+    AxisGeometry& gb = result.bottom = startAxis(model, bottom);
+    AxisGeometry& gl = result.left = startAxis(model, left);
+    AxisGeometry& gr = result.right = startAxis(model, right);
 
     // Each drawn axis takes its bands from its own side, outermost first: title, labels, ticks.
-    if (bottom.computed().drawn) {
+    if (gb.drawn) {
         if (!bottom.title().caption().isEmpty()) {
             rc.bottom -= textHeight(bottom.title().font().toQFont());
-            bottom.computed().posTitle = rc.bottom;
+            gb.posTitle = rc.bottom;
         }
         if (bottom.labelsVisible())
             rc.bottom -= textHeight(bottom.labelsFont().toQFont());
         rc.bottom -= bottom.tickBand();
     }
-    if (left.computed().drawn) {
+    if (gl.drawn) {
         if (!left.title().caption().isEmpty()) {
-            left.computed().posTitle = rc.left;
+            gl.posTitle = rc.left;
             rc.left += textHeight(left.title().font().toQFont());
         }
         if (left.labelsVisible())
-            rc.left += verticalLabelsWidth(left, rc.top, rc.bottom);
+            rc.left += verticalLabelsWidth(left, gl, rc.top, rc.bottom);
         rc.left += left.tickBand();
     }
-    if (right.computed().drawn) {
+    if (gr.drawn) {
         if (!right.title().caption().isEmpty()) {
-            right.computed().posTitle = rc.right;
+            gr.posTitle = rc.right;
             rc.right -= textHeight(right.title().font().toQFont());
         }
         if (right.labelsVisible())
-            rc.right -= verticalLabelsWidth(right, rc.top, rc.bottom);
+            rc.right -= verticalLabelsWidth(right, gr, rc.top, rc.bottom);
         rc.right -= right.tickBand();
     }
 
@@ -149,8 +180,14 @@ ChartRect ChartLayout::compute(ChartView& chart, const QRect& rect)
     else if (rc.bottom == rc.top)
         rc.bottom = rc.top + h;
 
-    placeAlong(bottom, rc.left, rc.right, rc.bottom, rc.bottom + bottom.tickBand());
-    placeAlong(left, rc.top, rc.bottom, rc.left, rc.left - left.tickBand());
-    placeAlong(right, rc.top, rc.bottom, rc.right, rc.right + right.tickBand());
-    return rc;
+    placeAlong(gb, rc.left, rc.right, rc.bottom, rc.bottom + bottom.tickBand());
+    placeAlong(gl, rc.top, rc.bottom, rc.left, rc.left - left.tickBand());
+    placeAlong(gr, rc.top, rc.bottom, rc.right, rc.right + right.tickBand());
+    if (gb.drawn)
+        placeTicks(bottom, gb, labels);
+    if (gl.drawn)
+        placeTicks(left, gl, labels);
+    if (gr.drawn)
+        placeTicks(right, gr, labels);
+    return result;
 }

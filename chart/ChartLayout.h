@@ -1,22 +1,22 @@
 #pragma once
 
-#include "ChartRect.h"
+#include "ChartGeometry.h"
 
 #include <QFont>
 #include <QRect>
 #include <QString>
 
-class ChartView;
-class ChartAxis;
+class ChartModel;
+class LabelCache;
 
-// Lays the chart out for one paint: the three axes' ranges, the bands their titles, labels and
-// ticks take from the chart's sides, the plot rectangle that remains, and every axis's pixel
-// positions. The results go into each axis's computed() values.
+// Lays a chart out for one drawing: the three axes' ranges, the bands their titles, labels and
+// ticks take from the chart's sides, the plot rectangle that remains, every axis's pixel
+// positions, label step and ticks. It reads the model and returns its answer.
 class ChartLayout {
 public:
-    // Lays chart out inside rect (the chart's own rectangle on the target) and returns the plot
-    // rectangle.
-    static ChartRect compute(ChartView& chart, const QRect& rect);
+    // Lays model out inside rect (the chart's own rectangle on the target). labels measures the
+    // bottom axis's labels, as the painter will draw them.
+    static ChartGeometry compute(const ChartModel& model, const QRect& rect, LabelCache& labels);
 
     // Pixel height of text in font, as every band and label placement measures it.
     static int textHeight(const QFont& font);
@@ -24,8 +24,8 @@ public:
     static int textWidth(const QFont& font, const QString& text);
 
 private:
-    static bool isDrawn(const ChartView& chart, const ChartAxis& axis);
-    static void computeRange(const ChartView& chart, ChartAxis& axis);
-    static int verticalLabelsWidth(ChartAxis& axis, int top, int bottom);
-    static void placeAlong(ChartAxis& axis, int start, int end, int posAxis, int posLabels);
+    static AxisGeometry startAxis(const ChartModel& model, const ChartAxis& axis);
+    static int verticalLabelsWidth(const ChartAxis& axis, AxisGeometry& g, int top, int bottom);
+    static void placeAlong(AxisGeometry& g, int start, int end, int posAxis, int posLabels);
+    static void placeTicks(const ChartAxis& axis, AxisGeometry& g, LabelCache& labels);
 };

@@ -1,15 +1,18 @@
 #include "ChartPainter.h"
 
-#include "ChartMath.h"
-#include "ChartView.h"
+#include "ChartGeometry.h"
 #include "ChartLayout.h"
+#include "ChartMath.h"
+#include "ChartModel.h"
 #include "ColumnSegments.h"
 #include "DashCutter.h"
+#include "LabelCache.h"
 #include "LineSegments.h"
 #include "SpanFiller.h"
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPalette>
 
 #include <algorithm>
 #include <cmath>
@@ -18,7 +21,6 @@
 
 namespace {
 
-constexpr int maxTicks = 2000;
 // Segments drawn per call when every point is drawn, so no series needs all of them at once.
 constexpr int segmentBatch = 1 << 16;
 
@@ -55,12 +57,13 @@ int outward(const ChartAxis& axis)
 
 }  // namespace
 
-ChartPainter::ChartPainter(ChartView& chart, QPainter& painter, bool printing, SeriesDetail detail)
-    : chart_(chart), painter_(painter), printing_(printing), detail_(detail)
+ChartPainter::ChartPainter(const ChartModel& model, const ChartGeometry& geometry, LabelCache& labels,
+                           QPainter& painter, bool printing, SeriesDetail detail)
+    : model_(model), geometry_(geometry), labels_(labels), painter_(painter), printing_(printing), detail_(detail)
 {
 }
 
-void ChartPainter::draw(const QRect& rect)
+void ChartPainter::draw(const QRect& rect, const QPalette& palette)
 {
     painter_.save();
     painter_.setRenderHint(QPainter::Antialiasing, false);
@@ -68,25 +71,24 @@ void ChartPainter::draw(const QRect& rect)
     painter_.setBackgroundMode(Qt::TransparentMode);
 
     if (!printing_)
-        drawPanel(rect);
-    const ChartRect plot = ChartLayout::compute(chart_, rect);
-    chart_.chartRect_ = plot;
-    drawBackWall(plot);
-    for (ChartAxis* axis : {&chart_.bottomAxis(), &chart_.leftAxis(), &chart_.rightAxis()}) {
-        if (axis->computed().drawn)
-            drawAxis(*axis, plot);
+        drawPanel(rect, palette);
+    drawBackWall();
+    for (const ChartAxis* axis : {&model_.bottomAxis(), &model_.leftAxis(), &model_.rightAxis()}) {
+        const AxisGeometry& g = geometry_.axis(axis->side());
+        if (g.drawn)
+            drawAxis(*axis, g);
     }
-    for (int i = 0; i < chart_.seriesCount(); ++i)
-        drawSeries(chart_.series(i), plot, rect);
+    for (int i = 0; i < model_.seriesCount(); ++i)
+        drawSeries(model_.series(i), rect);
     painter_.restore();
 }
 
-void ChartPainter::drawPanel(const QRect& rect)
+void ChartPainter::drawPanel(const QRect& rect, const QPalette& palette)
 {
-    painter_.fillRect(rect, chart_.color());
+    painter_.fillRect(rect, model_.color());
     // A raised one-pixel bevel: light along the top and left edges, dark along bottom and right.
-    const QColor light = chart_.palette().color(QPalette::Light);
-    const QColor dark = chart_.palette().color(QPalette::Dark);
+    const QColor light = palette.color(QPalette::Light);
+    const QColor dark = palette.color(QPalette::Dark);
     const int l = rect.left();
     const int t = rect.top();
     const int r = rect.left() + rect.width() - 1;
@@ -97,14 +99,15 @@ void ChartPainter::drawPanel(const QRect& rect)
     painter_.fillRect(QRect(QPoint(r, t), QPoint(r, b)), dark);
 }
 
-void ChartPainter::drawBackWall(const ChartRect& plot)
+void ChartPainter::drawBackWall()
 {
     // The wall reaches one pixel beyond the plot's right and bottom edges, so the axis lines
     // on those edges lie on it.
-    if (chart_.isBackWallSolid())
+    const ChartRect& plot = geometry_.plot;
+    if (model_.isBackWallSolid())
         painter_.fillRect(QRect(QPoint(plot.left, plot.top), QPoint(plot.right, plot.bottom)),
-                          chart_.backColor());
-    const ChartPen& pen = chart_.backWallPen();
+                          model_.backColor());
+    const ChartPen& pen = model_.backWallPen();
     if (pen.draws()) {
         painter_.setPen(toQPen(pen));
         painter_.setBrush(Qt::NoBrush);
@@ -112,52 +115,33 @@ void ChartPainter::drawBackWall(const ChartRect& plot)
     }
 }
 
-void ChartPainter::drawAxis(ChartAxis& axis, const ChartRect& plot)
+void ChartPainter::drawAxis(const ChartAxis& axis, const AxisGeometry& g)
 {
-    AxisGeometry& g = axis.computed();
-    const QFont font = axis.labelsFont().toQFont();
-    int labelSize = ChartLayout::textHeight(font);
-    if (axis.isHorizontal()) {
-        labelSize = std::max(chart_.labels_.width(font, axis.formatValue(g.minimum)),
-                             chart_.labels_.width(font, axis.formatValue(g.maximum)));
-    }
-    g.step = axis.labelStep(labelSize);
-    const std::vector<double> values = axis.labelValues();
-    g.tickValues.clear();
-    g.ticks.clear();
-    for (double value : values) {
-        if (static_cast<int>(g.ticks.size()) == maxTicks)
-            break;
-        g.tickValues.push_back(value);
-        g.ticks.push_back(axis.positionOf(value));
-    }
-
     if (!axis.title().caption().isEmpty())
-        drawTitle(axis);
+        drawTitle(axis, g);
     if (axis.labelsVisible())
-        drawLabels(axis, values);
+        drawLabels(axis, g);
     if (axis.axisPen().draws())
-        drawAxisLine(axis);
+        drawAxisLine(axis, g);
     const int innerStart = axis.axisPen().width() / 2 + 1;  // first pixel inside the axis line
     if (axis.ticks().draws() && axis.tickLength() > 0) {
         painter_.setPen(toQPen(axis.ticks()));
         for (int pos : g.ticks)
-            drawAcross(axis, pos, 1, 1 + axis.tickLength());
+            drawAcross(axis, g, pos, 1, 1 + axis.tickLength());
     }
     if (axis.grid().draws())
-        drawGrid(axis, plot);
+        drawGrid(axis, g);
     if (axis.innerTicks().draws() && axis.innerTickLength() > 0) {
         painter_.setPen(toQPen(axis.innerTicks()));
         for (int pos : g.ticks)
-            drawAcross(axis, pos, -innerStart, -innerStart - axis.innerTickLength());
+            drawAcross(axis, g, pos, -innerStart, -innerStart - axis.innerTickLength());
     }
     if (axis.minorTicks().draws() && axis.minorTickLength() > 0 && axis.minorTickCount() > 0)
-        drawMinorTicks(axis);
+        drawMinorTicks(axis, g);
 }
 
-void ChartPainter::drawTitle(const ChartAxis& axis)
+void ChartPainter::drawTitle(const ChartAxis& axis, const AxisGeometry& g)
 {
-    const AxisGeometry& g = axis.computed();
     const QFont font = axis.title().font().toQFont();
     const QString caption = axis.title().caption();
     const int width = ChartLayout::textWidth(font, caption);
@@ -185,18 +169,18 @@ void ChartPainter::drawTitle(const ChartAxis& axis)
     painter_.restore();
 }
 
-void ChartPainter::drawLabels(const ChartAxis& axis, const std::vector<double>& values)
+void ChartPainter::drawLabels(const ChartAxis& axis, const AxisGeometry& g)
 {
-    const AxisGeometry& g = axis.computed();
     const QFont font = axis.labelsFont().toQFont();
     const QFontMetrics metrics(font);
     const int halfHeight = metrics.height() / 2;
     painter_.setFont(font);
     painter_.setPen(textColor(axis.labelsFont()));
-    for (double value : values) {
+    // Every label, even where there are more than ticks.
+    for (double value : g.labelValues()) {
         const QString text = axis.formatValue(value);
-        const int width = chart_.labels_.width(font, text);
-        const int pos = axis.positionOf(value);
+        const int width = labels_.width(font, text);
+        const int pos = g.positionOf(value);
         int x = g.posLabels;
         int top = pos - halfHeight;
         if (axis.side() == AxisSide::Bottom) {
@@ -205,13 +189,12 @@ void ChartPainter::drawLabels(const ChartAxis& axis, const std::vector<double>& 
         } else if (axis.side() == AxisSide::Left) {
             x = g.posLabels - width;
         }
-        chart_.labels_.draw(painter_, font, x, top + metrics.ascent(), text);
+        labels_.draw(painter_, font, x, top + metrics.ascent(), text);
     }
 }
 
-void ChartPainter::drawAxisLine(const ChartAxis& axis)
+void ChartPainter::drawAxisLine(const ChartAxis& axis, const AxisGeometry& g)
 {
-    const AxisGeometry& g = axis.computed();
     const ChartPen& pen = axis.axisPen();
     // A wide axis line grows into the plot from its edge, so the ticks start right outside it.
     const int inward = pen.width() / 2;
@@ -233,14 +216,13 @@ void ChartPainter::drawAxisLine(const ChartAxis& axis)
     }
 }
 
-void ChartPainter::drawAcross(const ChartAxis& axis, int pos, int from, int to)
+void ChartPainter::drawAcross(const ChartAxis& axis, const AxisGeometry& g, int pos, int from, int to)
 {
     // A line across the axis at pos, covering the pixels from `from` up to but not including
     // `to` pixels outside the axis line (negative: inside). Flat-capped lines leave out the
     // pixel at their larger coordinate, so every line here runs towards larger coordinates.
     if (from == to)
         return;
-    const AxisGeometry& g = axis.computed();
     const int dir = outward(axis);
     const int first = g.posAxis + dir * from;
     const int last = g.posAxis + dir * (to - (to > from ? 1 : -1));
@@ -252,10 +234,11 @@ void ChartPainter::drawAcross(const ChartAxis& axis, int pos, int from, int to)
         painter_.drawLine(low, pos, high, pos);
 }
 
-void ChartPainter::drawGrid(const ChartAxis& axis, const ChartRect& plot)
+void ChartPainter::drawGrid(const ChartAxis& axis, const AxisGeometry& g)
 {
+    const ChartRect& plot = geometry_.plot;
     painter_.setPen(toQPen(axis.grid()));
-    for (int pos : axis.computed().ticks) {
+    for (int pos : g.ticks) {
         if (axis.isHorizontal())
             painter_.drawLine(pos, plot.top, pos, plot.bottom);
         else
@@ -263,9 +246,8 @@ void ChartPainter::drawGrid(const ChartAxis& axis, const ChartRect& plot)
     }
 }
 
-void ChartPainter::drawMinorTicks(const ChartAxis& axis)
+void ChartPainter::drawMinorTicks(const ChartAxis& axis, const AxisGeometry& g)
 {
-    const AxisGeometry& g = axis.computed();
     const std::vector<int>& ticks = g.ticks;
     if (ticks.size() < 2)
         return;
@@ -276,7 +258,7 @@ void ChartPainter::drawMinorTicks(const ChartAxis& axis)
         for (int k = 1; k <= count; ++k) {
             const int pos = static_cast<int>(chartmath::roundHalfEven(from + k * spacing));
             if (pos > g.startPos && pos < g.endPos)
-                drawAcross(axis, pos, 1, 1 + length);
+                drawAcross(axis, g, pos, 1, 1 + length);
         }
     };
     const std::size_t n = ticks.size();
@@ -287,14 +269,15 @@ void ChartPainter::drawMinorTicks(const ChartAxis& axis)
     run(ticks[n - 1], (ticks[n - 1] - ticks[n - 2]) / double(count + 1));
 }
 
-void ChartPainter::drawSeries(const LineSeries& series, const ChartRect& plot, const QRect& rect)
+void ChartPainter::drawSeries(const LineSeries& series, const QRect& rect)
 {
     const ChartPen& linePen = series.linePen();
     if (!series.isVisible() || series.count() < 2 || !linePen.draws())
         return;
-    const ChartAxis& horizontal = chart_.bottomAxis();
-    const ChartAxis& vertical =
-        series.verticalAxis() == VerticalAxis::Left ? chart_.leftAxis() : chart_.rightAxis();
+    const ChartRect& plot = geometry_.plot;
+    const AxisGeometry& horizontal = geometry_.bottom;
+    const AxisGeometry& vertical =
+        series.verticalAxis() == VerticalAxis::Left ? geometry_.left : geometry_.right;
     const bool patterned = linePen.style() != PenStyle::Solid;
 
     QPen pen = toQPen(linePen);
@@ -307,7 +290,7 @@ void ChartPainter::drawSeries(const LineSeries& series, const ChartRect& plot, c
         pen.setCapStyle(Qt::FlatCap);
     }
     painter_.save();
-    if (chart_.clipsPoints())
+    if (model_.clipsPoints())
         painter_.setClipRect(QRect(QPoint(plot.left, plot.top), QPoint(plot.right, plot.bottom)),
                              Qt::IntersectClip);
     painter_.setPen(pen);

@@ -1,8 +1,9 @@
 #include "ChartView.h"
 
+#include "ChartLayout.h"
 #include "ChartMath.h"
-#include "Exception.h"
 #include "ChartPainter.h"
+#include "Exception.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -29,11 +30,11 @@ private:
 
 }  // namespace
 
-ChartView::ChartView(QWidget* parent) : QWidget(parent), color_(palette().color(QPalette::Button))
+ChartView::ChartView(QWidget* parent) : QWidget(parent)
 {
-    for (ChartAxis* axis : {&leftAxis_, &rightAxis_, &bottomAxis_})
-        axis->setChangeHandler([this] { changed(); });
-    backWallPen_.setChangeHandler([this] { changed(); });
+    model_.setColor(palette().color(QPalette::Button));
+    connect(&model_, &ChartModel::changed, this, [this] { update(); });
+    connect(&model_, &ChartModel::pointsAdded, this, &ChartView::pointsAdded);
     // New points are shown at most 30 times a second, however fast they come. The paint shares
     // the event loop with the game's 1 ms timer, and at 60 paints a second the monochrome
     // scheme's paints cost that timer some 5 % of its ticks; 30 still shows a growing curve
@@ -47,58 +48,10 @@ ChartView::ChartView(QWidget* parent) : QWidget(parent), color_(palette().color(
 
 ChartView::~ChartView() = default;
 
-void ChartView::changed()
-{
-    update();
-}
-
 void ChartView::pointsAdded()
 {
     if (!frame_.isActive())
         frame_.start();
-}
-
-void ChartView::setColor(const QColor& color)
-{
-    if (color == color_)
-        return;
-    color_ = color;
-    changed();
-}
-
-void ChartView::setBackColor(const QColor& color)
-{
-    if (color == backColor_ && backWallSolid_)
-        return;
-    backColor_ = color;
-    backWallSolid_ = true;
-    changed();
-}
-
-void ChartView::setBackWallColor(const QColor& color)
-{
-    if (color == backColor_)
-        return;
-    backColor_ = color;
-    changed();
-}
-
-void ChartView::setBackWallSolid(bool solid)
-{
-    if (solid == backWallSolid_)
-        return;
-    backWallSolid_ = solid;
-    changed();
-}
-
-void ChartView::setMonochrome(bool monochrome)
-{
-    if (monochrome == monochrome_)
-        return;
-    monochrome_ = monochrome;
-    buffer_ = QImage();
-    monoBuffer_ = QImage();
-    changed();
 }
 
 void ChartView::setBufferedDisplay(bool buffered)
@@ -110,51 +63,14 @@ void ChartView::setBufferedDisplay(bool buffered)
         buffer_ = QImage();
         monoBuffer_ = QImage();
     }
-    changed();
+    update();
 }
 
-void ChartView::setClipPoints(bool clip)
+ChartGeometry ChartView::draw(QPainter& painter, const QRect& rect, bool printing)
 {
-    if (clip == clipPoints_)
-        return;
-    clipPoints_ = clip;
-    changed();
-}
-
-void ChartView::setMargins(int left, int top, int right, int bottom)
-{
-    if (left == marginLeft_ && top == marginTop_ && right == marginRight_ && bottom == marginBottom_)
-        return;
-    marginLeft_ = left;
-    marginTop_ = top;
-    marginRight_ = right;
-    marginBottom_ = bottom;
-    changed();
-}
-
-LineSeries& ChartView::addSeries()
-{
-    series_.push_back(std::make_unique<LineSeries>());
-    LineSeries& series = *series_.back();
-    series.setChangeHandler([this] { changed(); });
-    series.setPointsAddedHandler([this] { pointsAdded(); });
-    changed();
-    return series;
-}
-
-LineSeries& ChartView::series(int index)
-{
-    return *series_.at(static_cast<std::size_t>(index));
-}
-
-const LineSeries& ChartView::series(int index) const
-{
-    return *series_.at(static_cast<std::size_t>(index));
-}
-
-void ChartView::draw(QPainter& painter, const QRect& rect, bool printing)
-{
-    ChartPainter(*this, painter, printing).draw(rect);
+    const ChartGeometry geometry = ChartLayout::compute(model_, rect, labels_);
+    ChartPainter(model_, geometry, labels_, painter, printing).draw(rect, palette());
+    return geometry;
 }
 
 void ChartView::paintEvent(QPaintEvent*)
@@ -163,8 +79,9 @@ void ChartView::paintEvent(QPaintEvent*)
         return;
     QPainter widgetPainter(this);
     if (printing_) {
-        // A print is drawing the chart right now; show what was shown before.
-        widgetPainter.drawImage(0, 0, monochrome_ ? monoBuffer_ : buffer_);
+        // A print is drawing the chart right now; show what was shown before (in black and
+        // white the buffer holds the reduced image).
+        widgetPainter.drawImage(0, 0, buffer_);
         return;
     }
     if (!bufferedDisplay_) {
@@ -177,7 +94,9 @@ void ChartView::paintEvent(QPaintEvent*)
         QPainter bufferPainter(&buffer_);
         draw(bufferPainter, buffer_.rect(), false);
     }
-    if (monochrome_) {
+    if (!model_.isMonochrome()) {
+        monoBuffer_ = QImage();
+    } else {
         // Qt expands a one-bit image pixel by pixel on every draw, so the buffer is turned into
         // the same black and white picture in the pass that makes the two-level image, and shown.
         if (monoBuffer_.size() != size())

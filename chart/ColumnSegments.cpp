@@ -1,7 +1,7 @@
 #include "ColumnSegments.h"
 
 #include "ChartMath.h"
-#include "ChartAxis.h"
+#include "AxisGeometry.h"
 #include "LineSeries.h"
 
 #include <algorithm>
@@ -12,12 +12,13 @@
 
 namespace {
 
-// The pixel positions of a series' points on the axes of the current paint, and the points
-// grouped into pixel columns: runs of consecutive indexes that share an x position. Positions
-// come from the axes' own CalcPosValue, so they are exactly those of drawing every point.
+// The pixel positions of a series' points on the axes as laid out for the current drawing, and
+// the points grouped into pixel columns: runs of consecutive indexes that share an x position.
+// Positions come from the axes' own positionOf(), so they are exactly those of drawing every
+// point.
 class ColumnWalk {
 public:
-    ColumnWalk(const LineSeries& series, const ChartAxis& horizontal, const ChartAxis& vertical,
+    ColumnWalk(const LineSeries& series, const AxisGeometry& horizontal, const AxisGeometry& vertical,
                const QRect& bounds)
         : values_(series.values()), horizontal_(horizontal), count_(series.count())
     {
@@ -60,7 +61,7 @@ private:
     {
         // The offset of an index is linear in the index, so when both ends stay clear of the
         // overflow that sends a position to the centre, every index in between does too.
-        const AxisGeometry& g = horizontal_.computed();
+        const AxisGeometry& g = horizontal_;
         if (g.range == 0.0)
             return true;
         for (const double index : {0.0, static_cast<double>(count_ - 1)}) {
@@ -71,7 +72,7 @@ private:
         return true;
     }
 
-    bool valuesMapInOrder(const ChartAxis& vertical, const LineSeries& series)
+    bool valuesMapInOrder(const AxisGeometry& vertical, const LineSeries& series)
     {
         const int low = static_cast<int>(series.minYValue());
         const int high = static_cast<int>(series.maxYValue());
@@ -137,7 +138,7 @@ private:
 
     std::int64_t guessLast(std::int64_t first, int x) const
     {
-        const AxisGeometry& g = horizontal_.computed();
+        const AxisGeometry& g = horizontal_;
         if (g.range == 0.0 || g.length == 0)
             return count_ - 1;
         // Index i lands on pixel offset round(o) where o = (i − minimum) × length / range; the
@@ -151,7 +152,7 @@ private:
     }
 
     const ByteSeries& values_;
-    const ChartAxis& horizontal_;
+    const AxisGeometry& horizontal_;
     std::int64_t count_;
     std::array<int, 256> rows_{};
     std::array<ByteRange, 256> sameRow_{};
@@ -171,8 +172,8 @@ Heading headingOf(QPoint from, QPoint to)
 
 }  // namespace
 
-std::optional<ColumnStrokes> ColumnSegments::solid(const LineSeries& series, const ChartAxis& horizontal,
-                                                     const ChartAxis& vertical, const QRect& bounds)
+std::optional<ColumnStrokes> ColumnSegments::solid(const LineSeries& series, const AxisGeometry& horizontal,
+                                                     const AxisGeometry& vertical, const QRect& bounds)
 {
     const ColumnWalk walk(series, horizontal, vertical, bounds);
     if (!walk.valid())
@@ -239,8 +240,8 @@ QVector<QLine> ColumnSegments::spanLines(const QVector<ColumnSpan>& spans)
     return lines;
 }
 
-std::optional<ColumnPath> ColumnSegments::path(const LineSeries& series, const ChartAxis& horizontal,
-                                                const ChartAxis& vertical, const QRect& bounds)
+std::optional<ColumnPath> ColumnSegments::path(const LineSeries& series, const AxisGeometry& horizontal,
+                                                const AxisGeometry& vertical, const QRect& bounds)
 {
     const ColumnWalk walk(series, horizontal, vertical, bounds);
     if (!walk.valid())

@@ -6,7 +6,7 @@
 
 #include <optional>
 
-class ChartAxis;
+struct AxisGeometry;
 class LineSeries;
 
 // The rows a solid curve inks in pixel column x: from row top down to row bottom. One-pixel
@@ -56,8 +56,8 @@ public:
     // value onto pixels in one direction each (a reversed range is fine; positions that
     // overflow to the axis centre are not) or when a point lies outside bounds, the chart's own
     // rectangle: there only every point will do.
-    static std::optional<ColumnStrokes> solid(const LineSeries& series, const ChartAxis& horizontal,
-                                               const ChartAxis& vertical, const QRect& bounds);
+    static std::optional<ColumnStrokes> solid(const LineSeries& series, const AxisGeometry& horizontal,
+                                               const AxisGeometry& vertical, const QRect& bounds);
     // Lines that ink spans with the pen they were worked out for: down each span, and where the
     // bottom row is wanted, up one row and down again.
     static QVector<QLine> spanLines(const QVector<ColumnSpan>& spans);
@@ -74,6 +74,6 @@ public:
     // variation in rows): dashes depend on the length of the path, and so the column gets as
     // much ink as every point would give it. Past solidSweeps sweeps the dashes would cover the
     // column, and its span goes to solid instead. std::nullopt as for solid().
-    static std::optional<ColumnPath> path(const LineSeries& series, const ChartAxis& horizontal,
-                                           const ChartAxis& vertical, const QRect& bounds);
+    static std::optional<ColumnPath> path(const LineSeries& series, const AxisGeometry& horizontal,
+                                           const AxisGeometry& vertical, const QRect& bounds);
 };

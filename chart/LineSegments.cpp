@@ -1,6 +1,6 @@
 #include "LineSegments.h"
 
-#include "ChartAxis.h"
+#include "AxisGeometry.h"
 #include "DashCutter.h"
 #include "LineSeries.h"
 
@@ -22,8 +22,8 @@ bool turnsBack(const QLine& a, const QLine& b)
 
 }  // namespace
 
-QVector<QLine> LineSegments::build(const LineSeries& series, const ChartAxis& horizontal,
-                                           const ChartAxis& vertical)
+QVector<QLine> LineSegments::build(const LineSeries& series, const AxisGeometry& horizontal,
+                                           const AxisGeometry& vertical)
 {
     QVector<QLine> segments;
     build(series, horizontal, vertical, std::max(1, series.count()),
@@ -31,8 +31,8 @@ QVector<QLine> LineSegments::build(const LineSeries& series, const ChartAxis& ho
     return segments;
 }
 
-void LineSegments::build(const LineSeries& series, const ChartAxis& horizontal,
-                              const ChartAxis& vertical, int batchSize,
+void LineSegments::build(const LineSeries& series, const AxisGeometry& horizontal,
+                              const AxisGeometry& vertical, int batchSize,
                               const std::function<void(const QVector<QLine>&)>& sink)
 {
     const int n = series.count();

@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-class ChartAxis;
+struct AxisGeometry;
 class LineSeries;
 
 // Turns a series into the line segments that draw every one of its points: the drawing the
@@ -14,13 +14,13 @@ class LineSeries;
 class LineSegments {
 public:
     // The segments from each point to the next, leaving out every point that lands on the pixel
-    // drawn last. The axes must hold the computed values of the current paint.
-    static QVector<QLine> build(const LineSeries& series, const ChartAxis& horizontal,
-                                const ChartAxis& vertical);
+    // drawn last, on the axes as laid out for the current drawing.
+    static QVector<QLine> build(const LineSeries& series, const AxisGeometry& horizontal,
+                                const AxisGeometry& vertical);
     // The same segments handed to sink in order, in batches of about batchSize, so a series of
     // any length is drawn without holding all of its segments at once. Batches end only where
     // drawing them in separate calls gives the same pixels as one call.
-    static void build(const LineSeries& series, const ChartAxis& horizontal, const ChartAxis& vertical,
+    static void build(const LineSeries& series, const AxisGeometry& horizontal, const AxisGeometry& vertical,
                       int batchSize, const std::function<void(const QVector<QLine>&)>& sink);
     // segments cut into dashes by pattern (see DashCutter), the pattern starting afresh.
     static QVector<QLine> dash(const QVector<QLine>& segments, const std::vector<int>& pattern);

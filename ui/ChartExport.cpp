@@ -42,7 +42,7 @@ QImage chartPicture(ChartView& chart, int scale)
         painter.scale(scale, scale);
         chart.draw(painter, QRect(QPoint(0, 0), chart.size()), false);
     }
-    return chart.isMonochrome() ? ChartView::toMonochrome(image) : image;
+    return chart.model().isMonochrome() ? ChartView::toMonochrome(image) : image;
 }
 
 void writeChartPng(ChartView& chart, const QString& path, int scale)

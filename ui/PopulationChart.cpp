@@ -19,7 +19,7 @@ void setTitle(ChartAxis& axis, const QString& caption, const QColor& color)
     font.setColor(color);
 }
 
-void addCurve(ChartView& chart, const QString& title, const QColor& color, VerticalAxis axis)
+void addCurve(ChartModel& chart, const QString& title, const QColor& color, VerticalAxis axis)
 {
     LineSeries& series = chart.addSeries();
     series.setTitle(title);
@@ -40,7 +40,7 @@ struct Scheme {
     QColor hunter, prey;
 };
 
-void apply(ChartView& chart, const Scheme& s)
+void apply(ChartModel& chart, const Scheme& s)
 {
     chart.setColor(s.panel);
     chart.setMonochrome(s.monochrome);
@@ -58,14 +58,16 @@ void apply(ChartView& chart, const Scheme& s)
 
 }  // namespace
 
-PopulationChart::PopulationChart(ChartView& chart) : chart_(chart)
+PopulationChart::PopulationChart(ChartView& view) : view_(view), model_(view.model())
 {
-    chart.setPrintTitle(QStringLiteral("diagramm"));
+    view.setPrintTitle(QStringLiteral("diagramm"));
+    view.setToolTip(QStringLiteral("Mit Rechtsklick Diagrammeigenschaften ändern"));
+
+    ChartModel& chart = model_;
     chart.setColor(chartcolor::silver);
     chart.setBackWallColor(chartcolor::white);
     chart.setMargins(1, 6, 1, 1);
     chart.setClipPoints(false);
-    chart.setToolTip(QStringLiteral("Mit Rechtsklick Diagrammeigenschaften ändern"));
 
     chart.leftAxis().setMinMax(0, 36);
     setTitle(chart.leftAxis(), QStringLiteral("Anzahl der Räuber"), chartcolor::red);
@@ -78,10 +80,10 @@ PopulationChart::PopulationChart(ChartView& chart) : chart_(chart)
     addCurve(chart, QStringLiteral("Beute"), chartcolor::blue, VerticalAxis::Right);
 }
 
-LineSeries& PopulationChart::hunterSeries() { return chart_.series(hunters); }
-LineSeries& PopulationChart::preySeries() { return chart_.series(prey); }
-const LineSeries& PopulationChart::hunterSeries() const { return chart_.series(hunters); }
-const LineSeries& PopulationChart::preySeries() const { return chart_.series(prey); }
+LineSeries& PopulationChart::hunterSeries() { return model_.series(hunters); }
+LineSeries& PopulationChart::preySeries() { return model_.series(prey); }
+const LineSeries& PopulationChart::hunterSeries() const { return model_.series(hunters); }
+const LineSeries& PopulationChart::preySeries() const { return model_.series(prey); }
 
 void PopulationChart::append(int hunterCount, int preyCount)
 {
@@ -97,13 +99,13 @@ void PopulationChart::clear()
 
 void PopulationChart::applyMonochrome()
 {
-    apply(chart_, {Qt::white, true, Qt::black, Qt::black, Qt::black, true, 1, PenStyle::DashDot, Qt::black,
+    apply(model_, {Qt::white, true, Qt::black, Qt::black, Qt::black, true, 1, PenStyle::DashDot, Qt::black,
                    Qt::black});
 }
 
 void PopulationChart::applyStandardColors()
 {
-    apply(chart_, {chartcolor::silver, false, chartcolor::gray, Qt::red, Qt::blue, false, 2, PenStyle::Solid,
+    apply(model_, {chartcolor::silver, false, chartcolor::gray, Qt::red, Qt::blue, false, 2, PenStyle::Solid,
                    Qt::red, Qt::blue});
 }
 
@@ -112,7 +114,7 @@ QColor PopulationChart::hunterColor() const { return hunterSeries().linePen().co
 void PopulationChart::setHunterColor(const QColor& color)
 {
     hunterSeries().linePen().setColor(color);
-    chart_.leftAxis().title().font().setColor(color);
+    model_.leftAxis().title().font().setColor(color);
 }
 
 QColor PopulationChart::preyColor() const { return preySeries().linePen().color(); }
@@ -120,13 +122,13 @@ QColor PopulationChart::preyColor() const { return preySeries().linePen().color(
 void PopulationChart::setPreyColor(const QColor& color)
 {
     preySeries().linePen().setColor(color);
-    chart_.rightAxis().title().font().setColor(color);
+    model_.rightAxis().title().font().setColor(color);
 }
 
-QColor PopulationChart::backgroundColor() const { return chart_.backColor(); }
+QColor PopulationChart::backgroundColor() const { return model_.backColor(); }
 
-void PopulationChart::setBackgroundColor(const QColor& color) { chart_.setBackColor(color); }
+void PopulationChart::setBackgroundColor(const QColor& color) { model_.setBackColor(color); }
 
-QColor PopulationChart::borderColor() const { return chart_.color(); }
+QColor PopulationChart::borderColor() const { return model_.color(); }
 
-void PopulationChart::setBorderColor(const QColor& color) { chart_.setColor(color); }
+void PopulationChart::setBorderColor(const QColor& color) { model_.setColor(color); }

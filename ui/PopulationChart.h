@@ -2,6 +2,7 @@
 
 #include <QColor>
 
+class ChartModel;
 class ChartView;
 class LineSeries;
 
@@ -17,11 +18,12 @@ class LineSeries;
 // a start-up that fails before then shows the panel colour through the plot.
 class PopulationChart {
 public:
-    // Configures chart, which must hold no series yet, and keeps it for the commands below.
-    explicit PopulationChart(ChartView& chart);
+    // Configures view and its model, which must hold no series yet, and keeps them for the
+    // commands below.
+    explicit PopulationChart(ChartView& view);
 
-    ChartView& view() { return chart_; }
-    const ChartView& view() const { return chart_; }
+    ChartView& view() { return view_; }
+    const ChartView& view() const { return view_; }
     LineSeries& hunterSeries();
     LineSeries& preySeries();
     const LineSeries& hunterSeries() const;
@@ -50,5 +52,6 @@ public:
     void setBorderColor(const QColor& color);
 
 private:
-    ChartView& chart_;
+    ChartView& view_;
+    ChartModel& model_;
 };

@@ -1,4 +1,5 @@
 // Axis arithmetic: label steps, label values, value-to-pixel mapping and label texts.
+#include "AxisGeometry.h"
 #include "ChartAxis.h"
 
 #include <QLocale>
@@ -9,9 +10,10 @@
 
 namespace {
 
-void setRange(ChartAxis& axis, double minimum, double maximum, int start, int end)
+AxisGeometry laidOut(bool horizontal, double minimum, double maximum, int start, int end)
 {
-    AxisGeometry& g = axis.computed();
+    AxisGeometry g;
+    g.horizontal = horizontal;
     g.minimum = minimum;
     g.maximum = maximum;
     g.range = maximum - minimum;
@@ -19,6 +21,7 @@ void setRange(ChartAxis& axis, double minimum, double maximum, int start, int en
     g.endPos = end;
     g.length = end - start;
     g.center = (start + end) / 2;
+    return g;
 }
 
 struct StepCase {
@@ -34,11 +37,8 @@ class AxisLabelStep : public testing::TestWithParam<StepCase> {};
 TEST_P(AxisLabelStep, FollowsTheOneTwoFiveSequenceUntilTheLabelsFit)
 {
     const StepCase& c = GetParam();
-    ChartAxis axis(AxisSide::Left);
-    axis.setLabelsSeparation(c.separation);
-    axis.setIncrement(c.increment);
-    setRange(axis, c.minimum, c.maximum, 0, c.length);
-    EXPECT_DOUBLE_EQ(axis.labelStep(c.labelSize), c.step);
+    const AxisGeometry g = laidOut(false, c.minimum, c.maximum, 0, c.length);
+    EXPECT_DOUBLE_EQ(g.labelStep(c.labelSize, c.increment, c.separation), c.step);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -74,10 +74,9 @@ class AxisLabelValues : public testing::TestWithParam<ValuesCase> {};
 TEST_P(AxisLabelValues, AreWholeMultiplesOfTheStepFromTheTopDown)
 {
     const ValuesCase& c = GetParam();
-    ChartAxis axis(AxisSide::Bottom);
-    setRange(axis, c.minimum, c.maximum, 0, 100);
-    axis.computed().step = c.step;
-    const std::vector<double> values = axis.labelValues();
+    AxisGeometry g = laidOut(true, c.minimum, c.maximum, 0, 100);
+    g.step = c.step;
+    const std::vector<double> values = g.labelValues();
     ASSERT_EQ(values.size(), c.values.size());
     for (std::size_t i = 0; i < values.size(); ++i)
         EXPECT_NEAR(values[i], c.values[i], 1e-9) << "label " << i;
@@ -97,10 +96,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(AxisLabelValues, JustBelowTheTenThousandLimitStillLabelsEveryStep)
 {
-    ChartAxis axis(AxisSide::Bottom);
-    setRange(axis, 0, 9999, 0, 100);
-    axis.computed().step = 1;
-    const std::vector<double> values = axis.labelValues();
+    AxisGeometry g = laidOut(true, 0, 9999, 0, 100);
+    g.step = 1;
+    const std::vector<double> values = g.labelValues();
     ASSERT_EQ(values.size(), 10000u);
     EXPECT_EQ(values.front(), 9999.0);
     EXPECT_EQ(values.back(), 0.0);
@@ -118,9 +116,8 @@ class AxisPosition : public testing::TestWithParam<PosCase> {};
 TEST_P(AxisPosition, RoundsHalvesToEvenAndPutsAnEmptyRangeInTheCentre)
 {
     const PosCase& c = GetParam();
-    ChartAxis axis(c.side);
-    setRange(axis, c.minimum, c.maximum, 10, 20);
-    EXPECT_EQ(axis.positionOf(c.value), c.expected);
+    const AxisGeometry g = laidOut(c.side == AxisSide::Bottom, c.minimum, c.maximum, 10, 20);
+    EXPECT_EQ(g.positionOf(c.value), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(

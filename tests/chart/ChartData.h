@@ -1,15 +1,12 @@
 #pragma once
 
-#include "NullGameView.h"
-#include "GameCore.h"
-
 #include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
 
-// Point sequences for the chart tests: random walks, spikes on a calm line and the population
-// counts of real games, each deterministic for its seed.
+// Point sequences for the chart tests: random walks, spikes on a calm line and two curves that
+// move like the population counts of a long run of games, each deterministic for its seed.
 namespace chartdata {
 
 using Points = std::vector<std::uint8_t>;
@@ -59,34 +56,44 @@ inline Points spikes(std::int64_t n, std::uint32_t seed)
     return points;
 }
 
-// Takes the population counts the game hands to the chart and nothing else.
-class ChartFeed : public NullGameView {
-public:
+struct Curves {
     Points hunters, prey;
-
-    void addChartPoint(int h, int p) override
-    {
-        hunters.push_back(h);
-        prey.push_back(p);
-    }
 };
 
-// The hunter and prey counts of n rounds of simulated games; once the hunters have died out a
-// new game starts, as a class watching a long run would do.
-inline ChartFeed gameTrace(std::int64_t n, std::uint32_t seed)
+// Counts the way a run of games hands them to the chart: in a round each count stays (half the
+// time) or moves by one, the hunters more often down while they clearly outnumber the prey and
+// more often up while the prey clearly outnumber them, the prey the other way round; now and
+// then a spray takes up to 22 prey at once; once the hunters have died out the next game starts
+// from 10 hunters and 5 prey. So there are level stretches, steps of one and the odd jump, as
+// in the program.
+inline Curves populations(std::int64_t n, std::uint32_t seed)
 {
-    ChartFeed feed;
-    feed.hunters.reserve(static_cast<std::size_t>(n));
-    feed.prey.reserve(static_cast<std::size_t>(n));
-    GameCore core(feed);
-    core.random().setSeed(seed);
-    core.newGame();
-    while (static_cast<std::int64_t>(feed.hunters.size()) < n) {
-        if (core.hunterCount() == 0)
-            core.newGame();
-        core.playRound(Mode::Automatic);
+    Lcg random(seed);
+    Curves curves;
+    curves.hunters.reserve(static_cast<std::size_t>(n));
+    curves.prey.reserve(static_cast<std::size_t>(n));
+    int hunters = 10;
+    int prey = 5;
+    // bias +1 makes a step down likelier than a step up, −1 the other way round.
+    const auto step = [&random](int bias) {
+        const int r = static_cast<int>(random.next() % 16);
+        return r < 8 ? 0 : r < 12 + bias ? -1 : 1;
+    };
+    const auto lean = [](int more, int fewer) { return more > fewer + 3 ? 1 : more + 6 < fewer ? -1 : 0; };
+    for (std::int64_t i = 0; i < n; ++i) {
+        if (hunters == 0) {
+            hunters = 10;
+            prey = 5;
+        }
+        curves.hunters.push_back(static_cast<std::uint8_t>(hunters));
+        curves.prey.push_back(static_cast<std::uint8_t>(prey));
+        const int hunterStep = step(lean(hunters, prey));
+        prey = std::clamp(prey + step(-lean(hunters, prey)), 1, 36);
+        hunters = std::clamp(hunters + hunterStep, 0, 36);
+        if (random.next() % 2000 == 0)
+            prey = std::max(1, prey - 5 - static_cast<int>(random.next() % 18));
     }
-    return feed;
+    return curves;
 }
 
 }  // namespace chartdata

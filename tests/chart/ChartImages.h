@@ -1,8 +1,10 @@
 #pragma once
 
 #include "ChartColor.h"
-#include "PopulationChart.h"
+#include "ChartLayout.h"
 #include "ChartView.h"
+#include "LabelCache.h"
+#include "TwoCurveChart.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -13,19 +15,17 @@
 #include <cmath>
 #include <memory>
 
-// Helpers for the chart tests: a chart in the program's configuration, rendered at a fixed size,
-// and the pixel questions the tests ask of the result.
+// Helpers for the chart tests: the two-curve test chart, rendered at a fixed size, and the pixel
+// questions the tests ask of the result.
 namespace charttest {
 
 inline constexpr int chartWidth = 220;
 inline constexpr int chartHeight = 352;
 
-// The program's chart with its white back wall made solid, as start-up leaves it.
-inline std::unique_ptr<ChartView> populationChart(int width = chartWidth, int height = chartHeight)
+inline std::unique_ptr<ChartView> twoCurveChart(int width = chartWidth, int height = chartHeight)
 {
     auto chart = std::make_unique<ChartView>();
-    PopulationChart{*chart};
-    chart->setBackColor(chartcolor::white);
+    setUpTwoCurveChart(*chart);
     chart->resize(width, height);
     return chart;
 }
@@ -40,6 +40,13 @@ inline QImage render(ChartView& chart, bool printing = false, QSize size = QSize
     QPainter painter(&image);
     chart.draw(painter, image.rect(), printing);
     return image;
+}
+
+// Where the chart goes when drawn at its size.
+inline ChartGeometry geometryOf(const ChartView& chart)
+{
+    LabelCache labels;
+    return ChartLayout::compute(chart.model(), QRect(QPoint(0, 0), chart.size()), labels);
 }
 
 inline QColor at(const QImage& image, int x, int y)
@@ -61,7 +68,7 @@ inline QFont pixelFont(int pixels, bool bold = false)
     return font;
 }
 
-// The plot rectangle of the program's chart at width × height, worked out from the layout rules
+// The plot rectangle of the two-curve chart at width × height, worked out from the layout rules
 // with the fonts' measured sizes: margins 1/6/1/1 percent, then title band, labels band and the
 // 6-pixel tick band on the bottom, left and right. Label widths assume the vertical labels of
 // the fixed 0–36 axes end in "0" and "36" (a step that divides 36).
@@ -113,8 +120,8 @@ private:
 inline void fill(ChartView& chart, int n, double hunters, double prey)
 {
     for (int i = 0; i < n; ++i) {
-        chart.series(0).append(hunters);
-        chart.series(1).append(prey);
+        chart.model().series(0).append(hunters);
+        chart.model().series(1).append(prey);
     }
 }
 

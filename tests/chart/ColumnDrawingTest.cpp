@@ -2,6 +2,7 @@
 // chart that drawing every single point puts there.
 #include "ChartData.h"
 #include "ChartImages.h"
+#include "ChartLayout.h"
 #include "ChartPainter.h"
 #include "ColumnSegments.h"
 
@@ -26,7 +27,10 @@ QImage renderWith(ChartView& chart, SeriesDetail detail, bool printing = false, 
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.scale(zoom, zoom);
-    ChartPainter(chart, painter, printing, detail).draw(QRect(QPoint(0, 0), chart.size()));
+    const QRect rect(QPoint(0, 0), chart.size());
+    LabelCache labels;
+    const ChartGeometry geometry = ChartLayout::compute(chart.model(), rect, labels);
+    ChartPainter(chart.model(), geometry, labels, painter, printing, detail).draw(rect, chart.palette());
     return image;
 }
 
@@ -55,16 +59,15 @@ std::string differenceOfDetails(ChartView& chart, bool printing = false, double 
 }
 
 // Pixel columns along the bottom axis of chart: its plot width plus one.
-int columnsOf(ChartView& chart)
+int columnsOf(const ChartView& chart)
 {
-    render(chart);
-    return chart.chartRect().width() + 1;
+    return geometryOf(chart).plot.width() + 1;
 }
 
 void load(ChartView& chart, const Points& hunters, const Points& prey)
 {
-    chart.series(0).append(hunters);
-    chart.series(1).append(prey);
+    chart.model().series(0).append(hunters);
+    chart.model().series(1).append(prey);
 }
 
 struct Source {
@@ -74,10 +77,10 @@ struct Source {
 
 const Source sources[] = {
     {"randomWalk", [](std::int64_t n) { return std::pair(chartdata::randomWalk(n, 1), chartdata::randomWalk(n, 2)); }},
-    {"game",
+    {"populations",
      [](std::int64_t n) {
-         chartdata::ChartFeed feed = chartdata::gameTrace(n, 20261208);
-         return std::pair(std::move(feed.hunters), std::move(feed.prey));
+         chartdata::Curves curves = chartdata::populations(n, 20261208);
+         return std::pair(std::move(curves.hunters), std::move(curves.prey));
      }},
     {"spikes", [](std::int64_t n) { return std::pair(chartdata::spikes(n, 3), chartdata::spikes(n, 4)); }},
 };
@@ -104,7 +107,7 @@ TEST_P(ColumnDrawing, PutsThePixelsOfEveryPointOnTheChart)
 {
     const auto [sourceIndex, sizeIndex, countIndex] = GetParam();
     const QSize size = sizes[sizeIndex];
-    auto chart = populationChart(size.width(), size.height());
+    auto chart = twoCurveChart(size.width(), size.height());
     const Count& c = counts[countIndex];
     const auto n = static_cast<std::int64_t>(std::lround(c.perColumn * columnsOf(*chart))) + c.extra;
     const auto [hunters, prey] = sources[sourceIndex].make(n);
@@ -113,8 +116,8 @@ TEST_P(ColumnDrawing, PutsThePixelsOfEveryPointOnTheChart)
     // The program's curves (two pixels, square ends) and the monochrome scheme's solid prey curve
     // over a thin one (one pixel, flat ends).
     EXPECT_EQ(differenceOfDetails(*chart), "") << n << " points, two-pixel pens";
-    chart->series(0).linePen().setWidth(1);
-    chart->series(1).linePen().setWidth(1);
+    chart->model().series(0).linePen().setWidth(1);
+    chart->model().series(1).linePen().setWidth(1);
     EXPECT_EQ(differenceOfDetails(*chart), "") << n << " points, one-pixel pens";
 }
 
@@ -131,7 +134,7 @@ INSTANTIATE_TEST_SUITE_P(SourcesSizesCounts, ColumnDrawing,
 
 struct Variant {
     const char* name;
-    std::function<void(ChartView&, int n)> setUp;
+    std::function<void(ChartModel&, int n)> setUp;
     bool printing = false;
     double zoom = 1.0;
 };
@@ -140,29 +143,29 @@ class ColumnDrawingVariants : public testing::TestWithParam<Variant> {};
 
 TEST_P(ColumnDrawingVariants, PutThePixelsOfEveryPointOnTheChart)
 {
-    auto chart = populationChart();
+    auto chart = twoCurveChart();
     const int n = 23 * columnsOf(*chart) + 5;
-    chartdata::ChartFeed feed = chartdata::gameTrace(n, 77);
-    load(*chart, feed.hunters, feed.prey);
-    GetParam().setUp(*chart, n);
+    const chartdata::Curves curves = chartdata::populations(n, 77);
+    load(*chart, curves.hunters, curves.prey);
+    GetParam().setUp(chart->model(), n);
     EXPECT_EQ(differenceOfDetails(*chart, GetParam().printing, GetParam().zoom), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Settings, ColumnDrawingVariants,
     testing::Values(
-        Variant{"threePixelPens", [](ChartView& c, int) { c.series(0).linePen().setWidth(3); c.series(1).linePen().setWidth(3); }},
-        Variant{"clippedToThePlot", [](ChartView& c, int) { c.setClipPoints(true); }},
-        Variant{"printedThreeTimesLarger", [](ChartView&, int) {}, true, 3.0},
-        Variant{"printedTwoAndAHalfTimesLarger", [](ChartView& c, int) { c.series(0).linePen().setWidth(1); }, true, 2.5},
-        Variant{"bottomAxisReversed", [](ChartView& c, int n) { c.bottomAxis().setMinMax(n - 1, 0); }},
-        Variant{"bottomAxisShowingAPart", [](ChartView& c, int n) { c.bottomAxis().setMinMax(n / 4, n / 2); }},
-        Variant{"bottomAxisOverflowing", [](ChartView& c, int) { c.bottomAxis().setMinMax(0, 1e-6); }},
-        Variant{"valueAxisReversed", [](ChartView& c, int) { c.leftAxis().setMinMax(36, 0); }},
-        Variant{"valueAxisAutomatic", [](ChartView& c, int) { c.leftAxis().setAutomatic(true); }},
-        Variant{"valueAxisOverflowing", [](ChartView& c, int) { c.leftAxis().setMinMax(10, 10 + 1e-9); }},
-        Variant{"translucentPen", [](ChartView& c, int) { c.series(0).linePen().setColor(QColor(255, 0, 0, 128)); }},
-        Variant{"preyStoppedHalfWay", [](ChartView& c, int n) {
+        Variant{"threePixelPens", [](ChartModel& c, int) { c.series(0).linePen().setWidth(3); c.series(1).linePen().setWidth(3); }},
+        Variant{"clippedToThePlot", [](ChartModel& c, int) { c.setClipPoints(true); }},
+        Variant{"printedThreeTimesLarger", [](ChartModel&, int) {}, true, 3.0},
+        Variant{"printedTwoAndAHalfTimesLarger", [](ChartModel& c, int) { c.series(0).linePen().setWidth(1); }, true, 2.5},
+        Variant{"bottomAxisReversed", [](ChartModel& c, int n) { c.bottomAxis().setMinMax(n - 1, 0); }},
+        Variant{"bottomAxisShowingAPart", [](ChartModel& c, int n) { c.bottomAxis().setMinMax(n / 4, n / 2); }},
+        Variant{"bottomAxisOverflowing", [](ChartModel& c, int) { c.bottomAxis().setMinMax(0, 1e-6); }},
+        Variant{"valueAxisReversed", [](ChartModel& c, int) { c.leftAxis().setMinMax(36, 0); }},
+        Variant{"valueAxisAutomatic", [](ChartModel& c, int) { c.leftAxis().setAutomatic(true); }},
+        Variant{"valueAxisOverflowing", [](ChartModel& c, int) { c.leftAxis().setMinMax(10, 10 + 1e-9); }},
+        Variant{"translucentPen", [](ChartModel& c, int) { c.series(0).linePen().setColor(QColor(255, 0, 0, 128)); }},
+        Variant{"preyStoppedHalfWay", [](ChartModel& c, int n) {
                     c.series(1).clear();
                     c.series(1).append(chartdata::randomWalk(n / 2, 9));
                 }}),
@@ -173,13 +176,13 @@ class DashedColumnDrawing : public testing::TestWithParam<int> {};
 TEST_P(DashedColumnDrawing, FollowsEveryPointWhileColumnsHoldFewPoints)
 {
     // The monochrome scheme's dash-dot hunter curve depends on the path, not just its pixels.
-    auto chart = populationChart();
+    auto chart = twoCurveChart();
     const int columns = columnsOf(*chart);
     const int n = GetParam() * columns - GetParam();
     const auto [hunters, prey] = sources[1].make(n);
     load(*chart, hunters, prey);
-    chart->series(0).linePen().setWidth(1);
-    chart->series(0).linePen().setStyle(PenStyle::DashDot);
+    chart->model().series(0).linePen().setWidth(1);
+    chart->model().series(0).linePen().setStyle(PenStyle::DashDot);
     EXPECT_EQ(differenceOfDetails(*chart), "") << n << " points";
 }
 
@@ -206,15 +209,16 @@ TEST_P(DenseDashedColumnDrawing, InksAsMuchAsEveryPoint)
     // Where a column holds many points their dashes overlap; the column's path must be as long
     // as theirs to get about as much ink. Not quite as much: the sweeps spread it evenly over
     // the column, where the points leave the rarely visited edge speckled.
-    auto chart = populationChart();
+    auto chart = twoCurveChart();
     const int n = GetParam() * columnsOf(*chart);
     const auto [hunters, prey] = sources[1].make(n);
     load(*chart, hunters, prey);
-    chart->series(1).setVisible(false);
-    chart->series(0).linePen().setWidth(1);
-    chart->series(0).linePen().setStyle(PenStyle::DashDot);
-    const int columns = redPixelsIn(renderWith(*chart, SeriesDetail::Columns), chart->chartRect());
-    const int every = redPixelsIn(renderWith(*chart, SeriesDetail::EveryPoint), chart->chartRect());
+    chart->model().series(1).setVisible(false);
+    chart->model().series(0).linePen().setWidth(1);
+    chart->model().series(0).linePen().setStyle(PenStyle::DashDot);
+    const ChartRect plot = geometryOf(*chart).plot;
+    const int columns = redPixelsIn(renderWith(*chart, SeriesDetail::Columns), plot);
+    const int every = redPixelsIn(renderWith(*chart, SeriesDetail::EveryPoint), plot);
     ASSERT_GT(every, 0);
     EXPECT_NEAR(static_cast<double>(columns) / every, 1.0, 0.1) << columns << " against " << every;
 }

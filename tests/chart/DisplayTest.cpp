@@ -43,7 +43,7 @@ class ShownChart : public testing::Test {
 protected:
     void SetUp() override
     {
-        chart_ = populationChart();
+        chart_ = twoCurveChart();
         chart_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(chart_.get()));
         settle();
@@ -62,15 +62,15 @@ TEST_F(ShownChart, ThousandsOfPointsWithoutAnEventLoopCostOnePaint)
     QTest::qWait(60);
     settle();
     EXPECT_EQ(counter.paints, 1);
-    chart_->series(0).clear();
-    chart_->series(1).clear();
+    chart_->model().series(0).clear();
+    chart_->model().series(1).clear();
     settle();
     EXPECT_EQ(counter.paints, 2);
 }
 
 struct Change {
     const char* name;
-    std::function<void(ChartView&)> apply;
+    std::function<void(ChartModel&)> apply;
 };
 
 class PropertyRepaint : public ShownChart, public testing::WithParamInterface<Change> {};
@@ -78,7 +78,7 @@ class PropertyRepaint : public ShownChart, public testing::WithParamInterface<Ch
 TEST_P(PropertyRepaint, EveryPropertyChangeRepaintsTheChart)
 {
     PaintCounter counter(*chart_);
-    GetParam().apply(*chart_);
+    GetParam().apply(chart_->model());
     settle();
     EXPECT_EQ(counter.paints, 1);
 }
@@ -86,19 +86,19 @@ TEST_P(PropertyRepaint, EveryPropertyChangeRepaintsTheChart)
 INSTANTIATE_TEST_SUITE_P(
     Changes, PropertyRepaint,
     testing::Values(
-        Change{"panelColour", [](ChartView& c) { c.setColor(chartcolor::green); }},
-        Change{"backColour", [](ChartView& c) { c.setBackColor(chartcolor::green); }},
-        Change{"monochrome", [](ChartView& c) { c.setMonochrome(true); }},
-        Change{"margins", [](ChartView& c) { c.setMargins(2, 2, 2, 2); }},
-        Change{"gridColour", [](ChartView& c) { c.bottomAxis().grid().setColor(chartcolor::black); }},
-        Change{"titleColour", [](ChartView& c) { c.leftAxis().title().font().setColor(chartcolor::black); }},
-        Change{"titleBold", [](ChartView& c) { c.rightAxis().title().font().setBold(true); }},
-        Change{"labelsFont", [](ChartView& c) { c.leftAxis().labelsFont().setPixelSize(14); }},
-        Change{"axisRange", [](ChartView& c) { c.leftAxis().setMinMax(0, 40); }},
-        Change{"penWidth", [](ChartView& c) { c.series(0).linePen().setWidth(1); }},
-        Change{"penStyle", [](ChartView& c) { c.series(0).linePen().setStyle(PenStyle::DashDot); }},
-        Change{"penColour", [](ChartView& c) { c.series(1).linePen().setColor(chartcolor::black); }},
-        Change{"clearPoints", [](ChartView& c) { c.series(0).clear(); }}),
+        Change{"panelColour", [](ChartModel& c) { c.setColor(chartcolor::green); }},
+        Change{"backColour", [](ChartModel& c) { c.setBackColor(chartcolor::green); }},
+        Change{"monochrome", [](ChartModel& c) { c.setMonochrome(true); }},
+        Change{"margins", [](ChartModel& c) { c.setMargins(2, 2, 2, 2); }},
+        Change{"gridColour", [](ChartModel& c) { c.bottomAxis().grid().setColor(chartcolor::black); }},
+        Change{"titleColour", [](ChartModel& c) { c.leftAxis().title().font().setColor(chartcolor::black); }},
+        Change{"titleBold", [](ChartModel& c) { c.rightAxis().title().font().setBold(true); }},
+        Change{"labelsFont", [](ChartModel& c) { c.leftAxis().labelsFont().setPixelSize(14); }},
+        Change{"axisRange", [](ChartModel& c) { c.leftAxis().setMinMax(0, 40); }},
+        Change{"penWidth", [](ChartModel& c) { c.series(0).linePen().setWidth(1); }},
+        Change{"penStyle", [](ChartModel& c) { c.series(0).linePen().setStyle(PenStyle::DashDot); }},
+        Change{"penColour", [](ChartModel& c) { c.series(1).linePen().setColor(chartcolor::black); }},
+        Change{"clearPoints", [](ChartModel& c) { c.series(0).clear(); }}),
     [](const testing::TestParamInfo<Change>& info) { return std::string(info.param.name); });
 
 // Points streaming in faster than the chart shows them are shown 30 times a second, not once
@@ -110,7 +110,7 @@ TEST_F(ShownChart, StreamingPointsRepaintThirtyTimesASecond)
     clock.start();
     int appended = 0;
     while (clock.elapsed() < 200) {
-        chart_->series(0).append(appended % 37);
+        chart_->model().series(0).append(appended % 37);
         ++appended;
         QCoreApplication::processEvents();
     }
@@ -128,7 +128,7 @@ TEST_F(ShownChart, MonochromeShowsOnlyBlackAndWhiteAndBackAgain)
     const ExpectedPlot p = expectedPlot(chartWidth, chartHeight);
     const int hunterRow = rowOf(p, 9);
 
-    chart_->setMonochrome(true);
+    chart_->model().setMonochrome(true);
     settle();
     const QImage mono = chart_->grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(mono.size(), chart_->size());
@@ -139,9 +139,9 @@ TEST_F(ShownChart, MonochromeShowsOnlyBlackAndWhiteAndBackAgain)
         }
     EXPECT_EQ(at(mono, 5, 5), chartcolor::white);               // silver panel
     EXPECT_EQ(at(mono, p.left + 20, hunterRow), chartcolor::black);  // red curve
-    EXPECT_EQ(chart_->color(), chartcolor::silver);  // the flag leaves the colours alone
+    EXPECT_EQ(chart_->model().color(), chartcolor::silver);  // the flag leaves the colours alone
 
-    chart_->setMonochrome(false);
+    chart_->model().setMonochrome(false);
     settle();
     const QImage color = chart_->grab().toImage();
     EXPECT_EQ(at(color, 5, 5), chartcolor::silver);
@@ -178,7 +178,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Bevel, RaisedOnScreenAbsentWhenPrinting)
 {
-    auto chart = populationChart();
+    auto chart = twoCurveChart();
     const QImage screen = render(*chart);
     const QColor light = chart->palette().color(QPalette::Light);
     const QColor dark = chart->palette().color(QPalette::Dark);

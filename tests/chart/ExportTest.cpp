@@ -25,9 +25,9 @@ class Clipboard : public testing::TestWithParam<bool> {};
 
 TEST_P(Clipboard, HoldsTheChartAtItsSizeInItsOwnColoursEvenInMonochrome)
 {
-    auto chart = populationChart();
+    auto chart = twoCurveChart();
     fill(*chart, 50, 9, 27);
-    chart->setMonochrome(GetParam());
+    chart->model().setMonochrome(GetParam());
     QGuiApplication::clipboard()->clear();
     chart->copyChartToClipboard();
     const QImage image = QGuiApplication::clipboard()->image();
@@ -86,7 +86,7 @@ TEST_P(Printing, FillsTheCentralSeventyPercentOfThePageOnWhitePaper)
 {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
         GTEST_SKIP() << "pdftoppm is not installed";
-    auto chart = populationChart();
+    auto chart = twoCurveChart();
     fill(*chart, 80, 9, 27);
     const Page page = printToPdf(*chart, GetParam());
     ASSERT_FALSE(page.image.isNull());
@@ -157,7 +157,7 @@ TEST_P(PrintFailure, RaisesAPrinterErrorAndLeavesTheChartAsItWas)
         ASSERT_TRUE(other.begin(&printer));
     }
 
-    auto chart = populationChart();
+    auto chart = twoCurveChart();
     fill(*chart, 10, 9, 27);
     try {
         chart->printChart(printer);
@@ -168,7 +168,7 @@ TEST_P(PrintFailure, RaisesAPrinterErrorAndLeavesTheChartAsItWas)
     }
     if (other.isActive())
         other.end();
-    EXPECT_EQ(chart->series(0).count(), 10);
+    EXPECT_EQ(chart->model().series(0).count(), 10);
     // and the screen can still be drawn
     EXPECT_EQ(at(render(*chart), 5, 5), chartcolor::silver);
 }
@@ -194,11 +194,11 @@ int rowsWith(const QImage& image, int from, int to, const std::function<bool(QRg
 
 TEST(PrintDrawing, WhiteTextTurnsBlackAndBrokenHairlinesStayThinWhenScaled)
 {
-    auto chart = populationChart();
+    auto chart = twoCurveChart();
     fill(*chart, 30, 9, 27);
-    chart->leftAxis().title().font().setColor(chartcolor::white);
-    chart->series(0).linePen().setWidth(1);
-    chart->series(0).linePen().setStyle(PenStyle::DashDot);
+    chart->model().leftAxis().title().font().setColor(chartcolor::white);
+    chart->model().series(0).linePen().setWidth(1);
+    chart->model().series(0).linePen().setStyle(PenStyle::DashDot);
     const int zoom = 3;
     QImage image(chartWidth * zoom, chartHeight * zoom, QImage::Format_RGB32);
     image.fill(Qt::white);

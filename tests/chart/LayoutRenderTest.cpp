@@ -22,11 +22,10 @@ class PlotRectangle : public testing::TestWithParam<Size> {};
 TEST_P(PlotRectangle, IsWhatTheMarginsAndBandsLeave)
 {
     const Size s = GetParam();
-    auto chart = populationChart(s.width, s.height);
+    auto chart = twoCurveChart(s.width, s.height);
     fill(*chart, 50, 10, 20);
-    render(*chart);
     const ExpectedPlot p = expectedPlot(s.width, s.height);
-    const ChartRect plot = chart->chartRect();
+    const ChartRect plot = geometryOf(*chart).plot;
     EXPECT_EQ(plot.left, p.left);
     EXPECT_EQ(plot.top, p.top);
     EXPECT_EQ(plot.right, p.right);
@@ -40,12 +39,12 @@ TEST(BackWall, ReachesOnePixelBeyondThePlotAndIsOutlinedThere)
 {
     // Without series no axis is drawn: the plot is the chart less its margins (3/4/3/4 percent).
     ChartView chart;
-    chart.setColor(chartcolor::silver);
-    chart.setBackColor(chartcolor::green);
+    chart.model().setColor(chartcolor::silver);
+    chart.model().setBackColor(chartcolor::green);
     chart.resize(200, 100);
     const QImage image = render(chart);
     const int l = 6, t = 4, r = 194, b = 96;
-    EXPECT_EQ(chart.chartRect(), (ChartRect{l, t, r, b}));
+    EXPECT_EQ(geometryOf(chart).plot, (ChartRect{l, t, r, b}));
     for (QPoint outline : {QPoint(l, 50), QPoint(r, 50), QPoint(100, t), QPoint(100, b)})
         EXPECT_EQ(at(image, outline.x(), outline.y()), chartcolor::black) << outline.x() << "," << outline.y();
     for (QPoint inside : {QPoint(l + 1, 50), QPoint(r - 1, 50), QPoint(100, t + 1), QPoint(100, b - 1)})
@@ -54,27 +53,9 @@ TEST(BackWall, ReachesOnePixelBeyondThePlotAndIsOutlinedThere)
         EXPECT_EQ(at(image, outside.x(), outside.y()), chartcolor::silver) << outside.x() << "," << outside.y();
 }
 
-TEST(BackWall, StaysClearUntilABackColourIsSetThenTakesItWholly)
-{
-    auto chart = std::make_unique<ChartView>();
-    PopulationChart{*chart};
-    chart->resize(chartWidth, chartHeight);
-    const ExpectedPlot p = expectedPlot(chartWidth, chartHeight);
-    const int y = rowOf(p, 1);
-    const int x = p.left + 10;
-
-    EXPECT_EQ(at(render(*chart), x, y), chartcolor::silver);
-    chart->setBackColor(chartcolor::green);
-    QImage image = render(*chart);
-    EXPECT_EQ(at(image, x, y), chartcolor::green);
-    EXPECT_EQ(at(image, p.right - 3, rowOf(p, 35)), chartcolor::green);
-    // the panel outside the plot keeps its colour
-    EXPECT_EQ(at(image, 3, 3), chartcolor::silver);
-}
-
 TEST(AxisLines, AreTwoBlackPixelsOnThePlotEdgesGrowingInwards)
 {
-    auto chart = populationChart();
+    auto chart = twoCurveChart();
     fill(*chart, 2, 30, 30);
     const QImage image = render(*chart);
     const ExpectedPlot p = expectedPlot(chartWidth, chartHeight);
@@ -98,7 +79,7 @@ class VerticalAxisMarks : public testing::TestWithParam<AxisSide> {};
 
 TEST_P(VerticalAxisMarks, TicksMinorTicksAndGridSitAtTheLabelPositions)
 {
-    auto chart = populationChart();
+    auto chart = twoCurveChart();
     const QImage image = render(*chart);
     const ExpectedPlot p = expectedPlot(chartWidth, chartHeight);
     const bool left = GetParam() == AxisSide::Left;
@@ -156,7 +137,7 @@ bool anyDark(const QImage& image, const QRect& rect)
 
 TEST(Labels, SitBesideTheirTicksInTheLabelsBands)
 {
-    auto chart = populationChart();
+    auto chart = twoCurveChart();
     fill(*chart, 2, 30, 30);
     const QImage image = render(*chart);
     const ExpectedPlot p = expectedPlot(chartWidth, chartHeight);
@@ -176,8 +157,9 @@ TEST(Labels, SitBesideTheirTicksInTheLabelsBands)
     // its labels' tops 6 pixels below the plot.
     EXPECT_TRUE(anyDark(image, QRect(p.left - w0 / 2, p.bottom + 6, w0, h)));
     EXPECT_FALSE(anyDark(image, QRect(p.left - w0, p.bottom + 1, 2 * w0, 4)));
-    EXPECT_EQ(chart->bottomAxis().computed().tickValues, (std::vector<double>{1, 0}));
-    EXPECT_EQ(chart->bottomAxis().computed().ticks, (std::vector<int>{p.right, p.left}));
+    const AxisGeometry bottom = geometryOf(*chart).bottom;
+    EXPECT_EQ(bottom.tickValues, (std::vector<double>{1, 0}));
+    EXPECT_EQ(bottom.ticks, (std::vector<int>{p.right, p.left}));
 }
 
 struct PointCount {
@@ -190,18 +172,18 @@ class BottomAxisLabels : public testing::TestWithParam<PointCount> {};
 TEST_P(BottomAxisLabels, EmptyOrSinglePointChartsShowOneZeroInTheMiddle)
 {
     const PointCount& c = GetParam();
-    auto chart = populationChart();
+    auto chart = twoCurveChart();
     fill(*chart, c.points, 12, 24);
     const QImage image = render(*chart);
     const ExpectedPlot p = expectedPlot(chartWidth, chartHeight);
-    const AxisGeometry& g = chart->bottomAxis().computed();
+    const AxisGeometry g = geometryOf(*chart).bottom;
     EXPECT_EQ(g.tickValues, c.tickValues);
     if (c.points < 2) {
         const int center = (p.left + p.right) / 2;
         EXPECT_EQ(g.ticks, std::vector<int>{center});
         EXPECT_EQ(at(image, center, p.bottom + 1), gray);
         EXPECT_EQ(at(image, center, p.bottom + 4), gray);
-        EXPECT_EQ(chart->bottomAxis().formatValue(g.tickValues.front()), QStringLiteral("0"));
+        EXPECT_EQ(chart->model().bottomAxis().formatValue(g.tickValues.front()), QStringLiteral("0"));
         // no curve at all
         for (int y = p.top; y <= p.bottom; ++y)
             for (int x = p.left; x <= p.right; ++x) {
@@ -228,37 +210,37 @@ double expectedBottomStep(int plotWidth, int labelWidth, double range)
 TEST(BottomAxisLabels, AThousandRoundsGetAGermanThousandsSeparator)
 {
     const LocaleScope german(QLocale(QLocale::German, QLocale::Germany));
-    auto chart = populationChart();
+    auto chart = twoCurveChart();
     fill(*chart, 1001, 10, 20);
     const QImage image = render(*chart);
     const ExpectedPlot p = expectedPlot(chartWidth, chartHeight);
     const QFontMetrics metrics(pixelFont(11));
     const int w = metrics.horizontalAdvance(QStringLiteral("1.000"));
-    const AxisGeometry& g = chart->bottomAxis().computed();
+    const AxisGeometry g = geometryOf(*chart).bottom;
     const double step = expectedBottomStep(p.right - p.left, w, 1000);
     EXPECT_DOUBLE_EQ(g.step, step);
     ASSERT_FALSE(g.tickValues.empty());
     EXPECT_EQ(g.tickValues.front(), 1000.0);
-    EXPECT_EQ(chart->bottomAxis().formatValue(g.tickValues.front()), QStringLiteral("1.000"));
+    EXPECT_EQ(chart->model().bottomAxis().formatValue(g.tickValues.front()), QStringLiteral("1.000"));
     EXPECT_TRUE(anyDark(image, QRect(p.right - w / 2, p.bottom + 6, w, metrics.height())));
 }
 
 TEST(BottomAxisLabels, AWiderChartStepsFinerAlongTheBottomOnly)
 {
-    auto narrow = populationChart(220, 352);
-    auto wide = populationChart(640, 352);
+    auto narrow = twoCurveChart(220, 352);
+    auto wide = twoCurveChart(640, 352);
     fill(*narrow, 300, 10, 20);
     fill(*wide, 300, 10, 20);
-    render(*narrow);
-    render(*wide);
+    const ChartGeometry n = geometryOf(*narrow);
+    const ChartGeometry g = geometryOf(*wide);
     const QFontMetrics metrics(pixelFont(11));
     const int w = metrics.horizontalAdvance(QStringLiteral("299"));
     const ExpectedPlot pn = expectedPlot(220, 352);
     const ExpectedPlot pw = expectedPlot(640, 352);
-    EXPECT_DOUBLE_EQ(narrow->bottomAxis().computed().step, expectedBottomStep(pn.right - pn.left, w, 299));
-    EXPECT_DOUBLE_EQ(wide->bottomAxis().computed().step, expectedBottomStep(pw.right - pw.left, w, 299));
-    EXPECT_LT(wide->bottomAxis().computed().step, narrow->bottomAxis().computed().step);
-    EXPECT_EQ(wide->leftAxis().computed().step, narrow->leftAxis().computed().step);
+    EXPECT_DOUBLE_EQ(n.bottom.step, expectedBottomStep(pn.right - pn.left, w, 299));
+    EXPECT_DOUBLE_EQ(g.bottom.step, expectedBottomStep(pw.right - pw.left, w, 299));
+    EXPECT_LT(g.bottom.step, n.bottom.step);
+    EXPECT_EQ(g.left.step, n.left.step);
 }
 
 }  // namespace

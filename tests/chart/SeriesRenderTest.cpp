@@ -1,5 +1,6 @@
 // The curves: where their pixels go, which points make segments, dashes and drawing order.
 #include "ChartImages.h"
+#include "AxisGeometry.h"
 #include "LineSegments.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +25,7 @@ class CurvePixels : public testing::TestWithParam<CurveCase> {};
 TEST_P(CurvePixels, AFlatCurveIsTwoPixelRowsOnItsValueAndThePreyLieOnTop)
 {
     const CurveCase& c = GetParam();
-    auto chart = populationChart();
+    auto chart = twoCurveChart();
     fill(*chart, 20, c.hunters, c.prey);
     const QImage image = render(*chart);
     const ExpectedPlot p = expectedPlot(chartWidth, chartHeight);
@@ -50,9 +51,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CurvePixels, ASlopeRunsFromCornerToCornerAcrossThePlot)
 {
-    auto chart = populationChart();
-    chart->series(0).append(0);
-    chart->series(0).append(36);
+    auto chart = twoCurveChart();
+    chart->model().series(0).append(0);
+    chart->model().series(0).append(36);
     const QImage image = render(*chart);
     const ExpectedPlot p = expectedPlot(chartWidth, chartHeight);
     // Along the diagonal from (left, bottom) to (right, top) every column has red at the line.
@@ -67,19 +68,18 @@ TEST(CurvePixels, ASlopeRunsFromCornerToCornerAcrossThePlot)
 
 // Axes laid out by hand: x over 0..10 pixels for 0..xMax, y = 36 − value.
 struct HandAxes {
-    ChartAxis horizontal{AxisSide::Bottom};
-    ChartAxis vertical{AxisSide::Left};
+    AxisGeometry horizontal;
+    AxisGeometry vertical;
 
     explicit HandAxes(double xMax)
     {
-        AxisGeometry& h = horizontal.computed();
-        h.maximum = h.range = xMax;
-        h.endPos = h.length = 10;
-        h.center = 5;
-        AxisGeometry& v = vertical.computed();
-        v.maximum = v.range = 36;
-        v.endPos = v.length = 36;
-        v.center = 18;
+        horizontal.horizontal = true;
+        horizontal.maximum = horizontal.range = xMax;
+        horizontal.endPos = horizontal.length = 10;
+        horizontal.center = 5;
+        vertical.maximum = vertical.range = 36;
+        vertical.endPos = vertical.length = 36;
+        vertical.center = 18;
     }
 };
 
@@ -140,10 +140,10 @@ TEST(CurveDashes, ThePatternRunsOnAcrossSegments)
 
 TEST(CurveDashes, AMonochromeHunterCurveOnDenseDataStaysDashed)
 {
-    auto chart = populationChart();
+    auto chart = twoCurveChart();
     fill(*chart, 400, 9, 27);
-    chart->series(0).linePen().setWidth(1);
-    chart->series(0).linePen().setStyle(PenStyle::DashDot);
+    chart->model().series(0).linePen().setWidth(1);
+    chart->model().series(0).linePen().setStyle(PenStyle::DashDot);
     const QImage image = render(*chart);
     const ExpectedPlot p = expectedPlot(chartWidth, chartHeight);
     const int y = rowOf(p, 9);

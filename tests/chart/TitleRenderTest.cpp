@@ -110,7 +110,7 @@ int mismatch(const std::vector<int>& a, const std::vector<int>& b)
 
 TEST(AxisTitles, LeftTitleReadsUpwardsWithinItsBandStandingOnThePlotSide)
 {
-    auto chart = populationChart();
+    auto chart = twoCurveChart();
     const QImage image = render(*chart);
     const ExpectedPlot p = expectedPlot(chartWidth, chartHeight);
     const QFontMetrics title(pixelFont(12));
@@ -139,7 +139,7 @@ TEST(AxisTitles, LeftTitleReadsUpwardsWithinItsBandStandingOnThePlotSide)
 
 TEST(AxisTitles, RightTitleReadsDownwardsWithinItsBandStandingOnThePlotSide)
 {
-    auto chart = populationChart();
+    auto chart = twoCurveChart();
     const QImage image = render(*chart);
     const ExpectedPlot p = expectedPlot(chartWidth, chartHeight);
     const QFontMetrics title(pixelFont(12));
@@ -165,7 +165,7 @@ TEST(AxisTitles, RightTitleReadsDownwardsWithinItsBandStandingOnThePlotSide)
 
 TEST(AxisTitles, BottomTitleIsCentredInTheLowestBand)
 {
-    auto chart = populationChart();
+    auto chart = twoCurveChart();
     const QImage image = render(*chart);
     const ExpectedPlot p = expectedPlot(chartWidth, chartHeight);
     const QFontMetrics title(pixelFont(12));

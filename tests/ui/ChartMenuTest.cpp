@@ -41,7 +41,7 @@ class ChartMenu : public MainWindowTest {
 protected:
     Look look() const
     {
-        ChartView& c = form->chart();
+        const ChartModel& c = form->chart().model();
         return {c.color(),
                 c.isMonochrome(),
                 c.leftAxis().grid().color(),
@@ -161,7 +161,7 @@ TEST_F(ChartMenu, ColourCommandsChangeOnlyTheirProperties)
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
         chartCommands->applyStandardColors();
-        form->chart().setBackColor(Qt::white);
+        form->chart().model().setBackColor(Qt::white);
         const Look before = look();
         QColor opened;
         answerColor(Qt::green, false, &opened);
@@ -198,11 +198,11 @@ TEST_F(ChartMenu, CustomColoursAreSharedBetweenCommands)
 TEST_F(ChartMenu, ClearingData)
 {
     openPanel();
-    ASSERT_GT(form->chart().series(0).count(), 0);
+    ASSERT_GT(form->chart().model().series(0).count(), 0);
     QTest::mouseClick(button("chartButton"), Qt::LeftButton);  // the command works with the panel closed too
     form->findChild<QAction*>("clearChartAction")->trigger();
-    EXPECT_EQ(form->chart().series(0).count(), 0);
-    EXPECT_EQ(form->chart().series(1).count(), 0);
+    EXPECT_EQ(form->chart().model().series(0).count(), 0);
+    EXPECT_EQ(form->chart().model().series(1).count(), 0);
 }
 
 TEST_F(ChartMenu, CopyPutsTheChartOnTheClipboardInColour)

@@ -140,7 +140,7 @@ std::string SoakDriver::checkBoard() const
         return say("status bar ", bar->panelText(1).toStdString(), " ", bar->panelText(3).toStdString(), " ",
                    bar->panelText(5).toStdString(), " ", bar->panelText(7).toStdString(), " at round ",
                    k.currentRound(), " with ", counted[2], "/", counted[1]);
-    const ChartView& chart = form_.chart();
+    const ChartModel& chart = form_.chart().model();
     if (chart.series(0).count() != chartPoints_ || chart.series(1).count() != chartPoints_)
         return say("the chart has ", chart.series(0).count(), " and ", chart.series(1).count(), " points, not ",
                    chartPoints_);
