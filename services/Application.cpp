@@ -8,7 +8,9 @@
 Application::Application(int& argc, char** argv, ErrorBox& errorBox)
     : QApplication(argc, argv), errorBox_(errorBox)
 {
-    setApplicationDisplayName(QStringLiteral("Quorvel"));
+    // The name, not the display name: Qt appends a display name to every window title on X11,
+    // and the dialogs' titles are exactly their own.
+    setApplicationName(QStringLiteral("Quorvel"));
     setFont(programFont());
 }
 
@@ -29,7 +31,7 @@ bool Application::notify(QObject* receiver, QEvent* event)
         reportException(errorBox_, e);
     } catch (...) {
         // Nothing in the program throws anything else, but an unknown error must not end it.
-        reportException(errorBox_, std::runtime_error("Unbekannter Fehler"));
+        reportException(errorBox_, std::runtime_error(tr("Unbekannter Fehler").toStdString()));
     }
     return false;
 }

@@ -5,7 +5,7 @@
 
 class ErrorBox;
 
-// The application object. Its display name is "Quorvel" and its font Liberation Sans at 11
+// The application object. Its name is "Quorvel" and its font Liberation Sans at 11
 // pixels. Every std::exception that escapes an event handler, a slot or a timer tick ends up in
 // reportException with its error box; the event counts as not handled and the program goes on
 // with the next event.

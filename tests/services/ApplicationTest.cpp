@@ -23,7 +23,7 @@ struct ApplicationTest : ::testing::Test {
 TEST_F(ApplicationTest, IsCalledQuorvel)
 {
     ASSERT_NE(qobject_cast<Application*>(qApp), nullptr);
-    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Quorvel"));
+    EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Quorvel"));
 }
 
 TEST_F(ApplicationTest, ReportsAnErrorInAClickHandlerAndTheNextClickRuns)
