@@ -142,7 +142,7 @@ void ChartPainter::drawAxis(const ChartAxis& axis, const AxisGeometry& g)
 
 void ChartPainter::drawTitle(const ChartAxis& axis, const AxisGeometry& g)
 {
-    const QFont font = axis.title().font().toQFont();
+    const QFont font = textFont(axis.title().font());
     const QString caption = axis.title().caption();
     const int width = ChartLayout::textWidth(font, caption);
     const int ascent = QFontMetrics(font).ascent();
@@ -171,7 +171,7 @@ void ChartPainter::drawTitle(const ChartAxis& axis, const AxisGeometry& g)
 
 void ChartPainter::drawLabels(const ChartAxis& axis, const AxisGeometry& g)
 {
-    const QFont font = axis.labelsFont().toQFont();
+    const QFont font = textFont(axis.labelsFont());
     const QFontMetrics metrics(font);
     const int halfHeight = metrics.height() / 2;
     painter_.setFont(font);
@@ -340,6 +340,16 @@ QPen ChartPainter::toQPen(const ChartPen& pen) const
         result.setWidth(0);
     }
     return result;
+}
+
+QFont ChartPainter::textFont(const ChartFont& font) const
+{
+    // The black-and-white image keeps a pixel black or white by a threshold, which frays
+    // antialiased glyphs ("18" reads "1B"); drawn without antialiasing they keep their shapes.
+    QFont f = font.toQFont();
+    if (model_.isMonochrome())
+        f.setStyleStrategy(QFont::NoAntialias);
+    return f;
 }
 
 QColor ChartPainter::textColor(const ChartFont& font) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QPen>
 #include <QRect>
 
@@ -21,7 +22,8 @@ enum class SeriesDetail { Columns, EveryPoint };
 // Draws a chart laid out by ChartLayout onto any paint device, in a fixed order: panel fill and
 // bevel (not when printing), back wall, the bottom, left and right axes (title, labels, axis
 // line, ticks, grid, minor ticks), then the series in list order, so later curves lie on top.
-// Lines are drawn without antialiasing; text is antialiased. It reads the model and the layout
+// Lines are drawn without antialiasing; text is antialiased, except in a monochrome chart, whose
+// black-and-white image would fray the glyphs' edges. It reads the model and the layout
 // and writes nothing but pixels and the label layouts it keeps in the cache it is given.
 class ChartPainter {
 public:
@@ -47,6 +49,7 @@ private:
     void drawSeries(const LineSeries& series, const QRect& rect);
 
     QPen toQPen(const ChartPen& pen) const;
+    QFont textFont(const ChartFont& font) const;
     QColor textColor(const ChartFont& font) const;
 
     const ChartModel& model_;
