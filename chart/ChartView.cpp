@@ -14,7 +14,7 @@
 
 namespace {
 
-const QString printerInvalid = QStringLiteral("Ausgewählter Drucker ist ungültig");
+QString printerInvalid() { return QCoreApplication::translate("Printer", "Ausgewählter Drucker ist ungültig"); }
 
 // Sets a flag for the lifetime of the scope, also when drawing throws.
 class FlagScope {
@@ -154,12 +154,12 @@ void ChartView::printChart(QPrinter& printer)
     if (printer.outputFormat() == QPrinter::NativeFormat && printer.printerName().isEmpty())
         throw PrinterError(QStringLiteral("Zur Zeit ist kein Standard-Drucker gewählt"));
     if (!printer.isValid())
-        throw PrinterError(printerInvalid);
+        throw PrinterError(printerInvalid());
 
     printer.setDocName(printTitle_);
     QPainter painter;
     if (!painter.begin(&printer))
-        throw PrinterError(printerInvalid);
+        throw PrinterError(printerInvalid());
     try {
         drawOnPrinter(painter, QRect(0, 0, printer.width(), printer.height()));
     } catch (...) {
@@ -168,7 +168,7 @@ void ChartView::printChart(QPrinter& printer)
         throw;
     }
     if (!painter.end() || printer.printerState() == QPrinter::Error)
-        throw PrinterError(printerInvalid);
+        throw PrinterError(printerInvalid());
 }
 
 void ChartView::drawOnPrinter(QPainter& painter, const QRect& page)
@@ -184,7 +184,7 @@ void ChartView::drawOnPrinter(QPainter& painter, const QRect& page)
     const int printWidth = right - left;
     const int printHeight = bottom - top;
     if (printWidth <= 0 || printHeight <= 0)
-        throw PrinterError(printerInvalid);
+        throw PrinterError(printerInvalid());
 
     // The chart keeps its on-screen layout (same bands, same label steps) and is stretched to
     // the print rectangle in each direction on its own.
@@ -209,7 +209,7 @@ void ChartView::drawOnPrinter(QPainter& painter, const QRect& page)
 
 void ChartView::copyChartToClipboard()
 {
-    const QString cannotOpen = QStringLiteral("Zwischenablage kann nicht geöffnet werden");
+    const QString cannotOpen = QCoreApplication::translate("ChartView", "Zwischenablage kann nicht geöffnet werden");
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (!clipboard)
         throw ClipboardError(cannotOpen);

@@ -3,6 +3,8 @@
 #include "Exception.h"
 #include "RunLengthDecoder.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -21,8 +23,8 @@ constexpr quint32 runLength4 = 2;
 constexpr quint32 bitFields = 3;
 constexpr int paletteCapacity = 256;
 
-[[noreturn]] void invalidBitmap() { throw InvalidGraphic(QStringLiteral("Bitmap ist ungültig")); }
-[[noreturn]] void streamReadError() { throw ReadError(QStringLiteral("Stream-Lesefehler")); }
+[[noreturn]] void invalidBitmap() { throw InvalidGraphic(QCoreApplication::translate("BitmapReader", "Bitmap ist ungültig")); }
+[[noreturn]] void streamReadError() { throw ReadError(QCoreApplication::translate("BitmapReader", "Stream-Lesefehler")); }
 
 // Callers check the bounds first; these only assemble little-endian values.
 quint32 u16At(const QByteArray& data, qint64 at)

@@ -36,6 +36,8 @@ QString messageOf(const std::exception& e)
     return QString::fromUtf8(e.what());
 }
 
+QString fatalErrorTitle() { return QCoreApplication::translate("ErrorReporting", "Anwendungsfehler"); }
+
 QString programFileName()
 {
     return QFileInfo(QString::fromLocal8Bit(program_invocation_name)).fileName();
@@ -64,8 +66,7 @@ void reportException(ErrorBox& box, const std::exception& e)
         return;
     }
     // Outside the family there is no better address than the place that caught the error.
-    box.showCritical(fatalErrorText(e, __builtin_return_address(0)),
-                     QStringLiteral("Anwendungsfehler"), QApplication::activeWindow());
+    box.showCritical(fatalErrorText(e, __builtin_return_address(0)), fatalErrorTitle(), QApplication::activeWindow());
 }
 
 QString fatalErrorText(const std::exception& e, const void* address)
@@ -81,15 +82,17 @@ QString fatalErrorText(const std::exception& e, const void* address)
     const QString message = messageOf(e);
     const QString period = !message.isEmpty() && !message.endsWith(u'.') ? QStringLiteral(".")
                                                                           : QString();
-    return QStringLiteral("Exception %1 in Modul %2 bei %3.\r\n%4%5\r\n")
-        .arg(className(e), module,
-             QStringLiteral("%1").arg(static_cast<qulonglong>(offset), 8, 16, QChar(u'0')).toUpper(),
-             message, period);
+    //: The first line of the report of an error the program did not expect: %1 the error's class,
+    //: %2 the program file, %3 the address in it.
+    const QString where = QCoreApplication::translate("ErrorReporting", "Exception %1 in Modul %2 bei %3.")
+                              .arg(className(e), module,
+                                   QStringLiteral("%1").arg(static_cast<qulonglong>(offset), 8, 16, QChar(u'0')).toUpper());
+    return where + QStringLiteral("\r\n") + message + period + QStringLiteral("\r\n");
 }
 
 void showFatalError(ErrorBox& box, const std::exception& e, const void* address)
 {
-    box.showCritical(fatalErrorText(e, address), QStringLiteral("Anwendungsfehler"), nullptr);
+    box.showCritical(fatalErrorText(e, address), fatalErrorTitle(), nullptr);
 }
 
 void callReporting(ErrorBox& box, const std::function<void()>& handler)

@@ -6,7 +6,7 @@
 #include <string>
 
 // The program's error family. Every failure that the program raises is one of these: a kind
-// (the class name) and a German message for the user. Handlers do not catch them; the
+// (the class name) and a message for the user, in the program's language. Handlers do not catch them; the
 // application reports whatever escapes a handler in its error box and goes on.
 class Exception : public std::exception {
 public:

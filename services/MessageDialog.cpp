@@ -19,7 +19,7 @@ namespace {
 
 constexpr int iconSize = 32;
 
-const QString okCaption = QStringLiteral("OK");
+QString okCaption() { return QCoreApplication::translate("MessageDialog", "OK"); }
 
 QFont messageBoxFont()
 {
@@ -43,7 +43,7 @@ MessageDialogGeometry messageDialogGeometry(const QFont& font, const QString& me
     const int blockHeight = std::max(textHeight, iconSize);
 
     const int buttonWidth =
-        std::max(units.h(50), metrics.horizontalAdvance(QString(okCaption).remove(u'&')) + 8);
+        std::max(units.h(50), metrics.horizontalAdvance(okCaption().remove(u'&')) + 8);
     const int buttonHeight = units.v(14);
     const int rowWidth = buttonWidth;  // one button, so no spacing of h(4) between buttons
 
@@ -72,7 +72,7 @@ QString messageDialogClipboardText(const QString& title, const QString& message,
 
 int showMessageDialog(Beeper& beeper, const QString& message, MessageKind, MessageButtons, int)
 {
-    const QString title = QStringLiteral("Fehler");
+    const QString title = QCoreApplication::translate("MessageDialog", "Fehler");
     QDialog dialog(QApplication::activeWindow(),
                    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                        | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -98,7 +98,7 @@ int showMessageDialog(Beeper& beeper, const QString& message, MessageKind, Messa
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     text->setGeometry(g.message);
 
-    auto* ok = new QPushButton(okCaption, &dialog);
+    auto* ok = new QPushButton(okCaption(), &dialog);
     ok->setObjectName(QStringLiteral("ok"));
     ok->setDefault(true);
     ok->setGeometry(g.okButton);

@@ -2,6 +2,8 @@
 
 #include "Exception.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 int decimalDigit(QChar c)
@@ -82,5 +84,5 @@ std::int32_t parseInteger(const QString& text)
 {
     if (const auto value = tryParseInteger(text))
         return *value;
-    throw ConvertError(QStringLiteral("'%1' ist kein gültiger Integerwert").arg(text));
+    throw ConvertError(QCoreApplication::translate("ParseInteger", "'%1' ist kein gültiger Integerwert").arg(text));
 }

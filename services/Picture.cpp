@@ -3,6 +3,7 @@
 #include "BitmapReader.h"
 #include "Exception.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,7 +22,7 @@ QImage readIcon(const QByteArray& data)
         return {};
     const QImage icon = QImage::fromData(data, "ICO");
     if (icon.isNull())
-        throw InvalidGraphic(QStringLiteral("Symbol ist ungültig"));
+        throw InvalidGraphic(Picture::tr("Symbol ist ungültig"));
     return icon.convertToFormat(QImage::Format_ARGB32);
 }
 
@@ -29,7 +30,7 @@ QImage readIcon(const QByteArray& data)
 // can play them back.
 QImage readMetafile(const QByteArray&)
 {
-    throw InvalidGraphic(QStringLiteral("Metadatei ist ungültig"));
+    throw InvalidGraphic(Picture::tr("Metadatei ist ungültig"));
 }
 
 struct PictureKind {
@@ -40,10 +41,10 @@ struct PictureKind {
 
 // In the order of registration; the newest entry is searched first.
 const PictureKind pictureKinds[] = {
-    {"ico", "Symbol ist ungültig", readIcon},
-    {"bmp", "Bitmap ist ungültig", readBitmap},
-    {"wmf", "Metadatei ist ungültig", readMetafile},
-    {"emf", "Metadatei ist ungültig", readMetafile},
+    {"ico", QT_TRANSLATE_NOOP("Picture", "Symbol ist ungültig"), readIcon},
+    {"bmp", QT_TRANSLATE_NOOP("BitmapReader", "Bitmap ist ungültig"), readBitmap},
+    {"wmf", QT_TRANSLATE_NOOP("Picture", "Metadatei ist ungültig"), readMetafile},
+    {"emf", QT_TRANSLATE_NOOP("Picture", "Metadatei ist ungültig"), readMetafile},
 };
 
 const PictureKind& kindFor(const QString& fileName)
@@ -55,7 +56,7 @@ const PictureKind& kindFor(const QString& fileName)
         if (extension.compare(QLatin1String(kind->extension), Qt::CaseInsensitive) == 0)
             return *kind;
     }
-    throw InvalidGraphic(QStringLiteral("Unbekannte Bilddateierweiterung (.%1)").arg(extension));
+    throw InvalidGraphic(Picture::tr("Unbekannte Bilddateierweiterung (.%1)").arg(extension));
 }
 
 QString withoutTrailingPunctuation(QString text)
@@ -73,14 +74,14 @@ QByteArray readWholeFile(const QString& fileName, const PictureKind& kind)
     if (!file.open(QIODevice::ReadOnly)) {
         const QString path =
             QDir::toNativeSeparators(QDir::cleanPath(QDir::current().absoluteFilePath(fileName)));
-        throw FileOpenError(QStringLiteral("Datei %1 kann nicht geöffnet werden. %2")
+        throw FileOpenError(Picture::tr("Datei %1 kann nicht geöffnet werden. %2")
                               .arg(path, withoutTrailingPunctuation(file.errorString())));
     }
     QByteArray data;
     for (;;) {
         const QByteArray chunk = file.read(readChunk);
         if (file.error() != QFileDevice::NoError)
-            throw ReadError(QStringLiteral("Stream-Lesefehler"));
+            throw ReadError(QCoreApplication::translate("BitmapReader", "Stream-Lesefehler"));
         if (chunk.isEmpty())
             return data;
         data += chunk;

@@ -3,6 +3,7 @@
 #include "Exception.h"
 #include "PrinterList.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 
 #include <cups/cups.h>
@@ -21,7 +22,7 @@ QPrinter& Printer::printer()
                 if (candidate.compare(name, Qt::CaseInsensitive) == 0)
                     installed = candidate;
         if (installed.isEmpty())
-            throw PrinterError("Zur Zeit ist kein Standard-Drucker gewählt");
+            throw PrinterError(QCoreApplication::translate("Printer", "Zur Zeit ist kein Standard-Drucker gewählt"));
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer_->setPrinterName(installed);
     }
@@ -36,5 +37,5 @@ void Printer::checkJobAccepted() const
     // Qt's CUPS engine hands the finished page to cupsPrintFile and drops its answer; libcups
     // keeps the status of the thread's latest request, which is that one.
     if (cupsLastError() >= IPP_STATUS_REDIRECTION_OTHER_SITE)
-        throw PrinterError(QStringLiteral("Ausgewählter Drucker ist ungültig"));
+        throw PrinterError(QCoreApplication::translate("Printer", "Ausgewählter Drucker ist ungültig"));
 }

@@ -52,10 +52,10 @@ bool promptForText(const QString& caption, const QString& prompt, QString& text,
     edit->setText(text);
     edit->selectAll();
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
+    auto* ok = new QPushButton(QCoreApplication::translate("PromptForText", "OK"), &dialog);
     ok->setObjectName(QStringLiteral("ok"));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), &dialog);
+    auto* cancel = new QPushButton(QCoreApplication::translate("PromptForText", "Abbrechen"), &dialog);
     cancel->setObjectName(QStringLiteral("cancel"));
     QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
     QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);

@@ -2,6 +2,7 @@
 
 #include "Exception.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSaveFile>
 
@@ -11,7 +12,7 @@ namespace {
     QString why = reason;
     while (why.endsWith(u'.') || why.endsWith(u' '))
         why.chop(1);
-    throw FileWriteError(QStringLiteral("Datei %1 kann nicht geschrieben werden. %2")
+    throw FileWriteError(QCoreApplication::translate("SaveAtomically", "Datei %1 kann nicht geschrieben werden. %2")
                              .arg(QDir::toNativeSeparators(QDir::current().absoluteFilePath(path)), why));
 }
 }  // namespace

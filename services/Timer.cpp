@@ -3,6 +3,8 @@
 #include "ErrorReporting.h"
 #include "Exception.h"
 
+#include <QCoreApplication>
+
 Timer::Timer(ErrorBox& errorBox, QObject* parent) : QObject(parent), errorBox_(errorBox)
 {
     timer_.setTimerType(Qt::PreciseTimer);
@@ -41,7 +43,7 @@ void Timer::update()
 {
     timer_.stop();
     if (enabled_ && interval_ > 0 && tickHandler_ && !arm(interval_))
-        throw OutOfResources(QStringLiteral("Nicht genügend Timer verfügbar"));
+        throw OutOfResources(QCoreApplication::translate("Timer", "Nicht genügend Timer verfügbar"));
 }
 
 void Timer::tick() { callReporting(errorBox_, tickHandler_); }

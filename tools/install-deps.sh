@@ -12,12 +12,13 @@
 set -euo pipefail
 
 # run: configure and build the program (C++ compiler, make, CMake, Qt 6 with its SVG module for
-# the chart's drawings, CUPS, which the print asks whether it took the job) and the two fonts it
-# asks for by name.
+# the chart's drawings, CUPS, which the print asks whether it took the job, Qt's lrelease to
+# compile the program's translations), the two fonts it asks for by name and Qt's own
+# translations for its standard dialogs.
 run=(
   build-essential cmake
-  qt6-base-dev qt6-svg-dev libcups2-dev
-  fonts-liberation fonts-dejavu-core
+  qt6-base-dev qt6-svg-dev libcups2-dev qt6-l10n-tools
+  fonts-liberation fonts-dejavu-core qt6-translations-l10n
 )
 
 # test: everything `make test` runs. GoogleTest; the end-to-end print (a private CUPS server with a

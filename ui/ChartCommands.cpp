@@ -86,7 +86,8 @@ QString ChartCommands::saveFolder()
 QString ChartCommands::suggestedPath(const QString& extension) const
 {
     const std::optional<std::uint32_t> number = gameNumber_ ? gameNumber_() : std::nullopt;
-    const QString name = number ? QStringLiteral("quorvel-spiel-%1.%2").arg(*number).arg(extension)
+    //: The name a saved file is offered under: %1 the game's number, %2 the file's extension.
+    const QString name = number ? tr("quorvel-spiel-%1.%2").arg(*number).arg(extension)
                                 : QStringLiteral("quorvel.%1").arg(extension);
     return QDir(saveFolder()).filePath(name);
 }
@@ -94,8 +95,7 @@ QString ChartCommands::suggestedPath(const QString& extension) const
 void ChartCommands::saveData()
 {
     const SaveFileChooser::Choice choice = saveChooser_.choose(
-        QStringLiteral("Daten als CSV speichern"), suggestedPath(QStringLiteral("csv")),
-        {QStringLiteral("CSV-Dateien (*.csv)")});
+        tr("Daten als CSV speichern"), suggestedPath(QStringLiteral("csv")), {tr("CSV-Dateien (*.csv)")});
     if (!choice.path.isEmpty())
         writeChartData(chart_, choice.path);
 }
@@ -105,16 +105,15 @@ void ChartCommands::savePicture()
     // The file type decides the format, and for PNG the size.
     const int pngScales[] = {1, 2, 4};
     const SaveFileChooser::Choice choice = saveChooser_.choose(
-        QStringLiteral("Diagramm als Bild speichern"), suggestedPath(QStringLiteral("png")),
-        {QStringLiteral("PNG-Bild in Bildschirmgröße (*.png)"),
-         QStringLiteral("PNG-Bild in doppelter Größe (*.png)"),
-         QStringLiteral("PNG-Bild in vierfacher Größe (*.png)"), QStringLiteral("SVG-Grafik (*.svg)")});
+        tr("Diagramm als Bild speichern"), suggestedPath(QStringLiteral("png")),
+        {tr("PNG-Bild in Bildschirmgröße (*.png)"), tr("PNG-Bild in doppelter Größe (*.png)"),
+         tr("PNG-Bild in vierfacher Größe (*.png)"), tr("SVG-Grafik (*.svg)")});
     if (choice.path.isEmpty())
         return;
     if (choice.filter == 3) {
         const std::optional<std::uint32_t> number = gameNumber_ ? gameNumber_() : std::nullopt;
         writeChartSvg(chart_.view(), choice.path,
-                      number ? QStringLiteral("Quorvel, Spiel %1").arg(*number) : QStringLiteral("Quorvel"));
+                      number ? tr("Quorvel, Spiel %1").arg(*number) : QStringLiteral("Quorvel"));
     } else {
         writeChartPng(chart_.view(), choice.path, pngScales[std::clamp(choice.filter, 0, 2)]);
     }

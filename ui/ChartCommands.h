@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <cstdint>
@@ -16,6 +17,7 @@ class SaveFileChooser;
 // What the chart's context menu and the print button do. Each command changes the chart's
 // properties in a fixed order; the colour commands change nothing when the dialog is cancelled.
 class ChartCommands {
+    Q_DECLARE_TR_FUNCTIONS(ChartCommands)
 public:
     // The number of the game the chart shows, if any, for the names files are offered under.
     using GameNumber = std::function<std::optional<std::uint32_t>()>;

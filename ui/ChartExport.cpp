@@ -6,6 +6,7 @@
 #include "SaveAtomically.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QPainter>
 #include <QSvgGenerator>
@@ -17,12 +18,20 @@ void writeChartData(const PopulationChart& chart, const QString& path)
     const LineSeries& hunters = chart.hunterSeries();
     const LineSeries& prey = chart.preySeries();
     const int points = std::min(hunters.count(), prey.count());
+    // The separator goes with the language: a spreadsheet set to German reads semicolons, one
+    // set to English commas.
+    //: The separator of the columns in a saved CSV file.
+    const QByteArray separator = QCoreApplication::translate("ChartExport", ";").toUtf8();
+    //: The columns' names in a saved CSV file.
+    const QByteArray header = QCoreApplication::translate("ChartExport", "Durchgang").toUtf8() + separator
+                              + QCoreApplication::translate("ChartExport", "Räuber").toUtf8() + separator
+                              + QCoreApplication::translate("ChartExport", "Beute").toUtf8();
     saveAtomically(path, [&](QIODevice& file) {
-        QByteArray block("\xEF\xBB\xBF" "Durchgang;R\xC3\xA4uber;Beute\r\n");
+        QByteArray block = "\xEF\xBB\xBF" + header + "\r\n";
         // In blocks, so a chart that has collected millions of points costs little memory.
         for (int i = 0; i < points; ++i) {
-            block += QByteArray::number(hunters.xValue(i), 'f', 0) + ';'
-                     + QByteArray::number(int(hunters.yValue(i))) + ';' + QByteArray::number(int(prey.yValue(i)))
+            block += QByteArray::number(hunters.xValue(i), 'f', 0) + separator
+                     + QByteArray::number(int(hunters.yValue(i))) + separator + QByteArray::number(int(prey.yValue(i)))
                      + "\r\n";
             if (block.size() > (1 << 20)) {
                 file.write(block);

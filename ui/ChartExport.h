@@ -11,7 +11,8 @@ class PopulationChart;
 // Writes every point the chart holds as one line "x;hunters;prey" under the header
 // "Durchgang;Räuber;Beute": x as the bottom axis shows it, and the two counts the curves plot
 // there. Semicolons and no decimals, so a spreadsheet set to German reads three whole-number
-// columns; UTF-8 with a byte order mark, so it reads "Räuber" too; CRLF line ends. Written
+// columns; UTF-8 with a byte order mark, so it reads "Räuber" too; CRLF line ends. In English
+// the header is "Round,Hunters,Prey" and commas separate, as English spreadsheets expect. Written
 // atomically (see saveAtomically).
 void writeChartData(const PopulationChart& chart, const QString& path);
 

@@ -23,8 +23,6 @@
 #include <QRadioButton>
 
 namespace {
-const QString creditText = QStringLiteral("© 2026 Das Quorvel-Team");
-
 // Fonts by pixel height, so the layout looks the same whatever the screen's resolution.
 QFont pixelFont(const QString& family, int pixels)
 {
@@ -86,15 +84,15 @@ const char* const groupBoxStyle =
 
 QColor toQColor(BgrColor c) { return QColor(c.redByte(), c.greenByte(), c.blueByte()); }
 
-QString sideName(Side side) { return side == Side::Hunter ? QStringLiteral("Räuber") : QStringLiteral("Beute"); }
+QString sideName(Side side) { return side == Side::Hunter ? MainWindow::tr("Räuber") : MainWindow::tr("Beute"); }
 
 QString instructionText(Choice choice)
 {
     switch (choice) {
     case Choice::PlacePrey:
-        return QStringLiteral("Beute plazieren");
+        return MainWindow::tr("Beute plazieren");
     case Choice::RemoveHunter:
-        return QStringLiteral("Räuber stirbt");
+        return MainWindow::tr("Räuber stirbt");
     case Choice::None:
         break;
     }
@@ -162,7 +160,7 @@ void MainWindow::createLayout()
 {
     leftPanel_ = plainPanel(this, "leftPanel", {0, 0, 313, 379});
     QWidget* topPanel = plainPanel(leftPanel_, "topPanel", {0, 0, 313, 321});
-    boardBox_ = named(new QGroupBox("Spielfeld", topPanel), "boardBox", {0, 0, 313, 321});
+    boardBox_ = named(new QGroupBox(tr("Spielfeld"), topPanel), "boardBox", {0, 0, 313, 321});
     backgroundPicture_ = named(new PictureView(boardBox_), "backgroundPicture", {8, 16, 297, 297});
     backgroundPicture_->setStretched(true);
     backgroundPicture_->setCentered(true);
@@ -187,17 +185,20 @@ void MainWindow::createLayout()
 
 void MainWindow::createSettings(QWidget* bottomPanel)
 {
-    auto* settings = named(new QGroupBox("Einstellungen", bottomPanel), "settingsBox", {0, 0, 313, 57});
-    label(settings, "modeLabel", "Modus", {57, 14, 32, 13}, Qt::AlignRight);
-    interactiveButton_ = named(new QRadioButton("Interaktiv", settings), "interactiveButton", {96, 14, 65, 17}, "Benutzer fällt Entscheidungen");
+    auto* settings = named(new QGroupBox(tr("Einstellungen"), bottomPanel), "settingsBox", {0, 0, 313, 57});
+    label(settings, "modeLabel", tr("Modus"), {57, 14, 32, 13}, Qt::AlignRight);
+    interactiveButton_ = named(new QRadioButton(tr("Interaktiv"), settings), "interactiveButton", {96, 14, 65, 17},
+                               tr("Benutzer fällt Entscheidungen"));
     interactiveButton_->setEnabled(false);
-    simulationButton_ = named(new QRadioButton("Simulation", settings), "simulationButton", {168, 14, 73, 17}, "ohne Benutzereingriff");
+    simulationButton_ = named(new QRadioButton(tr("Simulation"), settings), "simulationButton", {168, 14, 73, 17},
+                              tr("ohne Benutzereingriff"));
     simulationButton_->setEnabled(false);
     simulationButton_->setChecked(true);
-    sprayButton_ = button(settings, "sprayButton", "Insektizid", {240, 10, 65, 18}, "Insektizideinsatz", false);
-    label(settings, "speedLabel", "Geschwindigkeit", {11, 30, 78, 13}, Qt::AlignRight);
+    sprayButton_ = button(settings, "sprayButton", tr("Insektizid"), {240, 10, 65, 18}, tr("Insektizideinsatz"), false);
+    label(settings, "speedLabel", tr("Geschwindigkeit"), {11, 30, 78, 13}, Qt::AlignRight);
 
-    speedBar_ = named(new TrackBar(errorBox_, settings), "speedBar", {96, 30, 145, 22}, "Geschwindigkeit der Simulation");
+    speedBar_ = named(new TrackBar(errorBox_, settings), "speedBar", {96, 30, 145, 22},
+                      tr("Geschwindigkeit der Simulation"));
     speedBar_->setMinimum(1);
     speedBar_->setMaximum(1000);
     speedBar_->setPosition(501);
@@ -206,7 +207,7 @@ void MainWindow::createSettings(QWidget* bottomPanel)
     speedBar_->setEnabled(false);
 
     sprayRoundsBox_ = named(new SpinEdit(beeper_, settings), "sprayRoundsBox", {240, 30, 65, 22},
-                  "Anzahl der Runden, in denen Insektizid eingesetzt wird");
+                            tr("Anzahl der Runden, in denen Insektizid eingesetzt wird"));
     sprayRoundsBox_->setMinValue(1);
     sprayRoundsBox_->setMaxValue(1000);
     sprayRoundsBox_->setValue(10);
@@ -214,11 +215,12 @@ void MainWindow::createSettings(QWidget* bottomPanel)
 
 void MainWindow::createButtonColumn(QWidget* panel)
 {
-    creditLabel_ = label(panel, "creditLabel", creditText, {8, 0, 88, 9}, Qt::AlignRight, false);
-    creditLabel_->setToolTip(creditText);
+    const QString credit = tr("© 2026 Das Quorvel-Team");
+    creditLabel_ = label(panel, "creditLabel", credit, {8, 0, 88, 9}, Qt::AlignRight, false);
+    creditLabel_->setToolTip(credit);
     creditLabel_->setFont(pixelFont("Liberation Sans", 7));
-    newGameButton_ = button(panel, "newGameButton", "Neu", {5, 16, 89, 25}, "Neue Simulation starten", true);
-    quitButton_ = button(panel, "quitButton", "Ende", {5, 48, 89, 25}, "Programm beenden", true);
+    newGameButton_ = button(panel, "newGameButton", tr("Neu"), {5, 16, 89, 25}, tr("Neue Simulation starten"), true);
+    quitButton_ = button(panel, "quitButton", tr("Ende"), {5, 48, 89, 25}, tr("Programm beenden"), true);
 
     // Hidden holders of the three cell pictures; the tiles copy from them.
     hunterPicture_ = named(new PictureView(panel), "hunterPicture", {6, 80, 25, 25});
@@ -229,9 +231,10 @@ void MainWindow::createButtonColumn(QWidget* panel)
         holder->hide();
     }
 
-    instructionLine_ = named(new QLineEdit(panel), "instructionLine", {5, 112, 89, 21}, "Anweisung für den Spieler");
+    instructionLine_ = named(new QLineEdit(panel), "instructionLine", {5, 112, 89, 21},
+                             tr("Anweisung für den Spieler"));
     instructionLine_->setReadOnly(true);
-    sprayLabel_ = label(panel, "sprayLabel", "Insektizid", {5, 136, 89, 21}, Qt::AlignHCenter, false);
+    sprayLabel_ = label(panel, "sprayLabel", tr("Insektizid"), {5, 136, 89, 21}, Qt::AlignHCenter, false);
     sprayLabel_->setFont(pixelFont("Liberation Sans", 16));
     QPalette yellow = sprayLabel_->palette();
     yellow.setColor(QPalette::WindowText, Qt::yellow);
@@ -240,26 +243,28 @@ void MainWindow::createButtonColumn(QWidget* panel)
 
     // The game's number, to read, copy and play again, in the free space above "Diagramm >>";
     // the row below the two buttons stays free.
-    label(panel, "gameNumberLabel", "Spiel Nr.", {5, 160, 89, 13}, Qt::AlignLeft);
+    label(panel, "gameNumberLabel", tr("Spiel Nr."), {5, 160, 89, 13}, Qt::AlignLeft);
     gameNumberLine_ = named(new QLineEdit(panel), "gameNumberLine", {5, 174, 89, 20},
-                            "Nummer dieses Spiels: mit ihr lässt es sich wiederholen, auch mit quorvel-sim --seed");
+                            tr("Nummer dieses Spiels: mit ihr lässt es sich wiederholen, auch mit quorvel-sim --seed"));
     gameNumberLine_->setReadOnly(true);
-    replayButton_ = button(panel, "replayButton", "Nochmal", {5, 197, 51, 20}, "Dasselbe Spiel noch einmal von vorn",
-                           false);
-    gameByNumberButton_ = button(panel, "gameByNumberButton", "Nr. \u2026", {57, 197, 37, 20},
-                                 "Ein Spiel nach seiner Nummer starten", true);
+    replayButton_ = button(panel, "replayButton", tr("Nochmal"), {5, 197, 51, 20},
+                           tr("Dasselbe Spiel noch einmal von vorn"), false);
+    gameByNumberButton_ = button(panel, "gameByNumberButton", tr("Nr. …"), {57, 197, 37, 20},
+                                 tr("Ein Spiel nach seiner Nummer starten"), true);
 
-    chartButton_ = button(panel, "chartButton", "Diagramm >>", {5, 240, 89, 25}, "Ein/Ausblenden eines Populationsverlaufs", false);
-    printButton_ = button(panel, "printButton", "Drucken", {5, 272, 89, 25}, "Diagramm drucken", false);
-    label(panel, "simulationLabel", "Simulation", {5, 297, 48, 13}, Qt::AlignLeft);
-    startStopButton_ = button(panel, "startStopButton", "Start", {5, 312, 76, 25}, "Simulation starten/stoppen", false);
+    chartButton_ = button(panel, "chartButton", tr("Diagramm >>"), {5, 240, 89, 25},
+                          tr("Ein/Ausblenden eines Populationsverlaufs"), false);
+    printButton_ = button(panel, "printButton", tr("Drucken"), {5, 272, 89, 25}, tr("Diagramm drucken"), false);
+    label(panel, "simulationLabel", tr("Simulation"), {5, 297, 48, 13}, Qt::AlignLeft);
+    startStopButton_ = button(panel, "startStopButton", tr("Start"), {5, 312, 76, 25},
+                              tr("Simulation starten/stoppen"), false);
     // The logical-or sign draws as a small downward chevron.
     runRoundsButton_ = button(panel, "runRoundsButton", QString(QChar(0x2228)), {80, 312, 14, 25},
-                     "Eine bestimmte Zahl Spielzüge durchführen", false);
+                              tr("Eine bestimmte Zahl Spielzüge durchführen"), false);
     runRoundsButton_->setFont(pixelFont("DejaVu Sans", 11));
     runRoundsButton_->raise();
-    label(panel, "interactiveLabel", "Interaktiv", {5, 337, 44, 13}, Qt::AlignLeft);
-    rollButton_ = button(panel, "rollButton", "Würfeln", {5, 352, 89, 25}, "Nächste Runde", false);
+    label(panel, "interactiveLabel", tr("Interaktiv"), {5, 337, 44, 13}, Qt::AlignLeft);
+    rollButton_ = button(panel, "rollButton", tr("Würfeln"), {5, 352, 89, 25}, tr("Nächste Runde"), false);
 
     connect(quitButton_, &QPushButton::clicked, this, &QWidget::close);
 }
@@ -269,10 +274,10 @@ void MainWindow::createStatusBar()
     statusBar_ = named(new StatusBar(this), "statusBar", {0, 379, clientWidth, 19});
     using B = StatusBar::Bevel;
     const StatusBar::Panel panels[] = {
-        {"Durchgang:", 60, B::None, Qt::AlignRight}, {"0", 50, B::Lowered, Qt::AlignLeft},
-        {"Räuber:", 50, B::None, Qt::AlignRight},    {"0", 25, B::Lowered, Qt::AlignLeft},
-        {"Beute:", 50, B::None, Qt::AlignRight},     {"0", 25, B::Lowered, Qt::AlignLeft},
-        {"Spieler:", 50, B::None, Qt::AlignRight},   {"", 50, B::Raised, Qt::AlignLeft},
+        {tr("Durchgang:"), 60, B::None, Qt::AlignRight}, {"0", 50, B::Lowered, Qt::AlignLeft},
+        {tr("Räuber:"), 50, B::None, Qt::AlignRight},    {"0", 25, B::Lowered, Qt::AlignLeft},
+        {tr("Beute:"), 50, B::None, Qt::AlignRight},     {"0", 25, B::Lowered, Qt::AlignLeft},
+        {tr("Spieler:"), 50, B::None, Qt::AlignRight},   {"", 50, B::Raised, Qt::AlignLeft},
         {"", 0, B::None, Qt::AlignLeft},
     };
     for (const auto& p : panels)
@@ -281,7 +286,7 @@ void MainWindow::createStatusBar()
 
 void MainWindow::createAnalysisPanel()
 {
-    analysisBox_ = named(new QGroupBox("Analyse", this), "analysisBox", {clientWidth, 0, 0, 379});
+    analysisBox_ = named(new QGroupBox(tr("Analyse"), this), "analysisBox", {clientWidth, 0, 0, 379});
     analysisBox_->hide();
     chart_ = new ChartView(analysisBox_);
     chart_->setObjectName("chart");
@@ -292,7 +297,7 @@ void MainWindow::createChartMenu(ChartCommands& commands)
 {
     chartMenu_ = new QMenu(chart_);
     chartMenu_->setObjectName("chartMenu");
-    QMenu* colors = chartMenu_->addMenu("Farbeinstellungen");
+    QMenu* colors = chartMenu_->addMenu(tr("Farbeinstellungen"));
     colors->setObjectName("colorMenu");
     auto item = [this, &commands](QMenu* menu, const char* name, const QString& caption,
                                   void (ChartCommands::*command)()) {
@@ -301,19 +306,19 @@ void MainWindow::createChartMenu(ChartCommands& commands)
         connect(a, &QAction::triggered, this, [&commands, command] { (commands.*command)(); });
         return a;
     };
-    item(colors, "monochromeAction", "Monochrom", &ChartCommands::applyMonochrome);
-    QAction* std = item(colors, "standardColorsAction", "Standard", &ChartCommands::applyStandardColors);
+    item(colors, "monochromeAction", tr("Monochrom"), &ChartCommands::applyMonochrome);
+    QAction* std = item(colors, "standardColorsAction", tr("Standard"), &ChartCommands::applyStandardColors);
     std->setCheckable(true);  // a radio-style item that nothing ever checks
     colors->addSeparator()->setObjectName("colorSeparator");
-    item(colors, "hunterColorAction", "Räuber", &ChartCommands::pickHunterColor);
-    item(colors, "preyColorAction", "Beute", &ChartCommands::pickPreyColor);
-    item(colors, "backgroundColorAction", "Hintergrund", &ChartCommands::pickBackgroundColor);
-    item(colors, "borderColorAction", "Rahmenfarbe", &ChartCommands::pickBorderColor);
-    item(chartMenu_, "clearChartAction", "Daten Löschen", &ChartCommands::clear);
-    item(chartMenu_, "copyChartAction", "-> Zwischenablage", &ChartCommands::copyToClipboard);
+    item(colors, "hunterColorAction", tr("Räuber"), &ChartCommands::pickHunterColor);
+    item(colors, "preyColorAction", tr("Beute"), &ChartCommands::pickPreyColor);
+    item(colors, "backgroundColorAction", tr("Hintergrund"), &ChartCommands::pickBackgroundColor);
+    item(colors, "borderColorAction", tr("Rahmenfarbe"), &ChartCommands::pickBorderColor);
+    item(chartMenu_, "clearChartAction", tr("Daten Löschen"), &ChartCommands::clear);
+    item(chartMenu_, "copyChartAction", tr("-> Zwischenablage"), &ChartCommands::copyToClipboard);
     chartMenu_->addSeparator()->setObjectName("saveSeparator");
-    item(chartMenu_, "saveDataAction", "Daten als CSV speichern …", &ChartCommands::saveData);
-    item(chartMenu_, "savePictureAction", "Diagramm als Bild speichern …", &ChartCommands::savePicture);
+    item(chartMenu_, "saveDataAction", tr("Daten als CSV speichern …"), &ChartCommands::saveData);
+    item(chartMenu_, "savePictureAction", tr("Diagramm als Bild speichern …"), &ChartCommands::savePicture);
 
     chart_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(chart_, &QWidget::customContextMenuRequested, this,
@@ -396,7 +401,7 @@ void MainWindow::setControlEnabled(Control control, bool enabled)
 
 void MainWindow::showRunning(bool running)
 {
-    startStopButton_->setText(running ? QStringLiteral("Stop") : QStringLiteral("Start"));
+    startStopButton_->setText(running ? tr("Stop") : tr("Start"));
 }
 
 void MainWindow::setInstructionVisible(bool visible) { instructionLine_->setVisible(visible); }
@@ -432,7 +437,7 @@ void MainWindow::setSprayLabelVisible(bool visible) { sprayLabel_->setVisible(vi
 void MainWindow::showChartPanel(bool shown)
 {
     panelShown_ = shown;
-    chartButton_->setText(shown ? QStringLiteral("Diagramm <<") : QStringLiteral("Diagramm >>"));
+    chartButton_->setText(shown ? tr("Diagramm <<") : tr("Diagramm >>"));
     printButton_->setEnabled(shown);
     analysisBox_->setVisible(shown);
     applyWidthLimits();
@@ -450,14 +455,13 @@ void MainWindow::clearChart() { populationChart_->clear(); }
 QString MainWindow::askRoundCount()
 {
     QString text;
-    promptForText(QStringLiteral("Rundenvorgabe"), QStringLiteral("Wieviele Runden sollen simuliert werden"), text,
-                  this);
+    promptForText(tr("Rundenvorgabe"), tr("Wieviele Runden sollen simuliert werden"), text, this);
     return text;
 }
 
 void MainWindow::reportInvalidRoundCount()
 {
-    errorBox_.showMessageDialog(QStringLiteral("Die Eingabe war keine gültige Zahl!"));
+    errorBox_.showMessageDialog(tr("Die Eingabe war keine gültige Zahl!"));
 }
 
 void MainWindow::showGameNumber(std::uint32_t number) { gameNumberLine_->setText(QString::number(number)); }
@@ -465,14 +469,13 @@ void MainWindow::showGameNumber(std::uint32_t number) { gameNumberLine_->setText
 std::optional<QString> MainWindow::askGameNumber(const QString& suggestion)
 {
     QString text = suggestion;
-    if (!promptForText(QStringLiteral("Spiel nach Nummer"), QStringLiteral("Nummer des Spiels (0 bis 4294967295)"),
-                       text, this))
+    if (!promptForText(tr("Spiel nach Nummer"), tr("Nummer des Spiels (0 bis 4294967295)"), text, this))
         return std::nullopt;
     return text;
 }
 
 void MainWindow::reportInvalidGameNumber()
 {
-    errorBox_.showMessageDialog(QStringLiteral("Eine Spielnummer ist eine ganze Zahl von 0 bis 4294967295, "
-                                               "ohne Vorzeichen und ohne Leerzeichen."));
+    errorBox_.showMessageDialog(
+        tr("Eine Spielnummer ist eine ganze Zahl von 0 bis 4294967295, ohne Vorzeichen und ohne Leerzeichen."));
 }

@@ -30,6 +30,7 @@ class TrackBar;
 // tells it (GameControls) and forwards the user's actions; the game's rules live elsewhere.
 // Controls carry their member names as object names.
 class MainWindow : public QWidget, public GameControls {
+    Q_OBJECT
 public:
     // Builds the whole control tree, then loads the pictures and clears the board; an error
     // there is reported and the window is still created. The collaborators must outlive the

@@ -60,8 +60,8 @@ void apply(ChartModel& chart, const Scheme& s)
 
 PopulationChart::PopulationChart(ChartView& view) : view_(view), model_(view.model())
 {
-    view.setPrintTitle(QStringLiteral("diagramm"));
-    view.setToolTip(QStringLiteral("Mit Rechtsklick Diagrammeigenschaften ändern"));
+    view.setPrintTitle(tr("diagramm"));
+    view.setToolTip(tr("Mit Rechtsklick Diagrammeigenschaften ändern"));
 
     ChartModel& chart = model_;
     chart.setColor(chartcolor::silver);
@@ -70,14 +70,14 @@ PopulationChart::PopulationChart(ChartView& view) : view_(view), model_(view.mod
     chart.setClipPoints(false);
 
     chart.leftAxis().setMinMax(0, 36);
-    setTitle(chart.leftAxis(), QStringLiteral("Anzahl der Räuber"), chartcolor::red);
+    setTitle(chart.leftAxis(), tr("Anzahl der Räuber"), chartcolor::red);
     chart.rightAxis().setMinMax(0, 36);
-    setTitle(chart.rightAxis(), QStringLiteral("Anzahl der Beute"), chartcolor::blue);
+    setTitle(chart.rightAxis(), tr("Anzahl der Beute"), chartcolor::blue);
     chart.bottomAxis().setAutomatic(true);
-    setTitle(chart.bottomAxis(), QStringLiteral("Durchgang"), chartcolor::black);
+    setTitle(chart.bottomAxis(), tr("Durchgang"), chartcolor::black);
 
-    addCurve(chart, QStringLiteral("Räuber"), chartcolor::red, VerticalAxis::Left);
-    addCurve(chart, QStringLiteral("Beute"), chartcolor::blue, VerticalAxis::Right);
+    addCurve(chart, tr("Räuber"), chartcolor::red, VerticalAxis::Left);
+    addCurve(chart, tr("Beute"), chartcolor::blue, VerticalAxis::Right);
 }
 
 LineSeries& PopulationChart::hunterSeries() { return model_.series(hunters); }

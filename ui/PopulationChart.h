@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QCoreApplication>
 
 class ChartModel;
 class ChartView;
@@ -12,11 +13,13 @@ class LineSeries;
 // game.
 //
 // The look: a silver panel, margins 1/6/1/1 percent, the left axis titled "Anzahl der Räuber"
-// (red), the right "Anzahl der Beute" (blue), the bottom "Durchgang"; series(0) "Räuber" (red,
+// (red), the right "Anzahl der Beute" (blue), the bottom "Durchgang" (in the program's
+// language); series(0) "Räuber" (red,
 // 2 pixels, left axis) and series(1) "Beute" (blue, 2 pixels, right axis). The back wall gets
 // the colour white but stays clear: start-up makes it solid with setBackgroundColor(white), and
 // a start-up that fails before then shows the panel colour through the plot.
 class PopulationChart {
+    Q_DECLARE_TR_FUNCTIONS(PopulationChart)
 public:
     // Configures view and its model, which must hold no series yet, and keeps them for the
     // commands below.

@@ -11,6 +11,7 @@
 #include "Printer.h"
 #include "SystemBeeper.h"
 #include "SystemPrinterList.h"
+#include "Translations.h"
 
 #include <cstdio>
 #include <cstring>
@@ -30,6 +31,8 @@ int main(int argc, char** argv)
     SystemBeeper beeper;
     DialogErrorBox errorBox(beeper);
     Application app(argc, argv, errorBox);
+    // German, or English where the system speaks another language; QUORVEL_LANGUAGE forces one.
+    const Translations translations(systemLanguage());
     try {
         SystemPrinterList printers;
         Printer printer(printers);

@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <cstring>
 #include <string>
 
 namespace {
@@ -135,7 +134,8 @@ TEST_P(MissingFiles, NameTheFullPathAndTheReason)
 {
     QDir().mkpath("unter");
     const QString missing = QDir::cleanPath(absolute(GetParam()));
-    const QString reason = QString::fromLocal8Bit(std::strerror(ENOENT));
+    // The system's reason as Qt gives it, in the program's language.
+    const QString reason = qt_error_string(ENOENT);
     Picture picture;
     EXPECT_EQ(messageOf<FileOpenError>(picture, GetParam()),
               QStringLiteral("Datei %1 kann nicht geöffnet werden. %2").arg(missing, reason));

@@ -1,0 +1,55 @@
+#include "Translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QRegularExpression>
+
+#include <optional>
+
+namespace {
+
+// "de_AT.UTF-8", "de-Latn-AT" and "de" are all German.
+std::optional<Language> languageNamed(const QString& name)
+{
+    const QString code = name.trimmed().section(QRegularExpression(QStringLiteral("[-_.@]")), 0, 0).toLower();
+    if (code == u"de")
+        return Language::German;
+    if (code == u"en")
+        return Language::English;
+    return std::nullopt;
+}
+
+}  // namespace
+
+Language chooseLanguage(const QString& forced, const QStringList& uiLanguages)
+{
+    if (const auto language = languageNamed(forced))
+        return *language;
+    for (const QString& name : uiLanguages) {
+        if (name == u"C" || name == u"POSIX")
+            return Language::English;
+        if (const auto language = languageNamed(name))
+            return *language;
+    }
+    return Language::English;
+}
+
+Language systemLanguage()
+{
+    return chooseLanguage(qEnvironmentVariable("QUORVEL_LANGUAGE"), QLocale::system().uiLanguages());
+}
+
+Translations::Translations(Language language) : language_(language)
+{
+    // Qt speaks English by itself and the program German, so each language needs one catalog.
+    if (language == Language::German) {
+        qtLoaded_ = qt_.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+                    && QCoreApplication::installTranslator(&qt_);
+        programLoaded_ = true;
+    } else {
+        qtLoaded_ = true;
+        programLoaded_ = program_.load(QStringLiteral(":/i18n/quorvel_en.qm"))
+                         && QCoreApplication::installTranslator(&program_);
+    }
+}

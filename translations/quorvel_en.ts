@@ -1,0 +1,445 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="de">
+<context>
+    <name>Application</name>
+    <message>
+        <source>Unbekannter Fehler</source>
+        <translation>Unknown error</translation>
+    </message>
+</context>
+<context>
+    <name>BitmapReader</name>
+    <message>
+        <source>Bitmap ist ungültig</source>
+        <translation>Invalid bitmap</translation>
+    </message>
+    <message>
+        <source>Stream-Lesefehler</source>
+        <translation>Stream read error</translation>
+    </message>
+</context>
+<context>
+    <name>ChartCommands</name>
+    <message>
+        <source>quorvel-spiel-%1.%2</source>
+        <extracomment>The name a saved file is offered under: %1 the game&apos;s number, %2 the file&apos;s extension.</extracomment>
+        <translation>quorvel-game-%1.%2</translation>
+    </message>
+    <message>
+        <source>Daten als CSV speichern</source>
+        <translation>Save Data as CSV</translation>
+    </message>
+    <message>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Diagramm als Bild speichern</source>
+        <translation>Save Chart as Picture</translation>
+    </message>
+    <message>
+        <source>PNG-Bild in Bildschirmgröße (*.png)</source>
+        <translation>PNG image, screen size (*.png)</translation>
+    </message>
+    <message>
+        <source>PNG-Bild in doppelter Größe (*.png)</source>
+        <translation>PNG image, twice the size (*.png)</translation>
+    </message>
+    <message>
+        <source>PNG-Bild in vierfacher Größe (*.png)</source>
+        <translation>PNG image, four times the size (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG-Grafik (*.svg)</source>
+        <translation>SVG drawing (*.svg)</translation>
+    </message>
+    <message>
+        <source>Quorvel, Spiel %1</source>
+        <translation>Quorvel, game %1</translation>
+    </message>
+</context>
+<context>
+    <name>ChartExport</name>
+    <message>
+        <source>;</source>
+        <extracomment>The separator of the columns in a saved CSV file.</extracomment>
+        <translation>,</translation>
+    </message>
+    <message>
+        <source>Durchgang</source>
+        <extracomment>The columns&apos; names in a saved CSV file.</extracomment>
+        <translation>Round</translation>
+    </message>
+    <message>
+        <source>Räuber</source>
+        <translation>Hunters</translation>
+    </message>
+    <message>
+        <source>Beute</source>
+        <translation>Prey</translation>
+    </message>
+</context>
+<context>
+    <name>ChartView</name>
+    <message>
+        <source>Zwischenablage kann nicht geöffnet werden</source>
+        <translation>Cannot open the clipboard</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorReporting</name>
+    <message>
+        <source>Anwendungsfehler</source>
+        <translation>Application Error</translation>
+    </message>
+    <message>
+        <source>Exception %1 in Modul %2 bei %3.</source>
+        <extracomment>The first line of the report of an error the program did not expect: %1 the error&apos;s class, %2 the program file, %3 the address in it.</extracomment>
+        <translation>Exception %1 in module %2 at %3.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Räuber</source>
+        <translation>Hunters</translation>
+    </message>
+    <message>
+        <source>Beute</source>
+        <translation>Prey</translation>
+    </message>
+    <message>
+        <source>Beute plazieren</source>
+        <translation>Place prey</translation>
+    </message>
+    <message>
+        <source>Räuber stirbt</source>
+        <translation>Hunter starves</translation>
+    </message>
+    <message>
+        <source>Spielfeld</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>Einstellungen</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Modus</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Interaktiv</source>
+        <translation>Interactive</translation>
+    </message>
+    <message>
+        <source>Benutzer fällt Entscheidungen</source>
+        <translation>You make the decisions</translation>
+    </message>
+    <message>
+        <source>Simulation</source>
+        <translation>Simulation</translation>
+    </message>
+    <message>
+        <source>ohne Benutzereingriff</source>
+        <translation>Runs by itself</translation>
+    </message>
+    <message>
+        <source>Insektizid</source>
+        <translation>Insecticide</translation>
+    </message>
+    <message>
+        <source>Insektizideinsatz</source>
+        <translation>Spray insecticide</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit der Simulation</source>
+        <translation>Speed of the simulation</translation>
+    </message>
+    <message>
+        <source>Anzahl der Runden, in denen Insektizid eingesetzt wird</source>
+        <translation>Number of rounds in which insecticide is sprayed</translation>
+    </message>
+    <message>
+        <source>© 2026 Das Quorvel-Team</source>
+        <translation>© 2026 The Quorvel Team</translation>
+    </message>
+    <message>
+        <source>Neu</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Neue Simulation starten</source>
+        <translation>Start a new game</translation>
+    </message>
+    <message>
+        <source>Ende</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Programm beenden</source>
+        <translation>Quit the program</translation>
+    </message>
+    <message>
+        <source>Anweisung für den Spieler</source>
+        <translation>What the player is to do</translation>
+    </message>
+    <message>
+        <source>Spiel Nr.</source>
+        <translation>Game number</translation>
+    </message>
+    <message>
+        <source>Nummer dieses Spiels: mit ihr lässt es sich wiederholen, auch mit quorvel-sim --seed</source>
+        <translation>This game&apos;s number: with it the game can be played again, also with quorvel-sim --seed</translation>
+    </message>
+    <message>
+        <source>Nochmal</source>
+        <translation>Again</translation>
+    </message>
+    <message>
+        <source>Dasselbe Spiel noch einmal von vorn</source>
+        <translation>The same game again from the start</translation>
+    </message>
+    <message>
+        <source>Nr. …</source>
+        <translation>No. …</translation>
+    </message>
+    <message>
+        <source>Ein Spiel nach seiner Nummer starten</source>
+        <translation>Start a game by its number</translation>
+    </message>
+    <message>
+        <source>Diagramm &gt;&gt;</source>
+        <translation>Chart &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Ein/Ausblenden eines Populationsverlaufs</source>
+        <translation>Show or hide the population chart</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Diagramm drucken</source>
+        <translation>Print the chart</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Simulation starten/stoppen</source>
+        <translation>Start or stop the simulation</translation>
+    </message>
+    <message>
+        <source>Eine bestimmte Zahl Spielzüge durchführen</source>
+        <translation>Play a given number of rounds</translation>
+    </message>
+    <message>
+        <source>Würfeln</source>
+        <translation>Roll</translation>
+    </message>
+    <message>
+        <source>Nächste Runde</source>
+        <translation>Next round</translation>
+    </message>
+    <message>
+        <source>Durchgang:</source>
+        <translation>Round:</translation>
+    </message>
+    <message>
+        <source>Räuber:</source>
+        <translation>Hunters:</translation>
+    </message>
+    <message>
+        <source>Beute:</source>
+        <translation>Prey:</translation>
+    </message>
+    <message>
+        <source>Spieler:</source>
+        <translation>Turn:</translation>
+    </message>
+    <message>
+        <source>Analyse</source>
+        <translation>Analysis</translation>
+    </message>
+    <message>
+        <source>Farbeinstellungen</source>
+        <translation>Colors</translation>
+    </message>
+    <message>
+        <source>Monochrom</source>
+        <translation>Black and White</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard Colors</translation>
+    </message>
+    <message>
+        <source>Hintergrund</source>
+        <translation>Background</translation>
+    </message>
+    <message>
+        <source>Rahmenfarbe</source>
+        <translation>Border</translation>
+    </message>
+    <message>
+        <source>Daten Löschen</source>
+        <translation>Clear Data</translation>
+    </message>
+    <message>
+        <source>-&gt; Zwischenablage</source>
+        <translation>-&gt; Clipboard</translation>
+    </message>
+    <message>
+        <source>Daten als CSV speichern …</source>
+        <translation>Save Data as CSV…</translation>
+    </message>
+    <message>
+        <source>Diagramm als Bild speichern …</source>
+        <translation>Save Chart as Picture…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Diagramm &lt;&lt;</source>
+        <translation>Chart &lt;&lt;</translation>
+    </message>
+    <message>
+        <source>Rundenvorgabe</source>
+        <translation>Number of Rounds</translation>
+    </message>
+    <message>
+        <source>Wieviele Runden sollen simuliert werden</source>
+        <translation>How many rounds shall be simulated?</translation>
+    </message>
+    <message>
+        <source>Die Eingabe war keine gültige Zahl!</source>
+        <translation>That is not a valid number!</translation>
+    </message>
+    <message>
+        <source>Spiel nach Nummer</source>
+        <translation>Game by Number</translation>
+    </message>
+    <message>
+        <source>Nummer des Spiels (0 bis 4294967295)</source>
+        <translation>Number of the game (0 to 4294967295)</translation>
+    </message>
+    <message>
+        <source>Eine Spielnummer ist eine ganze Zahl von 0 bis 4294967295, ohne Vorzeichen und ohne Leerzeichen.</source>
+        <translation>A game number is a whole number from 0 to 4294967295, without a sign and without spaces.</translation>
+    </message>
+</context>
+<context>
+    <name>MessageDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>ParseInteger</name>
+    <message>
+        <source>&apos;%1&apos; ist kein gültiger Integerwert</source>
+        <translation>&apos;%1&apos; is not a valid integer value</translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>Symbol ist ungültig</source>
+        <translation>Invalid icon</translation>
+    </message>
+    <message>
+        <source>Metadatei ist ungültig</source>
+        <translation>Invalid metafile</translation>
+    </message>
+    <message>
+        <source>Unbekannte Bilddateierweiterung (.%1)</source>
+        <translation>Unknown picture file extension (.%1)</translation>
+    </message>
+    <message>
+        <source>Datei %1 kann nicht geöffnet werden. %2</source>
+        <translation>Cannot open file %1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>PopulationChart</name>
+    <message>
+        <source>diagramm</source>
+        <translation>chart</translation>
+    </message>
+    <message>
+        <source>Mit Rechtsklick Diagrammeigenschaften ändern</source>
+        <translation>Right-click to change the chart&apos;s settings</translation>
+    </message>
+    <message>
+        <source>Anzahl der Räuber</source>
+        <translation>Number of hunters</translation>
+    </message>
+    <message>
+        <source>Anzahl der Beute</source>
+        <translation>Number of prey</translation>
+    </message>
+    <message>
+        <source>Durchgang</source>
+        <translation>Round</translation>
+    </message>
+    <message>
+        <source>Räuber</source>
+        <translation>Hunters</translation>
+    </message>
+    <message>
+        <source>Beute</source>
+        <translation>Prey</translation>
+    </message>
+</context>
+<context>
+    <name>Printer</name>
+    <message>
+        <source>Zur Zeit ist kein Standard-Drucker gewählt</source>
+        <translation>There is no default printer currently selected</translation>
+    </message>
+    <message>
+        <source>Ausgewählter Drucker ist ungültig</source>
+        <translation>Printer selected is not valid</translation>
+    </message>
+</context>
+<context>
+    <name>PromptForText</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>SaveAtomically</name>
+    <message>
+        <source>Datei %1 kann nicht geschrieben werden. %2</source>
+        <translation>Cannot write file %1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>Timer</name>
+    <message>
+        <source>Nicht genügend Timer verfügbar</source>
+        <translation>Not enough timers available</translation>
+    </message>
+</context>
+</TS>
