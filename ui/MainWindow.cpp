@@ -307,8 +307,8 @@ void MainWindow::createChartMenu(ChartCommands& commands)
         return a;
     };
     item(colors, "monochromeAction", tr("Monochrom"), &ChartCommands::applyMonochrome);
-    QAction* std = item(colors, "standardColorsAction", tr("Standard"), &ChartCommands::applyStandardColors);
-    std->setCheckable(true);  // a radio-style item that nothing ever checks
+    // A plain command: choosing it sets the colours and leaves no check mark behind.
+    item(colors, "standardColorsAction", tr("Standard"), &ChartCommands::applyStandardColors);
     colors->addSeparator()->setObjectName("colorSeparator");
     item(colors, "hunterColorAction", tr("Räuber"), &ChartCommands::pickHunterColor);
     item(colors, "preyColorAction", tr("Beute"), &ChartCommands::pickPreyColor);

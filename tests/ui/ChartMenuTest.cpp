@@ -117,6 +117,19 @@ TEST_F(ChartMenu, RightClickOnTheChartOpensTheMenu)
     EXPECT_TRUE(opened);
 }
 
+TEST_F(ChartMenu, ChoosingTheSchemesLeavesNoCheckMark)
+{
+    openPanel();
+    for (const char* name : {"standardColorsAction", "monochromeAction", "standardColorsAction"}) {
+        auto* action = form->findChild<QAction*>(name);
+        ASSERT_TRUE(action) << name;
+        action->trigger();
+        EXPECT_FALSE(action->isChecked()) << name;
+        EXPECT_FALSE(form->findChild<QAction*>("standardColorsAction")->isChecked()) << "after " << name;
+    }
+    EXPECT_EQ(look(), standardLook);
+}
+
 TEST_F(ChartMenu, SchemesSetTheirPropertiesAndKeepThePickedBackground)
 {
     openPanel();
