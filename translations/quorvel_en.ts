@@ -214,6 +214,14 @@
         <translation>Start a game by its number</translation>
     </message>
     <message>
+        <source>Spielregeln</source>
+        <translation>Rules</translation>
+    </message>
+    <message>
+        <source>Wie das Spiel geht (F1)</source>
+        <translation>How the game works (F1)</translation>
+    </message>
+    <message>
         <source>Diagramm &gt;&gt;</source>
         <translation>Chart &gt;&gt;</translation>
     </message>
@@ -426,6 +434,97 @@
     <message>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>RulesWindow</name>
+    <message>
+        <source>Spielregeln</source>
+        <translation>Rules of the Game</translation>
+    </message>
+    <message>
+        <source>Das Spielfeld</source>
+        <translation>The board</translation>
+    </message>
+    <message>
+        <source>Das Spielfeld hat 6 × 6 Felder. Auf jedem Feld steht eine Beute, ein Räuber oder nichts. „Neu“ beginnt ein Spiel mit 15 Tieren auf zufälligen Feldern.</source>
+        <translation>The board has 6 × 6 cells. Each cell holds a prey animal, a hunter or nothing. “New” starts a game with 15 animals on random cells.</translation>
+    </message>
+    <message>
+        <source>Eine Runde</source>
+        <translation>A round</translation>
+    </message>
+    <message>
+        <source>Räuber und Beute sind abwechselnd am Zug, die Räuber zuerst. In jeder Runde wählt der Würfel ein Feld (blau umrandet). Was dann geschieht, hängt davon ab, wer am Zug ist und was auf dem Feld steht:</source>
+        <translation>Hunters and prey take turns, hunters first. Each round the die picks a cell (framed in blue). What happens then depends on whose turn it is and what stands on the cell:</translation>
+    </message>
+    <message>
+        <source>Die Beute ist am Zug</source>
+        <translation>The prey&apos;s turn</translation>
+    </message>
+    <message>
+        <source>Eine Beute wird geboren.</source>
+        <translation>A prey animal is born.</translation>
+    </message>
+    <message>
+        <source>Die Beute vermehrt sich: Ihr Junges kommt auf ein freies Nachbarfeld (eines der acht Felder rund um sie). Ist keins frei, geschieht nichts.</source>
+        <translation>The prey multiplies: its young goes to a free neighboring cell (one of the eight cells around it). If none is free, nothing happens.</translation>
+    </message>
+    <message>
+        <source>Nichts geschieht.</source>
+        <translation>Nothing happens.</translation>
+    </message>
+    <message>
+        <source>Die Räuber sind am Zug</source>
+        <translation>The hunters&apos; turn</translation>
+    </message>
+    <message>
+        <source>Die Beute wird gefressen: Auf ihrem Feld steht jetzt ein Räuber. So vermehren sich die Räuber, auch wenn keiner mehr übrig war.</source>
+        <translation>The prey is eaten: a hunter now stands on its cell. This is how hunters multiply, even when none were left.</translation>
+    </message>
+    <message>
+        <source>Dieser Räuber stirbt.</source>
+        <translation>This hunter dies.</translation>
+    </message>
+    <message>
+        <source>Ein Räuber verhungert, irgendwo auf dem Spielfeld, nicht unbedingt in der Nähe. Gibt es keinen Räuber mehr, geschieht nichts.</source>
+        <translation>A hunter starves, anywhere on the board, not necessarily nearby. If there are no hunters left, nothing happens.</translation>
+    </message>
+    <message>
+        <source>Simulation und Interaktiv</source>
+        <translation>Simulation and Interactive</translation>
+    </message>
+    <message>
+        <source>In „Simulation“ spielt das Programm die Runden selbst, so schnell, wie der Regler es sagt: „Start“ spielt bis „Stop“, der kleine Knopf ∨ daneben eine eingegebene Zahl von Runden. Dabei entscheidet das Programm: Das Junge kommt auf das erste freie Nachbarfeld, und es verhungert der erste Räuber des Spielfelds, gesucht Spalte für Spalte von links, in jeder Spalte von oben.</source>
+        <translation>In “Simulation” the program plays the rounds by itself, as fast as the slider says: “Start” plays until “Stop”, the small ∨ button beside it a number of rounds you type in. The program makes the choices: the young goes to the first free neighboring cell, and the first hunter on the board starves, searching column by column from the left, each column from the top.</translation>
+    </message>
+    <message>
+        <source>In „Interaktiv“ spielt „Würfeln“ eine Runde, und zwei Entscheidungen trifft man selbst: Bei „Beute plazieren“ das freie Nachbarfeld anklicken, auf das das Junge kommt; bei „Räuber stirbt“ den Räuber anklicken, der verhungert.</source>
+        <translation>In “Interactive” “Roll” plays one round, and you make two decisions yourself: at “Place prey” click the free neighboring cell where the young goes; at “Hunter starves” click the hunter that dies.</translation>
+    </message>
+    <message>
+        <source>Insektizid</source>
+        <translation>Insecticide</translation>
+    </message>
+    <message>
+        <source>„Insektizid“ besprüht zu Beginn jeder der nächsten Runden sechs zufällige Felder, so viele Runden lang, wie das Feld daneben angibt. Was dort steht, Räuber oder Beute, stirbt; die besprühten Felder sind grün umrandet.</source>
+        <translation>“Insecticide” sprays six random cells at the start of each of the next rounds, for as many rounds as the box beside it says. Whatever stands there, hunter or prey, dies; the sprayed cells are framed in green.</translation>
+    </message>
+    <message>
+        <source>Das Diagramm</source>
+        <translation>The chart</translation>
+    </message>
+    <message>
+        <source>„Diagramm &gt;&gt;“ öffnet das Diagramm: für jeden Durchgang die Zahl der Räuber (rot, linke Achse) und der Beute (blau, rechte Achse), gezählt zu Beginn der Runde, vor ihrem Zug. Es zeichnet nur, solange es offen ist. Mit einem Rechtsklick lassen sich seine Farben ändern und die Daten löschen, kopieren oder speichern.</source>
+        <translation>“Chart &gt;&gt;” opens the chart: for every round the number of hunters (red, left axis) and of prey (blue, right axis), counted at the start of the round, before its move. It records only while it is open. Right-click it to change its colors or to clear, copy or save the data.</translation>
+    </message>
+    <message>
+        <source>Spielnummer</source>
+        <translation>Game number</translation>
+    </message>
+    <message>
+        <source>Jedes Spiel hat eine Nummer. „Nochmal“ spielt es noch einmal von vorn, „Nr. …“ beginnt ein Spiel nach seiner Nummer.</source>
+        <translation>Every game has a number. “Again” plays it once more from the start, “No. …” starts a game by its number.</translation>
     </message>
 </context>
 <context>

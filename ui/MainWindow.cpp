@@ -9,6 +9,7 @@
 #include "PictureView.h"
 #include "PopulationChart.h"
 #include "PromptForText.h"
+#include "RulesWindow.h"
 #include "SpinEdit.h"
 #include "StatusBar.h"
 #include "Timer.h"
@@ -21,6 +22,10 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QShortcut>
+
+#include <algorithm>
 
 namespace {
 // Fonts by pixel height, so the layout looks the same whatever the screen's resolution.
@@ -190,6 +195,9 @@ void MainWindow::createSettings(QWidget* bottomPanel)
     interactiveButton_ = named(new QRadioButton(tr("Interaktiv"), settings), "interactiveButton", {96, 14, 65, 17},
                                tr("Benutzer fällt Entscheidungen"));
     interactiveButton_->setEnabled(false);
+    // A translation may run longer than the German caption the layout was made for: the button
+    // then grows towards the next one rather than cut its caption.
+    interactiveButton_->resize(std::clamp(interactiveButton_->sizeHint().width(), 65, 168 - 96 - 2), 17);
     simulationButton_ = named(new QRadioButton(tr("Simulation"), settings), "simulationButton", {168, 14, 73, 17},
                               tr("ohne Benutzereingriff"));
     simulationButton_->setEnabled(false);
@@ -251,6 +259,12 @@ void MainWindow::createButtonColumn(QWidget* panel)
                            tr("Dasselbe Spiel noch einmal von vorn"), false);
     gameByNumberButton_ = button(panel, "gameByNumberButton", tr("Nr. …"), {57, 197, 37, 20},
                                  tr("Ein Spiel nach seiner Nummer starten"), true);
+    // The rules, in the row left free below the game's number; F1 opens them too.
+    rulesButton_ = button(panel, "rulesButton", tr("Spielregeln"), {5, 220, 89, 16}, tr("Wie das Spiel geht (F1)"), true);
+    connect(rulesButton_, &QPushButton::clicked, this, &MainWindow::showRules);
+    auto* rulesKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    rulesKey->setObjectName("rulesShortcut");
+    connect(rulesKey, &QShortcut::activated, this, &MainWindow::showRules);
 
     chartButton_ = button(panel, "chartButton", tr("Diagramm >>"), {5, 240, 89, 25},
                           tr("Ein/Ausblenden eines Populationsverlaufs"), false);
@@ -331,7 +345,7 @@ void MainWindow::setTabOrder()
     const QWidget* order[] = {speedBar_, simulationButton_, interactiveButton_, sprayRoundsBox_, sprayButton_, printButton_, startStopButton_,
                               newGameButton_,   quitButton_, rollButton_, chartButton_, instructionLine_, runRoundsButton_,
                               // additions to the layout come last
-                              gameNumberLine_, replayButton_, gameByNumberButton_};
+                              gameNumberLine_, replayButton_, gameByNumberButton_, rulesButton_};
     QWidget* previous = chart_;
     for (const QWidget* w : order) {
         QWidget::setTabOrder(previous, const_cast<QWidget*>(w));
@@ -378,6 +392,24 @@ void MainWindow::hideCredit()
 {
     creditLabel_->clear();
     creditTimer_->setEnabled(false);
+}
+
+void MainWindow::showRules()
+{
+    if (!rulesWindow_) {
+        const CellPictures pictures{backgroundPicture_->picture().image(), emptyPicture_->picture().image(),
+                                    preyPicture_->picture().image(), hunterPicture_->picture().image()};
+        rulesWindow_ = new RulesWindow(pictures, this);
+        rulesWindow_->setObjectName("rulesWindow");
+        // Beside the main window where the screen has room, else where the desktop puts it.
+        const QRect frame = frameGeometry();
+        const QRect screen = this->screen()->availableGeometry();
+        if (frame.right() + 8 + rulesWindow_->width() <= screen.right())
+            rulesWindow_->move(frame.right() + 8, frame.top());
+    }
+    rulesWindow_->show();
+    rulesWindow_->raise();
+    rulesWindow_->activateWindow();
 }
 
 // --- GameControls ------------------------------------------------------------------------

@@ -20,6 +20,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class RulesWindow;
 class SpinEdit;
 class StatusBar;
 class Timer;
@@ -55,6 +56,11 @@ public:
 
     // Blanks the credit line, once, two seconds after start-up.
     void hideCredit();
+
+    // Shows the rules of the game in their own window beside this one (the help button and F1);
+    // the window is made on first use and stays open, not modal, until it is closed.
+    void showRules();
+    RulesWindow* rulesWindow() const { return rulesWindow_; }
 
     // --- GameControls ------------------------------------------------------------------
     void setControlEnabled(Control control, bool enabled) override;
@@ -123,6 +129,8 @@ private:
     QLineEdit* gameNumberLine_ = nullptr;
     QPushButton* replayButton_ = nullptr;
     QPushButton* gameByNumberButton_ = nullptr;
+    QPushButton* rulesButton_ = nullptr;
+    RulesWindow* rulesWindow_ = nullptr;
     Timer* creditTimer_ = nullptr;
     QMenu* chartMenu_ = nullptr;
     std::unique_ptr<PopulationChart> populationChart_;

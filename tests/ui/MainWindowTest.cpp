@@ -223,9 +223,9 @@ TEST_F(Window, KeyboardStartsInTheInsecticideCountAndFollowsTheTabOrder)
 
     // Before the first game only the enabled controls take part: sprayRounds, then the buttons
     // "Neu" and "Ende" and the instruction line, in the button column's order, then the game
-    // number and its command, which came later, and round again.
+    // number and its command and the rules, which came later, and round again.
     QStringList visited;
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < 7; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         // The control itself, not a part of it (the spin edit's inner line edit).
         QWidget* w = QApplication::focusWidget();
@@ -235,7 +235,7 @@ TEST_F(Window, KeyboardStartsInTheInsecticideCountAndFollowsTheTabOrder)
         visited << (w ? w->objectName() : QString());
     }
     EXPECT_EQ(visited, (QStringList{"newGameButton", "quitButton", "instructionLine", "gameNumberLine",
-                                    "gameByNumberButton", "sprayRoundsBox"}));
+                                    "gameByNumberButton", "rulesButton", "sprayRoundsBox"}));
 }
 
 TEST_F(Window, TheGameNumberIsShownInPlainDigitsAndStartsGamesAgain)

@@ -1,6 +1,7 @@
 #include "MainWindowFixture.h"
 #include "PictureView.h"
 #include "Picture.h"
+#include "RulesWindow.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -58,6 +59,8 @@ TEST_F(StartupFailure, MissingEmptyCellPicture)
     controller->onToggleChart();
     controller->playTimedRound();
     EXPECT_EQ(controller->core().preyCount() + controller->core().hunterCount() > 0, true);
+    form->showRules();
+    EXPECT_FALSE(form->rulesWindow()->showsPictures()) << "the rules without the missing pictures";
 }
 
 TEST_F(StartupFailure, DamagedPreyPicture)
