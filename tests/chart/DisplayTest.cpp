@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QSet>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -146,6 +147,27 @@ TEST_F(ShownChart, MonochromeShowsOnlyBlackAndWhiteAndBackAgain)
     const QImage color = chart_->grab().toImage();
     EXPECT_EQ(at(color, 5, 5), chartcolor::silver);
     EXPECT_EQ(at(color, p.left + 20, hunterRow), chartcolor::red);
+}
+
+// The black-and-white image takes each pixel by a threshold, so the chart draws its text there
+// without antialiasing, and the glyphs keep their shapes; in colour the text stays smooth.
+TEST(MonochromeText, HasNoShadesBetweenInkAndPaper)
+{
+    auto chart = twoCurveChart();
+    chart->model().setColor(Qt::white);
+    const ExpectedPlot p = expectedPlot(chartWidth, chartHeight);
+    // The band under the bottom axis's ticks: its labels and its title, black on white.
+    const auto colorsUnderThePlot = [&](bool monochrome) {
+        chart->model().setMonochrome(monochrome);
+        const QImage image = render(*chart);
+        QSet<QRgb> colors;
+        for (int y = p.bottom + 7; y < chartHeight - 2; ++y)
+            for (int x = p.left - 5; x < p.right + 5; ++x)
+                colors.insert(image.pixel(x, y));
+        return colors.size();
+    };
+    EXPECT_EQ(colorsUnderThePlot(true), 2);
+    EXPECT_GT(colorsUnderThePlot(false), 2);
 }
 
 struct Threshold {
