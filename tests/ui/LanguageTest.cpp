@@ -2,6 +2,7 @@
 // and its rules, comes from the catalog in the language of the run, and in English nothing
 // German is left.
 #include "Catalog.h"
+#include "ChartExport.h"
 #include "ChartView.h"
 #include "LineSeries.h"
 #include "MainWindowFixture.h"
@@ -14,6 +15,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QSet>
+#include <QTemporaryDir>
 
 #include <optional>
 
@@ -153,6 +155,28 @@ TEST_P(WindowLanguage, TheRulesAreWhollyInItWithTheBoardsPictures)
             EXPECT_TRUE(text.contains(english() ? m.translation : m.source)) << m.source.toStdString();
     if (english())
         EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("[äöüÄÖÜß„]"))));
+}
+
+TEST_P(WindowLanguage, SavedDataReadsAsItsSpreadsheetsExpect)
+{
+    newGame(1);
+    QTest::mouseClick(button("chartButton"), Qt::LeftButton);
+    for (int i = 0; i < 3; ++i)
+        controller->playTimedRound();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("data.csv"));
+    writeChartData(form->populationChart(), path);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray data = file.readAll();
+    EXPECT_TRUE(data.startsWith("\xEF\xBB\xBF"));
+    const QStringList lines = QString::fromUtf8(data).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 4);
+    const QString header = english() ? QStringLiteral("Round,Hunters,Prey") : QStringLiteral("Durchgang;Räuber;Beute");
+    EXPECT_EQ(lines[0], header);
+    const QRegularExpression row(english() ? QStringLiteral("^\\d+,\\d+,\\d+$") : QStringLiteral("^\\d+;\\d+;\\d+$"));
+    for (int i = 1; i < lines.size(); ++i)
+        EXPECT_TRUE(lines[i].contains(row)) << lines[i].toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, WindowLanguage, testing::Values(Language::German, Language::English),
