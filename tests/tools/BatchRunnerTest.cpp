@@ -62,7 +62,7 @@ TEST(BatchRunner, SprayOrdersTakeEffectInTheirRound)
         GameCore core{watch};
         watch.core = &core;
         BatchTotals totals{sprayed.plan().checkpointCount()};
-        sprayed.playGame(0, core, totals);
+        sprayed.playOnCore(0, core, totals);
         EXPECT_EQ(watch.sprayedRounds, c.sprayed);
     }
 }
@@ -136,6 +136,33 @@ TEST(BatchRunner, SameResultsForAnyNumberOfThreads)
                                    expected.wentExtinct, expected.firstRoundSum))
                     << jobs << " jobs, checkpoint " << c;
             }
+        }
+    }
+}
+
+// A whole batch through the engine, and game by game through the core: a last block of fewer
+// games than lanes, campaigns that replace and end one another, seeds across the wrap.
+TEST(BatchRunner, EngineAndCorePlayTheSameBatch)
+{
+    const BatchPlan plan = makePlan(4294967290u, 21, 1500, 100, {{1, 3}, {200, 10}, {205, 0}, {900, 100000}});
+    BatchRunner engine{plan};
+    ASSERT_TRUE(engine.run(2));
+    BatchRunner core{plan};
+    BatchTotals totals{plan.checkpointCount()};
+    NullGameView view;
+    GameCore game{view};
+    for (std::int32_t g = 0; g < plan.games; ++g)
+        core.playOnCore(g, game, totals);
+    for (std::size_t c = 0; c < plan.checkpointCount(); ++c) {
+        for (std::int32_t g = 0; g < plan.games; ++g)
+            for (const Side side : {Side::Hunter, Side::Prey})
+                ASSERT_EQ(engine.results().count(g, c, side), core.results().count(g, c, side)) << g << ", " << c;
+        for (const auto side : {&CheckpointTotals::hunters, &CheckpointTotals::prey}) {
+            const SideTotals& a = engine.totals().at(c).*side;
+            const SideTotals& b = totals.at(c).*side;
+            ASSERT_EQ(std::tie(a.sum, a.sumOfSquares, a.min, a.max, a.extinct, a.wentExtinct, a.firstRoundSum),
+                      std::tie(b.sum, b.sumOfSquares, b.min, b.max, b.extinct, b.wentExtinct, b.firstRoundSum))
+                << "checkpoint " << c;
         }
     }
 }

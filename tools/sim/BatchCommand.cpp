@@ -67,8 +67,11 @@ int runBatch(const SimOptions& options)
     const bool complete = runner.run(jobs, tick, &SignalWatch::interrupted());
     progress.finish();
     errno = 0;  // a failed write to standard output leaves its reason here
-    if (options.csv && complete)
-        writeCsv(csvToFile ? csvFile.stream() : stdout, runner.plan(), runner.results());
+    if (options.csv && complete) {
+        std::FILE* out = csvToFile ? csvFile.stream() : stdout;
+        writeCsvHeader(out);
+        writeCsvRows(out, runner.plan(), runner.results(), runner.begin());
+    }
     // An interruption while the rows were written still drops the file.
     if (SignalWatch::interrupted().load()) {
         std::fprintf(stderr, "quorvel-sim: interrupted\n");
