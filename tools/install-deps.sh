@@ -12,6 +12,8 @@ packages=(
   poppler-utils
   # fuzzing: clang with libFuzzer and its sanitizer runtimes
   clang-14 libclang-rt-14-dev llvm-14
+  # quorvel-sim-mpi and its tests: Open MPI
+  openmpi-bin libopenmpi-dev
 )
 
 # The end-to-end printer test (a private CUPS server with a PDF printer, pages read back with

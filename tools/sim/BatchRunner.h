@@ -45,6 +45,7 @@ public:
     const BatchResults& results() const { return results_; }
     // The totals of the games after a complete run; no checkpoints unless the plan keeps a summary.
     const BatchTotals& totals() const { return totals_; }
+    BatchTotals& totals() { return totals_; }
     std::uint64_t totalRounds() const
     {
         return static_cast<std::uint64_t>(end_ - begin_) * static_cast<std::uint64_t>(plan_.rounds);

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <type_traits>
 #include <vector>
 
 // The round a side first had no animal left, for a game where that has not happened (yet).
@@ -57,7 +58,11 @@ public:
     }
     // Adds the games of other, totals of the same checkpoints.
     void merge(const BatchTotals& other);
+    // The rows one after the other, for passing them on; a row is trivially copyable.
+    CheckpointTotals* data() { return rows_.data(); }
 
 private:
     std::vector<CheckpointTotals> rows_;
 };
+
+static_assert(std::is_trivially_copyable_v<CheckpointTotals>);
