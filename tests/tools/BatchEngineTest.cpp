@@ -109,39 +109,3 @@ TEST(BatchEngine, PlaysLikeTheCoreRoundByRound)
     EXPECT_GT(sprayedTwice, 100);
     EXPECT_GT(highSeeds, blocks * 3);
 }
-
-// Whole runs of rounds end where single rounds do, across spray orders given between runs.
-TEST(BatchEngine, RunsOfRoundsMatchSingleRounds)
-{
-    std::mt19937_64 random(seedOfTheRun() + 1);
-    for (int b = 0; b < 200; ++b) {
-        const Block block = randomBlock(random);
-        SCOPED_TRACE(describe(block));
-        BatchEngine stepped;
-        BatchEngine jumped;
-        stepped.newGames(block.seeds);
-        jumped.newGames(block.seeds);
-        std::int32_t round = 0;
-        while (round < block.rounds) {
-            if (const auto order = block.sprays.find(round + 1); order != block.sprays.end()) {
-                stepped.orderSpray(order->second);
-                jumped.orderSpray(order->second);
-            }
-            auto next = block.sprays.upper_bound(round + 1);
-            const std::int32_t stop = next == block.sprays.end() ? block.rounds : std::min(block.rounds, next->first - 1);
-            const auto run = std::max<std::int32_t>(1, static_cast<std::int32_t>(random() % (stop - round + 1)));
-            jumped.playRounds(run);
-            for (std::int32_t i = 0; i < run; ++i)
-                stepped.playRounds(1);
-            round += run;
-            for (int lane = 0; lane < BatchEngine::lanes; ++lane) {
-                ASSERT_EQ(jumped.hunterCount(lane), stepped.hunterCount(lane)) << round;
-                ASSERT_EQ(jumped.preyCount(lane), stepped.preyCount(lane)) << round;
-                ASSERT_EQ(jumped.seed(lane), stepped.seed(lane)) << round;
-                for (const Side side : {Side::Hunter, Side::Prey})
-                    ASSERT_EQ(jumped.firstExtinction(lane, side), stepped.firstExtinction(lane, side)) << round;
-            }
-            ASSERT_EQ(jumped.sprayRoundsLeft(), stepped.sprayRoundsLeft());
-        }
-    }
-}

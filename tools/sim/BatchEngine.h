@@ -28,7 +28,6 @@ public:
     void playRounds(std::int32_t n);
 
     std::int32_t round() const { return round_; }
-    std::int32_t sprayRoundsLeft() const { return sprayRoundsLeft_; }
     int hunterCount(int lane) const { return std::popcount(hunters_[lane]); }
     int preyCount(int lane) const { return std::popcount(prey_[lane]); }
     // The first round after which the lane's side had no animal (0: right after the new game), or
@@ -38,7 +37,6 @@ public:
         return side == Side::Hunter ? firstHunters_[lane] : firstPrey_[lane];
     }
     Cell cell(int lane, int x, int y) const;
-    std::uint32_t seed(int lane) const { return seeds_[lane]; }
 
 private:
     template <bool spraying> void playRun(std::int32_t n);

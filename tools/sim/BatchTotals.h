@@ -35,11 +35,13 @@ struct SideTotals {
         }
     }
     void merge(const SideTotals& other);
+    bool operator==(const SideTotals&) const = default;
 };
 
 struct CheckpointTotals {
     SideTotals hunters;
     SideTotals prey;
+    bool operator==(const CheckpointTotals&) const = default;
 };
 
 // The totals of every checkpoint of a batch: what the summary is made of, in memory that grows
