@@ -148,8 +148,8 @@ bool BatchRunner::run(unsigned jobs, const std::function<void()>& tick, const st
 {
     cancel_ = cancel;
     const std::int64_t blocks = (std::int64_t{end_} - begin_ + BatchEngine::lanes - 1) / BatchEngine::lanes;
-    const auto threads = std::clamp<std::int64_t>(
-        jobs, 1, std::max<std::int64_t>(1, std::min<std::int64_t>(blocks, static_cast<std::int64_t>(std::max<std::uint64_t>(plan_.maxThreads, 1)))));
+    const auto useful = std::min<std::uint64_t>(static_cast<std::uint64_t>(std::max<std::int64_t>(blocks, 1)), plan_.maxThreads);
+    const auto threads = std::clamp<std::int64_t>(jobs, 1, std::max<std::int64_t>(static_cast<std::int64_t>(useful), 1));
     // The first thread plays into the final totals, each further one into a table of its own.
     std::vector<BatchTotals> partials(static_cast<std::size_t>(threads - 1), BatchTotals{totals_.checkpoints()});
     std::vector<std::jthread> workers;
