@@ -1,35 +1,77 @@
-// Rounds per second of whole batches through BatchRunner: the per-round cost of the batch loop
-// (extinction test, checkpoints, progress counters) on top of the bare core, and how it scales
-// with threads. Compare the one-job figure with AutomaticRounds/0 of quorvel-bench-core.
+// Rounds per second of whole batches, the engine against the old batch path, in one run so the
+// ratios compare like with like: EngineBatch is what quorvel-sim plays (BatchRunner::run, eight
+// games side by side per thread on bit masks); CoreBatch plays the same games one by one through
+// GameCore as quorvel-sim did before (BatchRunner::playOnCore), the games shared out over the
+// same number of threads. Arguments: threads, spraying (1: a campaign ordered before round 1 that
+// lasts the whole game, so every round sprays). Wall time, so threads count; medians of the
+// repetitions are the figures to quote. The machine's load distorts wall time: note `uptime`.
 #include "BatchRunner.h"
+#include "GameCore.h"
+#include "NullGameView.h"
 
 #include <benchmark/benchmark.h>
 
+#include <thread>
+#include <vector>
+
 namespace {
-BatchPlan plan(std::int32_t games, std::int32_t rounds)
+constexpr std::int32_t games = 64;
+constexpr std::int32_t rounds = 100000;
+
+BatchPlan plan(bool spraying)
 {
     SimOptions options;
     options.games = games;
     options.rounds = rounds;
     options.summary = true;
+    if (spraying)
+        options.sprays = {{1, rounds}};
     std::string error;
     return *BatchPlan::make(options, 12345, error);
 }
 
-void Batch(benchmark::State& state)
+void label(benchmark::State& state, unsigned jobs, bool spraying)
+{
+    state.SetItemsProcessed(state.iterations() * games * rounds);
+    state.SetLabel(std::to_string(jobs) + (jobs == 1 ? " thread" : " threads") +
+                   (spraying ? ", spraying every round" : ", no spraying"));
+}
+
+void EngineBatch(benchmark::State& state)
 {
     const auto jobs = static_cast<unsigned>(state.range(0));
-    const auto rounds = static_cast<std::int32_t>(state.range(1));
-    const std::int32_t games = 40;
+    const bool spraying = state.range(1) != 0;
     for (auto _ : state) {
-        BatchRunner runner{plan(games, rounds)};
+        BatchRunner runner{plan(spraying)};
         runner.run(jobs);
         benchmark::DoNotOptimize(runner.totals().at(1).prey.sum);
     }
-    state.SetItemsProcessed(state.iterations() * games * rounds);
-    state.SetLabel(std::to_string(jobs) + " job(s), rounds per second");
+    label(state, jobs, spraying);
+}
+
+void CoreBatch(benchmark::State& state)
+{
+    const auto jobs = static_cast<unsigned>(state.range(0));
+    const bool spraying = state.range(1) != 0;
+    for (auto _ : state) {
+        BatchRunner runner{plan(spraying)};
+        std::vector<BatchTotals> totals(jobs, BatchTotals{runner.plan().checkpointCount()});
+        {
+            std::vector<std::jthread> workers;
+            for (unsigned j = 0; j < jobs; ++j)
+                workers.emplace_back([&, j] {
+                    NullGameView view;
+                    GameCore core{view};
+                    for (std::int32_t g = static_cast<std::int32_t>(j); g < games; g += static_cast<std::int32_t>(jobs))
+                        runner.playOnCore(g, core, totals[j]);
+                });
+        }
+        benchmark::DoNotOptimize(totals[0].at(1).prey.sum);
+    }
+    label(state, jobs, spraying);
 }
 }  // namespace
 
-BENCHMARK(Batch)->Args({1, 100000})->Args({2, 100000})->Args({1, 1000})->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(EngineBatch)->ArgsProduct({{1, 2}, {0, 1}})->UseRealTime()->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(CoreBatch)->ArgsProduct({{1, 2}, {0, 1}})->UseRealTime()->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK_MAIN();

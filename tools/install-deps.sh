@@ -25,11 +25,13 @@ run=(
 # cups-pdf printer, the page read back with poppler's pdftoppm, which the chart's PDF export test
 # uses too); the package checks: the .deb is built (dpkg-shlibdeps, file) and run through lintian,
 # the menu entry through desktop-file-validate, the metainfo through appstreamcli and the manual
-# pages through man-db's man and lexgrog.
+# pages through man-db's man and lexgrog; Open MPI, with which quorvel-sim-mpi is built and run
+# on one, two and three ranks.
 test=(
   libgtest-dev libgmock-dev
   cups-daemon cups-client cups-ipp-utils printer-driver-cups-pdf poppler-utils
   dpkg-dev file lintian desktop-file-utils appstream man-db
+  openmpi-bin libopenmpi-dev
 )
 
 # asan: the sanitizer runtimes for g++ (build-essential brings them already; named so that the

@@ -1,6 +1,7 @@
 #include "Exception.h"
 #include "FixedPrinterList.h"
 #include "ColorDialog.h"
+#include "DialogSaveFileChooser.h"
 #include "PrintDialog.h"
 #include "Printer.h"
 #include "ModalAnswer.h"
@@ -8,6 +9,9 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTemporaryDir>
 #include <QPrinter>
 #include <gtest/gtest.h>
 
@@ -118,4 +122,44 @@ TEST(Printer, DefaultIsFoundWithoutRegardToCase)
     machine.defaultPrinter.clear();
     machine.installed.clear();
     EXPECT_NO_THROW(printer.printer());
+}
+
+TEST(SaveFileDialog, OffersTheSuggestionAndReturnsTheChosenNameWithTheChosenTypesExtension)
+{
+    struct Row {
+        const char* name;
+        int filter;
+        QString typed, expected;
+        bool cancel;
+    };
+    QTemporaryDir folder;
+    const QStringList filters{"PNG-Bild (*.png)", "SVG-Grafik (*.svg)"};
+    const Row rows[] = {
+        {"the suggestion", 0, "", "suggested.png", false},
+        {"a name without extension, second type", 1, "drawing", "drawing.svg", false},
+        {"cancelled", 0, "", "", true},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        QString offered;
+        whenModalOpens([&](QWidget* w) {
+            auto* dialog = qobject_cast<QFileDialog*>(w);
+            ASSERT_TRUE(dialog);
+            offered = dialog->selectedFiles().value(0);
+            if (r.cancel) {
+                dialog->reject();
+                return;
+            }
+            dialog->selectNameFilter(filters[r.filter]);
+            emit dialog->filterSelected(filters[r.filter]);
+            if (!r.typed.isEmpty())
+                dialog->findChild<QLineEdit*>("fileNameEdit")->setText(r.typed);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        DialogSaveFileChooser chooser(nullptr);
+        const auto choice = chooser.choose("Speichern", folder.filePath("suggested.png"), filters);
+        EXPECT_EQ(offered.toStdString(), folder.filePath("suggested.png").toStdString());
+        EXPECT_EQ(choice.path.toStdString(), (r.expected.isEmpty() ? QString() : folder.filePath(r.expected)).toStdString());
+        EXPECT_EQ(choice.filter, r.cancel ? 0 : r.filter);
+    }
 }

@@ -23,6 +23,18 @@ BatchPlan makePlan(std::uint32_t firstSeed, std::int32_t games, std::int32_t rou
     return *plan;
 }
 
+// Two plays of the same plan agree in every game's counts and every checkpoint's totals.
+void expectSameResults(const BatchPlan& plan, const BatchResults& counts, const BatchTotals& totals,
+                       const BatchResults& expectedCounts, const BatchTotals& expectedTotals)
+{
+    for (std::size_t c = 0; c < plan.checkpointCount(); ++c) {
+        for (std::int32_t g = 0; g < plan.games; ++g)
+            for (const Side side : {Side::Hunter, Side::Prey})
+                ASSERT_EQ(counts.count(g, c, side), expectedCounts.count(g, c, side)) << "game " << g << ", checkpoint " << c;
+        ASSERT_TRUE(totals.at(c) == expectedTotals.at(c)) << "checkpoint " << c;
+    }
+}
+
 // Notes the rounds that sprayed: the insecticide label is switched on only by a spraying.
 class SprayWatch final : public NullGameView {
 public:
@@ -62,7 +74,7 @@ TEST(BatchRunner, SprayOrdersTakeEffectInTheirRound)
         GameCore core{watch};
         watch.core = &core;
         BatchTotals totals{sprayed.plan().checkpointCount()};
-        sprayed.playGame(0, core, totals);
+        sprayed.playOnCore(0, core, totals);
         EXPECT_EQ(watch.sprayedRounds, c.sprayed);
     }
 }
@@ -120,24 +132,27 @@ TEST(BatchRunner, SameResultsForAnyNumberOfThreads)
     EXPECT_EQ(reference.gamesDone(), plan.games);
     EXPECT_EQ(reference.roundsDone(), reference.totalRounds());
     for (const unsigned jobs : {2u, 7u, 64u}) {
+        SCOPED_TRACE(jobs);
         BatchRunner runner{plan};
         ASSERT_TRUE(runner.run(jobs));
-        for (std::size_t c = 0; c < plan.checkpointCount(); ++c) {
-            for (std::int32_t g = 0; g < plan.games; ++g)
-                for (const Side side : {Side::Hunter, Side::Prey})
-                    ASSERT_EQ(runner.results().count(g, c, side), reference.results().count(g, c, side))
-                        << jobs << " jobs, game " << g << ", checkpoint " << c;
-            for (const auto side : {&CheckpointTotals::hunters, &CheckpointTotals::prey}) {
-                const SideTotals& got = runner.totals().at(c).*side;
-                const SideTotals& expected = reference.totals().at(c).*side;
-                ASSERT_EQ(std::tie(got.sum, got.sumOfSquares, got.min, got.max, got.extinct, got.wentExtinct,
-                                   got.firstRoundSum),
-                          std::tie(expected.sum, expected.sumOfSquares, expected.min, expected.max, expected.extinct,
-                                   expected.wentExtinct, expected.firstRoundSum))
-                    << jobs << " jobs, checkpoint " << c;
-            }
-        }
+        expectSameResults(plan, runner.results(), runner.totals(), reference.results(), reference.totals());
     }
+}
+
+// A whole batch through the engine, and game by game through the core: a last block of fewer
+// games than lanes, campaigns that replace and end one another, seeds across the wrap.
+TEST(BatchRunner, EngineAndCorePlayTheSameBatch)
+{
+    const BatchPlan plan = makePlan(4294967290u, 21, 1500, 100, {{1, 3}, {200, 10}, {205, 0}, {900, 100000}});
+    BatchRunner engine{plan};
+    ASSERT_TRUE(engine.run(2));
+    BatchRunner core{plan};
+    BatchTotals totals{plan.checkpointCount()};
+    NullGameView view;
+    GameCore game{view};
+    for (std::int32_t g = 0; g < plan.games; ++g)
+        core.playOnCore(g, game, totals);
+    expectSameResults(plan, engine.results(), engine.totals(), core.results(), totals);
 }
 
 TEST(BatchRunner, GamesFollowConsecutiveSeedsAcrossTheWrap)

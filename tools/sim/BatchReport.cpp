@@ -62,14 +62,15 @@ void writeSummary(std::FILE* out, const BatchPlan& plan, const BatchTotals& tota
     writeSide(out, "Prey", plan, totals, &CheckpointTotals::prey);
 }
 
-void writeCsv(std::FILE* out, const BatchPlan& plan, const BatchResults& results)
+void writeCsvHeader(std::FILE* out) { std::fputs("seed,round,hunters,prey\n", out); }
+
+void writeCsvRows(std::FILE* out, const BatchPlan& plan, const BatchResults& results, std::int32_t firstGame)
 {
-    std::fputs("seed,round,hunters,prey\n", out);
     std::string block;
     block.reserve(1 << 16);
     for (std::int32_t g = 0; g < results.games(); ++g) {
         for (std::size_t c = 0; c < results.checkpoints(); ++c) {
-            appendNumber(block, plan.seed(g));
+            appendNumber(block, plan.seed(firstGame + g));
             block += ',';
             appendNumber(block, plan.checkpointRound(c));
             block += ',';

@@ -12,6 +12,8 @@
 // error flag.
 void writeSummary(std::FILE* out, const BatchPlan& plan, const BatchTotals& totals);
 
-// The spreadsheet rows: a header "seed,round,hunters,prey", then per game (in game order) one
-// row per checkpoint. Write errors are left in the stream's error flag.
-void writeCsv(std::FILE* out, const BatchPlan& plan, const BatchResults& results);
+// The spreadsheet's header, "seed,round,hunters,prey", and its rows: per game (in game order) one
+// row per checkpoint, for the games of results, game g being the plan's game firstGame + g.
+// Write errors are left in the stream's error flag.
+void writeCsvHeader(std::FILE* out);
+void writeCsvRows(std::FILE* out, const BatchPlan& plan, const BatchResults& results, std::int32_t firstGame);

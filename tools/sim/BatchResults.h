@@ -17,6 +17,10 @@ public:
 
     std::int32_t games() const { return games_; }
     std::size_t checkpoints() const { return checkpoints_; }
+    // The counts as bytes, game after game, each checkpoint's hunters then prey: for passing them on.
+    std::uint8_t* data() { return counts_.data(); }
+    const std::uint8_t* data() const { return counts_.data(); }
+    std::size_t bytes() const { return counts_.size(); }
 
     // The count of one side after the round of checkpoint c (0: after the new game).
     int count(std::int32_t game, std::size_t c, Side side) const { return counts_[index(game, c, side)]; }

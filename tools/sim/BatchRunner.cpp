@@ -1,9 +1,10 @@
 #include "BatchRunner.h"
 
+#include "BatchEngine.h"
 #include "GameCore.h"
-#include "NullGameView.h"
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <system_error>
 #include <thread>
@@ -14,6 +15,37 @@ namespace {
 // Rounds between two progress and cancel checks: a few milliseconds of play.
 constexpr std::int32_t chunkRounds = 1 << 18;
 
+// Plays the plan's rounds through play(n), ordering each spray through orderSpray(k) just before
+// its round and calling keep(c) after the round of each checkpoint c (0 first, before any round).
+// Runs of play end at each such event and at least every chunkRounds, when progress(n) hears of
+// them and cancelled() may stop the game.
+template <typename Play, typename OrderSpray, typename Keep, typename Progress, typename Cancelled>
+void followPlan(const BatchPlan& plan, Play&& play, OrderSpray&& orderSpray, Keep&& keep, Progress&& progress,
+                Cancelled&& cancelled)
+{
+    keep(0);
+    auto spray = plan.sprays.begin();
+    std::size_t checkpoint = 1;
+    std::int32_t round = 0;
+    while (round < plan.rounds) {
+        if (spray != plan.sprays.end() && spray->round == round + 1) {
+            orderSpray(spray->count);
+            ++spray;
+        }
+        std::int32_t stop = plan.checkpointRound(checkpoint);
+        if (spray != plan.sprays.end())
+            stop = std::min(stop, spray->round - 1);
+        stop = std::min(stop, round + std::min(chunkRounds, plan.rounds - round));
+        play(stop - round);
+        progress(stop - round);
+        round = stop;
+        if (round == plan.checkpointRound(checkpoint))
+            keep(checkpoint++);
+        if (cancelled())
+            return;
+    }
+}
+
 void noteExtinction(const GameCore& core, std::int32_t& firstHunters, std::int32_t& firstPrey)
 {
     if (firstHunters == neverExtinct && core.hunterCount() == 0)
@@ -22,25 +54,52 @@ void noteExtinction(const GameCore& core, std::int32_t& firstHunters, std::int32
         firstPrey = core.currentRound();
 }
 
-// The hot loop: nothing but the round and a test of two counters.
-void playRounds(GameCore& core, std::int32_t n, std::int32_t& firstHunters, std::int32_t& firstPrey)
+std::int32_t firstExtinction(const BatchEngine& engine, int lane, Side side)
 {
-    for (std::int32_t i = 0; i < n; ++i) {
-        core.playRound(Mode::Automatic);
-        if ((core.hunterCount() == 0) | (core.preyCount() == 0)) [[unlikely]]
-            noteExtinction(core, firstHunters, firstPrey);
-    }
+    const std::uint32_t first = engine.firstExtinction(lane, side);
+    return first == BatchEngine::never ? neverExtinct : static_cast<std::int32_t>(first);
 }
 }  // namespace
 
-BatchRunner::BatchRunner(BatchPlan plan)
+BatchRunner::BatchRunner(BatchPlan plan, std::int32_t begin, std::int32_t end)
     : plan_(std::move(plan)),
-      results_(plan_.counts ? plan_.games : 0, plan_.checkpointCount()),
-      totals_(plan_.summary ? plan_.checkpointCount() : 0)
+      begin_(begin),
+      end_(end < 0 ? plan_.games : end),
+      results_(plan_.counts ? end_ - begin_ : 0, plan_.checkpointCount()),
+      totals_(plan_.summary ? plan_.checkpointCount() : 0),
+      nextGame_(begin_)
 {
 }
 
-void BatchRunner::playGame(std::int32_t game, GameCore& core, BatchTotals& totals)
+void BatchRunner::playBlock(std::int32_t first, BatchEngine& engine, BatchTotals& totals)
+{
+    // Lanes past the last game replay it and are not kept.
+    const int active = static_cast<int>(std::min<std::int64_t>(BatchEngine::lanes, end_ - first));
+    std::array<std::uint32_t, BatchEngine::lanes> seeds;
+    for (int lane = 0; lane < BatchEngine::lanes; ++lane)
+        seeds[static_cast<std::size_t>(lane)] = plan_.seed(first + std::min(lane, active - 1));
+    engine.newGames(seeds);
+    const auto keep = [&](std::size_t c) {
+        for (int lane = 0; lane < active; ++lane) {
+            const int hunters = engine.hunterCount(lane);
+            const int prey = engine.preyCount(lane);
+            if (plan_.summary)
+                totals.add(c, hunters, prey, firstExtinction(engine, lane, Side::Hunter),
+                           firstExtinction(engine, lane, Side::Prey));
+            if (plan_.counts)
+                results_.record(first + lane - begin_, c, hunters, prey);
+        }
+    };
+    followPlan(
+        plan_, [&](std::int32_t n) { engine.playRounds(n); }, [&](std::int32_t k) { engine.orderSpray(k); }, keep,
+        [&](std::int32_t n) {
+            roundsDone_.fetch_add(static_cast<std::uint64_t>(n) * static_cast<std::uint64_t>(active),
+                                  std::memory_order_relaxed);
+        },
+        [&] { return cancelled(); });
+}
+
+void BatchRunner::playOnCore(std::int32_t game, GameCore& core, BatchTotals& totals)
 {
     core.random().setSeed(plan_.seed(game));
     core.newGame();
@@ -51,43 +110,32 @@ void BatchRunner::playGame(std::int32_t game, GameCore& core, BatchTotals& total
         if (plan_.summary)
             totals.add(c, core.hunterCount(), core.preyCount(), firstHunters, firstPrey);
         if (plan_.counts)
-            results_.record(game, c, core.hunterCount(), core.preyCount());
+            results_.record(game - begin_, c, core.hunterCount(), core.preyCount());
     };
-    keep(0);
-
-    // Play runs of rounds up to the next event: a checkpoint, a spray order or a progress check.
-    auto spray = plan_.sprays.begin();
-    std::size_t checkpoint = 1;
-    std::int32_t round = 0;
-    while (round < plan_.rounds) {
-        if (spray != plan_.sprays.end() && spray->round == round + 1) {
-            core.orderSpray(spray->count);
-            ++spray;
+    // The hot loop of the core's way: the round and a test of two counters.
+    const auto play = [&](std::int32_t n) {
+        for (std::int32_t i = 0; i < n; ++i) {
+            core.playRound(Mode::Automatic);
+            if ((core.hunterCount() == 0) | (core.preyCount() == 0)) [[unlikely]]
+                noteExtinction(core, firstHunters, firstPrey);
         }
-        std::int32_t stop = plan_.checkpointRound(checkpoint);
-        if (spray != plan_.sprays.end())
-            stop = std::min(stop, spray->round - 1);
-        stop = std::min(stop, round + std::min(chunkRounds, plan_.rounds - round));
-        playRounds(core, stop - round, firstHunters, firstPrey);
-        roundsDone_.fetch_add(static_cast<std::uint64_t>(stop - round), std::memory_order_relaxed);
-        round = stop;
-        if (round == plan_.checkpointRound(checkpoint))
-            keep(checkpoint++);
-        if (cancelled())
-            return;
-    }
+    };
+    followPlan(
+        plan_, play, [&](std::int32_t k) { core.orderSpray(k); }, keep,
+        [&](std::int32_t n) { roundsDone_.fetch_add(static_cast<std::uint64_t>(n), std::memory_order_relaxed); },
+        [&] { return cancelled(); });
 }
 
 void BatchRunner::work(BatchTotals& totals)
 {
-    NullGameView view;
-    GameCore core{view};
+    BatchEngine engine;
     for (;;) {
-        const std::int64_t game = nextGame_.fetch_add(1, std::memory_order_relaxed);
-        if (game >= plan_.games || cancelled())
+        const std::int64_t first = nextGame_.fetch_add(BatchEngine::lanes, std::memory_order_relaxed);
+        if (first >= end_ || cancelled())
             break;
-        playGame(static_cast<std::int32_t>(game), core, totals);
-        gamesDone_.fetch_add(1, std::memory_order_relaxed);
+        playBlock(static_cast<std::int32_t>(first), engine, totals);
+        gamesDone_.fetch_add(static_cast<std::int32_t>(std::min<std::int64_t>(BatchEngine::lanes, end_ - first)),
+                             std::memory_order_relaxed);
     }
     {
         std::lock_guard lock(mutex_);
@@ -99,8 +147,9 @@ void BatchRunner::work(BatchTotals& totals)
 bool BatchRunner::run(unsigned jobs, const std::function<void()>& tick, const std::atomic<bool>* cancel)
 {
     cancel_ = cancel;
-    const auto threads = std::clamp<std::int64_t>(
-        jobs, 1, std::min<std::int64_t>(plan_.games, static_cast<std::int64_t>(std::max<std::uint64_t>(plan_.maxThreads, 1))));
+    const std::int64_t blocks = (std::int64_t{end_} - begin_ + BatchEngine::lanes - 1) / BatchEngine::lanes;
+    const auto useful = std::min<std::uint64_t>(static_cast<std::uint64_t>(std::max<std::int64_t>(blocks, 1)), plan_.maxThreads);
+    const auto threads = std::clamp<std::int64_t>(jobs, 1, std::max<std::int64_t>(static_cast<std::int64_t>(useful), 1));
     // The first thread plays into the final totals, each further one into a table of its own.
     std::vector<BatchTotals> partials(static_cast<std::size_t>(threads - 1), BatchTotals{totals_.checkpoints()});
     std::vector<std::jthread> workers;

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <type_traits>
 #include <vector>
 
 // The round a side first had no animal left, for a game where that has not happened (yet).
@@ -34,11 +35,13 @@ struct SideTotals {
         }
     }
     void merge(const SideTotals& other);
+    bool operator==(const SideTotals&) const = default;
 };
 
 struct CheckpointTotals {
     SideTotals hunters;
     SideTotals prey;
+    bool operator==(const CheckpointTotals&) const = default;
 };
 
 // The totals of every checkpoint of a batch: what the summary is made of, in memory that grows
@@ -57,7 +60,11 @@ public:
     }
     // Adds the games of other, totals of the same checkpoints.
     void merge(const BatchTotals& other);
+    // The rows one after the other, for passing them on; a row is trivially copyable.
+    CheckpointTotals* data() { return rows_.data(); }
 
 private:
     std::vector<CheckpointTotals> rows_;
 };
+
+static_assert(std::is_trivially_copyable_v<CheckpointTotals>);

@@ -1,11 +1,16 @@
 // quorvel-sim: plays games without a window, for reproducible experiments and for checking
 // the game against hand-worked examples. One game is printed round by round; a batch of games
-// is condensed into a summary table and per-checkpoint CSV rows.
+// is condensed into a summary table and per-checkpoint CSV rows. Built as quorvel-sim-mpi (with
+// QUORVEL_MPI) the same program shares a batch's games among the ranks of an MPI job.
 #include "BatchCommand.h"
 #include "GameCore.h"
 #include "NullGameView.h"
+#include "ProcessGroup.h"
 #include "SimMessages.h"
 #include "SimOptions.h"
+#ifdef QUORVEL_MPI
+#include "MpiGroup.h"
+#endif
 
 #include <cerrno>
 #include <cstdio>
@@ -57,22 +62,48 @@ int runSingleGame(const SimOptions& options)
 }
 }  // namespace
 
-int main(int argc, char** argv)
-try {
+namespace {
+int runCommand(const std::vector<std::string>& args, ProcessGroup& group)
+{
+    const bool first = group.rank() == 0;
     std::string error;
-    const auto options = parseSimOptions(std::vector<std::string>(argv + 1, argv + argc), error);
+    const auto options = parseSimOptions(args, error);
+    // Every process reads the same command line the same way; rank 0 speaks for all.
     if (!options)
-        return refuse(error);
+        return first ? refuse(error) : 2;
+    int code = 0;
     if (options->help || options->version) {
-        if (options->help)
-            std::fputs(simUsage, stdout);
-        else
-            std::printf("quorvel-sim %s\n", QUORVEL_VERSION);
-        int outputError = 0;
-        return standardOutputWritten(outputError) ? 0 : failOutput(outputError);
+        if (first) {
+            if (options->help)
+                std::fputs(simUsage, stdout);
+            else
+                std::printf("quorvel-sim %s\n", QUORVEL_VERSION);
+            int outputError = 0;
+            code = standardOutputWritten(outputError) ? 0 : failOutput(outputError);
+        }
+        return static_cast<int>(group.fromFirst(static_cast<std::uint32_t>(code)));
     }
-    return options->batch ? runBatch(*options) : runSingleGame(*options);
-} catch (const std::bad_alloc&) {
-    // What a batch keeps is bounded before it starts; a machine may still have less to give.
-    return fail("out of memory");
+    if (options->batch)
+        return runBatch(*options, group);
+    if (first)
+        code = runSingleGame(*options);
+    return static_cast<int>(group.fromFirst(static_cast<std::uint32_t>(code)));
+}
+}  // namespace
+
+int main(int argc, char** argv)
+{
+#ifdef QUORVEL_MPI
+    MpiGroup group{argc, argv};
+#else
+    ProcessGroup group;
+#endif
+    try {
+        return runCommand(std::vector<std::string>(argv + 1, argv + argc), group);
+    } catch (const std::bad_alloc&) {
+        // What a batch keeps is bounded before it starts; a machine may still have less to give.
+        fail("out of memory");
+        group.abandon(2);
+        return 2;
+    }
 }
