@@ -42,14 +42,8 @@ Language systemLanguage()
 
 Translations::Translations(Language language) : language_(language)
 {
-    // Qt speaks English by itself and the program German, so each language needs one catalog.
-    if (language == Language::German) {
-        qtLoaded_ = qt_.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))
-                    && QCoreApplication::installTranslator(&qt_);
-        programLoaded_ = true;
-    } else {
-        qtLoaded_ = true;
-        programLoaded_ = program_.load(QStringLiteral(":/i18n/quorvel_en.qm"))
-                         && QCoreApplication::installTranslator(&program_);
-    }
+    const bool loaded = language == Language::German
+        ? catalog_.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+        : catalog_.load(QStringLiteral(":/i18n/quorvel_en.qm"));
+    installed_ = loaded && QCoreApplication::installTranslator(&catalog_);
 }

@@ -18,9 +18,10 @@ Language chooseLanguage(const QString& forced, const QStringList& uiLanguages);
 // (LANGUAGE, LC_ALL, LC_MESSAGES, LANG, as Qt reads them).
 Language systemLanguage();
 
-// Installs the translations of language into the running application for its lifetime: Qt's own
-// for its standard dialogs (from Qt's translations folder; left out without a word when it is
-// missing) and, for English, the program's catalog, which is built into the program.
+// Installs the translations of language into the running application for its lifetime: for
+// German Qt's own, so its standard dialogs speak German too (from Qt's translations folder; left
+// out without a word when it is missing), for English the program's catalog, which is built into
+// the program. Qt's texts are English and the program's German by themselves.
 class Translations {
 public:
     explicit Translations(Language language);
@@ -28,14 +29,11 @@ public:
     Translations& operator=(const Translations&) = delete;
 
     Language language() const { return language_; }
-    // Whether the program's texts and Qt's own were found and installed.
-    bool programLoaded() const { return programLoaded_; }
-    bool qtLoaded() const { return qtLoaded_; }
+    // Whether the catalog the language needs was found and installed.
+    bool installed() const { return installed_; }
 
 private:
     Language language_;
-    QTranslator qt_;
-    QTranslator program_;
-    bool qtLoaded_ = false;
-    bool programLoaded_ = false;
+    QTranslator catalog_;
+    bool installed_ = false;
 };
