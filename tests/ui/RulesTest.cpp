@@ -33,13 +33,4 @@ TEST_F(Rules, ButtonAndF1OpenOneWindowThatIsNotModal)
     EXPECT_EQ(form->findChildren<RulesWindow*>().size(), 1);
 }
 
-TEST_F(Rules, ItsButtonTakesTheRowBelowTheGameNumber)
-{
-    const QRect rules = button("rulesButton")->geometry();
-    EXPECT_GE(rules.top(), button("replayButton")->geometry().bottom() + 1);
-    EXPECT_LE(rules.bottom(), button("chartButton")->geometry().top() - 1);
-    EXPECT_EQ(rules.left(), 5);
-    EXPECT_EQ(rules.right(), 93);
-}
-
 }  // namespace
