@@ -29,8 +29,7 @@ constexpr int paletteCapacity = 256;
 // Callers check the bounds first; these only assemble little-endian values.
 quint32 u16At(const QByteArray& data, qint64 at)
 {
-    const auto* p = reinterpret_cast<const uchar*>(data.constData()) + at;
-    return quint32{p[0]} | quint32{p[1]} << 8;
+    return quint32{static_cast<uchar>(data.at(at))} | quint32{static_cast<uchar>(data.at(at + 1))} << 8;
 }
 
 quint32 u32At(const QByteArray& data, qint64 at)
