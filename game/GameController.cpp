@@ -35,9 +35,9 @@ void GameController::onNewGame()
     gameNumber_ = core_.random().seed();
     controls_.showGameNumber(*gameNumber_);
     controls_.clearChart();
-    for (Control c : {Control::ChartButton, Control::SimulationButton, Control::InteractiveButton, Control::SprayButton})
+    for (Control c : {Control::ChartButton, Control::SimulationButton, Control::InteractiveButton,
+                      Control::SprayButton, Control::ReplayButton})
         controls_.setControlEnabled(c, true);
-    controls_.setControlEnabled(Control::ReplayButton, true);
     controls_.resetBoard();
     controls_.setFramesSolid();
     core_.newGame();
