@@ -167,7 +167,7 @@ TEST_F(GameControllerTest, ACountDuringARunReplacesTheLimitAndStartLiftsIt)
 TEST_F(GameControllerTest, SpeedAndSpraying)
 {
     newGame(1);
-    for (const auto [position, interval] : {std::pair{1000, 1}, std::pair{1, 1000}, std::pair{501, 500}}) {
+    for (const auto& [position, interval] : {std::pair{1000, 1}, std::pair{1, 1000}, std::pair{501, 500}}) {
         controller.onSpeedChanged(position);
         EXPECT_EQ(controller.roundTimer().interval(), interval) << position;
     }
@@ -222,8 +222,9 @@ TEST_F(GameControllerTest, TheControlsShowTheCoreAfterEveryStep)
         ASSERT_EQ(controls.isEnabled(Control::RollButton), step >= 200 && core.pendingChoice() == Choice::None);
         if (core.markedPosition() != before) {
             EXPECT_EQ(controls.frames[core.markedPosition().x][core.markedPosition().y], BgrColor::blue);
-            if (before.x != 0 && before != core.markedPosition())
+            if (before.x != 0 && before != core.markedPosition()) {
                 EXPECT_EQ(controls.frames[before.x][before.y], BgrColor::black);
+            }
         }
         ASSERT_EQ(controls.sprayLabelVisible, core.sprayMarksShown());
     }

@@ -58,10 +58,11 @@ TEST_F(ChartExport, PicturesAsShownOnScreenAndLarger)
         const QImage saved(folder.filePath(r.name));
         ASSERT_FALSE(saved.isNull());
         EXPECT_EQ(saved.size(), shownChart.size() * r.scale);
-        if (r.scale == 1)
+        if (r.scale == 1) {
             EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32),
                       shownChart.grab().toImage().convertToFormat(QImage::Format_RGB32))
                 << "pixel for pixel the chart on screen";
+        }
     }
     answer(folder.filePath("drawing.svg"), 3);
     chartCommands->savePicture();

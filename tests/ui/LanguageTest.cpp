@@ -92,8 +92,9 @@ protected:
             if (text.contains(number) || text == u"Quorvel" || text == QString(QChar(0x2228)))
                 continue;
             EXPECT_TRUE(own_.contains(text)) << where << ": \"" << text.toStdString() << "\" bypasses the catalog";
-            if (english())
+            if (english()) {
                 EXPECT_FALSE(germanOnly_.contains(text)) << where << ": \"" << text.toStdString() << "\" is German";
+            }
         }
     }
 
@@ -150,11 +151,14 @@ TEST_P(WindowLanguage, TheRulesAreWhollyInItWithTheBoardsPictures)
     expectOwnLanguage(shownTexts(*rules), "rules window");
     EXPECT_TRUE(rules->showsPictures());
     const QString text = rules->text();
-    for (const CatalogMessage& m : readCatalog(QStringLiteral(QUORVEL_CATALOG)))
-        if (m.context == u"RulesWindow" && m.source != u"Spielregeln")
+    for (const CatalogMessage& m : readCatalog(QStringLiteral(QUORVEL_CATALOG))) {
+        if (m.context == u"RulesWindow" && m.source != u"Spielregeln") {
             EXPECT_TRUE(text.contains(english() ? m.translation : m.source)) << m.source.toStdString();
-    if (english())
+        }
+    }
+    if (english()) {
         EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("[äöüÄÖÜß„]"))));
+    }
 }
 
 TEST_P(WindowLanguage, SavedDataReadsAsItsSpreadsheetsExpect)
