@@ -17,12 +17,17 @@ namespace {
 }
 }  // namespace
 
-void saveAtomically(const QString& path, const std::function<void(QIODevice& file)>& write)
+void saveAtomically(const QString& path, const std::function<bool(QIODevice& file)>& write)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         fail(path, file.errorString());
-    write(file);  // QSaveFile's destructor drops the temporary file if this throws
-    if (file.error() != QFileDevice::NoError || !file.commit())
+    // QSaveFile's destructor drops the temporary file if write throws or gives up.
+    const bool written = write(file);
+    if (file.error() != QFileDevice::NoError)
+        fail(path, file.errorString());
+    if (!written)
+        fail(path, QCoreApplication::translate("SaveAtomically", "Der Inhalt konnte nicht erzeugt werden."));
+    if (!file.commit())
         fail(path, file.errorString());
 }

@@ -533,6 +533,10 @@
         <source>Datei %1 kann nicht geschrieben werden. %2</source>
         <translation>Cannot write file %1. %2</translation>
     </message>
+    <message>
+        <source>Der Inhalt konnte nicht erzeugt werden.</source>
+        <translation>Its contents could not be produced.</translation>
+    </message>
 </context>
 <context>
     <name>Timer</name>

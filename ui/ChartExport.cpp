@@ -34,11 +34,12 @@ void writeChartData(const PopulationChart& chart, const QString& path)
                      + QByteArray::number(int(hunters.yValue(i))) + separator + QByteArray::number(int(prey.yValue(i)))
                      + "\r\n";
             if (block.size() > (1 << 20)) {
-                file.write(block);
+                if (file.write(block) != block.size())
+                    return false;
                 block.clear();
             }
         }
-        file.write(block);
+        return file.write(block) == block.size();
     });
 }
 
@@ -57,7 +58,7 @@ QImage chartPicture(ChartView& chart, int scale)
 void writeChartPng(ChartView& chart, const QString& path, int scale)
 {
     const QImage image = chartPicture(chart, scale);
-    saveAtomically(path, [&](QIODevice& file) { image.save(&file, "PNG"); });
+    saveAtomically(path, [&](QIODevice& file) { return image.save(&file, "PNG"); });
 }
 
 void writeChartSvg(ChartView& chart, const QString& path, const QString& title)
@@ -72,5 +73,5 @@ void writeChartSvg(ChartView& chart, const QString& path, const QString& title)
         QPainter painter(&generator);
         chart.draw(painter, QRect(QPoint(0, 0), chart.size()), false);
     }
-    saveAtomically(path, [&](QIODevice& file) { file.write(svg.data()); });
+    saveAtomically(path, [&](QIODevice& file) { return file.write(svg.data()) == svg.data().size(); });
 }
