@@ -11,13 +11,14 @@
 #include "ColorDialog.h"
 #include "DialogErrorBox.h"
 #include "DialogSaveFileChooser.h"
+#include "ErrorReporting.h"
 #include "GameController.h"
 #include "MainWindow.h"
 #include "PrintDialog.h"
 #include "Printer.h"
 #include "SystemBeeper.h"
 #include "SystemPrinterList.h"
-#include "Timer.h"
+#include "SystemRoundTimer.h"
 #include "TrackBar.h"
 
 #include <QCoreApplication>
@@ -135,10 +136,12 @@ int main(int argc, char** argv)
     MainWindow form(errorBox, beeper);
     ColorDialog colorDialog(&form);
     PrintDialog printDialog(printer, &form);
-    GameController controller(form, errorBox);
+    SystemRoundTimer roundTimer(errorBox);
+    GameController controller(form, roundTimer);
+    QObject::connect(&roundTimer, &SystemRoundTimer::ticked, &form,
+                     [&] { callReporting(errorBox, [&] { controller.onTick(); }); });
     DialogSaveFileChooser saveChooser(&form);
-    ChartCommands chartCommands(form.populationChart(), colorDialog, printDialog, printer, saveChooser,
-                                [&controller] { return controller.gameNumber(); });
+    ChartCommands chartCommands(form.populationChart(), controller, colorDialog, printDialog, printer, saveChooser);
     form.connectTo(controller, chartCommands);
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))

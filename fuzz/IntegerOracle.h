@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-
 #include <bit>
 #include <charconv>
 #include <cstdint>
@@ -14,15 +12,13 @@
 // prefix for hexadecimal, then digits to the very end. Decimal must fit the signed 32-bit range;
 // hexadecimal may have at most eight significant digits and is a 32-bit pattern that a minus
 // negates.
-inline std::optional<std::int32_t> OracleInteger(const QString& text)
+inline std::optional<std::int32_t> OracleInteger(std::string_view text)
 {
-    std::string ascii;
-    for (const QChar c : text) {
-        if (c.unicode() > 0x7F)
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) > 0x7F)
             return std::nullopt;  // every character a number may hold is ASCII
-        ascii += static_cast<char>(c.unicode());
     }
-    std::string_view rest = ascii;
+    std::string_view rest = text;
     const std::size_t first = rest.find_first_not_of(' ');
     if (first == std::string_view::npos)
         return std::nullopt;

@@ -1,21 +1,15 @@
 #include "GameController.h"
 
-#include "Exception.h"
 #include "GameNumber.h"
 #include "ParseInteger.h"
-
-#include <cstdint>
+#include "RoundTimer.h"
 
 using Control = GameControls::Control;
 
-GameController::GameController(GameControls& controls, ErrorBox& errorBox, QObject* parent)
-    : QObject(parent), controls_(controls), roundTimer_(errorBox, this)
+GameController::GameController(GameControls& controls, RoundTimer& roundTimer)
+    : controls_(controls), roundTimer_(roundTimer)
 {
     core_.random().seedFromClock();
-    roundTimer_.setObjectName(QStringLiteral("roundTimer"));
-    roundTimer_.setEnabled(false);
-    roundTimer_.setInterval(500);
-    roundTimer_.setTickHandler([this] { playTimedRound(); });
 }
 
 GameController::Phase GameController::phase() const
@@ -27,6 +21,14 @@ GameController::Phase GameController::phase() const
     return core_.pendingChoice() == Choice::None ? Phase::InteractiveReady : Phase::ChoicePending;
 }
 
+bool GameController::writeChartCsv(const CsvFormat& format, const std::function<bool(std::string_view)>& write) const
+{
+    std::optional<PopulationHistory::Point> now;
+    if (started_)
+        now = PopulationHistory::Point{core_.currentRound(), core_.hunterCount(), core_.preyCount()};
+    return writePopulationCsv(history_, now, format, write);
+}
+
 void GameController::onNewGame()
 {
     // The window's steps come first: they read nothing of the core, and the tiles must be
@@ -34,7 +36,7 @@ void GameController::onNewGame()
     started_ = true;
     gameNumber_ = core_.random().seed();
     controls_.showGameNumber(*gameNumber_);
-    controls_.clearChart();
+    onClearChart();
     for (Control c : {Control::ChartButton, Control::SimulationButton, Control::InteractiveButton,
                       Control::SprayButton, Control::ReplayButton})
         controls_.setControlEnabled(c, true);
@@ -44,27 +46,35 @@ void GameController::onNewGame()
     enterMode(mode_);
 }
 
+void GameController::startGame(std::uint32_t number)
+{
+    core_.random().setSeed(number);
+    onNewGame();
+}
+
 void GameController::onReplayGame()
 {
-    if (!gameNumber_)
-        return;
-    core_.random().setSeed(*gameNumber_);
-    onNewGame();
+    if (gameNumber_)
+        startGame(*gameNumber_);
 }
 
 void GameController::onGameByNumber()
 {
-    const QString suggestion = gameNumber_ ? QString::number(*gameNumber_) : QString();
-    const std::optional<QString> entry = controls_.askGameNumber(suggestion);
+    gameNumberAsked_ = true;
+    controls_.askGameNumber(gameNumber_);
+}
+
+void GameController::onGameNumberEntered(const std::optional<std::string>& entry)
+{
+    if (!gameNumberAsked_)
+        return;
+    gameNumberAsked_ = false;
     if (!entry)
         return;
-    const std::optional<std::uint32_t> number = parseGameNumber(*entry);
-    if (!number) {
+    if (const std::optional<std::uint32_t> number = parseGameNumber(*entry))
+        startGame(*number);
+    else
         controls_.reportInvalidGameNumber();
-        return;
-    }
-    core_.random().setSeed(*number);
-    onNewGame();
 }
 
 void GameController::onRoll() { core_.playRound(Mode::Interactive); }
@@ -87,7 +97,7 @@ void GameController::enterMode(Mode mode)
     controls_.setControlEnabled(Control::RunRoundsButton, simulation);
     controls_.setControlEnabled(Control::RollButton, !simulation);
     controls_.setControlEnabled(Control::SpeedBar, simulation);
-    roundTimer_.setEnabled(false);
+    setTimerEnabled(false);
     controls_.setInstructionVisible(!simulation);
 }
 
@@ -106,7 +116,10 @@ void GameController::startRun(bool keepLimit)
     controls_.showInstruction(Choice::None);
     running_ = true;
     controls_.showRunning(true);
-    roundTimer_.setEnabled(true);
+    // A timer that cannot be armed has said so, and the step ends there: the run shows as
+    // started but plays no round until a change of speed arms the timer.
+    if (!setTimerEnabled(true))
+        return;
     controls_.setControlEnabled(Control::InteractiveButton, false);
 }
 
@@ -114,31 +127,37 @@ void GameController::stopRun()
 {
     running_ = false;
     controls_.showRunning(false);
-    roundTimer_.setEnabled(false);
+    setTimerEnabled(false);
     controls_.setControlEnabled(Control::InteractiveButton, true);
 }
 
 void GameController::onRunRounds()
 {
-    const QString entry = controls_.askRoundCount();
-    std::int32_t count = 0;
-    try {
-        count = parseInteger(entry);
-    } catch (const ConvertError&) {
+    roundCountAsked_ = true;
+    controls_.askRoundCount();
+}
+
+void GameController::onRoundCountEntered(const std::string& entry)
+{
+    if (!roundCountAsked_)
+        return;
+    roundCountAsked_ = false;
+    const std::optional<std::int32_t> count = parseInteger(entry);
+    if (!count) {
         controls_.reportInvalidRoundCount();
         return;
     }
-    // The counter of this moment: a run may have gone on while the prompt was open. The sum
+    // The counter of this moment: a run may have gone on while the question was open. The sum
     // wraps like the 32-bit counter it is compared with.
     const auto limit = static_cast<std::int32_t>(static_cast<std::uint32_t>(core_.currentRound())
-                                                 + static_cast<std::uint32_t>(count));
+                                                 + static_cast<std::uint32_t>(*count));
     core_.setRoundLimit(limit);
     running_ = false;
     controls_.showRunning(false);
     startRun(true);
 }
 
-void GameController::playTimedRound()
+void GameController::onTick()
 {
     // The limit is tested before the round: a run of N rounds plays exactly N and stops at the
     // tick after the last.
@@ -149,11 +168,34 @@ void GameController::playTimedRound()
     core_.playRound(Mode::Automatic);
 }
 
-void GameController::onSpeedChanged(int position) { roundTimer_.setInterval(1001 - position); }
+void GameController::onSpeedChanged(int position)
+{
+    const int interval = 1001 - position;
+    if (interval == interval_)
+        return;
+    interval_ = interval;
+    // A new interval counts from now: the next round comes one whole new interval later.
+    if (timerEnabled_)
+        roundTimer_.arm(interval_);
+}
+
+bool GameController::setTimerEnabled(bool enabled)
+{
+    // Enabling an enabled timer leaves its ticks where they are: a new round count during a
+    // run goes on without a pause.
+    if (enabled == timerEnabled_)
+        return true;
+    timerEnabled_ = enabled;
+    if (!enabled) {
+        roundTimer_.disarm();
+        return true;
+    }
+    return roundTimer_.arm(interval_);
+}
 
 void GameController::onSpray(int rounds) { core_.orderSpray(rounds); }
 
-void GameController::onTileClicked(Position cell)
+void GameController::onCellClicked(Position cell)
 {
     if (core_.pendingChoice() != Choice::None)
         core_.chooseCell(cell);
@@ -163,6 +205,12 @@ void GameController::onToggleChart()
 {
     chartShown_ = !chartShown_;
     controls_.showChartPanel(chartShown_);
+}
+
+void GameController::onClearChart()
+{
+    history_.clear();
+    controls_.clearChart();
 }
 
 // --- what the game core shows ------------------------------------------------------------
@@ -196,6 +244,10 @@ void GameController::setSprayLabelVisible(bool visible) { controls_.setSprayLabe
 
 void GameController::addChartPoint(int hunters, int prey)
 {
-    if (chartShown_)
-        controls_.appendChartPoint(hunters, prey);
+    if (!chartShown_)
+        return;
+    // The counts stand as the previous round left them (and this round's spraying).
+    const auto round = static_cast<std::int32_t>(static_cast<std::uint32_t>(core_.currentRound()) - 1u);
+    history_.append({round, hunters, prey});
+    controls_.appendChartPoint(hunters, prey);
 }

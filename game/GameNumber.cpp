@@ -2,15 +2,15 @@
 
 #include <limits>
 
-std::optional<std::uint32_t> parseGameNumber(const QString& text)
+std::optional<std::uint32_t> parseGameNumber(std::string_view text)
 {
-    if (text.isEmpty())
+    if (text.empty())
         return std::nullopt;
     std::uint64_t value = 0;
-    for (const QChar c : text) {
-        if (c < u'0' || c > u'9')
+    for (const char c : text) {
+        if (c < '0' || c > '9')
             return std::nullopt;
-        value = value * 10 + static_cast<std::uint64_t>(c.unicode() - u'0');
+        value = value * 10 + static_cast<std::uint64_t>(c - '0');
         if (value > std::numeric_limits<std::uint32_t>::max())
             return std::nullopt;
     }

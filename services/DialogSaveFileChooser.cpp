@@ -19,5 +19,5 @@ SaveFileChooser::Choice DialogSaveFileChooser::choose(const QString& title, cons
                      [&](const QString& filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return {dialog.selectedFiles().constFirst(), std::max(0, int(filters.indexOf(dialog.selectedNameFilter())))};
+    return {dialog.selectedFiles().constFirst(), dialog.selectedNameFilter()};
 }

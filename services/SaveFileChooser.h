@@ -9,7 +9,7 @@ class SaveFileChooser {
 public:
     struct Choice {
         QString path;    // empty: the user cancelled
-        int filter = 0;  // index into the filters offered
+        QString filter;  // the one of the filters offered that was chosen
     };
 
     virtual ~SaveFileChooser() = default;

@@ -358,13 +358,6 @@
     </message>
 </context>
 <context>
-    <name>ParseInteger</name>
-    <message>
-        <source>&apos;%1&apos; ist kein gültiger Integerwert</source>
-        <translation>&apos;%1&apos; is not a valid integer value</translation>
-    </message>
-</context>
-<context>
     <name>Picture</name>
     <message>
         <source>Symbol ist ungültig</source>
@@ -536,6 +529,13 @@
     <message>
         <source>Der Inhalt konnte nicht erzeugt werden.</source>
         <translation>Its contents could not be produced.</translation>
+    </message>
+</context>
+<context>
+    <name>SystemRoundTimer</name>
+    <message>
+        <source>Nicht genügend Timer verfügbar</source>
+        <translation>Not enough timers available</translation>
     </message>
 </context>
 <context>

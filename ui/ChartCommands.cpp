@@ -3,6 +3,7 @@
 #include "ChartExport.h"
 #include "ChartView.h"
 #include "ColorDialog.h"
+#include "GameController.h"
 #include "PopulationChart.h"
 #include "PrintDialog.h"
 #include "Printer.h"
@@ -13,14 +14,14 @@
 
 #include <algorithm>
 
-ChartCommands::ChartCommands(PopulationChart& chart, ColorDialog& colorDialog, PrintDialog& printDialog,
-                             Printer& printer, SaveFileChooser& saveChooser, GameNumber gameNumber)
+ChartCommands::ChartCommands(PopulationChart& chart, GameController& controller, ColorDialog& colorDialog,
+                             PrintDialog& printDialog, Printer& printer, SaveFileChooser& saveChooser)
     : chart_(chart),
+      controller_(controller),
       colorDialog_(colorDialog),
       printDialog_(printDialog),
       printer_(printer),
-      saveChooser_(saveChooser),
-      gameNumber_(std::move(gameNumber))
+      saveChooser_(saveChooser)
 {
 }
 
@@ -65,7 +66,8 @@ void ChartCommands::pickBorderColor()
         chart_.setBorderColor(c);
 }
 
-void ChartCommands::clear() { chart_.clear(); }
+// The controller clears its record of the points and then the curves.
+void ChartCommands::clear() { controller_.onClearChart(); }
 
 void ChartCommands::copyToClipboard() { chart_.view().copyChartToClipboard(); }
 
@@ -85,7 +87,7 @@ QString ChartCommands::saveFolder()
 
 QString ChartCommands::suggestedPath(const QString& extension) const
 {
-    const std::optional<std::uint32_t> number = gameNumber_ ? gameNumber_() : std::nullopt;
+    const std::optional<std::uint32_t> number = controller_.gameNumber();
     //: The name a saved file is offered under: %1 the game's number, %2 the file's extension.
     const QString name = number ? tr("quorvel-spiel-%1.%2").arg(*number).arg(extension)
                                 : QStringLiteral("quorvel.%1").arg(extension);
@@ -97,24 +99,35 @@ void ChartCommands::saveData()
     const SaveFileChooser::Choice choice = saveChooser_.choose(
         tr("Daten als CSV speichern"), suggestedPath(QStringLiteral("csv")), {tr("CSV-Dateien (*.csv)")});
     if (!choice.path.isEmpty())
-        writeChartData(chart_, choice.path);
+        writeChartData(controller_, choice.path);
 }
 
 void ChartCommands::savePicture()
 {
-    // The file type decides the format, and for PNG the size.
-    const int pngScales[] = {1, 2, 4};
-    const SaveFileChooser::Choice choice = saveChooser_.choose(
-        tr("Diagramm als Bild speichern"), suggestedPath(QStringLiteral("png")),
-        {tr("PNG-Bild in Bildschirmgröße (*.png)"), tr("PNG-Bild in doppelter Größe (*.png)"),
-         tr("PNG-Bild in vierfacher Größe (*.png)"), tr("SVG-Grafik (*.svg)")});
+    // The file type decides the format, and for PNG the size: a scale, or 0 for SVG.
+    struct PictureType {
+        QString filter;
+        int pngScale;
+    };
+    const PictureType types[] = {{tr("PNG-Bild in Bildschirmgröße (*.png)"), 1},
+                                 {tr("PNG-Bild in doppelter Größe (*.png)"), 2},
+                                 {tr("PNG-Bild in vierfacher Größe (*.png)"), 4},
+                                 {tr("SVG-Grafik (*.svg)"), 0}};
+    QStringList filters;
+    for (const PictureType& type : types)
+        filters << type.filter;
+    const SaveFileChooser::Choice choice =
+        saveChooser_.choose(tr("Diagramm als Bild speichern"), suggestedPath(QStringLiteral("png")), filters);
     if (choice.path.isEmpty())
         return;
-    if (choice.filter == 3) {
-        const std::optional<std::uint32_t> number = gameNumber_ ? gameNumber_() : std::nullopt;
+    const auto chosen = std::find_if(std::begin(types), std::end(types),
+                                     [&](const PictureType& type) { return type.filter == choice.filter; });
+    const PictureType& type = chosen == std::end(types) ? types[0] : *chosen;
+    if (type.pngScale == 0) {
+        const std::optional<std::uint32_t> number = controller_.gameNumber();
         writeChartSvg(chart_.view(), choice.path,
                       number ? tr("Quorvel, Spiel %1").arg(*number) : QStringLiteral("Quorvel"));
     } else {
-        writeChartPng(chart_.view(), choice.path, pngScales[std::clamp(choice.filter, 0, 2)]);
+        writeChartPng(chart_.view(), choice.path, type.pngScale);
     }
 }

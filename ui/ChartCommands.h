@@ -3,11 +3,8 @@
 #include <QCoreApplication>
 #include <QString>
 
-#include <cstdint>
-#include <functional>
-#include <optional>
-
 class ColorDialog;
+class GameController;
 class PopulationChart;
 class PrintDialog;
 class Printer;
@@ -19,11 +16,10 @@ class SaveFileChooser;
 class ChartCommands {
     Q_DECLARE_TR_FUNCTIONS(ChartCommands)
 public:
-    // The number of the game the chart shows, if any, for the names files are offered under.
-    using GameNumber = std::function<std::optional<std::uint32_t>()>;
-
-    ChartCommands(PopulationChart& chart, ColorDialog& colorDialog, PrintDialog& printDialog, Printer& printer,
-                  SaveFileChooser& saveChooser, GameNumber gameNumber);
+    // controller keeps the chart's points with their rounds and the game's number, which
+    // names the files offered; all must outlive the commands.
+    ChartCommands(PopulationChart& chart, GameController& controller, ColorDialog& colorDialog,
+                  PrintDialog& printDialog, Printer& printer, SaveFileChooser& saveChooser);
 
     void applyMonochrome();
     void applyStandardColors();
@@ -54,9 +50,9 @@ private:
     bool pickColor(QColor& color);
 
     PopulationChart& chart_;
+    GameController& controller_;
     ColorDialog& colorDialog_;
     PrintDialog& printDialog_;
     Printer& printer_;
     SaveFileChooser& saveChooser_;
-    GameNumber gameNumber_;
 };

@@ -1,8 +1,7 @@
 #include "ChartExport.h"
 
 #include "ChartView.h"
-#include "LineSeries.h"
-#include "PopulationChart.h"
+#include "GameController.h"
 #include "SaveAtomically.h"
 
 #include <QBuffer>
@@ -11,35 +10,22 @@
 #include <QPainter>
 #include <QSvgGenerator>
 
-#include <algorithm>
-
-void writeChartData(const PopulationChart& chart, const QString& path)
+void writeChartData(const GameController& controller, const QString& path)
 {
-    const LineSeries& hunters = chart.hunterSeries();
-    const LineSeries& prey = chart.preySeries();
-    const int points = std::min(hunters.count(), prey.count());
     // The separator goes with the language: a spreadsheet set to German reads semicolons, one
     // set to English commas.
-    //: The separator of the columns in a saved CSV file.
-    const QByteArray separator = QCoreApplication::translate("ChartExport", ";").toUtf8();
-    //: The columns' names in a saved CSV file.
-    const QByteArray header = QCoreApplication::translate("ChartExport", "Durchgang").toUtf8() + separator
-                              + QCoreApplication::translate("ChartExport", "Räuber").toUtf8() + separator
-                              + QCoreApplication::translate("ChartExport", "Beute").toUtf8();
+    const CsvFormat format{
+        //: The columns' names in a saved CSV file.
+        QCoreApplication::translate("ChartExport", "Durchgang").toStdString(),
+        QCoreApplication::translate("ChartExport", "Räuber").toStdString(),
+        QCoreApplication::translate("ChartExport", "Beute").toStdString(),
+        //: The separator of the columns in a saved CSV file.
+        QCoreApplication::translate("ChartExport", ";").toStdString(),
+    };
     saveAtomically(path, [&](QIODevice& file) {
-        QByteArray block = "\xEF\xBB\xBF" + header + "\r\n";
-        // In blocks, so a chart that has collected millions of points costs little memory.
-        for (int i = 0; i < points; ++i) {
-            block += QByteArray::number(hunters.xValue(i), 'f', 0) + separator
-                     + QByteArray::number(int(hunters.yValue(i))) + separator + QByteArray::number(int(prey.yValue(i)))
-                     + "\r\n";
-            if (block.size() > (1 << 20)) {
-                if (file.write(block) != block.size())
-                    return false;
-                block.clear();
-            }
-        }
-        return file.write(block) == block.size();
+        return controller.writeChartCsv(format, [&](std::string_view block) {
+            return file.write(block.data(), qint64(block.size())) == qint64(block.size());
+        });
     });
 }
 

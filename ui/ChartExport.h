@@ -4,17 +4,18 @@
 #include <QString>
 
 class ChartView;
-class PopulationChart;
+class GameController;
 
 // The population chart leaves the program as data and as pictures.
 
-// Writes every point the chart holds as one line "x;hunters;prey" under the header
-// "Durchgang;Räuber;Beute": x as the bottom axis shows it, and the two counts the curves plot
-// there. Semicolons and no decimals, so a spreadsheet set to German reads three whole-number
-// columns; UTF-8 with a byte order mark, so it reads "Räuber" too; CRLF line ends. In English
-// the header is "Round,Hunters,Prey" and commas separate, as English spreadsheets expect. Written
+// Writes every point the chart holds as one line "round;hunters;prey" under the header
+// "Durchgang;Räuber;Beute": the game's round after which the counts were taken, and the two
+// counts the curves plot there; the last line holds the counts the status bar shows now.
+// Semicolons and no decimals, so a spreadsheet set to German reads three whole-number columns;
+// UTF-8 with a byte order mark, so it reads "Räuber" too; CRLF line ends. In English the header
+// is "Round,Hunters,Prey" and commas separate, as English spreadsheets expect. Written
 // atomically (see saveAtomically).
-void writeChartData(const PopulationChart& chart, const QString& path);
+void writeChartData(const GameController& controller, const QString& path);
 
 // The chart as it is drawn on screen, scale times as wide and as high: at scale 1 exactly the
 // pixels shown, black and white while the chart shows monochrome.

@@ -132,6 +132,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::connectTo(GameController& controller, ChartCommands& chartCommands)
 {
+    controller_ = &controller;
     connect(newGameButton_, &QPushButton::clicked, this, [&controller] { controller.onNewGame(); });
     connect(rollButton_, &QPushButton::clicked, this, [&controller] { controller.onRoll(); });
     connect(startStopButton_, &QPushButton::clicked, this, [&controller] { controller.onStartStop(); });
@@ -155,7 +156,7 @@ void MainWindow::connectTo(GameController& controller, ChartCommands& chartComma
         for (int x = 1; x <= 6; ++x)
             for (int y = 1; y <= 6; ++y)
                 connect(board_->tile(x, y), &PictureView::clicked, this,
-                        [&controller, x, y] { controller.onTileClicked({x, y}); });
+                        [&controller, x, y] { controller.onCellClicked({x, y}); });
 
     connect(printButton_, &QPushButton::clicked, this, [&chartCommands] { chartCommands.print(); });
     createChartMenu(chartCommands);
@@ -484,11 +485,12 @@ void MainWindow::appendChartPoint(int hunters, int prey) { populationChart_->app
 
 void MainWindow::clearChart() { populationChart_->clear(); }
 
-QString MainWindow::askRoundCount()
+void MainWindow::askRoundCount()
 {
+    // Whether the prompt was confirmed does not matter: a cancel leaves the entry empty.
     QString text;
     promptForText(tr("Rundenvorgabe"), tr("Wieviele Runden sollen simuliert werden"), text, this);
-    return text;
+    controller_->onRoundCountEntered(text.toStdString());
 }
 
 void MainWindow::reportInvalidRoundCount()
@@ -498,12 +500,13 @@ void MainWindow::reportInvalidRoundCount()
 
 void MainWindow::showGameNumber(std::uint32_t number) { gameNumberLine_->setText(QString::number(number)); }
 
-std::optional<QString> MainWindow::askGameNumber(const QString& suggestion)
+void MainWindow::askGameNumber(std::optional<std::uint32_t> suggestion)
 {
-    QString text = suggestion;
-    if (!promptForText(tr("Spiel nach Nummer"), tr("Nummer des Spiels (0 bis 4294967295)"), text, this))
-        return std::nullopt;
-    return text;
+    QString text = suggestion ? QString::number(*suggestion) : QString();
+    if (promptForText(tr("Spiel nach Nummer"), tr("Nummer des Spiels (0 bis 4294967295)"), text, this))
+        controller_->onGameNumberEntered(text.toStdString());
+    else
+        controller_->onGameNumberEntered(std::nullopt);
 }
 
 void MainWindow::reportInvalidGameNumber()

@@ -77,10 +77,10 @@ public:
     void showChartPanel(bool shown) override;
     void appendChartPoint(int hunters, int prey) override;
     void clearChart() override;
-    QString askRoundCount() override;
+    void askRoundCount() override;
     void reportInvalidRoundCount() override;
     void showGameNumber(std::uint32_t number) override;
-    std::optional<QString> askGameNumber(const QString& suggestion) override;
+    void askGameNumber(std::optional<std::uint32_t> suggestion) override;
     void reportInvalidGameNumber() override;
 
 protected:
@@ -99,6 +99,7 @@ private:
 
     ErrorBox& errorBox_;
     Beeper& beeper_;
+    GameController* controller_ = nullptr;
     bool panelShown_ = false;
 
     StatusBar* statusBar_ = nullptr;

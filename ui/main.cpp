@@ -11,6 +11,7 @@
 #include "Printer.h"
 #include "SystemBeeper.h"
 #include "SystemPrinterList.h"
+#include "SystemRoundTimer.h"
 #include "Translations.h"
 
 #include <cstdio>
@@ -37,12 +38,15 @@ int main(int argc, char** argv)
         SystemPrinterList printers;
         Printer printer(printers);
         MainWindow window(errorBox, beeper);
-        GameController controller(window, errorBox);
+        SystemRoundTimer roundTimer(errorBox);
+        GameController controller(window, roundTimer);
+        QObject::connect(&roundTimer, &SystemRoundTimer::ticked, &window,
+                         [&] { callReporting(errorBox, [&] { controller.onTick(); }); });
         ColorDialog colorDialog(&window);
         PrintDialog printDialog(printer, &window);
         DialogSaveFileChooser saveChooser(&window);
-        ChartCommands chartCommands(window.populationChart(), colorDialog, printDialog, printer, saveChooser,
-                                    [&controller] { return controller.gameNumber(); });
+        ChartCommands chartCommands(window.populationChart(), controller, colorDialog, printDialog, printer,
+                                    saveChooser);
         window.connectTo(controller, chartCommands);
         window.show();
         return Application::exec();

@@ -37,7 +37,7 @@ protected:
         QTest::mouseClick(button("chartButton"), Qt::LeftButton);
         ASSERT_TRUE(button("printButton")->isEnabled());
         for (int round = 0; round < 80; ++round)
-            controller->playTimedRound();
+            controller->onTick();
         ASSERT_EQ(form->chart().model().series(0).count(), 80);
     }
 

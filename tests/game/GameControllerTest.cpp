@@ -1,10 +1,11 @@
 #include "ControlTable.h"
+#include "FakeRoundTimer.h"
 #include "GameController.h"
-#include "RecordingErrorBox.h"
 #include "RecordingGameControls.h"
 
-#include <QCoreApplication>
 #include <gtest/gtest.h>
+
+#include <string>
 
 #include <functional>
 #include <vector>
@@ -15,8 +16,8 @@ using Phase = GameController::Phase;
 
 struct GameControllerTest : ::testing::Test {
     RecordingGameControls controls;
-    RecordingErrorBox errors;
-    GameController controller{controls, errors};
+    FakeRoundTimer timer;
+    GameController controller{controls, timer};
     GameCore& core = controller.core();
 
     ControlStates shown() const
@@ -26,7 +27,7 @@ struct GameControllerTest : ::testing::Test {
                 controls.isEnabled(Control::SpeedBar),          controls.isEnabled(Control::StartStopButton),
                 controls.isEnabled(Control::RunRoundsButton),   controls.isEnabled(Control::RollButton), controls.isEnabled(Control::ReplayButton),
                 controls.running,                               controls.instructionVisible,
-                controller.roundTimer().isEnabled()};
+                timer.armed};
     }
     void newGame(std::uint32_t seed)
     {
@@ -39,10 +40,10 @@ struct GameControllerTest : ::testing::Test {
             controller.onRoll();
         ASSERT_NE(core.pendingChoice(), Choice::None);
     }
-    void runRounds(const QString& entry)
+    void runRounds(const std::string& entry)
     {
-        controls.roundCountEntry = entry;
         controller.onRunRounds();
+        controller.onRoundCountEntered(entry);
     }
 };
 
@@ -57,7 +58,7 @@ TEST_F(GameControllerTest, EveryPhaseShowsItsRowOfTheControlTable)
         {"start-up", [](auto&) {}, Phase::BeforeFirstGame},
         {"Neu", [](auto& t) { t.newGame(4); }, Phase::SimulationStopped},
         {"Start", [](auto& t) { t.controller.onStartStop(); }, Phase::SimulationRunning},
-        {"three ticks", [](auto& t) { for (int i = 0; i < 3; ++i) t.controller.playTimedRound(); },
+        {"three ticks", [](auto& t) { for (int i = 0; i < 3; ++i) t.controller.onTick(); },
          Phase::SimulationRunning},
         {"Neu during the run", [](auto& t) { t.newGame(5); }, Phase::SimulationStopped},
         {"Start and Stop", [](auto& t) { t.controller.onStartStop(); t.controller.onStartStop(); },
@@ -68,7 +69,7 @@ TEST_F(GameControllerTest, EveryPhaseShowsItsRowOfTheControlTable)
         {"Interaktiv again", [](auto& t) { t.controller.onInteractive(); }, Phase::InteractiveReady},
         {"Neu keeps the mode", [](auto& t) { t.newGame(6); }, Phase::InteractiveReady},
         {"a run of rounds", [](auto& t) { t.controller.onSimulation(); t.runRounds("3"); }, Phase::SimulationRunning},
-        {"its end", [](auto& t) { for (int i = 0; i < 4; ++i) t.controller.playTimedRound(); },
+        {"its end", [](auto& t) { for (int i = 0; i < 4; ++i) t.controller.onTick(); },
          Phase::SimulationStopped},
     };
     for (const auto& step : steps) {
@@ -94,7 +95,7 @@ TEST_F(GameControllerTest, ASwitchOfModeDropsThePendingChoiceAndItsInstruction)
     const auto cells = controls.cells;
     for (int x = 1; x <= 6; ++x)
         for (int y = 1; y <= 6; ++y)
-            controller.onTileClicked({x, y});
+            controller.onCellClicked({x, y});
     EXPECT_EQ(controls.cells, cells);
 }
 
@@ -118,10 +119,10 @@ TEST_F(GameControllerTest, RoundCountEntries)
     for (const auto& r : rows) {
         SCOPED_TRACE(r.entry);
         newGame(3);
-        controller.playTimedRound();
-        controller.playTimedRound();
+        controller.onTick();
+        controller.onTick();
         const int refusedBefore = controls.invalidRoundCounts;
-        runRounds(QString::fromUtf8(r.entry));
+        runRounds(r.entry);
         EXPECT_EQ(controls.invalidRoundCounts - refusedBefore, r.starts ? 0 : 1);
         EXPECT_EQ(core.roundLimit(), r.starts ? r.limit : GameCore::noRoundLimit);
         EXPECT_EQ(controller.phase(), r.starts ? Phase::SimulationRunning : Phase::SimulationStopped);
@@ -132,18 +133,18 @@ TEST_F(GameControllerTest, ARunOfNRoundsPlaysExactlyNAndStopsAtTheNextTick)
 {
     newGame(8);
     for (int i = 0; i < 100; ++i)
-        controller.playTimedRound();
+        controller.onTick();
     runRounds("5");
     for (int i = 0; i < 5; ++i)
-        controller.playTimedRound();
+        controller.onTick();
     EXPECT_EQ(core.currentRound(), 105);
     EXPECT_TRUE(controller.isRunning());
-    controller.playTimedRound();
+    controller.onTick();
     EXPECT_EQ(core.currentRound(), 105);
     EXPECT_FALSE(controller.isRunning());
 
     runRounds("0");
-    controller.playTimedRound();
+    controller.onTick();
     EXPECT_EQ(core.currentRound(), 105);
     EXPECT_FALSE(controller.isRunning());
 }
@@ -152,7 +153,7 @@ TEST_F(GameControllerTest, ACountDuringARunReplacesTheLimitAndStartLiftsIt)
 {
     newGame(8);
     controller.onStartStop();
-    controller.playTimedRound();
+    controller.onTick();
     runRounds("2");
     EXPECT_EQ(core.roundLimit(), 3);
     EXPECT_TRUE(controller.isRunning());
@@ -169,10 +170,10 @@ TEST_F(GameControllerTest, SpeedAndSpraying)
     newGame(1);
     for (const auto& [position, interval] : {std::pair{1000, 1}, std::pair{1, 1000}, std::pair{501, 500}}) {
         controller.onSpeedChanged(position);
-        EXPECT_EQ(controller.roundTimer().interval(), interval) << position;
+        EXPECT_EQ(controller.roundInterval(), interval) << position;
     }
     controller.onSpray(7);
-    controller.playTimedRound();
+    controller.onTick();
     controller.onSpray(3);
     EXPECT_EQ(core.sprayRoundsLeft(), 3) << "a new order replaces the rounds left";
 }
@@ -180,18 +181,18 @@ TEST_F(GameControllerTest, SpeedAndSpraying)
 TEST_F(GameControllerTest, TheChartIsFedOnlyWhileItsPanelIsOpenAndANewGameClearsIt)
 {
     newGame(2);
-    controller.playTimedRound();
+    controller.onTick();
     EXPECT_TRUE(controls.chartPoints.empty());
     controller.onToggleChart();
     EXPECT_TRUE(controls.chartPanelShown);
     for (int i = 0; i < 3; ++i)
-        controller.playTimedRound();
+        controller.onTick();
     const std::pair countsBefore{controls.counts[1], controls.counts[2]};
-    controller.playTimedRound();
+    controller.onTick();
     EXPECT_EQ(controls.chartPoints.size(), 4u);
     EXPECT_EQ(controls.chartPoints.back(), countsBefore) << "a point carries the counts before its round's rule";
     controller.onToggleChart();
-    controller.playTimedRound();
+    controller.onTick();
     EXPECT_EQ(controls.chartPoints.size(), 4u);
     newGame(3);
     EXPECT_TRUE(controls.chartPoints.empty());
@@ -209,11 +210,11 @@ TEST_F(GameControllerTest, TheControlsShowTheCoreAfterEveryStep)
         if (step == 200)
             controller.onInteractive();
         if (step < 200)
-            controller.playTimedRound();
+            controller.onTick();
         else if (core.pendingChoice() == Choice::None)
             controller.onRoll();
         else
-            controller.onTileClicked({step % 6 + 1, step / 6 % 6 + 1});
+            controller.onCellClicked({step % 6 + 1, step / 6 % 6 + 1});
         for (int x = 1; x <= 6; ++x)
             for (int y = 1; y <= 6; ++y)
                 ASSERT_EQ(controls.cells[x][y], core.cell(x, y)) << x << "," << y;
@@ -228,6 +229,104 @@ TEST_F(GameControllerTest, TheControlsShowTheCoreAfterEveryStep)
         }
         ASSERT_EQ(controls.sprayLabelVisible, core.sprayMarksShown());
     }
+}
+
+TEST_F(GameControllerTest, TheTimerTicksExactlyWhileARunGoesOnAndASpeedChangeCountsFromNow)
+{
+    newGame(8);
+    controller.onSpeedChanged(901);
+    EXPECT_FALSE(timer.armed) << "stopped: the new interval is only kept";
+    controller.onStartStop();
+    EXPECT_TRUE(timer.armed);
+    EXPECT_EQ(timer.interval, 100);
+    const int arms = timer.arms;
+    controller.onSpeedChanged(901);
+    EXPECT_EQ(timer.arms, arms) << "the same interval leaves the ticks where they are";
+    controller.onSpeedChanged(991);
+    EXPECT_EQ(timer.arms, arms + 1);
+    EXPECT_EQ(timer.interval, 10);
+    runRounds("4");
+    EXPECT_EQ(timer.arms, arms + 1) << "a round count during a run goes on without a pause";
+    controller.onStartStop();
+    EXPECT_FALSE(timer.armed);
+}
+
+TEST_F(GameControllerTest, ATimerThatCannotBeArmedEndsTheStartAndASpeedChangeTriesAgain)
+{
+    newGame(8);
+    timer.failArming = true;
+    controller.onStartStop();
+    EXPECT_TRUE(controls.running) << "the steps before the failure stay done";
+    EXPECT_TRUE(controls.isEnabled(Control::InteractiveButton)) << "the steps after it are skipped";
+    timer.failArming = false;
+    controller.onSpeedChanged(600);
+    EXPECT_TRUE(timer.armed);
+    EXPECT_EQ(timer.interval, 401);
+}
+
+TEST_F(GameControllerTest, QuestionsAreAnsweredLaterWhileTheRunGoesOnOrAtOnce)
+{
+    newGame(8);
+    controller.onStartStop();
+    controller.onRunRounds();
+    EXPECT_EQ(controls.roundCountQuestions, 1);
+    for (int i = 0; i < 10; ++i)
+        controller.onTick();
+    controller.onRoundCountEntered("5");
+    EXPECT_EQ(core.roundLimit(), 15) << "the limit counts from the round of the answer";
+
+    controller.onRoundCountEntered("7");
+    EXPECT_EQ(core.roundLimit(), 15) << "an answer nobody asked for changes nothing";
+    controller.onGameNumberEntered("3");
+    EXPECT_EQ(controller.gameNumber(), 8u);
+
+    // A modal dialog answers from within the question; ticks may come meanwhile.
+    controls.whenAsked = [this] {
+        controller.onTick();
+        controller.onRoundCountEntered("2");
+    };
+    controller.onRunRounds();
+    EXPECT_EQ(core.currentRound(), 11);
+    EXPECT_EQ(core.roundLimit(), 13);
+    controls.whenAsked = [this] { controller.onGameNumberEntered("42"); };
+    controller.onGameByNumber();
+    EXPECT_EQ(controller.gameNumber(), 42u);
+}
+
+TEST_F(GameControllerTest, TheSavedChartNumbersItsRowsByTheGamesRoundAndEndsWithTheCountsOfNow)
+{
+    const auto csv = [this] {
+        std::string text;
+        controller.writeChartCsv({"R", "H", "P", ";"}, [&](std::string_view block) {
+            text += block;
+            return true;
+        });
+        return text.substr(3);  // without the byte order mark
+    };
+    const auto line = [](int round, int hunters, int prey) {
+        return std::to_string(round) + ";" + std::to_string(hunters) + ";" + std::to_string(prey) + "\r\n";
+    };
+    EXPECT_EQ(csv(), "R;H;P\r\n") << "before the first game";
+
+    newGame(5);
+    std::vector<std::array<int, 3>> after{{0, core.hunterCount(), core.preyCount()}};
+    for (int round = 1; round <= 9; ++round) {
+        if (round == 3)
+            controller.onToggleChart();
+        if (round == 5 || round == 7)
+            controller.onToggleChart();
+        controller.onTick();
+        after.push_back({round, core.hunterCount(), core.preyCount()});
+    }
+    // The chart saw rounds 3, 4, 7, 8 and 9, each with the counts the round before left.
+    std::string expected = "R;H;P\r\n";
+    for (int round : {2, 3, 6, 7, 8})
+        expected += line(round, after[round][1], after[round][2]);
+    expected += line(9, after[9][1], after[9][2]);
+    EXPECT_EQ(csv(), expected);
+
+    controller.onClearChart();
+    EXPECT_EQ(csv(), "R;H;P\r\n" + line(9, after[9][1], after[9][2]));
 }
 
 // What a round leaves on the board, to compare two plays of one game.
@@ -259,7 +358,7 @@ TEST_F(GameControllerTest, TheGameNumberIsTheGeneratorStateAtNeuAndNochmalPlaysT
     std::vector<RoundState> first;
     controller.onSpray(3);
     for (int i = 0; i < 300; ++i) {
-        controller.playTimedRound();
+        controller.onTick();
         first.push_back(stateOf(core));
     }
     controller.onToggleChart();
@@ -269,7 +368,7 @@ TEST_F(GameControllerTest, TheGameNumberIsTheGeneratorStateAtNeuAndNochmalPlaysT
     EXPECT_EQ(core.sprayRoundsLeft(), 0) << "as after Neu: no campaign carried over";
     controller.onSpray(3);
     for (int i = 0; i < 300; ++i) {
-        controller.playTimedRound();
+        controller.onTick();
         ASSERT_EQ(stateOf(core), first[static_cast<std::size_t>(i)]) << "round " << i + 1;
     }
     EXPECT_EQ(controls.chartPoints.size(), 300u) << "the replay is fed to the open chart like any game";
@@ -307,12 +406,12 @@ TEST_F(GameControllerTest, GameByNumberTakesWhatTheRunnerTakesAndNothingElse)
     for (const auto& r : rows) {
         SCOPED_TRACE(r.entry);
         for (int i = 0; i < 3; ++i)
-            controller.playTimedRound();
+            controller.onTick();
         const std::uint32_t before = *controller.gameNumber();
         const int refused = controls.invalidGameNumbers;
-        controls.gameNumberEntry = QString::fromUtf8(r.entry);
         controller.onGameByNumber();
-        EXPECT_EQ(controls.gameNumberSuggestion, QString::number(before));
+        EXPECT_EQ(controls.gameNumberSuggestion, before);
+        controller.onGameNumberEntered(std::string(r.entry));
         EXPECT_EQ(controls.invalidGameNumbers - refused, r.starts ? 0 : 1);
         EXPECT_EQ(controller.gameNumber(), r.starts ? r.number : before);
         EXPECT_EQ(core.currentRound(), r.starts ? 0 : 3);
@@ -320,17 +419,10 @@ TEST_F(GameControllerTest, GameByNumberTakesWhatTheRunnerTakesAndNothingElse)
             newGame(1);
     }
     // Cancel does nothing at all.
-    controller.playTimedRound();
-    controls.gameNumberEntry.reset();
+    controller.onTick();
     controller.onGameByNumber();
+    controller.onGameNumberEntered(std::nullopt);
     EXPECT_EQ(core.currentRound(), 1);
 }
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

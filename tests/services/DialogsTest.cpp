@@ -160,6 +160,6 @@ TEST(SaveFileDialog, OffersTheSuggestionAndReturnsTheChosenNameWithTheChosenType
         const auto choice = chooser.choose("Speichern", folder.filePath("suggested.png"), filters);
         EXPECT_EQ(offered.toStdString(), folder.filePath("suggested.png").toStdString());
         EXPECT_EQ(choice.path.toStdString(), (r.expected.isEmpty() ? QString() : folder.filePath(r.expected)).toStdString());
-        EXPECT_EQ(choice.filter, r.cancel ? 0 : r.filter);
+        EXPECT_EQ(choice.filter, r.cancel ? QString() : filters[r.filter]);
     }
 }

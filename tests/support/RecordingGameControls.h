@@ -2,16 +2,16 @@
 
 #include "GameControls.h"
 
-#include <QString>
-
 #include <array>
+#include <functional>
 #include <map>
+#include <optional>
 #include <utility>
 #include <vector>
 
 // GameControls without a window: it keeps the latest state of every control and display the
-// controller drives, and answers the round-count prompt with whatever the test has put in
-// roundCountEntry.
+// controller drives and counts the questions; a test answers them through the controller, or
+// sets whenAsked to answer from within the question, as a modal dialog does.
 class RecordingGameControls : public GameControls {
 public:
     std::map<Control, bool> enabled;
@@ -27,13 +27,13 @@ public:
     bool sprayLabelVisible = false;
     bool chartPanelShown = false;
     std::vector<std::pair<int, int>> chartPoints;
-    QString roundCountEntry;
     int roundCountQuestions = 0;
     int invalidRoundCounts = 0;
     std::optional<std::uint32_t> gameNumber;
-    std::optional<QString> gameNumberEntry;  // nothing: the prompt is cancelled
-    QString gameNumberSuggestion;
+    int gameNumberQuestions = 0;
+    std::optional<std::uint32_t> gameNumberSuggestion;
     int invalidGameNumbers = 0;
+    std::function<void()> whenAsked;
 
     bool isEnabled(Control control) const
     {
@@ -64,17 +64,20 @@ public:
     void showChartPanel(bool shown) override { chartPanelShown = shown; }
     void appendChartPoint(int hunters, int prey) override { chartPoints.emplace_back(hunters, prey); }
     void clearChart() override { chartPoints.clear(); }
-    QString askRoundCount() override
+    void askRoundCount() override
     {
         ++roundCountQuestions;
-        return roundCountEntry;
+        if (whenAsked)
+            whenAsked();
     }
     void reportInvalidRoundCount() override { ++invalidRoundCounts; }
     void showGameNumber(std::uint32_t number) override { gameNumber = number; }
-    std::optional<QString> askGameNumber(const QString& suggestion) override
+    void askGameNumber(std::optional<std::uint32_t> suggestion) override
     {
+        ++gameNumberQuestions;
         gameNumberSuggestion = suggestion;
-        return gameNumberEntry;
+        if (whenAsked)
+            whenAsked();
     }
     void reportInvalidGameNumber() override { ++invalidGameNumbers; }
 };

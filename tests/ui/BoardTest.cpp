@@ -69,7 +69,7 @@ TEST_F(Board, StatusBarFollowsEveryRound)
     const char* sides[] = {"Räuber", "Beute", "Räuber", "Beute"};
     const int hunters[] = {5, 5, 6, 6}, prey[] = {9, 10, 9, 10};
     for (int i = 0; i < 4; ++i) {
-        controller->playTimedRound();
+        controller->onTick();
         EXPECT_EQ(bar()->panelText(1), QString::number(i + 1));
         EXPECT_EQ(bar()->panelText(3), QString::number(hunters[i]));
         EXPECT_EQ(bar()->panelText(5), QString::number(prey[i]));
@@ -85,7 +85,7 @@ TEST_F(Board, RolledCellIsBlueAndSprayedCellsGreenThenBlack)
 {
     newGame(21);
     controller->core().orderSpray(2);
-    controller->playTimedRound();
+    controller->onTick();
     const int mx = controller->core().markedPosition().x, my = controller->core().markedPosition().y;
     const auto sprayed = controller->core().sprayedPositions();
     for (const auto& c : sprayed) {
@@ -95,8 +95,8 @@ TEST_F(Board, RolledCellIsBlueAndSprayedCellsGreenThenBlack)
     EXPECT_EQ(frameColor(mx, my), QColor(Qt::blue));
     EXPECT_FALSE(control("sprayLabel")->isHidden());
 
-    controller->playTimedRound();  // second spraying: the first marks turn black first
-    controller->playTimedRound();  // no spraying left: the marks go and the label hides
+    controller->onTick();  // second spraying: the first marks turn black first
+    controller->onTick();  // no spraying left: the marks go and the label hides
     EXPECT_TRUE(control("sprayLabel")->isHidden());
     int blue = 0, green = 0;
     for (int x = 1; x <= 6; ++x)

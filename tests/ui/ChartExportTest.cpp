@@ -13,15 +13,16 @@
 namespace {
 class ChartExport : public MainWindowTest {
 protected:
-    // Game 0 with the panel open: the chart holds the counts before each of its eight rounds.
+    // Game 0 with the panel open: the chart holds the counts after rounds 0 to 7, the status
+    // bar those after round 8.
     void playGameZero()
     {
         newGame(0);
         controller->onToggleChart();
         for (int i = 0; i < 8; ++i)
-            controller->playTimedRound();
+            controller->onTick();
     }
-    void answer(const QString& path, int filter = 0) { saveChooser.answer = {path, filter}; }
+    void answer(const QString& path, const QString& filter = {}) { saveChooser.answer = {path, filter}; }
     static QByteArray contents(const QString& path)
     {
         QFile file(path);
@@ -40,7 +41,18 @@ TEST_F(ChartExport, TheDataOfAKnownGameAsCsv)
     EXPECT_EQ(contents(folder.filePath("game.csv")),
               "\xEF\xBB\xBF"
               "Durchgang;R\xC3\xA4uber;Beute\r\n"
-              "0;6;9\r\n1;5;9\r\n2;5;10\r\n3;6;9\r\n4;6;10\r\n5;7;9\r\n6;7;9\r\n7;8;8\r\n");
+              "0;6;9\r\n1;5;9\r\n2;5;10\r\n3;6;9\r\n4;6;10\r\n5;7;9\r\n6;7;9\r\n7;8;8\r\n8;8;9\r\n")
+        << "the rows of quorvel-sim --seed 0 --rounds 8";
+
+    // Cleared in the middle of a game, the rows still count the game's rounds.
+    form->findChild<QAction*>("clearChartAction")->trigger();
+    for (int i = 0; i < 2; ++i)
+        controller->onTick();
+    chartCommands->saveData();
+    EXPECT_EQ(contents(folder.filePath("game.csv")),
+              "\xEF\xBB\xBF"
+              "Durchgang;R\xC3\xA4uber;Beute\r\n"
+              "8;8;9\r\n9;7;9\r\n10;7;9\r\n");
 }
 
 TEST_F(ChartExport, PicturesAsShownOnScreenAndLarger)
@@ -49,11 +61,14 @@ TEST_F(ChartExport, PicturesAsShownOnScreenAndLarger)
     QWidget& shownChart = form->chart();
     struct Row {
         const char* name;
-        int filter, scale;
+        const char* filter;
+        int scale;
     };
-    for (const Row r : {Row{"screen.png", 0, 1}, Row{"double.png", 1, 2}, Row{"fourfold.png", 2, 4}}) {
+    for (const Row r : {Row{"screen.png", "PNG-Bild in Bildschirmgröße (*.png)", 1},
+                        Row{"double.png", "PNG-Bild in doppelter Größe (*.png)", 2},
+                        Row{"fourfold.png", "PNG-Bild in vierfacher Größe (*.png)", 4}}) {
         SCOPED_TRACE(r.name);
-        answer(folder.filePath(r.name), r.filter);
+        answer(folder.filePath(r.name), QString::fromUtf8(r.filter));
         chartCommands->savePicture();
         const QImage saved(folder.filePath(r.name));
         ASSERT_FALSE(saved.isNull());
@@ -64,7 +79,7 @@ TEST_F(ChartExport, PicturesAsShownOnScreenAndLarger)
                 << "pixel for pixel the chart on screen";
         }
     }
-    answer(folder.filePath("drawing.svg"), 3);
+    answer(folder.filePath("drawing.svg"), "SVG-Grafik (*.svg)");
     chartCommands->savePicture();
     const QByteArray svg = contents(folder.filePath("drawing.svg"));
     EXPECT_TRUE(svg.contains("<svg")) << svg.left(200).toStdString();
@@ -110,7 +125,7 @@ TEST_F(ChartExport, AFailedWriteIsReportedAndTheOldFileStays)
         answer(r.path);
         EXPECT_THROW(chartCommands->saveData(), FileWriteError);
         try {
-            writeChartData(form->populationChart(), r.path);
+            writeChartData(*controller, r.path);
         } catch (const FileWriteError& e) {
             EXPECT_TRUE(e.message().startsWith(QStringLiteral("Datei ") + QDir::toNativeSeparators(r.path)
                                                + " kann nicht geschrieben werden."))

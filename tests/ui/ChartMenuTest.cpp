@@ -77,7 +77,7 @@ protected:
         newGame(9);
         controller->onToggleChart();
         for (int i = 0; i < 50; ++i)
-            controller->playTimedRound();
+            controller->onTick();
     }
 };
 }  // namespace

@@ -109,7 +109,7 @@ TEST_P(WindowLanguage, EveryStateOfTheWindowShowsOnlyItsLanguage)
     newGame(1);
     QTest::mouseClick(button("chartButton"), Qt::LeftButton);
     QTest::mouseClick(button("startStopButton"), Qt::LeftButton);
-    controller->playTimedRound();
+    controller->onTick();
     expectOwnLanguage(shownTexts(*form), "running with the chart open");
     QTest::mouseClick(button("startStopButton"), Qt::LeftButton);
     chooseInteractive();
@@ -166,16 +166,16 @@ TEST_P(WindowLanguage, SavedDataReadsAsItsSpreadsheetsExpect)
     newGame(1);
     QTest::mouseClick(button("chartButton"), Qt::LeftButton);
     for (int i = 0; i < 3; ++i)
-        controller->playTimedRound();
+        controller->onTick();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("data.csv"));
-    writeChartData(form->populationChart(), path);
+    writeChartData(*controller, path);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray data = file.readAll();
     EXPECT_TRUE(data.startsWith("\xEF\xBB\xBF"));
     const QStringList lines = QString::fromUtf8(data).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 4);
+    ASSERT_EQ(lines.size(), 5);  // the header, three points and the counts of now
     const QString header = english() ? QStringLiteral("Round,Hunters,Prey") : QStringLiteral("Durchgang;Räuber;Beute");
     EXPECT_EQ(lines[0], header);
     const QRegularExpression row(english() ? QStringLiteral("^\\d+,\\d+,\\d+$") : QStringLiteral("^\\d+;\\d+;\\d+$"));

@@ -8,10 +8,12 @@
 #include "QtPrinters.h"
 #include "ChartCommands.h"
 #include "ColorDialog.h"
+#include "ErrorReporting.h"
 #include "GameController.h"
 #include "MainWindow.h"
 #include "PrintDialog.h"
 #include "Printer.h"
+#include "SystemRoundTimer.h"
 
 #include <QDir>
 #include <QGroupBox>
@@ -36,11 +38,14 @@ protected:
         QDir::setCurrent(startDir());
         printer = std::make_unique<Printer>(printerList());
         form = std::make_unique<MainWindow>(errors, beeps);
-        controller = std::make_unique<GameController>(*form, errors);
+        roundTimer = std::make_unique<SystemRoundTimer>(errors);
+        controller = std::make_unique<GameController>(*form, *roundTimer);
+        QObject::connect(roundTimer.get(), &SystemRoundTimer::ticked, form.get(),
+                         [this] { callReporting(errors, [this] { controller->onTick(); }); });
         colorDialog = std::make_unique<ColorDialog>(form.get());
         printDialog = std::make_unique<PrintDialog>(*printer, form.get());
-        chartCommands = std::make_unique<ChartCommands>(form->populationChart(), *colorDialog, *printDialog, *printer,
-                                                        saveChooser, [this] { return controller->gameNumber(); });
+        chartCommands = std::make_unique<ChartCommands>(form->populationChart(), *controller, *colorDialog,
+                                                        *printDialog, *printer, saveChooser);
         form->connectTo(*controller, *chartCommands);
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
@@ -51,6 +56,7 @@ protected:
         printDialog.reset();
         colorDialog.reset();
         controller.reset();
+        roundTimer.reset();
         form.reset();
         printer.reset();
         QDir::setCurrent(previousDir_);
@@ -102,6 +108,7 @@ protected:
     std::unique_ptr<ColorDialog> colorDialog;
     std::unique_ptr<PrintDialog> printDialog;
     std::unique_ptr<ChartCommands> chartCommands;
+    std::unique_ptr<SystemRoundTimer> roundTimer;
     std::unique_ptr<GameController> controller;
 
 private:

@@ -17,7 +17,7 @@ protected:
                 control("speedBar")->isEnabled(),        button("startStopButton")->isEnabled(),
                 button("runRoundsButton")->isEnabled(),  button("rollButton")->isEnabled(), button("replayButton")->isEnabled(),
                 button("startStopButton")->text() == "Stop",
-                !control("instructionLine")->isHidden(), controller->roundTimer().isEnabled()};
+                !control("instructionLine")->isHidden(), roundTimer->isArmed()};
     }
     // The row of the controller's phase, the chosen mode button checked, the print button
     // following the panel, the insecticide count always open.
@@ -64,7 +64,7 @@ TEST_F(Window, StartUpState)
     EXPECT_EQ(form->windowTitle(), "Quorvel");
     EXPECT_TRUE(control("analysisBox")->isHidden());
     EXPECT_TRUE(control("sprayLabel")->isHidden());
-    EXPECT_EQ(controller->roundTimer().interval(), 500);
+    EXPECT_EQ(controller->roundInterval(), 500);
     EXPECT_TRUE(form->creditTimer().isEnabled());
     EXPECT_FALSE(control<QLabel>("creditLabel")->text().isEmpty());
 }
@@ -172,12 +172,12 @@ TEST_F(Window, SpeedSetsTheTimerInterval)
     newGame(1);
     auto* speed = control<TrackBar>("speedBar");
     speed->setPosition(700);
-    EXPECT_EQ(controller->roundTimer().interval(), 301);
+    EXPECT_EQ(controller->roundInterval(), 301);
     // Keys act like the user: End goes to the fastest speed, Home to the slowest.
     QTest::keyClick(speed->slider(), Qt::Key_End);
-    EXPECT_EQ(controller->roundTimer().interval(), 1);
+    EXPECT_EQ(controller->roundInterval(), 1);
     QTest::keyClick(speed->slider(), Qt::Key_Home);
-    EXPECT_EQ(controller->roundTimer().interval(), 1000);
+    EXPECT_EQ(controller->roundInterval(), 1000);
 }
 
 TEST_F(Window, InsecticideTakesTheSpinEditValue)
@@ -247,7 +247,7 @@ TEST_F(Window, TheGameNumberIsShownInPlainDigitsAndStartsGamesAgain)
 
     newGame(4000000000u);
     EXPECT_EQ(number->text(), "4000000000");
-    controller->playTimedRound();
+    controller->onTick();
     QTest::mouseClick(button("replayButton"), Qt::LeftButton);
     EXPECT_EQ(controller->core().currentRound(), 0);
     EXPECT_EQ(number->text(), "4000000000");

@@ -39,11 +39,11 @@ TEST_F(Panel, OpeningAndClosingChangesWidthLimits)
 TEST_F(Panel, PointsAreCollectedOnlyWhileShown)
 {
     newGame(0);
-    controller->playTimedRound();  // panel closed: nothing plotted
+    controller->onTick();  // panel closed: nothing plotted
     EXPECT_EQ(points(0), 0);
     controller->onToggleChart();
     for (int i = 0; i < 3; ++i)
-        controller->playTimedRound();
+        controller->onTick();
     ASSERT_EQ(points(0), 3);
     ASSERT_EQ(points(1), 3);
     // Seed 0, rounds 2 to 4: the counts before each round's rule.
@@ -53,17 +53,17 @@ TEST_F(Panel, PointsAreCollectedOnlyWhileShown)
     EXPECT_EQ(form->chart().model().series(0).yValue(2), 6);
 
     controller->onToggleChart();
-    controller->playTimedRound();
-    controller->playTimedRound();
+    controller->onTick();
+    controller->onTick();
     controller->onToggleChart();
     EXPECT_EQ(points(0), 3) << "closed panel collects nothing, and nothing is lost";
-    controller->playTimedRound();
+    controller->onTick();
     EXPECT_EQ(points(0), 4);
 
     chartCommands->clear();
     EXPECT_EQ(points(0), 0);
     EXPECT_EQ(points(1), 0);
-    controller->playTimedRound();
+    controller->onTick();
     EXPECT_EQ(points(0), 1);
 
     newGame(1);

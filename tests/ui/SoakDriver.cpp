@@ -60,10 +60,11 @@ SoakDriver::Widgets::Widgets(MainWindow& form)
 {
 }
 
-SoakDriver::SoakDriver(MainWindow& form, GameController& controller, RecordingErrorBox& errors, std::uint32_t seed,
-                       Mode home)
+SoakDriver::SoakDriver(MainWindow& form, GameController& controller, const SystemRoundTimer& timer,
+                       RecordingErrorBox& errors, std::uint32_t seed, Mode home)
     : form_(form),
       controller_(controller),
+      timer_(timer),
       errors_(errors),
       controls_(form),
       pictures_{&form.findChild<PictureView*>("emptyPicture")->picture(), &form.findChild<PictureView*>("preyPicture")->picture(),
@@ -177,7 +178,7 @@ SoakDriver::Expectation SoakDriver::tick(const Snapshot& before)
 {
     note("tick");
     const bool atLimit = controller_.core().roundLimit() == before.round;
-    controller_.playTimedRound();
+    controller_.onTick();
     if (atLimit)
         return {};  // the limit is reached: the tick stops the run instead of playing
     return {Rounds::one, true, false};
@@ -262,7 +263,7 @@ SoakDriver::Expectation SoakDriver::tileClick(const Snapshot& before)
         QTest::mouseClick(tile, Qt::LeftButton);
     } else {
         note("onTileClicked");
-        controller_.onTileClicked({x, y});
+        controller_.onCellClicked({x, y});
     }
     const bool settles = before.choice != Choice::None
         && (before.choice == Choice::PlacePrey

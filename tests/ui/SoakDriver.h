@@ -13,6 +13,7 @@ class Picture;
 class RecordingErrorBox;
 class SpinEdit;
 class StatusBar;
+class SystemRoundTimer;
 class TrackBar;
 
 #include <array>
@@ -35,8 +36,8 @@ public:
 
     // home is the mode the driver mostly plays in; it visits the other one now and then. errors
     // is the window's error box; the driver takes the messages it expects from it.
-    SoakDriver(MainWindow& form, GameController& controller, RecordingErrorBox& errors, std::uint32_t seed,
-               Mode home);
+    SoakDriver(MainWindow& form, GameController& controller, const SystemRoundTimer& timer, RecordingErrorBox& errors,
+               std::uint32_t seed, Mode home);
 
     // One random action and the checks after it; returns what is wrong, empty when all holds.
     std::string step();
@@ -115,6 +116,7 @@ private:
 
     MainWindow& form_;
     GameController& controller_;
+    const SystemRoundTimer& timer_;
     RecordingErrorBox& errors_;
     Widgets controls_;
     const Picture* pictures_[3];  // empty, prey, hunter

@@ -10,6 +10,7 @@
 #include "Picture.h"
 #include "FrameShape.h"
 #include "StatusBar.h"
+#include "SystemRoundTimer.h"
 #include "SpinEdit.h"
 #include "TrackBar.h"
 
@@ -157,7 +158,7 @@ std::string SoakDriver::checkControls() const
                               controls_.runRounds->isEnabled(),     controls_.dice->isEnabled(),
                               form_.findChild<QPushButton*>("replayButton")->isEnabled(),
                               controls_.startStop->text() == "Stop", !controls_.instruction->isHidden(),
-                              controller_.roundTimer().isEnabled()};
+                              timer_.isArmed()};
     if (!(shown == expected)) {
         std::ostringstream out;
         out << "controls " << shown << "\n   expected " << expected;
@@ -173,9 +174,9 @@ std::string SoakDriver::checkControls() const
         return say("instruction line '", controls_.instruction->text().toStdString(), "'");
     if (sprayLabel_->isHidden() == k.sprayMarksShown())
         return "the insecticide label does not follow the spraying";
-    const Timer& timer = controller_.roundTimer();
     const int position = controls_.speed->position();
-    if (timer.isArmed() != controller_.isRunning() || timer.interval() != 1001 - position)
-        return say("timer armed ", timer.isArmed(), " interval ", timer.interval(), " at speed ", position);
+    if (timer_.isArmed() != controller_.isRunning() || controller_.roundInterval() != 1001 - position
+        || (timer_.isArmed() && timer_.interval() != 1001 - position))
+        return say("timer armed ", timer_.isArmed(), " interval ", timer_.interval(), " at speed ", position);
     return {};
 }

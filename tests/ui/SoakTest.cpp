@@ -46,7 +46,7 @@ TEST_P(Soak, EveryActionKeepsWindowAndGameInStep)
     const SoakDriver::Mode mode = GetParam();
     const long long rounds = envNumber("QUORVEL_SOAK_ROUNDS", 100000);
     const auto seed = static_cast<std::uint32_t>(envNumber("QUORVEL_SOAK_SEED", 1) + static_cast<int>(mode));
-    SoakDriver driver(*form, *controller, errors, seed, mode);
+    SoakDriver driver(*form, *controller, *roundTimer, errors, seed, mode);
     // A bound on the actions, so a driver that stopped playing rounds ends the test.
     const long long maxSteps = 50 * rounds + 1000;
     long long step = 0;

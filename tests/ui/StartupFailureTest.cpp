@@ -50,14 +50,14 @@ TEST_F(StartupFailure, MissingEmptyCellPicture)
 
     // Every command stays safe without tiles.
     newGame(1);
-    controller->playTimedRound();
+    controller->onTick();
     controller->core().orderSpray(3);
-    controller->playTimedRound();
+    controller->onTick();
     chooseInteractive();
     for (int i = 0; i < 50; ++i)
         controller->onRoll();
     controller->onToggleChart();
-    controller->playTimedRound();
+    controller->onTick();
     EXPECT_EQ(controller->core().preyCount() + controller->core().hunterCount() > 0, true);
     form->showRules();
     EXPECT_FALSE(form->rulesWindow()->showsPictures()) << "the rules without the missing pictures";

@@ -1,49 +1,42 @@
 #include "ParseInteger.h"
 
-#include "Exception.h"
-
-#include <QCoreApplication>
-
 namespace {
 
-int decimalDigit(QChar c)
-{
-    const char16_t u = c.unicode();
-    return u >= u'0' && u <= u'9' ? u - u'0' : -1;
-}
+int decimalDigit(char c) { return c >= '0' && c <= '9' ? c - '0' : -1; }
 
-int hexDigit(QChar c)
+int hexDigit(char c)
 {
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
     return -1;
 }
 
 }  // namespace
 
-std::optional<std::int32_t> tryParseInteger(const QString& text)
+std::optional<std::int32_t> parseInteger(std::string_view text)
 {
-    const qsizetype n = text.size();
-    qsizetype i = 0;
-    while (i < n && text[i] == u' ')
+    // Every byte of a character beyond ASCII is 0x80 or above, so it never passes for a digit,
+    // a sign or a prefix.
+    const std::size_t n = text.size();
+    std::size_t i = 0;
+    while (i < n && text[i] == ' ')
         ++i;
 
     bool negative = false;
-    if (i < n && (text[i] == u'+' || text[i] == u'-')) {
-        negative = text[i] == u'-';
+    if (i < n && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
         ++i;
     }
 
     bool hex = false;
-    if (i < n && (text[i] == u'$' || text[i] == u'x' || text[i] == u'X')) {
+    if (i < n && (text[i] == '$' || text[i] == 'x' || text[i] == 'X')) {
         hex = true;
         ++i;
-    } else if (i + 1 < n && text[i] == u'0' && (text[i + 1] == u'x' || text[i + 1] == u'X')) {
+    } else if (i + 1 < n && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
         hex = true;
         i += 2;
     }
@@ -78,11 +71,4 @@ std::optional<std::int32_t> tryParseInteger(const QString& text)
     if (negative && value == 2147483648u)
         return INT32_MIN;
     return std::nullopt;
-}
-
-std::int32_t parseInteger(const QString& text)
-{
-    if (const auto value = tryParseInteger(text))
-        return *value;
-    throw ConvertError(QCoreApplication::translate("ParseInteger", "'%1' ist kein gültiger Integerwert").arg(text));
 }

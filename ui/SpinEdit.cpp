@@ -71,7 +71,7 @@ SpinEdit::SpinEdit(Beeper& beeper, QWidget* parent)
 
 int SpinEdit::value() const
 {
-    return tryParseInteger(edit_->text()).value_or(minValue_);
+    return parseInteger(edit_->text().toStdString()).value_or(minValue_);
 }
 
 void SpinEdit::setValue(int value)
