@@ -19,7 +19,6 @@
 #include "SystemBeeper.h"
 #include "SystemPrinterList.h"
 #include "SystemRoundTimer.h"
-#include "TrackBar.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -28,6 +27,7 @@
 #include <QEventLoop>
 #include <QImage>
 #include <QTest>
+#include <QSlider>
 #include <QTimer>
 
 #include <algorithm>
@@ -127,7 +127,7 @@ int main(int argc, char** argv)
     }
     SystemBeeper beeper;
     DialogErrorBox errorBox(beeper);
-    Application app(argc, argv, errorBox);
+    Application app(argc, argv);
     QDir::setCurrent(QUORVEL_ASSETS_DIR);
 
     // Wired as the program's entry wires it.
@@ -187,7 +187,7 @@ int main(int argc, char** argv)
     PaintCounter counter;
     form.chart().installEventFilter(&counter);
     LatencyProbe probe;
-    form.findChild<TrackBar*>("speedBar")->setPosition(1000);
+    form.findChild<QSlider*>("speedBar")->setValue(1000);
     const int before = controller.core().currentRound();
     QElapsedTimer clock;
     controller.onStartStop();

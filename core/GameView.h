@@ -7,8 +7,9 @@
 
 // Everything the game core makes visible goes through this interface; the game controller
 // implements it, tests implement it with a recorder, the headless runner with almost nothing.
-// Every call is synchronous, comes from inside a core operation on the caller's thread, and
-// must not call back into the core. The core's state may be read during any call.
+// Every call is synchronous and comes from inside a core operation on the caller's thread. The
+// core's state may be read during any call; of its operations, only takeRedraw may be called,
+// in boardChanged, and no other.
 class GameView {
 public:
     virtual ~GameView() = default;

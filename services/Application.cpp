@@ -1,12 +1,8 @@
 #include "Application.h"
 
-#include "ErrorReporting.h"
 #include "MouseCapture.h"
 
-#include <stdexcept>
-
-Application::Application(int& argc, char** argv, ErrorBox& errorBox)
-    : QApplication(argc, argv), errorBox_(errorBox)
+Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 {
     // The name, not the display name: Qt appends a display name to every window title on X11,
     // and the dialogs' titles are exactly their own.
@@ -25,13 +21,5 @@ QFont Application::programFont()
 bool Application::notify(QObject* receiver, QEvent* event)
 {
     noteMouseEvent(receiver, event);
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const std::exception& e) {
-        reportException(errorBox_, e);
-    } catch (...) {
-        // Nothing in the program throws anything else, but an unknown error must not end it.
-        reportException(errorBox_, std::runtime_error(tr("Unbekannter Fehler").toStdString()));
-    }
-    return false;
+    return QApplication::notify(receiver, event);
 }

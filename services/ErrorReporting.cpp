@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <stdexcept>
 #include <typeinfo>
 
 namespace {
@@ -104,5 +105,8 @@ void callReporting(ErrorBox& box, const std::function<void()>& handler)
         copy();
     } catch (const std::exception& e) {
         reportException(box, e);
+    } catch (...) {
+        // Nothing in the program throws anything else, but an unknown error must not end it.
+        reportException(box, std::runtime_error(QCoreApplication::translate("ErrorReporting", "Unbekannter Fehler").toStdString()));
     }
 }

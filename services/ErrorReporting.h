@@ -4,6 +4,7 @@
 
 #include <exception>
 #include <functional>
+#include <type_traits>
 
 class ErrorBox;
 class Exception;
@@ -32,6 +33,22 @@ QString fatalErrorText(const std::exception& e, const void* address);
 void showFatalError(ErrorBox& box, const std::exception& e, const void* address);
 
 // Calls a copy of handler (it may replace itself or stop its source while it runs), if set, and
-// reports an error it raises into box instead of letting it escape. For controls whose own state
-// would be left half-way by an error escaping into Qt, and for timer ticks, which go on after one.
+// reports any error it raises into box instead of letting it escape. Every slot and event
+// handler of the program runs its command through here: an exception must never cross Qt's
+// signal and event delivery, and the program goes on after the report.
 void callReporting(ErrorBox& box, const std::function<void()>& handler);
+
+// command as a slot for any signal: it runs through callReporting, with the signal's arguments
+// where it takes them. connect(button, &QPushButton::clicked, this, reporting(box, [] { … })).
+template <typename Command>
+auto reporting(ErrorBox& box, Command command)
+{
+    return [&box, command](auto&&... arguments) {
+        callReporting(box, [&] {
+            if constexpr (std::is_invocable_v<const Command&, decltype(arguments)...>)
+                command(arguments...);
+            else
+                command();
+        });
+    };
+}

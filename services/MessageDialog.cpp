@@ -70,7 +70,7 @@ QString messageDialogClipboardText(const QString& title, const QString& message,
         + divider;
 }
 
-int showMessageDialog(Beeper& beeper, const QString& message, MessageKind, MessageButtons, int)
+int showMessageDialog(Beeper& beeper, const QString& message)
 {
     const QString title = QCoreApplication::translate("MessageDialog", "Fehler");
     QDialog dialog(QApplication::activeWindow(),

@@ -7,12 +7,6 @@
 class Beeper;
 class QFont;
 
-// The kinds of message dialog the program shows; only errors so far.
-enum class MessageKind { Error };
-
-// The button sets of a message dialog; only the single "OK" so far.
-enum class MessageButtons { Ok };
-
 // Where the message dialog's parts go, in client coordinates.
 struct MessageDialogGeometry {
     QSize client;
@@ -31,8 +25,7 @@ MessageDialogGeometry messageDialogGeometry(const QFont& font, const QString& me
 // is both default and escape button, and returns QMessageBox::Ok for Enter, Esc or a click on
 // it and QMessageBox::Cancel for the close box. Ctrl+C beeps with beeper and copies the dialog as
 // text. Code that refuses an input shows it through its ErrorBox, so tests can record it.
-int showMessageDialog(Beeper& beeper, const QString& message, MessageKind kind = MessageKind::Error,
-                      MessageButtons buttons = MessageButtons::Ok, int helpContext = 0);
+int showMessageDialog(Beeper& beeper, const QString& message);
 
 // The text Ctrl+C copies: lines of 27 "-" around the title, the message and the button
 // captions (each followed by three blanks, "&" removed), every line ended by "\r\n".

@@ -2,13 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
-    <name>Application</name>
-    <message>
-        <source>Unbekannter Fehler</source>
-        <translation>Unknown error</translation>
-    </message>
-</context>
-<context>
     <name>BitmapReader</name>
     <message>
         <source>Bitmap ist ungültig</source>
@@ -97,6 +90,10 @@
         <source>Exception %1 in Modul %2 bei %3.</source>
         <extracomment>The first line of the report of an error the program did not expect: %1 the error&apos;s class, %2 the program file, %3 the address in it.</extracomment>
         <translation>Exception %1 in module %2 at %3.</translation>
+    </message>
+    <message>
+        <source>Unbekannter Fehler</source>
+        <translation>Unknown error</translation>
     </message>
 </context>
 <context>
@@ -533,13 +530,6 @@
 </context>
 <context>
     <name>SystemRoundTimer</name>
-    <message>
-        <source>Nicht genügend Timer verfügbar</source>
-        <translation>Not enough timers available</translation>
-    </message>
-</context>
-<context>
-    <name>Timer</name>
     <message>
         <source>Nicht genügend Timer verfügbar</source>
         <translation>Not enough timers available</translation>

@@ -12,8 +12,6 @@
 #include "RulesWindow.h"
 #include "SpinEdit.h"
 #include "StatusBar.h"
-#include "Timer.h"
-#include "TrackBar.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -24,6 +22,8 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QSlider>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -87,6 +87,9 @@ const char* const groupBoxStyle =
     "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
     "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 7px; padding: 0 2px; }";
 
+// The status bar's panels, left to right: a label before each value, and a filler.
+enum StatusPanel { RoundLabel, RoundPanel, HunterLabel, HunterPanel, PreyLabel, PreyPanel, SideLabel, SidePanel };
+
 QColor toQColor(BgrColor c) { return QColor(c.redByte(), c.greenByte(), c.blueByte()); }
 
 QString sideName(Side side) { return side == Side::Hunter ? MainWindow::tr("Räuber") : MainWindow::tr("Beute"); }
@@ -133,32 +136,36 @@ MainWindow::~MainWindow() = default;
 void MainWindow::connectTo(GameController& controller, ChartCommands& chartCommands)
 {
     controller_ = &controller;
-    connect(newGameButton_, &QPushButton::clicked, this, [&controller] { controller.onNewGame(); });
-    connect(rollButton_, &QPushButton::clicked, this, [&controller] { controller.onRoll(); });
-    connect(startStopButton_, &QPushButton::clicked, this, [&controller] { controller.onStartStop(); });
-    connect(runRoundsButton_, &QPushButton::clicked, this, [&controller] { controller.onRunRounds(); });
-    connect(chartButton_, &QPushButton::clicked, this, [&controller] { controller.onToggleChart(); });
-    connect(replayButton_, &QPushButton::clicked, this, [&controller] { controller.onReplayGame(); });
-    connect(gameByNumberButton_, &QPushButton::clicked, this, [&controller] { controller.onGameByNumber(); });
+    const auto forward = [this, &controller](QPushButton* button, void (GameController::*handler)()) {
+        connect(button, &QPushButton::clicked, this, reporting([&controller, handler] { (controller.*handler)(); }));
+    };
+    forward(newGameButton_, &GameController::onNewGame);
+    forward(rollButton_, &GameController::onRoll);
+    forward(startStopButton_, &GameController::onStartStop);
+    forward(runRoundsButton_, &GameController::onRunRounds);
+    forward(chartButton_, &GameController::onToggleChart);
+    forward(replayButton_, &GameController::onReplayGame);
+    forward(gameByNumberButton_, &GameController::onGameByNumber);
     // Only the button that becomes checked acts; choosing the checked one again does nothing.
-    connect(interactiveButton_, &QRadioButton::toggled, this, [&controller](bool on) {
-        if (on)
-            controller.onInteractive();
-    });
-    connect(simulationButton_, &QRadioButton::toggled, this, [&controller](bool on) {
-        if (on)
-            controller.onSimulation();
-    });
+    connect(interactiveButton_, &QRadioButton::toggled, this, reporting([&controller](bool on) {
+                if (on)
+                    controller.onInteractive();
+            }));
+    connect(simulationButton_, &QRadioButton::toggled, this, reporting([&controller](bool on) {
+                if (on)
+                    controller.onSimulation();
+            }));
     connect(sprayButton_, &QPushButton::clicked, this,
-            [this, &controller] { controller.onSpray(sprayRoundsBox_->value()); });
-    speedBar_->setChangeHandler([this, &controller] { controller.onSpeedChanged(speedBar_->position()); });
+            reporting([this, &controller] { controller.onSpray(sprayRoundsBox_->value()); }));
+    connect(speedBar_, &QSlider::valueChanged, this,
+            reporting([&controller](int position) { controller.onSpeedChanged(position); }));
     if (board_->built())
-        for (int x = 1; x <= 6; ++x)
-            for (int y = 1; y <= 6; ++y)
+        for (int x = 1; x <= GameCore::boardSize; ++x)
+            for (int y = 1; y <= GameCore::boardSize; ++y)
                 connect(board_->tile(x, y), &PictureView::clicked, this,
-                        [&controller, x, y] { controller.onCellClicked({x, y}); });
+                        reporting([&controller, x, y] { controller.onCellClicked({x, y}); }));
 
-    connect(printButton_, &QPushButton::clicked, this, [&chartCommands] { chartCommands.print(); });
+    connect(printButton_, &QPushButton::clicked, this, reporting([&chartCommands] { chartCommands.print(); }));
     createChartMenu(chartCommands);
 }
 
@@ -180,11 +187,11 @@ void MainWindow::createLayout()
     createAnalysisPanel();
     setTabOrder();
 
-    creditTimer_ = new Timer(errorBox_, this);
+    creditTimer_ = new QTimer(this);
     creditTimer_->setObjectName("creditTimer");
-    creditTimer_->setInterval(2000);
-    creditTimer_->setTickHandler([this] { hideCredit(); });
-    creditTimer_->setEnabled(true);
+    creditTimer_->setSingleShot(true);
+    connect(creditTimer_, &QTimer::timeout, this, &MainWindow::hideCredit);
+    creditTimer_->start(2000);
 
     board_ = std::make_unique<BoardView>(*emptyPicture_, *preyPicture_, *hunterPicture_);
 }
@@ -206,13 +213,14 @@ void MainWindow::createSettings(QWidget* bottomPanel)
     sprayButton_ = button(settings, "sprayButton", tr("Insektizid"), {240, 10, 65, 18}, tr("Insektizideinsatz"), false);
     label(settings, "speedLabel", tr("Geschwindigkeit"), {11, 30, 78, 13}, Qt::AlignRight);
 
-    speedBar_ = named(new TrackBar(errorBox_, settings), "speedBar", {96, 30, 145, 22},
+    // Its position p asks for a round every 1001 - p ms; 501 is the 500 ms the timer starts with.
+    speedBar_ = named(new QSlider(Qt::Horizontal, settings), "speedBar", {96, 30, 145, 22},
                       tr("Geschwindigkeit der Simulation"));
-    speedBar_->setMinimum(1);
-    speedBar_->setMaximum(1000);
-    speedBar_->setPosition(501);
-    speedBar_->setPageSize(50);
-    speedBar_->setFrequency(100);
+    speedBar_->setRange(1, 1000);
+    speedBar_->setValue(501);
+    speedBar_->setPageStep(50);
+    speedBar_->setTickPosition(QSlider::TicksBelow);
+    speedBar_->setTickInterval(100);
     speedBar_->setEnabled(false);
 
     sprayRoundsBox_ = named(new SpinEdit(beeper_, settings), "sprayRoundsBox", {240, 30, 65, 22},
@@ -262,10 +270,10 @@ void MainWindow::createButtonColumn(QWidget* panel)
                                  tr("Ein Spiel nach seiner Nummer starten"), true);
     // The rules, in the row left free below the game's number; F1 opens them too.
     rulesButton_ = button(panel, "rulesButton", tr("Spielregeln"), {5, 220, 89, 16}, tr("Wie das Spiel geht (F1)"), true);
-    connect(rulesButton_, &QPushButton::clicked, this, &MainWindow::showRules);
+    connect(rulesButton_, &QPushButton::clicked, this, reporting([this] { showRules(); }));
     auto* rulesKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
     rulesKey->setObjectName("rulesShortcut");
-    connect(rulesKey, &QShortcut::activated, this, &MainWindow::showRules);
+    connect(rulesKey, &QShortcut::activated, this, reporting([this] { showRules(); }));
 
     chartButton_ = button(panel, "chartButton", tr("Diagramm >>"), {5, 240, 89, 25},
                           tr("Ein/Ausblenden eines Populationsverlaufs"), false);
@@ -318,7 +326,7 @@ void MainWindow::createChartMenu(ChartCommands& commands)
                                   void (ChartCommands::*command)()) {
         QAction* a = menu->addAction(caption);
         a->setObjectName(name);
-        connect(a, &QAction::triggered, this, [&commands, command] { (commands.*command)(); });
+        connect(a, &QAction::triggered, this, reporting([&commands, command] { (commands.*command)(); }));
         return a;
     };
     item(colors, "monochromeAction", tr("Monochrom"), &ChartCommands::applyMonochrome);
@@ -392,7 +400,7 @@ void MainWindow::loadPictures()
 void MainWindow::hideCredit()
 {
     creditLabel_->clear();
-    creditTimer_->setEnabled(false);
+    creditTimer_->stop();
 }
 
 void MainWindow::showRules()
@@ -443,12 +451,12 @@ void MainWindow::showInstruction(Choice choice) { instructionLine_->setText(inst
 
 void MainWindow::showCounts(int round, int hunters, int prey)
 {
-    statusBar_->setPanelText(1, QString::number(round));
-    statusBar_->setPanelText(3, QString::number(hunters));
-    statusBar_->setPanelText(5, QString::number(prey));
+    statusBar_->setPanelText(RoundPanel, QString::number(round));
+    statusBar_->setPanelText(HunterPanel, QString::number(hunters));
+    statusBar_->setPanelText(PreyPanel, QString::number(prey));
 }
 
-void MainWindow::showSide(Side side) { statusBar_->setPanelText(7, sideName(side)); }
+void MainWindow::showSide(Side side) { statusBar_->setPanelText(SidePanel, sideName(side)); }
 
 void MainWindow::resetBoard() { board_->resetTiles(); }
 

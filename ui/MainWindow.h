@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BoardView.h"
+#include "ErrorReporting.h"
 #include "GameControls.h"
 
 #include <QWidget>
@@ -20,11 +21,11 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class QSlider;
+class QTimer;
 class RulesWindow;
 class SpinEdit;
 class StatusBar;
-class Timer;
-class TrackBar;
 
 // The main window: board, settings, command buttons, status bar and the analysis panel with
 // the population chart. It builds and lays out the controls, shows what the game controller
@@ -52,7 +53,6 @@ public:
     PopulationChart& populationChart() { return *populationChart_; }
     ChartView& chart() { return *chart_; }
     const BoardView& board() const { return *board_; }
-    Timer& creditTimer() { return *creditTimer_; }
 
     // Blanks the credit line, once, two seconds after start-up.
     void hideCredit();
@@ -96,6 +96,8 @@ private:
     void setTabOrder();
     void loadPictures();
     void applyWidthLimits();
+    // command as a slot: an error it raises goes to the window's error box, never into Qt.
+    template <typename Command> auto reporting(Command command) { return ::reporting(errorBox_, command); }
 
     ErrorBox& errorBox_;
     Beeper& beeper_;
@@ -112,7 +114,7 @@ private:
     QRadioButton* interactiveButton_ = nullptr;
     QRadioButton* simulationButton_ = nullptr;
     QPushButton* sprayButton_ = nullptr;
-    TrackBar* speedBar_ = nullptr;
+    QSlider* speedBar_ = nullptr;
     SpinEdit* sprayRoundsBox_ = nullptr;
     QLabel* creditLabel_ = nullptr;
     QLabel* sprayLabel_ = nullptr;
@@ -132,7 +134,7 @@ private:
     QPushButton* gameByNumberButton_ = nullptr;
     QPushButton* rulesButton_ = nullptr;
     RulesWindow* rulesWindow_ = nullptr;
-    Timer* creditTimer_ = nullptr;
+    QTimer* creditTimer_ = nullptr;
     QMenu* chartMenu_ = nullptr;
     std::unique_ptr<PopulationChart> populationChart_;
     std::unique_ptr<BoardView> board_;

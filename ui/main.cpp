@@ -31,7 +31,7 @@ int main(int argc, char** argv)
         }
     SystemBeeper beeper;
     DialogErrorBox errorBox(beeper);
-    Application app(argc, argv, errorBox);
+    Application app(argc, argv);
     // German, or English where the system speaks another language; QUORVEL_LANGUAGE forces one.
     const Translations translations(systemLanguage());
     try {

@@ -1,5 +1,6 @@
 #include "Application.h"
 #include "ApplicationErrors.h"
+#include "ErrorReporting.h"
 #include "Exception.h"
 
 #include <QPushButton>
@@ -15,9 +16,11 @@
 
 namespace {
 
-// What escapes a handler goes to the application's error box.
+// Handlers run their commands through callReporting: the error goes to the error box, the click
+// or drag it interrupted ends, and the next event is handled as ever.
 struct ApplicationTest : ::testing::Test {
     RecordingErrorBox& recorder = applicationErrors();
+    template <typename Command> auto reporting(Command command) { return ::reporting(recorder, command); }
 };
 
 TEST_F(ApplicationTest, IsCalledQuorvel)
@@ -31,11 +34,11 @@ TEST_F(ApplicationTest, ReportsAnErrorInAClickHandlerAndTheNextClickRuns)
     QPushButton button(QStringLiteral("Neu"));
     button.show();
     int clicks = 0;
-    QObject::connect(&button, &QPushButton::clicked, [&clicks] {
-        ++clicks;
-        if (clicks == 1)
-            throw FileOpenError(QStringLiteral("Datei leer.bmp kann nicht geöffnet werden. weg"));
-    });
+    QObject::connect(&button, &QPushButton::clicked, reporting([&clicks] {
+                         ++clicks;
+                         if (clicks == 1)
+                             throw FileOpenError(QStringLiteral("Datei leer.bmp kann nicht geöffnet werden. weg"));
+                     }));
 
     QTest::mouseClick(&button, Qt::LeftButton);
     ASSERT_EQ(recorder.boxes.size(), 1u);
@@ -54,10 +57,10 @@ TEST_F(ApplicationTest, ReportsOtherExceptionsWithTheFatalTextAndGoesOn)
     QPushButton button(QStringLiteral("Ende"));
     button.show();
     int clicks = 0;
-    QObject::connect(&button, &QPushButton::clicked, [&clicks] {
-        if (++clicks == 1)
-            throw std::logic_error("unerwartet");
-    });
+    QObject::connect(&button, &QPushButton::clicked, reporting([&clicks] {
+                         if (++clicks == 1)
+                             throw std::logic_error("unerwartet");
+                     }));
 
     QTest::mouseClick(&button, Qt::LeftButton);
     ASSERT_EQ(recorder.boxes.size(), 1u);
@@ -69,31 +72,13 @@ TEST_F(ApplicationTest, ReportsOtherExceptionsWithTheFatalTextAndGoesOn)
     EXPECT_EQ(clicks, 2);
 }
 
-TEST_F(ApplicationTest, ReportsAnErrorInEveryFailingTimerTickAndTheTimerGoesOn)
-{
-    QTimer timer;
-    timer.setInterval(1);
-    int ticks = 0;
-    QObject::connect(&timer, &QTimer::timeout, [&ticks] {
-        if (++ticks <= 2)
-            throw PrinterError(QStringLiteral("Drucker belegt"));
-    });
-    timer.start();
-
-    ASSERT_TRUE(QTest::qWaitFor([&] { return ticks >= 4; }));
-    timer.stop();
-    ASSERT_EQ(recorder.boxes.size(), 2u);
-    EXPECT_EQ(recorder.boxes[1].text, QStringLiteral("Drucker belegt."));
-}
-
 TEST_F(ApplicationTest, AnErrorWhileAButtonIsHeldPopsItUpWithoutAClick)
 {
     QPushButton button(QStringLiteral("Würfeln"));
     button.show();
     int clicks = 0;
-    QObject::connect(&button, &QPushButton::pressed, [] {
-        throw ConvertError(QStringLiteral("beim Drücken"));
-    });
+    QObject::connect(&button, &QPushButton::pressed,
+                     reporting([] { throw ConvertError(QStringLiteral("beim Drücken")); }));
     QObject::connect(&button, &QPushButton::clicked, [&clicks] { ++clicks; });
 
     QTest::mousePress(&button, Qt::LeftButton);
@@ -131,10 +116,10 @@ TEST_F(ApplicationTest, AnErrorDuringADragEndsTheDrag)
     slider.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&slider));
     int moves = 0;
-    QObject::connect(&slider, &QSlider::valueChanged, [&moves] {
-        if (++moves == 2)
-            throw ConvertError(QStringLiteral("beim Ziehen"));
-    });
+    QObject::connect(&slider, &QSlider::valueChanged, reporting([&moves] {
+                         if (++moves == 2)
+                             throw ConvertError(QStringLiteral("beim Ziehen"));
+                     }));
 
     const QPoint start = handleCenter(slider);
     QTest::mousePress(&slider, Qt::LeftButton, {}, start);
@@ -160,7 +145,7 @@ TEST_F(ApplicationTest, AnErrorReleasesAnExplicitMouseGrab)
     window.grabMouse();
     ASSERT_EQ(QWidget::mouseGrabber(), &window);
 
-    QTimer::singleShot(0, [] { throw ConvertError(QStringLiteral("im Takt")); });
+    QTimer::singleShot(0, reporting([] { throw ConvertError(QStringLiteral("im Takt")); }));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !recorder.boxes.empty(); }));
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
 }

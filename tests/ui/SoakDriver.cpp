@@ -8,7 +8,6 @@
 #include "FrameShape.h"
 #include "SpinEdit.h"
 #include "StatusBar.h"
-#include "TrackBar.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -51,7 +50,7 @@ SoakDriver::Widgets::Widgets(MainWindow& form)
       intButton(find<QRadioButton>(form, "interactiveButton")),
       spray(find<QPushButton>(form, "sprayButton")),
       sprayRounds(find<SpinEdit>(form, "sprayRoundsBox")),
-      speed(find<TrackBar>(form, "speedBar")),
+      speed(find<QSlider>(form, "speedBar")),
       startStop(find<QPushButton>(form, "startStopButton")),
       runRounds(find<QPushButton>(form, "runRoundsButton")),
       dice(find<QPushButton>(form, "rollButton")),
@@ -359,14 +358,14 @@ SoakDriver::Expectation SoakDriver::newGame()
 
 SoakDriver::Expectation SoakDriver::speed()
 {
-    TrackBar* bar = controls_.speed;
+    QSlider* bar = controls_.speed;
     if (coin(2)) {
         note("speed by program");
-        bar->setPosition(between(-5, 1005));
+        bar->setValue(between(-5, 1005));
     } else {
         note("speed key");
         const Qt::Key keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End};
-        QTest::keyClick(bar->slider(), keys[between(0, 5)]);
+        QTest::keyClick(bar, keys[between(0, 5)]);
     }
     return {};
 }
@@ -383,7 +382,7 @@ SoakDriver::Expectation SoakDriver::disabledClick()
     QWidget* const candidates[] = {controls_.chartButton,       controls_.print, controls_.sim,
                                    controls_.intButton, controls_.spray,   controls_.startStop,
                                    controls_.runRounds,    controls_.dice,
-                                   controls_.speed->slider()};
+                                   controls_.speed};
     QWidget* target = candidates[between(0, 8)];
     if (target->isEnabled())
         return {};  // only a disabled control is clicked here; the others have their own actions

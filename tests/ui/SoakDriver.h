@@ -9,12 +9,12 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QSlider;
 class Picture;
 class RecordingErrorBox;
 class SpinEdit;
 class StatusBar;
 class SystemRoundTimer;
-class TrackBar;
 
 #include <array>
 #include <cstdint>
@@ -103,7 +103,7 @@ private:
         QRadioButton* intButton;
         QPushButton* spray;
         SpinEdit* sprayRounds;
-        TrackBar* speed;
+        QSlider* speed;
         QPushButton* startStop;
         QPushButton* runRounds;
         QPushButton* dice;

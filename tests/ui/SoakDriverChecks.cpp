@@ -12,11 +12,11 @@
 #include "StatusBar.h"
 #include "SystemRoundTimer.h"
 #include "SpinEdit.h"
-#include "TrackBar.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 
 #include <QLabel>
 
@@ -174,7 +174,7 @@ std::string SoakDriver::checkControls() const
         return say("instruction line '", controls_.instruction->text().toStdString(), "'");
     if (sprayLabel_->isHidden() == k.sprayMarksShown())
         return "the insecticide label does not follow the spraying";
-    const int position = controls_.speed->position();
+    const int position = controls_.speed->value();
     if (timer_.isArmed() != controller_.isRunning() || controller_.roundInterval() != 1001 - position
         || (timer_.isArmed() && timer_.interval() != 1001 - position))
         return say("timer armed ", timer_.isArmed(), " interval ", timer_.interval(), " at speed ", position);
