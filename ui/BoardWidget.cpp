@@ -21,6 +21,7 @@ constexpr int tileStart = frameStart + frameLine;
 constexpr int tileSide = 41;
 // Frames are black, blue or green; the cursor must never be mistaken for one of them.
 const QColor cursorColor = Qt::magenta;
+const QColor cursorGap = Qt::white;
 
 bool isOnBoard(Position cell)
 {
@@ -194,10 +195,14 @@ void BoardWidget::paintFrame(QPainter& painter, Position cell) const
 
 void BoardWidget::paintCursor(QPainter& painter) const
 {
-    // Two pixels inside the tile, so the frame around it keeps its colour readable.
-    painter.setPen(QPen(cursorColor, 1, Qt::DotLine));
+    // Two pixels inside the tile, so the frame around it keeps its colour readable; dots of two
+    // colours, so it shows on any picture.
+    const QRect ring = tileRect(cursor_).adjusted(2, 2, -3, -3);
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(tileRect(cursor_).adjusted(2, 2, -3, -3));
+    painter.setPen(QPen(cursorGap, 1));
+    painter.drawRect(ring);
+    painter.setPen(QPen(cursorColor, 1, Qt::DotLine));
+    painter.drawRect(ring);
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event)

@@ -22,7 +22,8 @@ class BoardWidget : public QWidget {
 public:
     explicit BoardWidget(QWidget* parent = nullptr);
 
-    // The pictures to draw with, taken only when none of the four is null.
+    // The pictures to draw with, taken only when none of the four is null. Set them before the
+    // board is placed in a tab order, which Qt makes only of widgets that take focus.
     void setPictures(const CellPictures& pictures);
     bool hasPictures() const { return hasPictures_; }
 

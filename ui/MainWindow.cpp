@@ -1,12 +1,12 @@
 #include "MainWindow.h"
 
+#include "BoardWidget.h"
 #include "ChartCommands.h"
 #include "ChartView.h"
 #include "ErrorBox.h"
 #include "ErrorReporting.h"
 #include "GameController.h"
 #include "Picture.h"
-#include "PictureView.h"
 #include "PopulationChart.h"
 #include "PromptForText.h"
 #include "RulesWindow.h"
@@ -87,6 +87,13 @@ const char* const groupBoxStyle =
     "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
     "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 7px; padding: 0 2px; }";
 
+QImage loadPicture(const QString& fileName)
+{
+    Picture picture;
+    picture.loadFromFile(fileName);
+    return picture.image();
+}
+
 QColor toQColor(BgrColor c) { return QColor(c.redByte(), c.greenByte(), c.blueByte()); }
 
 QString sideName(Side side) { return side == Side::Hunter ? MainWindow::tr("Räuber") : MainWindow::tr("Beute"); }
@@ -121,11 +128,14 @@ MainWindow::MainWindow(ErrorBox& errorBox, Beeper& beeper, QWidget* parent)
     // once and the window opens all the same, without tiles.
     try {
         loadPictures();
-        board_->resetTiles();
+        board_->reset();
         populationChart_->setBackgroundColor(Qt::white);
     } catch (const std::exception& e) {
         reportException(errorBox_, e);
     }
+    // Only now: the board takes the keyboard only with its pictures, and Qt leaves a widget that
+    // takes none out of a tab order.
+    setTabOrder();
 }
 
 MainWindow::~MainWindow() = default;
@@ -151,11 +161,7 @@ void MainWindow::connectTo(GameController& controller, ChartCommands& chartComma
     connect(sprayButton_, &QPushButton::clicked, this,
             [this, &controller] { controller.onSpray(sprayRoundsBox_->value()); });
     speedBar_->setChangeHandler([this, &controller] { controller.onSpeedChanged(speedBar_->position()); });
-    if (board_->built())
-        for (int x = 1; x <= 6; ++x)
-            for (int y = 1; y <= 6; ++y)
-                connect(board_->tile(x, y), &PictureView::clicked, this,
-                        [&controller, x, y] { controller.onTileClicked({x, y}); });
+    connect(board_, &BoardWidget::cellClicked, this, [&controller](Position cell) { controller.onTileClicked(cell); });
 
     connect(printButton_, &QPushButton::clicked, this, [&chartCommands] { chartCommands.print(); });
     createChartMenu(chartCommands);
@@ -166,10 +172,7 @@ void MainWindow::createLayout()
     leftPanel_ = plainPanel(this, "leftPanel", {0, 0, 313, 379});
     QWidget* topPanel = plainPanel(leftPanel_, "topPanel", {0, 0, 313, 321});
     boardBox_ = named(new QGroupBox(tr("Spielfeld"), topPanel), "boardBox", {0, 0, 313, 321});
-    backgroundPicture_ = named(new PictureView(boardBox_), "backgroundPicture", {8, 16, 297, 297});
-    backgroundPicture_->setStretched(true);
-    backgroundPicture_->setCentered(true);
-    backgroundPicture_->setIncrementalDisplay(true);
+    board_ = named(new BoardWidget(boardBox_), "board", {8, 16, 297, 297});
     QWidget* bottomPanel = plainPanel(leftPanel_, "bottomPanel", {0, 321, 313, 58});
     createSettings(bottomPanel);
 
@@ -177,15 +180,12 @@ void MainWindow::createLayout()
     createButtonColumn(rightPanel_);
     createStatusBar();
     createAnalysisPanel();
-    setTabOrder();
 
     creditTimer_ = new Timer(errorBox_, this);
     creditTimer_->setObjectName("creditTimer");
     creditTimer_->setInterval(2000);
     creditTimer_->setTickHandler([this] { hideCredit(); });
     creditTimer_->setEnabled(true);
-
-    board_ = std::make_unique<BoardView>(*emptyPicture_, *preyPicture_, *hunterPicture_);
 }
 
 void MainWindow::createSettings(QWidget* bottomPanel)
@@ -229,15 +229,6 @@ void MainWindow::createButtonColumn(QWidget* panel)
     creditLabel_->setFont(pixelFont("Liberation Sans", 7));
     newGameButton_ = button(panel, "newGameButton", tr("Neu"), {5, 16, 89, 25}, tr("Neue Simulation starten"), true);
     quitButton_ = button(panel, "quitButton", tr("Ende"), {5, 48, 89, 25}, tr("Programm beenden"), true);
-
-    // Hidden holders of the three cell pictures; the tiles copy from them.
-    hunterPicture_ = named(new PictureView(panel), "hunterPicture", {6, 80, 25, 25});
-    preyPicture_ = named(new PictureView(panel), "preyPicture", {32, 80, 25, 25});
-    emptyPicture_ = named(new PictureView(panel), "emptyPicture", {58, 80, 25, 25});
-    for (PictureView* holder : {hunterPicture_, preyPicture_, emptyPicture_}) {
-        holder->setStretched(true);
-        holder->hide();
-    }
 
     instructionLine_ = named(new QLineEdit(panel), "instructionLine", {5, 112, 89, 21},
                              tr("Anweisung für den Spieler"));
@@ -345,12 +336,16 @@ void MainWindow::setTabOrder()
     const QWidget* order[] = {speedBar_, simulationButton_, interactiveButton_, sprayRoundsBox_, sprayButton_, printButton_, startStopButton_,
                               newGameButton_,   quitButton_, rollButton_, chartButton_, instructionLine_, runRoundsButton_,
                               // additions to the layout come last
-                              gameNumberLine_, replayButton_, gameByNumberButton_, rulesButton_};
+                              gameNumberLine_, replayButton_, gameByNumberButton_, rulesButton_, board_};
     QWidget* previous = chart_;
     for (const QWidget* w : order) {
         QWidget::setTabOrder(previous, const_cast<QWidget*>(w));
         previous = const_cast<QWidget*>(w);
     }
+    // The keyboard starts in the first control of this order that is enabled before a game.
+    // Named, because the board stands first in the window's own chain, and Qt moves nothing in a
+    // tab order that already leads there (past controls that take no focus).
+    sprayRoundsBox_->setFocus();
 }
 
 void MainWindow::resizeEvent(QResizeEvent*)
@@ -381,11 +376,12 @@ void MainWindow::applyWidthLimits()
 
 void MainWindow::loadPictures()
 {
-    emptyPicture_->picture().loadFromFile("leer.bmp");
-    preyPicture_->picture().loadFromFile("prey.bmp");
-    hunterPicture_->picture().loadFromFile("hunter.bmp");
-    backgroundPicture_->picture().loadFromFile("back.bmp");
-    board_->build(boardBox_);
+    // One after the other: a picture that fails leaves those after it empty.
+    pictures_.empty = loadPicture("leer.bmp");
+    pictures_.prey = loadPicture("prey.bmp");
+    pictures_.hunter = loadPicture("hunter.bmp");
+    pictures_.background = loadPicture("back.bmp");
+    board_->setPictures(pictures_);
 }
 
 void MainWindow::hideCredit()
@@ -397,9 +393,7 @@ void MainWindow::hideCredit()
 void MainWindow::showRules()
 {
     if (!rulesWindow_) {
-        const CellPictures pictures{backgroundPicture_->picture().image(), emptyPicture_->picture().image(),
-                                    preyPicture_->picture().image(), hunterPicture_->picture().image()};
-        rulesWindow_ = new RulesWindow(pictures, this);
+        rulesWindow_ = new RulesWindow(pictures_, this);
         rulesWindow_->setObjectName("rulesWindow");
         // Beside the main window where the screen has room, else where the desktop puts it.
         const QRect frame = frameGeometry();
@@ -449,20 +443,13 @@ void MainWindow::showCounts(int round, int hunters, int prey)
 
 void MainWindow::showSide(Side side) { statusBar_->setPanelText(7, sideName(side)); }
 
-void MainWindow::resetBoard() { board_->resetTiles(); }
+void MainWindow::resetBoard() { board_->reset(); }
 
 void MainWindow::setFramesSolid() { board_->setFramesSolid(); }
 
-void MainWindow::showCell(Position cell, Cell content)
-{
-    if (board_->built())
-        board_->showCell(board_->tile(cell.x, cell.y), content);
-}
+void MainWindow::showCell(Position cell, Cell content) { board_->showCell(cell, content); }
 
-void MainWindow::setFrameColor(Position cell, BgrColor color)
-{
-    board_->setFrameColor(cell.x, cell.y, toQColor(color));
-}
+void MainWindow::setFrameColor(Position cell, BgrColor color) { board_->setFrameColor(cell, toQColor(color)); }
 
 void MainWindow::setSprayLabelVisible(bool visible) { sprayLabel_->setVisible(visible); }
 

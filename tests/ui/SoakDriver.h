@@ -9,7 +9,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class Picture;
 class RecordingErrorBox;
 class SpinEdit;
 class StatusBar;
@@ -117,7 +116,6 @@ private:
     GameController& controller_;
     RecordingErrorBox& errors_;
     Widgets controls_;
-    const Picture* pictures_[3];  // empty, prey, hunter
     const StatusBar* statusBar_;
     const QLabel* sprayLabel_;
     std::mt19937 random_;
