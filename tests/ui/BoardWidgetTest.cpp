@@ -5,12 +5,13 @@
 #include "Translations.h"
 
 #include <QAccessible>
+#include <QPaintEvent>
 #include <QLineEdit>
 #include <QSet>
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <optional>
+#include <algorithm>
 #include <vector>
 
 void PrintTo(const Position& p, std::ostream* os) { *os << "(" << p.x << "," << p.y << ")"; }
@@ -65,6 +66,18 @@ std::vector<QPoint> differences(const QImage& a, const QImage& b)
     return found;
 }
 
+// The colours of the two-pixel ring around a tile, row by row.
+std::vector<QRgb> around(const QImage& image, QRect tile)
+{
+    std::vector<QRgb> ring;
+    const QRect outer = tile.adjusted(-2, -2, 2, 2);
+    for (int y = outer.top(); y <= outer.bottom(); ++y)
+        for (int x = outer.left(); x <= outer.right(); ++x)
+            if (!tile.contains(x, y))
+                ring.push_back(image.pixel(x, y));
+    return ring;
+}
+
 // The board in a window of its own beside a line edit, as the main window holds it.
 class BoardWidgetTest : public testing::Test {
 protected:
@@ -91,17 +104,11 @@ protected:
     std::vector<Position> clicked_;
 };
 
-struct ClickCase {
-    Position cell;
-};
-
-void PrintTo(const ClickCase& c, std::ostream* os) { PrintTo(c.cell, os); }
-
-class BoardWidgetClicks : public BoardWidgetTest, public testing::WithParamInterface<ClickCase> {};
+class BoardWidgetClicks : public BoardWidgetTest, public testing::WithParamInterface<Position> {};
 
 TEST_P(BoardWidgetClicks, LandOnTheTileDrawnThere)
 {
-    const Position cell = GetParam().cell;
+    const Position cell = GetParam();
     board_->setPictures(plainPictures());
     board_->showCell(cell, Cell::Prey);
     const QRect tile = drawnRect(shot(), Qt::red);
@@ -123,10 +130,9 @@ TEST_P(BoardWidgetClicks, LandOnTheTileDrawnThere)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cells, BoardWidgetClicks,
-                         testing::Values(ClickCase{{1, 1}}, ClickCase{{6, 1}}, ClickCase{{1, 6}}, ClickCase{{6, 6}},
-                                         ClickCase{{4, 3}}),
+                         testing::Values(Position{1, 1}, Position{6, 1}, Position{1, 6}, Position{6, 6}, Position{4, 3}),
                          [](const auto& info) {
-                             return "x" + std::to_string(info.param.cell.x) + "y" + std::to_string(info.param.cell.y);
+                             return "x" + std::to_string(info.param.x) + "y" + std::to_string(info.param.y);
                          });
 
 struct WalkCase {
@@ -134,8 +140,6 @@ struct WalkCase {
     const char* keys;  // l, r, u, d: the arrow keys
     Position cell;
 };
-
-void PrintTo(const WalkCase& c, std::ostream* os) { *os << c.name; }
 
 class BoardWidgetKeys : public BoardWidgetTest, public testing::WithParamInterface<WalkCase> {};
 
@@ -185,12 +189,50 @@ TEST_F(BoardWidgetTest, TabBringsTheCursorInNoFrameColorAndOnlyWhileFocused)
     EXPECT_EQ(shot(), unfocused);
 }
 
+// What the board asks to repaint, as its paint events receive it.
+class PaintRecorder : public QObject {
+public:
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+
+TEST_F(BoardWidgetTest, RepaintsOnlyWhatChanged)
+{
+    board_->setPictures(plainPictures());
+    showActive();
+    QCoreApplication::processEvents();
+    PaintRecorder recorder;
+    board_->installEventFilter(&recorder);
+    const auto repainted = [&recorder](const auto& change) {
+        recorder.painted = {};
+        change();
+        QCoreApplication::processEvents();
+        return recorder.painted;
+    };
+    const QRect tile = BoardWidget::tileRect({3, 4});
+
+    EXPECT_EQ(repainted([this] { board_->showCell({3, 4}, Cell::Prey); }), QRegion(tile));
+    EXPECT_EQ(repainted([this] { board_->showCell({3, 4}, Cell::Prey); }), QRegion());
+    EXPECT_EQ(repainted([this] { board_->setFrameColor({3, 4}, Qt::blue); }), QRegion()) << "a clear frame";
+    const QRect frame = tile.adjusted(-2, -2, 2, 2);
+    EXPECT_TRUE(QRegion(frame).subtracted(repainted([this] { board_->setFramesSolid(); })).isEmpty());
+    EXPECT_EQ(repainted([this] { board_->setFrameColor({3, 4}, Qt::green); }), QRegion(frame));
+    EXPECT_EQ(repainted([this] { QTest::keyClick(before_, Qt::Key_Tab); }), QRegion(BoardWidget::tileRect({1, 1})));
+    EXPECT_EQ(repainted([this] { QTest::keyClick(board_, Qt::Key_Down); }),
+              QRegion(BoardWidget::tileRect({1, 1})) + BoardWidget::tileRect({1, 2}));
+}
+
 struct NoPictureCase {
     const char* name;
     QImage CellPictures::*missing;
 };
-
-void PrintTo(const NoPictureCase& c, std::ostream* os) { *os << c.name; }
 
 class BoardWidgetWithoutPictures : public BoardWidgetTest, public testing::WithParamInterface<NoPictureCase> {};
 
@@ -258,46 +300,30 @@ TEST_F(BoardWidgetTest, FramesAreClearUntilSolidThenOutlineTheTileInTheirColor)
     const CellPictures pictures = programPictures();
     board_->setPictures(pictures);
     board_->reset();
-    const Position cell{4, 2}, neighbor{4, 3};
-    const QRect tile = BoardWidget::tileRect(cell);
-    // The two-pixel ring around the tile.
-    std::vector<QPoint> ring;
-    for (int y = tile.top() - 2; y <= tile.bottom() + 2; ++y)
-        for (int x = tile.left() - 2; x <= tile.right() + 2; ++x)
-            if (!tile.contains(x, y))
-                ring.emplace_back(x, y);
-    const auto ringColors = [&ring](const QImage& image) {
-        std::vector<QColor> colors;
-        for (QPoint at : ring)
-            colors.push_back(image.pixelColor(at));
-        return colors;
+    const QRect tile = BoardWidget::tileRect({4, 2});
+    const auto drawnIn = [](const std::vector<QRgb>& ring, QColor color) {
+        return std::count(ring.begin(), ring.end(), color.rgb()) == std::ssize(ring);
     };
-    const auto uniform = [&ring](QColor color) { return std::vector<QColor>(ring.size(), color); };
 
-    board_->setFrameColor(cell, Qt::green);
+    board_->setFrameColor({4, 2}, Qt::green);
     const QImage clear = shot();
-    for (QPoint at : ring)
-        ASSERT_EQ(clear.pixel(at), pictures.background.pixel(at)) << at.x() << "," << at.y();
-
+    EXPECT_EQ(around(clear, tile), around(pictures.background, tile));
     board_->setFramesSolid();
-    EXPECT_EQ(ringColors(shot()), uniform(Qt::green));
-    const QColor colors[] = {Qt::blue, Qt::black};
-    for (QColor color : colors) {
-        board_->setFrameColor(cell, color);
+    EXPECT_TRUE(drawnIn(around(shot(), tile), Qt::green));
+    for (QColor color : {QColor(Qt::blue), QColor(Qt::black)}) {
+        board_->setFrameColor({4, 2}, color);
         const QImage solid = shot();
-        EXPECT_EQ(ringColors(solid), uniform(color)) << color.name().toStdString();
+        EXPECT_TRUE(drawnIn(around(solid, tile), color)) << color.name().toStdString();
         EXPECT_EQ(solid.copy(tile), clear.copy(tile));
     }
-    board_->setFrameColor(neighbor, Qt::green);
-    EXPECT_EQ(ringColors(shot()), uniform(Qt::black)) << "a neighbour's frame stays off this one";
+    board_->setFrameColor({4, 3}, Qt::green);
+    EXPECT_TRUE(drawnIn(around(shot(), tile), Qt::black)) << "a neighbour's frame stays off this one";
 }
 
 struct NameCase {
     Language language;
     QString prey, hunter, empty;
 };
-
-void PrintTo(const NameCase& c, std::ostream* os) { *os << (c.language == Language::German ? "German" : "English"); }
 
 class BoardWidgetAccessibility : public BoardWidgetTest, public testing::WithParamInterface<NameCase> {};
 
