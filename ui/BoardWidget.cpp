@@ -109,7 +109,8 @@ void BoardWidget::setFramesSolid()
 
 void BoardWidget::showCell(Position cell, Cell content)
 {
-    if (!isOnBoard(cell) || cells_[indexOf(cell)] == content)
+    const bool known = content == Cell::Empty || content == Cell::Prey || content == Cell::Hunter;
+    if (!isOnBoard(cell) || !known || cells_[indexOf(cell)] == content)
         return;
     cells_[indexOf(cell)] = content;
     update(tileRect(cell));

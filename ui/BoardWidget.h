@@ -13,7 +13,7 @@
 // The 6 × 6 board in one widget: the background picture stretched over the whole widget, and
 // on it per cell a 41-pixel tile inside a 45-pixel frame, on a 48-pixel pitch starting 8 pixels
 // in. Cells are (x, y), 1 to 6, x the column from the left, y the row from the top; positions
-// off the board are ignored.
+// off the board, and contents that are none of the three, are ignored.
 // Until it has all four pictures the board draws nothing, takes no focus and ignores clicks
 // and keys; what it is told to show is kept all the same.
 class BoardWidget : public QWidget {
