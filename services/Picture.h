@@ -4,8 +4,8 @@
 #include <QObject>
 #include <QString>
 
-// The picture held by a picture widget: empty at first, replaced as a whole by a load or a
-// copy. Pictures are shared, not duplicated, so copying one onto many tiles costs nothing.
+// A picture read from a file: empty at first, replaced as a whole by a load or a copy. Pictures
+// are shared, not duplicated, so a copy costs nothing.
 class Picture : public QObject {
     Q_OBJECT
 

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>AccessibleCell</name>
+    <message>
+        <source>Feld %1,%2: Räuber</source>
+        <translation>Cell %1,%2: hunter</translation>
+    </message>
+    <message>
+        <source>Feld %1,%2: Beute</source>
+        <translation>Cell %1,%2: prey</translation>
+    </message>
+    <message>
+        <source>Feld %1,%2: leer</source>
+        <translation>Cell %1,%2: empty</translation>
+    </message>
+</context>
+<context>
     <name>BitmapReader</name>
     <message>
         <source>Bitmap ist ungültig</source>

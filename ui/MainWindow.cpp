@@ -1,12 +1,12 @@
 #include "MainWindow.h"
 
+#include "BoardWidget.h"
 #include "ChartCommands.h"
 #include "ChartView.h"
 #include "ErrorBox.h"
 #include "ErrorReporting.h"
 #include "GameController.h"
 #include "Picture.h"
-#include "PictureView.h"
 #include "PopulationChart.h"
 #include "PromptForText.h"
 #include "RulesWindow.h"
@@ -89,6 +89,12 @@ const char* const groupBoxStyle =
 
 // The status bar's panels, left to right: a label before each value, and a filler.
 enum StatusPanel { RoundLabel, RoundPanel, HunterLabel, HunterPanel, PreyLabel, PreyPanel, SideLabel, SidePanel };
+QImage loadPicture(const QString& fileName)
+{
+    Picture picture;
+    picture.loadFromFile(fileName);
+    return picture.image();
+}
 
 QColor toQColor(BgrColor c) { return QColor(c.redByte(), c.greenByte(), c.blueByte()); }
 
@@ -124,11 +130,14 @@ MainWindow::MainWindow(ErrorBox& errorBox, Beeper& beeper, QWidget* parent)
     // once and the window opens all the same, without tiles.
     try {
         loadPictures();
-        board_->resetTiles();
+        board_->reset();
         populationChart_->setBackgroundColor(Qt::white);
     } catch (const std::exception& e) {
         reportException(errorBox_, e);
     }
+    // Only now: the board takes the keyboard only with its pictures, and Qt leaves a widget that
+    // takes none out of a tab order.
+    setTabOrder();
 }
 
 MainWindow::~MainWindow() = default;
@@ -159,11 +168,8 @@ void MainWindow::connectTo(GameController& controller, ChartCommands& chartComma
             reporting([this, &controller] { controller.onSpray(sprayRoundsBox_->value()); }));
     connect(speedBar_, &QSlider::valueChanged, this,
             reporting([&controller](int position) { controller.onSpeedChanged(position); }));
-    if (board_->built())
-        for (int x = 1; x <= GameCore::boardSize; ++x)
-            for (int y = 1; y <= GameCore::boardSize; ++y)
-                connect(board_->tile(x, y), &PictureView::clicked, this,
-                        reporting([&controller, x, y] { controller.onCellClicked({x, y}); }));
+    connect(board_, &BoardWidget::cellClicked, this,
+            reporting([&controller](Position cell) { controller.onCellClicked(cell); }));
 
     connect(printButton_, &QPushButton::clicked, this, reporting([&chartCommands] { chartCommands.print(); }));
     createChartMenu(chartCommands);
@@ -174,10 +180,7 @@ void MainWindow::createLayout()
     leftPanel_ = plainPanel(this, "leftPanel", {0, 0, 313, 379});
     QWidget* topPanel = plainPanel(leftPanel_, "topPanel", {0, 0, 313, 321});
     boardBox_ = named(new QGroupBox(tr("Spielfeld"), topPanel), "boardBox", {0, 0, 313, 321});
-    backgroundPicture_ = named(new PictureView(boardBox_), "backgroundPicture", {8, 16, 297, 297});
-    backgroundPicture_->setStretched(true);
-    backgroundPicture_->setCentered(true);
-    backgroundPicture_->setIncrementalDisplay(true);
+    board_ = named(new BoardWidget(boardBox_), "board", {8, 16, 297, 297});
     QWidget* bottomPanel = plainPanel(leftPanel_, "bottomPanel", {0, 321, 313, 58});
     createSettings(bottomPanel);
 
@@ -185,15 +188,12 @@ void MainWindow::createLayout()
     createButtonColumn(rightPanel_);
     createStatusBar();
     createAnalysisPanel();
-    setTabOrder();
 
     creditTimer_ = new QTimer(this);
     creditTimer_->setObjectName("creditTimer");
     creditTimer_->setSingleShot(true);
     connect(creditTimer_, &QTimer::timeout, this, &MainWindow::hideCredit);
     creditTimer_->start(2000);
-
-    board_ = std::make_unique<BoardView>(*emptyPicture_, *preyPicture_, *hunterPicture_);
 }
 
 void MainWindow::createSettings(QWidget* bottomPanel)
@@ -238,15 +238,6 @@ void MainWindow::createButtonColumn(QWidget* panel)
     creditLabel_->setFont(pixelFont("Liberation Sans", 7));
     newGameButton_ = button(panel, "newGameButton", tr("Neu"), {5, 16, 89, 25}, tr("Neue Simulation starten"), true);
     quitButton_ = button(panel, "quitButton", tr("Ende"), {5, 48, 89, 25}, tr("Programm beenden"), true);
-
-    // Hidden holders of the three cell pictures; the tiles copy from them.
-    hunterPicture_ = named(new PictureView(panel), "hunterPicture", {6, 80, 25, 25});
-    preyPicture_ = named(new PictureView(panel), "preyPicture", {32, 80, 25, 25});
-    emptyPicture_ = named(new PictureView(panel), "emptyPicture", {58, 80, 25, 25});
-    for (PictureView* holder : {hunterPicture_, preyPicture_, emptyPicture_}) {
-        holder->setStretched(true);
-        holder->hide();
-    }
 
     instructionLine_ = named(new QLineEdit(panel), "instructionLine", {5, 112, 89, 21},
                              tr("Anweisung für den Spieler"));
@@ -354,12 +345,16 @@ void MainWindow::setTabOrder()
     const QWidget* order[] = {speedBar_, simulationButton_, interactiveButton_, sprayRoundsBox_, sprayButton_, printButton_, startStopButton_,
                               newGameButton_,   quitButton_, rollButton_, chartButton_, instructionLine_, runRoundsButton_,
                               // additions to the layout come last
-                              gameNumberLine_, replayButton_, gameByNumberButton_, rulesButton_};
+                              gameNumberLine_, replayButton_, gameByNumberButton_, rulesButton_, board_};
     QWidget* previous = chart_;
     for (const QWidget* w : order) {
         QWidget::setTabOrder(previous, const_cast<QWidget*>(w));
         previous = const_cast<QWidget*>(w);
     }
+    // The keyboard starts in the first control of this order that is enabled before a game.
+    // Named, because the board stands first in the window's own chain, and Qt moves nothing in a
+    // tab order that already leads there (past controls that take no focus).
+    sprayRoundsBox_->setFocus();
 }
 
 void MainWindow::resizeEvent(QResizeEvent*)
@@ -390,11 +385,12 @@ void MainWindow::applyWidthLimits()
 
 void MainWindow::loadPictures()
 {
-    emptyPicture_->picture().loadFromFile("leer.bmp");
-    preyPicture_->picture().loadFromFile("prey.bmp");
-    hunterPicture_->picture().loadFromFile("hunter.bmp");
-    backgroundPicture_->picture().loadFromFile("back.bmp");
-    board_->build(boardBox_);
+    // One after the other: a picture that fails leaves those after it empty.
+    pictures_.empty = loadPicture("leer.bmp");
+    pictures_.prey = loadPicture("prey.bmp");
+    pictures_.hunter = loadPicture("hunter.bmp");
+    pictures_.background = loadPicture("back.bmp");
+    board_->setPictures(pictures_);
 }
 
 void MainWindow::hideCredit()
@@ -406,9 +402,7 @@ void MainWindow::hideCredit()
 void MainWindow::showRules()
 {
     if (!rulesWindow_) {
-        const CellPictures pictures{backgroundPicture_->picture().image(), emptyPicture_->picture().image(),
-                                    preyPicture_->picture().image(), hunterPicture_->picture().image()};
-        rulesWindow_ = new RulesWindow(pictures, this);
+        rulesWindow_ = new RulesWindow(pictures_, this);
         rulesWindow_->setObjectName("rulesWindow");
         // Beside the main window where the screen has room, else where the desktop puts it.
         const QRect frame = frameGeometry();
@@ -458,20 +452,13 @@ void MainWindow::showCounts(int round, int hunters, int prey)
 
 void MainWindow::showSide(Side side) { statusBar_->setPanelText(SidePanel, sideName(side)); }
 
-void MainWindow::resetBoard() { board_->resetTiles(); }
+void MainWindow::resetBoard() { board_->reset(); }
 
 void MainWindow::setFramesSolid() { board_->setFramesSolid(); }
 
-void MainWindow::showCell(Position cell, Cell content)
-{
-    if (board_->built())
-        board_->showCell(board_->tile(cell.x, cell.y), content);
-}
+void MainWindow::showCell(Position cell, Cell content) { board_->showCell(cell, content); }
 
-void MainWindow::setFrameColor(Position cell, BgrColor color)
-{
-    board_->setFrameColor(cell.x, cell.y, toQColor(color));
-}
+void MainWindow::setFrameColor(Position cell, BgrColor color) { board_->setFrameColor(cell, toQColor(color)); }
 
 void MainWindow::setSprayLabelVisible(bool visible) { sprayLabel_->setVisible(visible); }
 

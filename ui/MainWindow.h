@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BoardView.h"
+#include "CellPictures.h"
 #include "ErrorReporting.h"
 #include "GameControls.h"
 
@@ -9,11 +9,11 @@
 #include <memory>
 
 class Beeper;
+class BoardWidget;
 class ChartCommands;
 class ChartView;
 class ErrorBox;
 class GameController;
-class PictureView;
 class PopulationChart;
 class QGroupBox;
 class QLabel;
@@ -52,7 +52,7 @@ public:
 
     PopulationChart& populationChart() { return *populationChart_; }
     ChartView& chart() { return *chart_; }
-    const BoardView& board() const { return *board_; }
+    BoardWidget& board() { return *board_; }
 
     // Blanks the credit line, once, two seconds after start-up.
     void hideCredit();
@@ -110,7 +110,9 @@ private:
     QWidget* leftPanel_ = nullptr;
     QWidget* rightPanel_ = nullptr;
     QGroupBox* boardBox_ = nullptr;
-    PictureView* backgroundPicture_ = nullptr;
+    BoardWidget* board_ = nullptr;
+    // The pictures as far as they could be loaded; the board gets them only when all four are.
+    CellPictures pictures_;
     QRadioButton* interactiveButton_ = nullptr;
     QRadioButton* simulationButton_ = nullptr;
     QPushButton* sprayButton_ = nullptr;
@@ -118,9 +120,6 @@ private:
     SpinEdit* sprayRoundsBox_ = nullptr;
     QLabel* creditLabel_ = nullptr;
     QLabel* sprayLabel_ = nullptr;
-    PictureView* hunterPicture_ = nullptr;
-    PictureView* preyPicture_ = nullptr;
-    PictureView* emptyPicture_ = nullptr;
     QPushButton* newGameButton_ = nullptr;
     QPushButton* quitButton_ = nullptr;
     QPushButton* chartButton_ = nullptr;
@@ -137,5 +136,4 @@ private:
     QTimer* creditTimer_ = nullptr;
     QMenu* chartMenu_ = nullptr;
     std::unique_ptr<PopulationChart> populationChart_;
-    std::unique_ptr<BoardView> board_;
 };

@@ -1,18 +1,10 @@
 #pragma once
 
-#include <QImage>
+#include "CellPictures.h"
+
 #include <QWidget>
 
 class QTextBrowser;
-
-// The board's pictures as the program loaded them: the board's background and the three cell
-// pictures. Any of them may be null, when it could not be loaded.
-struct CellPictures {
-    QImage background;
-    QImage empty;
-    QImage prey;
-    QImage hunter;
-};
 
 // A small window that explains the game as the program plays it: the board, the two sides, what
 // a roll does on each kind of cell, the two modes and the two decisions of "Interaktiv", the

@@ -1,5 +1,4 @@
 // The four committed pictures, read the way the program reads them at start-up.
-#include "PictureView.h"
 #include "Picture.h"
 
 #include <QDir>
@@ -45,42 +44,4 @@ INSTANTIATE_TEST_SUITE_P(Files, AssetSizes,
                              return file.substr(0, file.find('.'));
                          });
 
-// A tile over the background at the first cell's place, as the board lays them out.
-TEST_F(Assets, EmptyTilesShowTheBackgroundAndAnimalTilesHideIt)
-{
-    QWidget board;
-    board.resize(320, 320);
-    auto* background = new PictureView(&board);
-    background->setGeometry(8, 16, 297, 297);
-    background->setStretched(true);
-    background->picture().loadFromFile("back.bmp");
-    Picture empty, prey;
-    empty.loadFromFile("leer.bmp");
-    prey.loadFromFile("prey.bmp");
-    auto* tile = new PictureView(&board);
-    tile->setGeometry(18, 26, 41, 41);
-    tile->setStretched(true);
-    tile->setTransparent(true);
-    tile->picture().assign(empty);
-
-    const QImage& back = background->picture().image();
-    const QRgb key = empty.image().pixel(0, 40);
-    QImage shown = board.grab().toImage();
-    int keyed = 0, hidden = 0;
-    for (int y = 0; y < 41; ++y) {
-        for (int x = 0; x < 41; ++x) {
-            if (empty.image().pixel(x, y) != key)
-                continue;
-            ++keyed;
-            hidden += shown.pixel(18 + x, 26 + y) != back.pixel(10 + x, 10 + y);
-        }
-    }
-    EXPECT_GT(keyed, 41 * 41 * 9 / 10);
-    EXPECT_EQ(hidden, 0);
-
-    tile->setTransparent(false);
-    tile->picture().assign(prey);
-    shown = board.grab().toImage();
-    EXPECT_EQ(shown.copy(18, 26, 41, 41), prey.image());
-}
 }  // namespace

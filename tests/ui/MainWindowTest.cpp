@@ -1,6 +1,8 @@
+#include "BoardWidget.h"
 #include "ControlTable.h"
 #include "MainWindowFixture.h"
 #include "SpinEdit.h"
+#include "StatusBar.h"
 
 #include <QSlider>
 #include <QTimer>
@@ -186,19 +188,19 @@ TEST_F(Window, KeyboardStartsInTheInsecticideCountAndFollowsTheTabOrder)
 
     // Before the first game only the enabled controls take part: sprayRounds, then the buttons
     // "Neu" and "Ende" and the instruction line, in the button column's order, then the game
-    // number and its command and the rules, which came later, and round again.
+    // number and its command, the rules and the board, which came later, and round again.
     QStringList visited;
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < 8; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         // The control itself, not a part of it (the spin edit's inner line edit).
         QWidget* w = QApplication::focusWidget();
         while (w && w->parentWidget() && w->parentWidget()->objectName() != "settingsBox" &&
-               w->parentWidget()->objectName() != "rightPanel")
+               w->parentWidget()->objectName() != "rightPanel" && w->parentWidget()->objectName() != "boardBox")
             w = w->parentWidget();
         visited << (w ? w->objectName() : QString());
     }
     EXPECT_EQ(visited, (QStringList{"newGameButton", "quitButton", "instructionLine", "gameNumberLine",
-                                    "gameByNumberButton", "rulesButton", "sprayRoundsBox"}));
+                                    "gameByNumberButton", "rulesButton", "board", "sprayRoundsBox"}));
 }
 
 TEST_F(Window, TheGameNumberIsShownInPlainDigitsAndStartsGamesAgain)
@@ -241,4 +243,69 @@ TEST_F(Window, TheGameNumberIsShownInPlainDigitsAndStartsGamesAgain)
         EXPECT_EQ(number->text(), r.shown);
         EXPECT_EQ(message, r.message);
     }
+}
+
+TEST_F(Window, StatusBarFollowsEveryRound)
+{
+    const StatusBar* bar = control<StatusBar>("statusBar");
+    EXPECT_EQ(bar->panelText(0), "Durchgang:");
+    EXPECT_EQ(bar->panelText(2), "Räuber:");
+    EXPECT_EQ(bar->panelText(4), "Beute:");
+    EXPECT_EQ(bar->panelText(6), "Spieler:");
+    EXPECT_EQ(bar->panelText(7), "");
+    EXPECT_EQ(bar->panelCount(), 9);
+
+    newGame(0);
+    // The worked example of seed 0: sides and counts of the first rounds.
+    const char* sides[] = {"Räuber", "Beute", "Räuber", "Beute"};
+    const int hunters[] = {5, 5, 6, 6}, prey[] = {9, 10, 9, 10};
+    for (int i = 0; i < 4; ++i) {
+        controller->onTick();
+        EXPECT_EQ(bar->panelText(1), QString::number(i + 1));
+        EXPECT_EQ(bar->panelText(3), QString::number(hunters[i]));
+        EXPECT_EQ(bar->panelText(5), QString::number(prey[i]));
+        EXPECT_EQ(bar->panelText(7), sides[i]);
+    }
+    // A new game leaves the side of the previous game's last round.
+    newGame(0);
+    EXPECT_EQ(bar->panelText(7), "Beute");
+    EXPECT_EQ(bar->panelText(1), "0");
+}
+
+// A decision settled on the board without a mouse: Tab to the board, the arrows to the cell,
+// Space; a click on a cell the decision refuses changes nothing.
+TEST_F(Window, TheBoardSettlesADecisionByKeyboardAndRefusesAWrongClick)
+{
+    newGame(6);
+    chooseInteractive();
+    diceUntilDecision();
+    const GameCore& core = controller->core();
+    Position accepted, refused;
+    for (int x = 1; x <= 6; ++x)
+        for (int y = 1; y <= 6; ++y) {
+            const bool ok = core.pendingChoice() == Choice::PlacePrey
+                                ? core.isInBlock({x, y}, core.choicePosition(), Cell::Empty)
+                                : core.cell(x, y) == Cell::Hunter;
+            (ok ? accepted : refused) = {x, y};
+        }
+    ASSERT_NE(accepted, Position{});
+    ASSERT_NE(refused, Position{});
+    const Choice pending = core.pendingChoice();
+    BoardWidget& board = form->board();
+    QTest::mouseClick(&board, Qt::LeftButton, {}, BoardWidget::tileRect(refused).center());
+    EXPECT_EQ(core.pendingChoice(), pending);
+
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    control("rulesButton")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_TRUE(board.hasFocus());
+    for (int x = board.cursor().x; x < accepted.x; ++x)
+        QTest::keyClick(&board, Qt::Key_Right);
+    for (int y = board.cursor().y; y < accepted.y; ++y)
+        QTest::keyClick(&board, Qt::Key_Down);
+    QTest::keyClick(&board, Qt::Key_Space);
+    EXPECT_EQ(core.pendingChoice(), Choice::None);
+    EXPECT_EQ(board.cell(accepted), pending == Choice::PlacePrey ? Cell::Prey : Cell::Empty);
+    EXPECT_TRUE(button("rollButton")->isEnabled());
 }

@@ -2,10 +2,7 @@
 
 #include "ModalAnswer.h"
 #include "RecordingErrorBox.h"
-#include "BoardView.h"
-#include "PictureView.h"
-#include "Picture.h"
-#include "FrameShape.h"
+#include "BoardWidget.h"
 #include "SpinEdit.h"
 #include "StatusBar.h"
 
@@ -66,8 +63,6 @@ SoakDriver::SoakDriver(MainWindow& form, GameController& controller, const Syste
       timer_(timer),
       errors_(errors),
       controls_(form),
-      pictures_{&form.findChild<PictureView*>("emptyPicture")->picture(), &form.findChild<PictureView*>("preyPicture")->picture(),
-                &form.findChild<PictureView*>("hunterPicture")->picture()},
       statusBar_(form.findChild<StatusBar*>("statusBar")),
       sprayLabel_(form.findChild<QLabel*>("sprayLabel")),
       random_(seed),
@@ -256,10 +251,9 @@ SoakDriver::Expectation SoakDriver::tileClick(const Snapshot& before)
         if (!valid.empty())
             std::tie(x, y) = valid[static_cast<std::size_t>(between(0, int(valid.size()) - 1))];
     }
-    PictureView* tile = form_.board().tile(x, y);
     if (coin(realTileClick)) {
         note("click tile");
-        QTest::mouseClick(tile, Qt::LeftButton);
+        QTest::mouseClick(&form_.board(), Qt::LeftButton, {}, BoardWidget::tileRect({x, y}).center());
     } else {
         note("onTileClicked");
         controller_.onCellClicked({x, y});

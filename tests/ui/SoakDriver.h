@@ -119,7 +119,6 @@ private:
     const SystemRoundTimer& timer_;
     RecordingErrorBox& errors_;
     Widgets controls_;
-    const Picture* pictures_[3];  // empty, prey, hunter
     const StatusBar* statusBar_;
     const QLabel* sprayLabel_;
     std::mt19937 random_;

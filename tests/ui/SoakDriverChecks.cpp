@@ -3,12 +3,9 @@
 
 #include "ControlTable.h"
 
-#include "BoardView.h"
+#include "BoardWidget.h"
 #include "ChartView.h"
 #include "LineSeries.h"
-#include "PictureView.h"
-#include "Picture.h"
-#include "FrameShape.h"
 #include "StatusBar.h"
 #include "SystemRoundTimer.h"
 #include "SpinEdit.h"
@@ -66,7 +63,7 @@ std::string SoakDriver::afterRounds(const Snapshot& before, const Expectation& e
         // checks still hold.
         for (int x = 1; x <= 6; ++x)
             for (int y = 1; y <= 6; ++y)
-                frames_[x][y] = form_.board().frame(x, y)->penColor();
+                frames_[x][y] = form_.board().frameColor({x, y});
     }
 
     // A decision is left only by an interactive round, and only where a rule asks for one.
@@ -112,7 +109,7 @@ std::string SoakDriver::check(const Snapshot& before, const Expectation& e) cons
 std::string SoakDriver::checkBoard() const
 {
     const GameCore& k = controller_.core();
-    const BoardView& board = form_.board();
+    const BoardWidget& board = form_.board();
     int counted[3] = {};
     for (int x = 1; x <= 6; ++x)
         for (int y = 1; y <= 6; ++y) {
@@ -120,17 +117,14 @@ std::string SoakDriver::checkBoard() const
             if (v > 2)
                 return say("cell (", x, ",", y, ") holds ", int(v));
             ++counted[v];
-            const PictureView* tile = board.tile(x, y);
-            if (tile->picture().image().cacheKey() != pictures_[v]->image().cacheKey()
-                || tile->isTransparent() != (v == 0))
+            if (board.cell({x, y}) != k.cell(x, y))
                 return say("tile (", x, ",", y, ") does not show ", int(v));
-            const FrameShape* frame = board.frame(x, y);
-            if (frame->penColor() != frames_[x][y])
-                return say("frame (", x, ",", y, ") is ", frame->penColor().name().toStdString(), ", not ",
+            if (board.frameColor({x, y}) != frames_[x][y])
+                return say("frame (", x, ",", y, ") is ", board.frameColor({x, y}).name().toStdString(), ", not ",
                            frames_[x][y].name().toStdString());
-            if ((frame->penStyle() == FrameShape::PenStyle::Solid) != started())
-                return say("frame (", x, ",", y, ") has the wrong pen style");
         }
+    if (board.framesSolid() != started())
+        return "the frames are solid before the first game or clear after it";
     if (counted[1] != k.preyCount() || counted[2] != k.hunterCount())
         return say("counters ", int(k.hunterCount()), "/", int(k.preyCount()), " but the board holds ", counted[2],
                    " hunters and ", counted[1], " prey");
