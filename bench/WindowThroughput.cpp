@@ -6,6 +6,7 @@
 // --preload fills both curves with N points of a random walk in one go before the run;
 // --monochrome 1 switches the chart to its black-and-white scheme first.
 #include "Application.h"
+#include "CellPictures.h"
 #include "ChartCommands.h"
 #include "ChartView.h"
 #include "ColorDialog.h"
@@ -134,6 +135,9 @@ int main(int argc, char** argv)
     SystemPrinterList printers;
     Printer printer(printers);
     MainWindow form(errorBox, beeper);
+    CellPictures pictures;
+    callReporting(errorBox, [&] { loadCellPictures(pictures); });
+    form.finishStartUp(pictures);
     ColorDialog colorDialog(&form);
     PrintDialog printDialog(printer, &form);
     SystemRoundTimer roundTimer(errorBox);

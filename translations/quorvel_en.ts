@@ -357,6 +357,10 @@
         <source>Eine Spielnummer ist eine ganze Zahl von 0 bis 4294967295, ohne Vorzeichen und ohne Leerzeichen.</source>
         <translation>A game number is a whole number from 0 to 4294967295, without a sign and without spaces.</translation>
     </message>
+    <message>
+        <source>Runden vorgeben</source>
+        <translation>Run rounds</translation>
+    </message>
 </context>
 <context>
     <name>MessageDialog</name>

@@ -1,6 +1,5 @@
 #include "SpinEdit.h"
 
-#include "Beeper.h"
 #include "ParseInteger.h"
 
 #include <QApplication>
@@ -35,8 +34,8 @@ bool acceptedCharacter(QChar c)
 
 }  // namespace
 
-SpinEdit::SpinEdit(Beeper& beeper, QWidget* parent)
-    : QWidget(parent), beeper_(beeper), edit_(new QLineEdit(this)), up_(new QToolButton(edit_)),
+SpinEdit::SpinEdit(QWidget* parent)
+    : QWidget(parent), edit_(new QLineEdit(this)), up_(new QToolButton(edit_)),
       down_(new QToolButton(edit_))
 {
     edit_->setObjectName(QStringLiteral("edit"));
@@ -71,7 +70,7 @@ SpinEdit::SpinEdit(Beeper& beeper, QWidget* parent)
 
 int SpinEdit::value() const
 {
-    return parseInteger(edit_->text().toStdString()).value_or(minValue_);
+    return parseInteger(edit_->text().toStdString()).value_or(minimum_);
 }
 
 void SpinEdit::setValue(int value)
@@ -81,9 +80,8 @@ void SpinEdit::setValue(int value)
 
 int SpinEdit::clamped(qint64 value) const
 {
-    if (minValue_ != maxValue_)
-        value = std::clamp<qint64>(value, std::min(minValue_, maxValue_),
-                                   std::max(minValue_, maxValue_));
+    if (minimum_ != maximum_)
+        value = std::clamp<qint64>(value, std::min(minimum_, maximum_), std::max(minimum_, maximum_));
     return static_cast<int>(std::clamp<qint64>(value, std::numeric_limits<int>::min(),
                                                std::numeric_limits<int>::max()));
 }
@@ -91,7 +89,7 @@ int SpinEdit::clamped(qint64 value) const
 void SpinEdit::step(int direction)
 {
     // Computed wide, so a step from the largest integer lands on the limit instead of wrapping.
-    setValue(clamped(qint64{value()} + qint64{direction} * increment_));
+    setValue(clamped(qint64{value()} + direction));
 }
 
 bool SpinEdit::filterKey(QKeyEvent* event)
@@ -105,7 +103,7 @@ bool SpinEdit::filterKey(QKeyEvent* event)
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        beeper_.beep();
+        emit keyRefused();
         return true;
     default:
         break;
@@ -116,7 +114,7 @@ bool SpinEdit::filterKey(QKeyEvent* event)
     const QString text = event->text();
     if (std::all_of(text.begin(), text.end(), acceptedCharacter))
         return false;
-    beeper_.beep();
+    emit keyRefused();
     return true;
 }
 

@@ -2,32 +2,32 @@
 
 #include <QWidget>
 
-class Beeper;
 class QLineEdit;
 class QToolButton;
 
-// A one-line edit box for an integer with an up/down button pair inside its right end. The value
-// lives only in the text: value() reads it strictly and reports MinValue for anything that is no
-// number. The text is clamped to MinValue..MaxValue only when the focus leaves the box with an
-// out-of-range number; typed characters other than digits, signs and the decimal separator, and
-// Enter, are refused with a beep of beeper, which must outlive the box; pasted text is not
+// A one-line edit box for an integer with an up/down button pair inside its right end, stepping
+// by 1. Unlike QSpinBox, the value lives only in the text: value() reads it strictly and reports
+// the minimum for anything that is no number, and the text is clamped to minimum..maximum only
+// when the focus leaves the box with an out-of-range number. Typed characters other than digits,
+// signs and the decimal separator, and Enter, are refused with keyRefused(); pasted text is not
 // filtered.
 class SpinEdit : public QWidget {
     Q_OBJECT
+    Q_PROPERTY(int value READ value WRITE setValue)
+    Q_PROPERTY(int minimum READ minimum WRITE setMinimum)
+    Q_PROPERTY(int maximum READ maximum WRITE setMaximum)
 public:
-    explicit SpinEdit(Beeper& beeper, QWidget* parent = nullptr);
+    explicit SpinEdit(QWidget* parent = nullptr);
 
-    // The text's value, not clamped; MinValue when the text is no valid integer.
+    // The text's value, not clamped; the minimum when the text is no valid integer.
     int value() const;
-    // Sets the text to value clamped to MinValue..maxValue (not clamped when the two are equal).
+    // Sets the text to value clamped to minimum..maximum (not clamped when the two are equal).
     void setValue(int value);
 
-    int minValue() const { return minValue_; }
-    void setMinValue(int value) { minValue_ = value; }
-    int maxValue() const { return maxValue_; }
-    void setMaxValue(int value) { maxValue_ = value; }
-    int increment() const { return increment_; }
-    void setIncrement(int value) { increment_ = value; }
+    int minimum() const { return minimum_; }
+    void setMinimum(int value) { minimum_ = value; }
+    int maximum() const { return maximum_; }
+    void setMaximum(int value) { maximum_ = value; }
 
     QLineEdit* lineEdit() const { return edit_; }
 
@@ -35,6 +35,10 @@ public:
     // The box never gets lower than that.
     QSize minimumSizeHint() const override;
     QSize sizeHint() const override;
+
+signals:
+    // A typed key was refused; the program beeps.
+    void keyRefused();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -47,11 +51,9 @@ private:
     bool filterKey(QKeyEvent* event);
     void placeButtons();
 
-    Beeper& beeper_;
     QLineEdit* edit_;
     QToolButton* up_;
     QToolButton* down_;
-    int minValue_ = 0;
-    int maxValue_ = 0;
-    int increment_ = 1;
+    int minimum_ = 0;
+    int maximum_ = 0;
 };

@@ -1,5 +1,6 @@
 // Program entry: the one place that creates the program's objects and wires them together.
 #include "Application.h"
+#include "CellPictures.h"
 #include "ChartCommands.h"
 #include "ColorDialog.h"
 #include "DialogErrorBox.h"
@@ -38,6 +39,11 @@ int main(int argc, char** argv)
         SystemPrinterList printers;
         Printer printer(printers);
         MainWindow window(errorBox, beeper);
+        // The pictures are read once, here; one that cannot be read is reported and the window
+        // opens without a board.
+        CellPictures pictures;
+        callReporting(errorBox, [&] { loadCellPictures(pictures); });
+        window.finishStartUp(pictures);
         SystemRoundTimer roundTimer(errorBox);
         GameController controller(window, roundTimer);
         QObject::connect(&roundTimer, &SystemRoundTimer::ticked, &window,

@@ -1,5 +1,5 @@
 // The four committed pictures, read the way the program reads them at start-up.
-#include "Picture.h"
+#include "PictureFile.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -29,9 +29,7 @@ class AssetSizes : public Assets, public testing::WithParamInterface<AssetCase> 
 
 TEST_P(AssetSizes, LoadWithTheirSize)
 {
-    Picture picture;
-    picture.loadFromFile(GetParam().file);
-    EXPECT_EQ(picture.image().size(), GetParam().size);
+    EXPECT_EQ(loadPicture(GetParam().file).size(), GetParam().size);
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, AssetSizes,

@@ -1,7 +1,7 @@
 // The board as one widget: what it draws, where a click lands, the keyboard cursor and what
 // assistive technology reads.
 #include "BoardWidget.h"
-#include "Picture.h"
+#include "PictureFile.h"
 #include "Translations.h"
 
 #include <QAccessible>
@@ -36,11 +36,8 @@ CellPictures programPictures()
     CellPictures pictures;
     const std::pair<QImage*, const char*> files[] = {{&pictures.background, "back.bmp"}, {&pictures.empty, "leer.bmp"},
                                                      {&pictures.prey, "prey.bmp"}, {&pictures.hunter, "hunter.bmp"}};
-    for (auto [image, file] : files) {
-        Picture picture;
-        picture.loadFromFile(QStringLiteral(QUORVEL_ASSETS_DIR "/") + file);
-        *image = picture.image();
-    }
+    for (auto [image, file] : files)
+        *image = loadPicture(QStringLiteral(QUORVEL_ASSETS_DIR "/") + file);
     return pictures;
 }
 

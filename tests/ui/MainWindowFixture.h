@@ -6,6 +6,8 @@
 #include "FixedSaveFileChooser.h"
 #include "ModalAnswer.h"
 #include "QtPrinters.h"
+#include "BoardWidget.h"
+#include "CellPictures.h"
 #include "ChartCommands.h"
 #include "ColorDialog.h"
 #include "ErrorReporting.h"
@@ -38,6 +40,9 @@ protected:
         QDir::setCurrent(startDir());
         printer = std::make_unique<Printer>(printerList());
         form = std::make_unique<MainWindow>(errors, beeps);
+        CellPictures pictures;
+        callReporting(errors, [&] { loadCellPictures(pictures); });
+        form->finishStartUp(pictures);
         roundTimer = std::make_unique<SystemRoundTimer>(errors);
         controller = std::make_unique<GameController>(*form, *roundTimer);
         QObject::connect(roundTimer.get(), &SystemRoundTimer::ticked, form.get(),
@@ -79,6 +84,7 @@ protected:
         return w;
     }
     QPushButton* button(const char* name) const { return control<QPushButton>(name); }
+    BoardWidget& board() const { return *control<BoardWidget>("board"); }
     QRadioButton* radio(const char* name) const { return control<QRadioButton>(name); }
 
     // A new game with a known seed, in whatever mode is checked.

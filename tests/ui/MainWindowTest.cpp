@@ -291,7 +291,7 @@ TEST_F(Window, TheBoardSettlesADecisionByKeyboardAndRefusesAWrongClick)
     ASSERT_NE(accepted, Position{});
     ASSERT_NE(refused, Position{});
     const Choice pending = core.pendingChoice();
-    BoardWidget& board = form->board();
+    BoardWidget& board = this->board();
     QTest::mouseClick(&board, Qt::LeftButton, {}, BoardWidget::tileRect(refused).center());
     EXPECT_EQ(core.pendingChoice(), pending);
 

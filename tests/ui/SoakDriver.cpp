@@ -63,6 +63,7 @@ SoakDriver::SoakDriver(MainWindow& form, GameController& controller, const Syste
       timer_(timer),
       errors_(errors),
       controls_(form),
+      board_(find<BoardWidget>(form, "board")),
       statusBar_(form.findChild<StatusBar*>("statusBar")),
       sprayLabel_(form.findChild<QLabel*>("sprayLabel")),
       random_(seed),
@@ -253,7 +254,7 @@ SoakDriver::Expectation SoakDriver::tileClick(const Snapshot& before)
     }
     if (coin(realTileClick)) {
         note("click tile");
-        QTest::mouseClick(&form_.board(), Qt::LeftButton, {}, BoardWidget::tileRect({x, y}).center());
+        QTest::mouseClick(board_, Qt::LeftButton, {}, BoardWidget::tileRect({x, y}).center());
     } else {
         note("onTileClicked");
         controller_.onCellClicked({x, y});

@@ -10,7 +10,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QSlider;
-class Picture;
+class BoardWidget;
 class RecordingErrorBox;
 class SpinEdit;
 class StatusBar;
@@ -119,6 +119,7 @@ private:
     const SystemRoundTimer& timer_;
     RecordingErrorBox& errors_;
     Widgets controls_;
+    BoardWidget* board_;
     const StatusBar* statusBar_;
     const QLabel* sprayLabel_;
     std::mt19937 random_;

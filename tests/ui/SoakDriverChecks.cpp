@@ -63,7 +63,7 @@ std::string SoakDriver::afterRounds(const Snapshot& before, const Expectation& e
         // checks still hold.
         for (int x = 1; x <= 6; ++x)
             for (int y = 1; y <= 6; ++y)
-                frames_[x][y] = form_.board().frameColor({x, y});
+                frames_[x][y] = board_->frameColor({x, y});
     }
 
     // A decision is left only by an interactive round, and only where a rule asks for one.
@@ -109,7 +109,7 @@ std::string SoakDriver::check(const Snapshot& before, const Expectation& e) cons
 std::string SoakDriver::checkBoard() const
 {
     const GameCore& k = controller_.core();
-    const BoardWidget& board = form_.board();
+    const BoardWidget& board = *board_;
     int counted[3] = {};
     for (int x = 1; x <= 6; ++x)
         for (int y = 1; y <= 6; ++y) {

@@ -25,10 +25,11 @@ struct SpinEditTest : ::testing::Test {
         window = std::make_unique<QWidget>();
         before = new QPushButton(QStringLiteral("Simulation"), window.get());
         before->setGeometry(10, 10, 65, 22);
-        spin = new SpinEdit(beeps, window.get());
+        spin = new SpinEdit(window.get());
+        QObject::connect(spin, &SpinEdit::keyRefused, [this] { beeps.beep(); });
         spin->setGeometry(240, 30, 65, 22);
-        spin->setMinValue(1);
-        spin->setMaxValue(1000);
+        spin->setMinimum(1);
+        spin->setMaximum(1000);
         spin->setValue(10);
         after = new QPushButton(QStringLiteral("Insektizid"), window.get());
         after->setGeometry(240, 60, 65, 18);
@@ -171,8 +172,8 @@ INSTANTIATE_TEST_SUITE_P(Table, SpinEditStepping, ::testing::Values(
 
 TEST_F(SpinEditTest, EqualLimitsDoNotClamp)
 {
-    spin->setMinValue(0);
-    spin->setMaxValue(0);
+    spin->setMinimum(0);
+    spin->setMaximum(0);
     spin->setValue(5000);
     EXPECT_EQ(edit()->text(), QStringLiteral("5000"));
     QTest::keyClick(edit(), Qt::Key_Up);

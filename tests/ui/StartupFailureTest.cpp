@@ -43,7 +43,7 @@ TEST_F(StartupFailure, MissingEmptyCellPicture)
     EXPECT_TRUE(boxes_[0].startsWith("Datei " + dir_.filePath("leer.bmp") + " kann nicht geöffnet werden. "))
         << boxes_[0].toStdString();
     EXPECT_TRUE(boxes_[0].endsWith(".")) << boxes_[0].toStdString();
-    EXPECT_FALSE(form->board().hasPictures());
+    EXPECT_FALSE(board().hasPictures());
     EXPECT_TRUE(form->isVisible());
 
     // Every command stays safe without tiles.
@@ -66,7 +66,7 @@ TEST_F(StartupFailure, DamagedPreyPicture)
     start("prey.bmp", false);
     ASSERT_EQ(boxes_.size(), 1);
     EXPECT_EQ(boxes_[0], "Bitmap ist ungültig.");
-    EXPECT_FALSE(form->board().hasPictures());
+    EXPECT_FALSE(board().hasPictures());
     form->showRules();
     EXPECT_FALSE(form->rulesWindow()->showsPictures()) << "the hunter after the prey is not loaded";
 }
@@ -75,7 +75,7 @@ TEST_F(StartupFailure, MissingBackgroundStillStopsBeforeTheTiles)
 {
     start("back.bmp", true);
     ASSERT_EQ(boxes_.size(), 1);
-    EXPECT_FALSE(form->board().hasPictures());
+    EXPECT_FALSE(board().hasPictures());
     form->showRules();
     EXPECT_TRUE(form->rulesWindow()->showsPictures()) << "the cell pictures before the background are kept";
 }

@@ -1,4 +1,4 @@
-#include "Picture.h"
+#include "PictureFile.h"
 
 #include "BitmapReader.h"
 #include "Exception.h"
@@ -22,7 +22,7 @@ QImage readIcon(const QByteArray& data)
         return {};
     const QImage icon = QImage::fromData(data, "ICO");
     if (icon.isNull())
-        throw InvalidGraphic(Picture::tr("Symbol ist ungültig"));
+        throw InvalidGraphic(QCoreApplication::translate("Picture", "Symbol ist ungültig"));
     return icon.convertToFormat(QImage::Format_ARGB32);
 }
 
@@ -30,7 +30,7 @@ QImage readIcon(const QByteArray& data)
 // can play them back.
 QImage readMetafile(const QByteArray&)
 {
-    throw InvalidGraphic(Picture::tr("Metadatei ist ungültig"));
+    throw InvalidGraphic(QCoreApplication::translate("Picture", "Metadatei ist ungültig"));
 }
 
 struct PictureKind {
@@ -56,7 +56,7 @@ const PictureKind& kindFor(const QString& fileName)
         if (extension.compare(QLatin1String(kind->extension), Qt::CaseInsensitive) == 0)
             return *kind;
     }
-    throw InvalidGraphic(Picture::tr("Unbekannte Bilddateierweiterung (.%1)").arg(extension));
+    throw InvalidGraphic(QCoreApplication::translate("Picture", "Unbekannte Bilddateierweiterung (.%1)").arg(extension));
 }
 
 QString withoutTrailingPunctuation(QString text)
@@ -74,7 +74,7 @@ QByteArray readWholeFile(const QString& fileName, const PictureKind& kind)
     if (!file.open(QIODevice::ReadOnly)) {
         const QString path =
             QDir::toNativeSeparators(QDir::cleanPath(QDir::current().absoluteFilePath(fileName)));
-        throw FileOpenError(Picture::tr("Datei %1 kann nicht geöffnet werden. %2")
+        throw FileOpenError(QCoreApplication::translate("Picture", "Datei %1 kann nicht geöffnet werden. %2")
                               .arg(path, withoutTrailingPunctuation(file.errorString())));
     }
     QByteArray data;
@@ -91,19 +91,8 @@ QByteArray readWholeFile(const QString& fileName, const PictureKind& kind)
 }
 }  // namespace
 
-Picture::Picture(QObject* parent) : QObject(parent) {}
-
-void Picture::loadFromFile(const QString& fileName)
+QImage loadPicture(const QString& fileName)
 {
     const PictureKind& kind = kindFor(fileName);
-    const QImage loaded = kind.read(readWholeFile(fileName, kind));
-    setImage(loaded);
-}
-
-void Picture::assign(const Picture& source) { setImage(source.image_); }
-
-void Picture::setImage(const QImage& image)
-{
-    image_ = image;
-    emit changed();
+    return kind.read(readWholeFile(fileName, kind));
 }
