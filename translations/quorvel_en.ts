@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
-    <name>AccessibleCell</name>
+    <name>AccessibleBoard</name>
     <message>
         <source>Feld %1,%2: Räuber</source>
         <translation>Cell %1,%2: hunter</translation>

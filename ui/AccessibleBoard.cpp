@@ -1,9 +1,11 @@
 #include "AccessibleBoard.h"
 
-#include "AccessibleCell.h"
 #include "BoardWidget.h"
+#include "GameCore.h"
 
 namespace {
+constexpr int side = GameCore::boardSize;
+
 QAccessibleInterface* boardFactory(const QString& className, QObject* object)
 {
     if (className == QLatin1String("BoardWidget") && object && object->isWidgetType())
@@ -12,14 +14,7 @@ QAccessibleInterface* boardFactory(const QString& className, QObject* object)
 }
 }  // namespace
 
-AccessibleBoard::AccessibleBoard(BoardWidget* board) : QAccessibleWidget(board, QAccessible::Table) {}
-
-AccessibleBoard::~AccessibleBoard()
-{
-    for (QAccessible::Id id : childIds_)
-        if (id != 0)
-            QAccessible::deleteAccessibleInterface(id);
-}
+AccessibleBoard::AccessibleBoard(BoardWidget* board) : AccessibleParts(board, QAccessible::Table, QAccessible::Cell) {}
 
 void AccessibleBoard::install()
 {
@@ -29,45 +24,30 @@ void AccessibleBoard::install()
     }();
 }
 
-int AccessibleBoard::childIndex(Position cell) { return (cell.y - 1) * 6 + cell.x - 1; }
+int AccessibleBoard::childIndex(Position cell) { return (cell.y - 1) * side + cell.x - 1; }
 
-Position AccessibleBoard::cellAt(int index) { return {index % 6 + 1, index / 6 + 1}; }
+Position AccessibleBoard::cellAt(int index) { return {index % side + 1, index / side + 1}; }
 
 BoardWidget* AccessibleBoard::board() const { return static_cast<BoardWidget*>(widget()); }
 
-int AccessibleBoard::childCount() const { return board()->hasPictures() ? 36 : 0; }
+int AccessibleBoard::partCount() const { return board()->hasPictures() ? side * side : 0; }
 
-QAccessibleInterface* AccessibleBoard::child(int index) const
+QString AccessibleBoard::partText(int index, QAccessible::Text text) const
 {
-    if (index < 0 || index >= childCount())
-        return nullptr;
-    QAccessible::Id& id = childIds_[static_cast<std::size_t>(index)];
-    if (id == 0)
-        id = QAccessible::registerAccessibleInterface(new AccessibleCell(board(), cellAt(index)));
-    return QAccessible::accessibleInterface(id);
-}
-
-int AccessibleBoard::indexOfChild(const QAccessibleInterface* child) const
-{
-    for (int i = 0; i < childCount(); ++i) {
-        const QAccessible::Id id = childIds_[static_cast<std::size_t>(i)];
-        if (id != 0 && QAccessible::accessibleInterface(id) == child)
-            return i;
+    if (text != QAccessible::Name)
+        return {};
+    const Position cell = cellAt(index);
+    switch (board()->cell(cell)) {
+    case Cell::Hunter: return tr("Feld %1,%2: Räuber").arg(cell.x).arg(cell.y);
+    case Cell::Prey: return tr("Feld %1,%2: Beute").arg(cell.x).arg(cell.y);
+    case Cell::Empty: break;
     }
-    return -1;
+    return tr("Feld %1,%2: leer").arg(cell.x).arg(cell.y);
 }
 
-QAccessibleInterface* AccessibleBoard::childAt(int x, int y) const
-{
-    for (int i = 0; i < childCount(); ++i)
-        if (child(i)->rect().contains(x, y))
-            return child(i);
-    return nullptr;
-}
+QRect AccessibleBoard::partRect(int index) const { return BoardWidget::tileRect(cellAt(index)); }
 
-QAccessibleInterface* AccessibleBoard::focusChild() const
+bool AccessibleBoard::isPartFocused(int index) const
 {
-    if (!board()->hasFocus() || childCount() == 0)
-        return nullptr;
-    return child(childIndex(board()->cursor()));
+    return board()->hasFocus() && board()->cursor() == cellAt(index);
 }

@@ -1,6 +1,7 @@
 #include "BoardWidget.h"
 
 #include "AccessibleBoard.h"
+#include "GameCore.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -12,7 +13,7 @@
 #include <utility>
 
 namespace {
-constexpr int boardSize = 6;
+constexpr int boardSize = GameCore::boardSize;
 constexpr int pitch = 48;
 constexpr int frameStart = 8;
 constexpr int frameSide = 45;
@@ -56,11 +57,7 @@ QPixmap prepared(const QImage& image, QSize size, bool seeThrough)
 
 void notifyAccessibility(BoardWidget* board, Position cell, QAccessible::Event type)
 {
-    if (!QAccessible::isActive())
-        return;
-    QAccessibleEvent event(board, type);
-    event.setChild(AccessibleBoard::childIndex(cell));
-    QAccessible::updateAccessibility(&event);
+    AccessibleParts::notifyChanged(board, AccessibleBoard::childIndex(cell), type);
 }
 }  // namespace
 
@@ -72,8 +69,7 @@ BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent)
 
 void BoardWidget::setPictures(const CellPictures& pictures)
 {
-    if (pictures.background.isNull() || pictures.empty.isNull() || pictures.prey.isNull()
-        || pictures.hunter.isNull())
+    if (!pictures.isComplete())
         return;
     background_ = pictures.background;
     backgroundPixmap_ = {};

@@ -2,6 +2,7 @@
 
 #include "Cell.h"
 #include "CellPictures.h"
+#include "GameCore.h"
 #include "Position.h"
 
 #include <QColor>
@@ -74,8 +75,8 @@ private:
     QPixmap backgroundPixmap_;
     std::array<QPixmap, 3> tilePixmaps_;
 
-    std::array<Cell, 36> cells_{};
-    std::array<QColor, 36> frameColors_{};
+    std::array<Cell, GameCore::boardSize * GameCore::boardSize> cells_{};
+    std::array<QColor, GameCore::boardSize * GameCore::boardSize> frameColors_{};
     bool framesSolid_ = false;
     Position cursor_{1, 1};
     Position pressed_{};

@@ -114,16 +114,17 @@ void MainWindow::setUpFonts()
 
 void MainWindow::setUpStatusBar()
 {
+    // Each value is a field that screen readers name by its label, without the colon.
     using B = StatusBar::Bevel;
-    const StatusBar::Panel panels[] = {
-        {tr("Durchgang:"), 60, B::None, Qt::AlignRight}, {"0", 50, B::Lowered, Qt::AlignLeft},
-        {tr("Räuber:"), 50, B::None, Qt::AlignRight},    {"0", 25, B::Lowered, Qt::AlignLeft},
-        {tr("Beute:"), 50, B::None, Qt::AlignRight},     {"0", 25, B::Lowered, Qt::AlignLeft},
-        {tr("Spieler:"), 50, B::None, Qt::AlignRight},   {"", 50, B::Raised, Qt::AlignLeft},
-        {"", 0, B::None, Qt::AlignLeft},
+    const auto field = [this](const QString& label, int labelWidth, int width, B bevel, QString text) {
+        ui_->statusBar->addPanel({label, labelWidth, B::None, Qt::AlignRight});
+        ui_->statusBar->addPanel({std::move(text), width, bevel, Qt::AlignLeft, label.chopped(1)});
     };
-    for (const auto& p : panels)
-        ui_->statusBar->addPanel(p);
+    field(tr("Durchgang:"), 60, 50, B::Lowered, "0");
+    field(tr("Räuber:"), 50, 25, B::Lowered, "0");
+    field(tr("Beute:"), 50, 25, B::Lowered, "0");
+    field(tr("Spieler:"), 50, 50, B::Raised, "");
+    ui_->statusBar->addPanel({"", 0, B::None, Qt::AlignLeft});
 }
 
 void MainWindow::finishStartUp(const CellPictures& pictures)

@@ -1,9 +1,11 @@
 #include "StatusBar.h"
 
+#include "AccessibleStatusBar.h"
+
 #include <QPainter>
 #include <QPaintEvent>
 
-StatusBar::StatusBar(QWidget* parent) : QWidget(parent) {}
+StatusBar::StatusBar(QWidget* parent) : QWidget(parent) { AccessibleStatusBar::install(); }
 
 void StatusBar::addPanel(const Panel& panel)
 {
@@ -18,6 +20,8 @@ void StatusBar::setPanelText(int index, const QString& text)
         return;
     p.text = text;
     update(panelRect(index));
+    if (const int child = AccessibleStatusBar::childIndex(*this, index); child >= 0)
+        AccessibleParts::notifyChanged(this, child, QAccessible::ValueChanged);
 }
 
 QRect StatusBar::panelRect(int index) const

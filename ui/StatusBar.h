@@ -6,8 +6,10 @@
 #include <vector>
 
 // The window's status bar: a row of fixed-width text panels; the last one stretches to the
-// right edge. Each panel has its own bevel and text alignment.
+// right edge. Each panel has its own bevel and text alignment; a panel with a name is a field
+// that assistive technology reads by that name.
 class StatusBar : public QWidget {
+    Q_OBJECT
 public:
     enum class Bevel { None, Lowered, Raised };
     struct Panel {
@@ -15,6 +17,7 @@ public:
         int width = 50;
         Bevel bevel = Bevel::Lowered;
         Qt::Alignment alignment = Qt::AlignLeft;
+        QString name;
     };
 
     explicit StatusBar(QWidget* parent);

@@ -34,6 +34,7 @@ QStringList shownTexts(const QWidget& root)
         if (w->isWindow())
             add(w->windowTitle());
         add(w->toolTip());
+        add(w->accessibleName());
         if (const auto* b = qobject_cast<const QAbstractButton*>(w))
             add(b->text());
         if (const auto* l = qobject_cast<const QLabel*>(w))

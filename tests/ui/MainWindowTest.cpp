@@ -4,6 +4,7 @@
 #include "SpinEdit.h"
 #include "StatusBar.h"
 
+#include <QAccessible>
 #include <QSlider>
 #include <QTimer>
 
@@ -308,4 +309,40 @@ TEST_F(Window, TheBoardSettlesADecisionByKeyboardAndRefusesAWrongClick)
     EXPECT_EQ(core.pendingChoice(), Choice::None);
     EXPECT_EQ(board.cell(accepted), pending == Choice::PlacePrey ? Cell::Prey : Cell::Empty);
     EXPECT_TRUE(button("rollButton")->isEnabled());
+}
+
+TEST_F(Window, ScreenReadersHearEveryControlByName)
+{
+    const auto nameOf = [](QObject* object) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(object);
+        return a ? a->text(QAccessible::Name) : QString("(none)");
+    };
+    struct Row {
+        const char* control;
+        QString name;
+    };
+    const Row rows[] = {
+        {"speedBar", "Geschwindigkeit"},
+        {"gameNumberLine", "Spiel Nr."},
+        {"instructionLine", "Anweisung für den Spieler"},
+        {"runRoundsButton", "Runden vorgeben"},
+        {"newGameButton", "Neu"},
+        {"board", "Spielfeld"},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(nameOf(control(r.control)), r.name) << r.control;
+    EXPECT_EQ(nameOf(control<SpinEdit>("sprayRoundsBox")->lineEdit()),
+              "Anzahl der Runden, in denen Insektizid eingesetzt wird");
+
+    newGame(2);
+    controller->onTick();
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(control("statusBar"));
+    ASSERT_EQ(bar->childCount(), 4);
+    const QString names[] = {"Durchgang", "Räuber", "Beute", "Spieler"};
+    const QString values[] = {"1", QString::number(controller->core().hunterCount()),
+                              QString::number(controller->core().preyCount()), "Räuber"};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(bar->child(i)->text(QAccessible::Name), names[i]);
+        EXPECT_EQ(bar->child(i)->text(QAccessible::Value), values[i]);
+    }
 }
