@@ -240,11 +240,10 @@ void MainWindow::showRules()
     if (!rulesWindow_) {
         rulesWindow_ = new RulesWindow(pictures_, this);
         rulesWindow_->setObjectName("rulesWindow");
-        // Beside the main window where the screen has room, else where the desktop puts it.
-        const QRect frame = frameGeometry();
-        const QRect screen = this->screen()->availableGeometry();
-        if (frame.right() + 8 + rulesWindow_->width() <= screen.right())
-            rulesWindow_->move(frame.right() + 8, frame.top());
+        const QRect place = rulesWindow_->placeBeside(frameGeometry(), geometry(), screen()->availableGeometry());
+        rulesWindow_->resize(place.size());
+        if (!place.topLeft().isNull())
+            rulesWindow_->move(place.topLeft());
     }
     rulesWindow_->show();
     rulesWindow_->raise();

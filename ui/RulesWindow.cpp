@@ -1,5 +1,6 @@
 #include "RulesWindow.h"
 
+#include <algorithm>
 #include <QHash>
 #include <QPainter>
 #include <QShortcut>
@@ -91,6 +92,17 @@ RulesWindow::RulesWindow(const CellPictures& pictures, QWidget* parent) : QWidge
 }
 
 QString RulesWindow::text() const { return browser_->toPlainText(); }
+
+QRect RulesWindow::placeBeside(const QRect& frame, const QRect& client, const QRect& screen) const
+{
+    const QSize decoration = frame.size() - client.size();
+    const QSize size = this->size().boundedTo(screen.size() - decoration);
+    const int right = frame.right() + 8;
+    if (right + size.width() + decoration.width() > screen.right() + 1)
+        return {QPoint(), size};
+    return {QPoint(right, std::clamp(frame.top(), screen.top(), screen.bottom() + 1 - size.height() - decoration.height())),
+            size};
+}
 
 QString RulesWindow::html(bool withPictures) const
 {

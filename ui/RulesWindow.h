@@ -20,6 +20,13 @@ public:
     // Whether the text shows the cells' pictures (not when they could not be loaded).
     bool showsPictures() const { return showsPictures_; }
 
+    // Where the window goes beside a main window of frame and client geometry on a screen of
+    // available geometry screen: never larger than the screen, with room for a frame like the
+    // main window's (the text scrolls instead); to the main window's right where the screen has
+    // room, else at (0, 0), which leaves the place to the desktop. Gives the frame's top left
+    // and the client size.
+    QRect placeBeside(const QRect& frame, const QRect& client, const QRect& screen) const;
+
 private:
     QString html(bool withPictures) const;
 

@@ -33,4 +33,25 @@ TEST_F(Rules, ButtonAndF1OpenOneWindowThatIsNotModal)
     EXPECT_EQ(form->findChildren<RulesWindow*>().size(), 1);
 }
 
+// A window frame of 4 pixels each side and a 24-pixel title bar.
+TEST(RulesPlace, NeverLargerThanTheScreenAndBesideTheWindowWhereItFits)
+{
+    RulesWindow rules({}, nullptr);
+    rules.resize(480, 720);
+    const QRect client(104, 124, 413, 398);
+    const QRect frame = client.adjusted(-4, -24, 4, 4);
+    struct Row {
+        const char* screen;
+        QRect available, expected;
+    };
+    const Row rows[] = {
+        {"a large screen", {0, 0, 1920, 1080}, {528, 100, 480, 720}},
+        {"a low screen", {0, 0, 1200, 600}, {528, 0, 480, 572}},
+        {"a projector at scale 2", {0, 0, 960, 540}, {0, 0, 480, 512}},
+        {"too narrow beside", {0, 0, 1000, 1080}, {0, 0, 480, 720}},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(rules.placeBeside(frame, client, r.available), r.expected) << r.screen;
+}
+
 }  // namespace
