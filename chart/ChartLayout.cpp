@@ -3,6 +3,7 @@
 #include "ChartMath.h"
 #include "ChartModel.h"
 #include "LabelCache.h"
+#include "MulDiv.h"
 
 #include <QFontMetrics>
 
@@ -128,10 +129,10 @@ ChartGeometry ChartLayout::compute(const ChartModel& model, const QRect& rect, L
     ChartGeometry result;
     ChartRect& rc = result.plot;
     rc = ChartRect{rect.left(), rect.top(), rect.left() + w, rect.top() + h};
-    rc.left += chartmath::mulDiv(model.marginLeft(), w, 100);
-    rc.top += chartmath::mulDiv(model.marginTop(), h, 100);
-    rc.right -= chartmath::mulDiv(model.marginRight(), w, 100);
-    rc.bottom -= chartmath::mulDiv(model.marginBottom(), h, 100);
+    rc.left += mulDiv(model.marginLeft(), w, 100);
+    rc.top += mulDiv(model.marginTop(), h, 100);
+    rc.right -= mulDiv(model.marginRight(), w, 100);
+    rc.bottom -= mulDiv(model.marginBottom(), h, 100);
 
     const ChartAxis& bottom = model.bottomAxis();
     const ChartAxis& left = model.leftAxis();

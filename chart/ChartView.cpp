@@ -4,6 +4,7 @@
 #include "ChartMath.h"
 #include "ChartPainter.h"
 #include "Exception.h"
+#include "MulDiv.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -173,7 +174,6 @@ void ChartView::printChart(QPrinter& printer)
 
 void ChartView::drawOnPrinter(QPainter& painter, const QRect& page)
 {
-    using chartmath::mulDiv;
     using chartmath::roundHalfEven;
     const int marginX = static_cast<int>(roundHalfEven(page.width() * 15 / 100.0));
     const int marginY = static_cast<int>(roundHalfEven(page.height() * 15 / 100.0));
