@@ -47,39 +47,9 @@ void ChartAxis::changed()
         changeHandler_();
 }
 
-void ChartAxis::setVisible(bool value)
-{
-    if (assign(visible_, value))
-        changed();
-}
-
 void ChartAxis::setAutomatic(bool value)
 {
     if (assign(automatic_, value))
-        changed();
-}
-
-void ChartAxis::setMinimum(double value)
-{
-    if (assign(minimum_, value))
-        changed();
-}
-
-void ChartAxis::setMaximum(double value)
-{
-    if (assign(maximum_, value))
-        changed();
-}
-
-void ChartAxis::setIncrement(double value)
-{
-    if (assign(increment_, value))
-        changed();
-}
-
-void ChartAxis::setLabelsVisible(bool value)
-{
-    if (assign(labels_, value))
         changed();
 }
 
@@ -89,31 +59,6 @@ void ChartAxis::setValuesFormat(const QString& value)
         changed();
 }
 
-void ChartAxis::setTickLength(int value)
-{
-    if (assign(tickLength_, value))
-        changed();
-}
-
-void ChartAxis::setInnerTickLength(int value)
-{
-    if (assign(tickInnerLength_, value))
-        changed();
-}
-
-void ChartAxis::setMinorTickLength(int value)
-{
-    if (assign(minorTickLength_, value))
-        changed();
-}
-
-void ChartAxis::setMinorTickCount(int value)
-{
-    if (assign(minorTickCount_, value))
-        changed();
-}
-
-
 void ChartAxis::setMinMax(double minimum, double maximum)
 {
     if (!automatic_ && minimum == minimum_ && maximum == maximum_)
@@ -121,15 +66,6 @@ void ChartAxis::setMinMax(double minimum, double maximum)
     automatic_ = false;
     minimum_ = minimum;
     maximum_ = maximum;
-    changed();
-}
-
-void ChartAxis::setLabelsSeparation(int percent)
-{
-    percent = std::max(0, percent);
-    if (percent == labelsSeparation_)
-        return;
-    labelsSeparation_ = percent;
     changed();
 }
 

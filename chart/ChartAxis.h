@@ -23,27 +23,21 @@ public:
     bool isHorizontal() const { return side_ == AxisSide::Bottom; }
 
     bool isVisible() const { return visible_; }
-    void setVisible(bool visible);
     // Automatic: the range runs from the smallest to the largest value of the series on the axis.
     bool isAutomatic() const { return automatic_; }
     void setAutomatic(bool automatic);
     double minimum() const { return minimum_; }
-    void setMinimum(double minimum);
     double maximum() const { return maximum_; }
-    void setMaximum(double maximum);
     // Fixes the range to minimum..maximum and turns Automatic off.
     void setMinMax(double minimum, double maximum);
     // The desired label step; 0 lets the axis choose.
     double increment() const { return increment_; }
-    void setIncrement(double increment);
 
     bool labelsVisible() const { return labels_; }
-    void setLabelsVisible(bool labels);
     ChartFont& labelsFont() { return labelsFont_; }
     const ChartFont& labelsFont() const { return labelsFont_; }
-    // Extra room between labels, percent of a label's size; negative values are stored as 0.
+    // Extra room between labels, percent of a label's size.
     int labelsSeparation() const { return labelsSeparation_; }
-    void setLabelsSeparation(int percent);
     // A number format of the form "#,##0.###": a comma asks for thousands grouping, the zeros
     // and hashes after the point give the least and the most decimals.
     QString valuesFormat() const { return valuesFormat_; }
@@ -62,13 +56,9 @@ public:
     const ChartPen& minorTicks() const { return minorTicks_; }
     const ChartPen& grid() const { return grid_; }
     int tickLength() const { return tickLength_; }
-    void setTickLength(int length);
     int innerTickLength() const { return tickInnerLength_; }
-    void setInnerTickLength(int length);
     int minorTickLength() const { return minorTickLength_; }
-    void setMinorTickLength(int length);
     int minorTickCount() const { return minorTickCount_; }
-    void setMinorTickCount(int count);
 
     ChartAxisTitle& title() { return title_; }
     const ChartAxisTitle& title() const { return title_; }

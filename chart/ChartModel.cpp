@@ -38,14 +38,6 @@ void ChartModel::setBackWallColor(const QColor& color)
     emit changed();
 }
 
-void ChartModel::setBackWallSolid(bool solid)
-{
-    if (solid == backWallSolid_)
-        return;
-    backWallSolid_ = solid;
-    emit changed();
-}
-
 void ChartModel::setMonochrome(bool monochrome)
 {
     if (monochrome == monochrome_)

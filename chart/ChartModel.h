@@ -35,7 +35,6 @@ public:
     void setBackWallColor(const QColor& color);
     // A clear wall lets the panel colour show through the plot.
     bool isBackWallSolid() const { return backWallSolid_; }
-    void setBackWallSolid(bool solid);
     ChartPen& backWallPen() { return backWallPen_; }
     const ChartPen& backWallPen() const { return backWallPen_; }
 

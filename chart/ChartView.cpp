@@ -55,18 +55,6 @@ void ChartView::pointsAdded()
         frame_.start();
 }
 
-void ChartView::setBufferedDisplay(bool buffered)
-{
-    if (buffered == bufferedDisplay_)
-        return;
-    bufferedDisplay_ = buffered;
-    if (!buffered) {
-        buffer_ = QImage();
-        monoBuffer_ = QImage();
-    }
-    update();
-}
-
 ChartGeometry ChartView::draw(QPainter& painter, const QRect& rect, bool printing)
 {
     const ChartGeometry geometry = ChartLayout::compute(model_, rect, labels_);
@@ -83,10 +71,6 @@ void ChartView::paintEvent(QPaintEvent*)
         // A print is drawing the chart right now; show what was shown before (in black and
         // white the buffer holds the reduced image).
         widgetPainter.drawImage(0, 0, buffer_);
-        return;
-    }
-    if (!bufferedDisplay_) {
-        draw(widgetPainter, rect(), false);
         return;
     }
     if (buffer_.size() != size())
