@@ -1,7 +1,7 @@
 #include "ChartExport.h"
 
+#include "ByteSeries.h"
 #include "ChartView.h"
-#include "LineSeries.h"
 #include "PopulationChart.h"
 #include "SaveAtomically.h"
 
@@ -12,12 +12,13 @@
 #include <QSvgGenerator>
 
 #include <algorithm>
+#include <cstdint>
 
 void writeChartData(const PopulationChart& chart, const QString& path)
 {
-    const LineSeries& hunters = chart.hunterSeries();
-    const LineSeries& prey = chart.preySeries();
-    const int points = std::min(hunters.count(), prey.count());
+    const ByteSeries& hunters = chart.hunterPoints();
+    const ByteSeries& prey = chart.preyPoints();
+    const std::int64_t points = std::min(hunters.count(), prey.count());
     // The separator goes with the language: a spreadsheet set to German reads semicolons, one
     // set to English commas.
     //: The separator of the columns in a saved CSV file.
@@ -29,10 +30,9 @@ void writeChartData(const PopulationChart& chart, const QString& path)
     saveAtomically(path, [&](QIODevice& file) {
         QByteArray block = "\xEF\xBB\xBF" + header + "\r\n";
         // In blocks, so a chart that has collected millions of points costs little memory.
-        for (int i = 0; i < points; ++i) {
-            block += QByteArray::number(hunters.xValue(i), 'f', 0) + separator
-                     + QByteArray::number(int(hunters.yValue(i))) + separator + QByteArray::number(int(prey.yValue(i)))
-                     + "\r\n";
+        for (std::int64_t i = 0; i < points; ++i) {
+            block += QByteArray::number(i) + separator + QByteArray::number(int(hunters.at(i))) + separator
+                     + QByteArray::number(int(prey.at(i))) + "\r\n";
             if (block.size() > (1 << 20)) {
                 if (file.write(block) != block.size())
                     return false;

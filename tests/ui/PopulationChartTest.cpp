@@ -38,8 +38,8 @@ TEST(PopulationChart, AsStartUpLeavesItDrawsExactlyLikeTheChartTestsTwoCurveChar
         chart->resize(size);
     for (int round = 0; round < 300; ++round) {
         population.append(round % 37, 36 - round / 9);
-        reference.model().series(0).append(round % 37);
-        reference.model().series(1).append(36 - round / 9);
+        reference.model().append(0, round % 37);
+        reference.model().append(1, 36 - round / 9);
     }
     EXPECT_EQ(program.printTitle(), reference.printTitle());
     for (bool printing : {false, true})
