@@ -79,7 +79,7 @@ ChartView& chartWith(std::int64_t n, QSize size)
         chart.reset();
         chart = populationChart(size);
         for (int s = 0; s < 2; ++s)
-            chart->model().series(s).append(randomWalk(n, 1000u + static_cast<std::uint32_t>(s)));
+            chart->model().append(s, randomWalk(n, 1000u + static_cast<std::uint32_t>(s)));
         points = n;
         chartSize = size;
     }
@@ -116,7 +116,7 @@ void PanelPaint(benchmark::State& state)
     const bool monochrome = state.range(1) != 0;
     auto chart = populationChart(QSize(218, 359));
     for (int s = 0; s < 2; ++s)
-        chart->model().series(s).append(randomWalk(state.range(0), 1000u + static_cast<std::uint32_t>(s)));
+        chart->model().append(s, randomWalk(state.range(0), 1000u + static_cast<std::uint32_t>(s)));
     if (monochrome)
         monochromeScheme(*chart);
     QImage target(chart->size(), QImage::Format_RGB32);
@@ -156,12 +156,12 @@ void MemoryPerRound(benchmark::State& state)
         state.ResumeTiming();
         // The window's own feed: one AppendPoint per curve and round.
         for (std::int64_t i = 0; i < rounds; ++i) {
-            chart->model().series(0).append(hunters[static_cast<std::size_t>(i)]);
-            chart->model().series(1).append(prey[static_cast<std::size_t>(i)]);
+            chart->model().append(0, hunters[static_cast<std::size_t>(i)]);
+            chart->model().append(1, prey[static_cast<std::size_t>(i)]);
         }
         state.PauseTiming();
-        structure = static_cast<double>(chart->model().series(0).values().allocatedBytes() +
-                                        chart->model().series(1).values().allocatedBytes()) / static_cast<double>(rounds);
+        structure = static_cast<double>(chart->model().points(0).allocatedBytes() +
+                                        chart->model().points(1).allocatedBytes()) / static_cast<double>(rounds);
         heap = (static_cast<double>(mallinfo2().uordblks) - heapBefore) / static_cast<double>(rounds);
         resident = (static_cast<double>(residentBytes()) - residentBefore) / static_cast<double>(rounds);
         chart.reset();
@@ -199,11 +199,11 @@ void MonochromeLook(benchmark::State& state)
                 core.newGame();
             core.playRound(Mode::Automatic);
         }
-        chart->model().series(0).append(feed.hunters);
-        chart->model().series(1).append(feed.prey);
+        chart->model().append(0, feed.hunters);
+        chart->model().append(1, feed.prey);
     } else {
-        chart->model().series(0).append(randomWalk(n, 1));
-        chart->model().series(1).append(randomWalk(n, 2));
+        chart->model().append(0, randomWalk(n, 1));
+        chart->model().append(1, randomWalk(n, 2));
     }
     monochromeScheme(*chart);
     LabelCache labels;

@@ -169,7 +169,7 @@ int main(int argc, char** argv)
                 y = std::clamp(y + int(state >> 30) - 1, 0, 36);
                 point = static_cast<std::uint8_t>(y);
             }
-            form.chart().model().series(s).append(walk);
+            form.chart().model().append(s, walk);
         }
         std::printf("preloaded %ld points per curve in %.1f s\n", preload, fill.nsecsElapsed() / 1e9);
         QTest::qWait(500);
@@ -215,7 +215,8 @@ int main(int argc, char** argv)
                 counter.paints / elapsed, inRun(0.5), inRun(0.99), paintTimes[paintTimes.size() / 2]);
     std::printf("event latency: median %.2f ms, 99th percentile %.2f ms, max %.2f ms (%zu probes)\n",
                 probe.percentile(0.5), probe.percentile(0.99), probe.percentile(1.0), probe.waits.size());
-    std::printf("points per curve at the end: %d (chart %d x %d%s)\n", form.chart().model().series(0).count(),
+    std::printf("points per curve at the end: %lld (chart %d x %d%s)\n",
+                static_cast<long long>(form.chart().model().points(0).count()),
                 form.chart().width(), form.chart().height(), monochrome ? ", monochrome" : "");
     return 0;
 }

@@ -43,7 +43,7 @@ int AxisGeometry::positionOf(double value) const
     if (!(std::fabs(offset) < chartmath::maxOffset))
         return center;
     const int pixels = static_cast<int>(chartmath::roundHalfEven(offset));
-    return horizontal ? startPos + pixels : endPos - pixels;
+    return isHorizontal() ? startPos + pixels : endPos - pixels;
 }
 
 double AxisGeometry::labelStep(int labelSize, double increment, int separationPercent) const

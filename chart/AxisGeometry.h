@@ -1,12 +1,14 @@
 #pragma once
 
+#include "AxisSide.h"
+
 #include <vector>
 
 // Where one layout put an axis: its range, its pixels along the plot side, its bands and its
 // label steps and ticks. ChartLayout works it out for every drawing; nothing stores it in the
 // axis itself.
 struct AxisGeometry {
-    bool horizontal = false;   // along the bottom; a vertical axis counts its pixels upwards
+    AxisSide side = AxisSide::Left;  // a vertical axis counts its pixels upwards
     bool drawn = false;        // visible and used by at least one series
     double minimum = 0.0;
     double maximum = 0.0;
@@ -22,6 +24,7 @@ struct AxisGeometry {
     std::vector<double> tickValues;  // values of the major ticks, largest first
     std::vector<int> ticks;          // their pixel positions, at most 2000
 
+    bool isHorizontal() const { return side == AxisSide::Bottom; }
     // Pixel position of value along the axis. A range of 0, or an offset of 2³¹ − 1 pixels or
     // more, gives the axis centre.
     int positionOf(double value) const;

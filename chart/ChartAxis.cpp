@@ -1,143 +1,15 @@
 #include "ChartAxis.h"
 
-#include "ChartColor.h"
-
 #include <QLocale>
 
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-// Stores value in member; true when that changed it.
-template <typename T, typename V>
-bool assign(T& member, const V& value)
-{
-    if (member == value)
-        return false;
-    member = value;
-    return true;
-}
-
-}  // namespace
-
-ChartAxis::ChartAxis(AxisSide side)
-    : side_(side),
-      labelsFont_(QStringLiteral("Arial"), 11),
-      axisPen_(chartcolor::black, 2),
-      ticks_(chartcolor::gray),
-      ticksInner_(chartcolor::gray),
-      minorTicks_(chartcolor::gray),
-      grid_(chartcolor::gray, 1, PenStyle::Dot)
-{
-}
-
-void ChartAxis::setChangeHandler(std::function<void()> onChange)
-{
-    changeHandler_ = onChange;
-    labelsFont_.setChangeHandler(onChange);
-    for (ChartPen* pen : {&axisPen_, &ticks_, &ticksInner_, &minorTicks_, &grid_})
-        pen->setChangeHandler(onChange);
-    title_.setChangeHandler(std::move(onChange));
-}
-
-void ChartAxis::changed()
-{
-    if (changeHandler_)
-        changeHandler_();
-}
-
-void ChartAxis::setVisible(bool value)
-{
-    if (assign(visible_, value))
-        changed();
-}
-
-void ChartAxis::setAutomatic(bool value)
-{
-    if (assign(automatic_, value))
-        changed();
-}
-
-void ChartAxis::setMinimum(double value)
-{
-    if (assign(minimum_, value))
-        changed();
-}
-
-void ChartAxis::setMaximum(double value)
-{
-    if (assign(maximum_, value))
-        changed();
-}
-
-void ChartAxis::setIncrement(double value)
-{
-    if (assign(increment_, value))
-        changed();
-}
-
-void ChartAxis::setLabelsVisible(bool value)
-{
-    if (assign(labels_, value))
-        changed();
-}
-
-void ChartAxis::setValuesFormat(const QString& value)
-{
-    if (assign(valuesFormat_, value))
-        changed();
-}
-
-void ChartAxis::setTickLength(int value)
-{
-    if (assign(tickLength_, value))
-        changed();
-}
-
-void ChartAxis::setInnerTickLength(int value)
-{
-    if (assign(tickInnerLength_, value))
-        changed();
-}
-
-void ChartAxis::setMinorTickLength(int value)
-{
-    if (assign(minorTickLength_, value))
-        changed();
-}
-
-void ChartAxis::setMinorTickCount(int value)
-{
-    if (assign(minorTickCount_, value))
-        changed();
-}
-
-
-void ChartAxis::setMinMax(double minimum, double maximum)
-{
-    if (!automatic_ && minimum == minimum_ && maximum == maximum_)
-        return;
-    automatic_ = false;
-    minimum_ = minimum;
-    maximum_ = maximum;
-    changed();
-}
-
-void ChartAxis::setLabelsSeparation(int percent)
-{
-    percent = std::max(0, percent);
-    if (percent == labelsSeparation_)
-        return;
-    labelsSeparation_ = percent;
-    changed();
-}
-
 QString ChartAxis::formatValue(double value) const
 {
-    const int point = valuesFormat_.indexOf(QLatin1Char('.'));
-    const QString integral = point < 0 ? valuesFormat_ : valuesFormat_.left(point);
-    const QString fraction = point < 0 ? QString() : valuesFormat_.mid(point + 1);
+    const int point = valuesFormat.indexOf(QLatin1Char('.'));
+    const QString integral = point < 0 ? valuesFormat : valuesFormat.left(point);
+    const QString fraction = point < 0 ? QString() : valuesFormat.mid(point + 1);
     const int minDecimals = static_cast<int>(fraction.count(QLatin1Char('0')));
     const int maxDecimals = minDecimals + static_cast<int>(fraction.count(QLatin1Char('#')));
 
@@ -166,5 +38,5 @@ QString ChartAxis::formatValue(double value) const
 
 int ChartAxis::tickBand() const
 {
-    return axisPen_.width() + std::max(tickLength_, minorTickLength_);
+    return axisPen.width + std::max(tickLength, minorTickLength);
 }

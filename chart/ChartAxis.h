@@ -1,105 +1,49 @@
 #pragma once
 
 #include "ChartAxisTitle.h"
+#include "ChartColor.h"
 #include "ChartFont.h"
 #include "ChartPen.h"
 
 #include <QString>
 
-#include <functional>
-
-enum class AxisSide { Bottom, Left, Right };
-
 // One axis of the chart: its range (automatic from the points or fixed), its labels, lines,
-// ticks, grid and title. Where a drawing puts it is ChartLayout's answer, not the axis's state.
-// Every effective property change calls the owner's change handler.
-class ChartAxis {
-public:
-    explicit ChartAxis(AxisSide side);
-    ChartAxis(const ChartAxis&) = delete;
-    ChartAxis& operator=(const ChartAxis&) = delete;
-
-    AxisSide side() const { return side_; }
-    bool isHorizontal() const { return side_ == AxisSide::Bottom; }
-
-    bool isVisible() const { return visible_; }
-    void setVisible(bool visible);
-    // Automatic: the range runs from the smallest to the largest value of the series on the axis.
-    bool isAutomatic() const { return automatic_; }
-    void setAutomatic(bool automatic);
-    double minimum() const { return minimum_; }
-    void setMinimum(double minimum);
-    double maximum() const { return maximum_; }
-    void setMaximum(double maximum);
-    // Fixes the range to minimum..maximum and turns Automatic off.
-    void setMinMax(double minimum, double maximum);
+// ticks, grid and title. Which side it runs along is the model's to say, where a drawing puts
+// it ChartLayout's.
+struct ChartAxis {
+    bool visible = true;
+    // Automatic: the range runs from the smallest to the largest value of the series on the axis;
+    // otherwise from minimum to maximum.
+    bool automatic = true;
+    double minimum = 0.0;
+    double maximum = 0.0;
     // The desired label step; 0 lets the axis choose.
-    double increment() const { return increment_; }
-    void setIncrement(double increment);
+    double increment = 0.0;
 
-    bool labelsVisible() const { return labels_; }
-    void setLabelsVisible(bool labels);
-    ChartFont& labelsFont() { return labelsFont_; }
-    const ChartFont& labelsFont() const { return labelsFont_; }
-    // Extra room between labels, percent of a label's size; negative values are stored as 0.
-    int labelsSeparation() const { return labelsSeparation_; }
-    void setLabelsSeparation(int percent);
+    bool labelsVisible = true;
+    ChartFont labelsFont;
+    // Extra room between labels, percent of a label's size.
+    int labelsSeparation = 10;
     // A number format of the form "#,##0.###": a comma asks for thousands grouping, the zeros
     // and hashes after the point give the least and the most decimals.
-    QString valuesFormat() const { return valuesFormat_; }
-    void setValuesFormat(const QString& format);
-    // value as a label text, with the separators of the default locale (QLocale()).
+    QString valuesFormat = QStringLiteral("#,##0.###");
+
+    ChartPen axisPen{chartcolor::black, 2};
+    ChartPen ticks{chartcolor::gray};
+    ChartPen innerTicks{chartcolor::gray};
+    ChartPen minorTicks{chartcolor::gray};
+    ChartPen grid{chartcolor::gray, 1, PenStyle::Dot};
+    int tickLength = 4;
+    int innerTickLength = 0;
+    int minorTickLength = 2;
+    int minorTickCount = 3;
+
+    ChartAxisTitle title;
+
+    // value as a label text in valuesFormat, with the separators of the default locale (QLocale()).
     QString formatValue(double value) const;
-
-    ChartPen& axisPen() { return axisPen_; }
-    ChartPen& ticks() { return ticks_; }
-    ChartPen& innerTicks() { return ticksInner_; }
-    ChartPen& minorTicks() { return minorTicks_; }
-    ChartPen& grid() { return grid_; }
-    const ChartPen& axisPen() const { return axisPen_; }
-    const ChartPen& ticks() const { return ticks_; }
-    const ChartPen& innerTicks() const { return ticksInner_; }
-    const ChartPen& minorTicks() const { return minorTicks_; }
-    const ChartPen& grid() const { return grid_; }
-    int tickLength() const { return tickLength_; }
-    void setTickLength(int length);
-    int innerTickLength() const { return tickInnerLength_; }
-    void setInnerTickLength(int length);
-    int minorTickLength() const { return minorTickLength_; }
-    void setMinorTickLength(int length);
-    int minorTickCount() const { return minorTickCount_; }
-    void setMinorTickCount(int count);
-
-    ChartAxisTitle& title() { return title_; }
-    const ChartAxisTitle& title() const { return title_; }
-
     // The space between the axis line and the labels: axis pen width plus the longer tick.
     int tickBand() const;
 
-    void setChangeHandler(std::function<void()> onChange);
-
-private:
-    void changed();
-
-    AxisSide side_;
-    bool visible_ = true;
-    bool automatic_ = true;
-    double minimum_ = 0.0;
-    double maximum_ = 0.0;
-    double increment_ = 0.0;
-    bool labels_ = true;
-    ChartFont labelsFont_;
-    int labelsSeparation_ = 10;
-    QString valuesFormat_ = QStringLiteral("#,##0.###");
-    ChartPen axisPen_;
-    ChartPen ticks_;
-    ChartPen ticksInner_;
-    ChartPen minorTicks_;
-    ChartPen grid_;
-    int tickLength_ = 4;
-    int tickInnerLength_ = 0;
-    int minorTickLength_ = 2;
-    int minorTickCount_ = 3;
-    ChartAxisTitle title_;
-    std::function<void()> changeHandler_;
+    bool operator==(const ChartAxis&) const = default;
 };

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "AxisGeometry.h"
-#include "ChartAxis.h"
 #include "ChartRect.h"
 
 // What ChartLayout works out for one drawing of a chart: the plot rectangle and where each axis
@@ -11,14 +10,4 @@ struct ChartGeometry {
     AxisGeometry bottom;
     AxisGeometry left;
     AxisGeometry right;
-
-    const AxisGeometry& axis(AxisSide side) const
-    {
-        switch (side) {
-        case AxisSide::Left: return left;
-        case AxisSide::Right: return right;
-        case AxisSide::Bottom: break;
-        }
-        return bottom;
-    }
 };

@@ -3,6 +3,7 @@
 #include "ChartMath.h"
 #include "ChartModel.h"
 #include "LabelCache.h"
+#include "MulDiv.h"
 
 #include <QFontMetrics>
 
@@ -13,18 +14,18 @@ namespace {
 
 constexpr int maxTicks = 2000;
 
-bool isDrawn(const ChartModel& model, const ChartAxis& axis)
+bool isDrawn(const ChartModel& model, const ChartAxis& axis, AxisSide side)
 {
-    if (!axis.isVisible())
+    if (!axis.visible)
         return false;
     for (int i = 0; i < model.seriesCount(); ++i) {
         const LineSeries& series = model.series(i);
-        if (!series.isVisible())
+        if (!series.visible)
             continue;
-        if (axis.side() == AxisSide::Bottom)
+        if (side == AxisSide::Bottom)
             return true;
-        const bool left = series.verticalAxis() == VerticalAxis::Left;
-        if (left == (axis.side() == AxisSide::Left))
+        const bool left = series.verticalAxis == VerticalAxis::Left;
+        if (left == (side == AxisSide::Left))
             return true;
     }
     return false;
@@ -32,22 +33,23 @@ bool isDrawn(const ChartModel& model, const ChartAxis& axis)
 
 void computeRange(const ChartModel& model, const ChartAxis& axis, AxisGeometry& g)
 {
-    if (!axis.isAutomatic()) {
-        g.minimum = axis.minimum();
-        g.maximum = axis.maximum();
+    if (!axis.automatic) {
+        g.minimum = axis.minimum;
+        g.maximum = axis.maximum;
     } else {
         bool any = false;
         for (int i = 0; i < model.seriesCount(); ++i) {
             const LineSeries& series = model.series(i);
-            if (!series.isVisible() || series.count() == 0)
+            const ByteSeries& points = model.points(i);
+            if (!series.visible || points.count() == 0)
                 continue;
             double low = 0.0;
-            double high = series.count() - 1.0;
-            if (!axis.isHorizontal()) {
-                if ((series.verticalAxis() == VerticalAxis::Left) != (axis.side() == AxisSide::Left))
+            double high = static_cast<double>(points.count()) - 1.0;
+            if (!g.isHorizontal()) {
+                if ((series.verticalAxis == VerticalAxis::Left) != (g.side == AxisSide::Left))
                     continue;
-                low = series.minYValue();
-                high = series.maxYValue();
+                low = points.minimum();
+                high = points.maximum();
             }
             g.minimum = any ? std::min(g.minimum, low) : low;
             g.maximum = any ? std::max(g.maximum, high) : high;
@@ -71,11 +73,11 @@ int ChartLayout::textWidth(const QFont& font, const QString& text)
     return QFontMetrics(font).horizontalAdvance(text);
 }
 
-AxisGeometry ChartLayout::startAxis(const ChartModel& model, const ChartAxis& axis)
+AxisGeometry ChartLayout::startAxis(const ChartModel& model, const ChartAxis& axis, AxisSide side)
 {
     AxisGeometry g;
-    g.horizontal = axis.isHorizontal();
-    g.drawn = isDrawn(model, axis);
+    g.side = side;
+    g.drawn = isDrawn(model, axis, side);
     computeRange(model, axis, g);
     return g;
 }
@@ -86,8 +88,8 @@ int ChartLayout::verticalLabelsWidth(const ChartAxis& axis, AxisGeometry& g, int
     g.startPos = top;
     g.endPos = bottom;
     g.length = bottom - top;
-    const QFont font = axis.labelsFont().toQFont();
-    const double step = g.labelStep(textHeight(font), axis.increment(), axis.labelsSeparation());
+    const QFont font = axis.labelsFont.toQFont();
+    const double step = g.labelStep(textHeight(font), axis.increment, axis.labelsSeparation);
     const QString low = axis.formatValue(step * std::trunc(g.minimum / step));
     const QString high = axis.formatValue(step * std::trunc(g.maximum / step));
     return std::max(textWidth(font, low), textWidth(font, high)) + textWidth(font, QStringLiteral(" "));
@@ -106,13 +108,13 @@ void ChartLayout::placeAlong(AxisGeometry& g, int start, int end, int posAxis, i
 void ChartLayout::placeTicks(const ChartAxis& axis, AxisGeometry& g, LabelCache& labels)
 {
     // Labels stand side by side along the bottom, one above the other along the sides.
-    const QFont font = axis.labelsFont().toQFont();
+    const QFont font = axis.labelsFont.toQFont();
     int labelSize = textHeight(font);
-    if (axis.isHorizontal()) {
+    if (g.isHorizontal()) {
         labelSize = std::max(labels.width(font, axis.formatValue(g.minimum)),
                              labels.width(font, axis.formatValue(g.maximum)));
     }
-    g.step = g.labelStep(labelSize, axis.increment(), axis.labelsSeparation());
+    g.step = g.labelStep(labelSize, axis.increment, axis.labelsSeparation);
     for (double value : g.labelValues()) {
         if (static_cast<int>(g.ticks.size()) == maxTicks)
             break;
@@ -128,43 +130,43 @@ ChartGeometry ChartLayout::compute(const ChartModel& model, const QRect& rect, L
     ChartGeometry result;
     ChartRect& rc = result.plot;
     rc = ChartRect{rect.left(), rect.top(), rect.left() + w, rect.top() + h};
-    rc.left += chartmath::mulDiv(model.marginLeft(), w, 100);
-    rc.top += chartmath::mulDiv(model.marginTop(), h, 100);
-    rc.right -= chartmath::mulDiv(model.marginRight(), w, 100);
-    rc.bottom -= chartmath::mulDiv(model.marginBottom(), h, 100);
+    rc.left += mulDiv(model.marginLeft(), w, 100);
+    rc.top += mulDiv(model.marginTop(), h, 100);
+    rc.right -= mulDiv(model.marginRight(), w, 100);
+    rc.bottom -= mulDiv(model.marginBottom(), h, 100);
 
     const ChartAxis& bottom = model.bottomAxis();
     const ChartAxis& left = model.leftAxis();
     const ChartAxis& right = model.rightAxis();
-    AxisGeometry& gb = result.bottom = startAxis(model, bottom);
-    AxisGeometry& gl = result.left = startAxis(model, left);
-    AxisGeometry& gr = result.right = startAxis(model, right);
+    AxisGeometry& gb = result.bottom = startAxis(model, bottom, AxisSide::Bottom);
+    AxisGeometry& gl = result.left = startAxis(model, left, AxisSide::Left);
+    AxisGeometry& gr = result.right = startAxis(model, right, AxisSide::Right);
 
     // Each drawn axis takes its bands from its own side, outermost first: title, labels, ticks.
     if (gb.drawn) {
-        if (!bottom.title().caption().isEmpty()) {
-            rc.bottom -= textHeight(bottom.title().font().toQFont());
+        if (!bottom.title.caption.isEmpty()) {
+            rc.bottom -= textHeight(bottom.title.font.toQFont());
             gb.posTitle = rc.bottom;
         }
-        if (bottom.labelsVisible())
-            rc.bottom -= textHeight(bottom.labelsFont().toQFont());
+        if (bottom.labelsVisible)
+            rc.bottom -= textHeight(bottom.labelsFont.toQFont());
         rc.bottom -= bottom.tickBand();
     }
     if (gl.drawn) {
-        if (!left.title().caption().isEmpty()) {
+        if (!left.title.caption.isEmpty()) {
             gl.posTitle = rc.left;
-            rc.left += textHeight(left.title().font().toQFont());
+            rc.left += textHeight(left.title.font.toQFont());
         }
-        if (left.labelsVisible())
+        if (left.labelsVisible)
             rc.left += verticalLabelsWidth(left, gl, rc.top, rc.bottom);
         rc.left += left.tickBand();
     }
     if (gr.drawn) {
-        if (!right.title().caption().isEmpty()) {
+        if (!right.title.caption.isEmpty()) {
             gr.posTitle = rc.right;
-            rc.right -= textHeight(right.title().font().toQFont());
+            rc.right -= textHeight(right.title.font.toQFont());
         }
-        if (right.labelsVisible())
+        if (right.labelsVisible)
             rc.right -= verticalLabelsWidth(right, gr, rc.top, rc.bottom);
         rc.right -= right.tickBand();
     }

@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QString>
 
+struct ChartAxis;
 class ChartModel;
 class LabelCache;
 
@@ -24,7 +25,7 @@ public:
     static int textWidth(const QFont& font, const QString& text);
 
 private:
-    static AxisGeometry startAxis(const ChartModel& model, const ChartAxis& axis);
+    static AxisGeometry startAxis(const ChartModel& model, const ChartAxis& axis, AxisSide side);
     static int verticalLabelsWidth(const ChartAxis& axis, AxisGeometry& g, int top, int bottom);
     static void placeAlong(AxisGeometry& g, int start, int end, int posAxis, int posLabels);
     static void placeTicks(const ChartAxis& axis, AxisGeometry& g, LabelCache& labels);

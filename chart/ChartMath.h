@@ -1,12 +1,9 @@
 #pragma once
 
 #include <cmath>
-#include <cstdint>
-#include <limits>
 
-// The integer arithmetic the chart lays itself out with. Pixel positions round halves to the even
-// neighbour; percentages of a size (margins) are multiplied before they are divided and round
-// halves away from zero.
+// The arithmetic the chart lays itself out with. Pixel positions round halves to the even
+// neighbour; percentages of a size (margins) go through mulDiv() and round halves away from zero.
 namespace chartmath {
 
 // The nearest whole number to v; a value exactly halfway goes to the even neighbour.
@@ -19,18 +16,6 @@ inline double roundHalfEven(double v)
     if (diff < 0.5)
         return down;
     return std::fmod(down, 2.0) == 0.0 ? down : down + 1.0;
-}
-
-// a × b / c rounded to the nearest integer, halves away from zero, with a 64-bit product.
-// c must not be 0.
-inline int mulDiv(int a, int b, int c)
-{
-    const std::int64_t num = static_cast<std::int64_t>(a) * b;
-    const std::int64_t den = c;
-    const std::int64_t absNum = num < 0 ? -num : num;
-    const std::int64_t absDen = den < 0 ? -den : den;
-    const std::int64_t q = (2 * absNum + absDen) / (2 * absDen);
-    return static_cast<int>(((num < 0) != (den < 0)) ? -q : q);
 }
 
 // Largest mapped offset that still counts as a position; anything at or beyond it maps to

@@ -3,22 +3,44 @@
 #include <QGuiApplication>
 #include <QPalette>
 
+#include <algorithm>
+
+namespace {
+
+// The thinnest line and the smallest text the chart draws are one pixel.
+void normalize(ChartPen& pen)
+{
+    pen.width = std::max(1, pen.width);
+}
+
+void normalize(ChartFont& font)
+{
+    font.pixelSize = std::max(1, font.pixelSize);
+}
+
+}  // namespace
+
 ChartModel::ChartModel(QObject* parent)
     : QObject(parent), color_(QGuiApplication::palette().color(QPalette::Button))
 {
-    for (ChartAxis* axis : {&leftAxis_, &rightAxis_, &bottomAxis_})
-        axis->setChangeHandler([this] { emit changed(); });
-    backWallPen_.setChangeHandler([this] { emit changed(); });
 }
 
 ChartModel::~ChartModel() = default;
 
-void ChartModel::setColor(const QColor& color)
+ChartAxis ChartModel::normalized(ChartAxis axis)
 {
-    if (color == color_)
-        return;
-    color_ = color;
-    emit changed();
+    for (ChartPen* pen : {&axis.axisPen, &axis.ticks, &axis.innerTicks, &axis.minorTicks, &axis.grid})
+        normalize(*pen);
+    normalize(axis.labelsFont);
+    normalize(axis.title.font);
+    axis.labelsSeparation = std::max(0, axis.labelsSeparation);
+    return axis;
+}
+
+LineSeries ChartModel::normalized(LineSeries series)
+{
+    normalize(series.linePen);
+    return series;
 }
 
 void ChartModel::setBackColor(const QColor& color)
@@ -27,38 +49,6 @@ void ChartModel::setBackColor(const QColor& color)
         return;
     backColor_ = color;
     backWallSolid_ = true;
-    emit changed();
-}
-
-void ChartModel::setBackWallColor(const QColor& color)
-{
-    if (color == backColor_)
-        return;
-    backColor_ = color;
-    emit changed();
-}
-
-void ChartModel::setBackWallSolid(bool solid)
-{
-    if (solid == backWallSolid_)
-        return;
-    backWallSolid_ = solid;
-    emit changed();
-}
-
-void ChartModel::setMonochrome(bool monochrome)
-{
-    if (monochrome == monochrome_)
-        return;
-    monochrome_ = monochrome;
-    emit changed();
-}
-
-void ChartModel::setClipPoints(bool clip)
-{
-    if (clip == clipPoints_)
-        return;
-    clipPoints_ = clip;
     emit changed();
 }
 
@@ -73,22 +63,42 @@ void ChartModel::setMargins(int left, int top, int right, int bottom)
     emit changed();
 }
 
-LineSeries& ChartModel::addSeries()
+int ChartModel::addSeries(const LineSeries& series, int capacity)
 {
-    series_.push_back(std::make_unique<LineSeries>());
-    LineSeries& series = *series_.back();
-    series.setChangeHandler([this] { emit changed(); });
-    series.setPointsAddedHandler([this] { emit pointsAdded(); });
+    curves_.push_back(Curve{normalized(series), {}, std::clamp(capacity, 0, maxPoints)});
     emit changed();
-    return series;
+    return seriesCount() - 1;
 }
 
-LineSeries& ChartModel::series(int index)
+void ChartModel::setSeries(int index, const LineSeries& series)
 {
-    return *series_.at(static_cast<std::size_t>(index));
+    assign(curves_.at(static_cast<std::size_t>(index)).series, normalized(series));
 }
 
-const LineSeries& ChartModel::series(int index) const
+int ChartModel::append(int index, double y)
 {
-    return *series_.at(static_cast<std::size_t>(index));
+    Curve& curve = curves_.at(static_cast<std::size_t>(index));
+    const auto count = static_cast<int>(curve.points.count());
+    if (count >= curve.capacity)
+        return -1;
+    curve.points.append(y);
+    emit pointsAdded();
+    return count;
+}
+
+int ChartModel::append(int index, std::span<const std::uint8_t> values)
+{
+    Curve& curve = curves_.at(static_cast<std::size_t>(index));
+    const auto room = static_cast<std::size_t>(curve.capacity - curve.points.count());
+    const std::span<const std::uint8_t> stored = values.first(std::min(room, values.size()));
+    curve.points.append(stored);
+    if (!stored.empty())
+        emit pointsAdded();
+    return static_cast<int>(stored.size());
+}
+
+void ChartModel::clear(int index)
+{
+    curves_.at(static_cast<std::size_t>(index)).points.clear();
+    emit changed();
 }

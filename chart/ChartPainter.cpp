@@ -18,6 +18,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -50,9 +51,9 @@ std::vector<int> dashPattern(PenStyle style, int width)
 }
 
 // +1 when "outward" from the plot runs towards larger coordinates across the axis.
-int outward(const ChartAxis& axis)
+int outward(const AxisGeometry& g)
 {
-    return axis.side() == AxisSide::Left ? -1 : 1;
+    return g.side == AxisSide::Left ? -1 : 1;
 }
 
 }  // namespace
@@ -73,13 +74,15 @@ void ChartPainter::draw(const QRect& rect, const QPalette& palette)
     if (!printing_)
         drawPanel(rect, palette);
     drawBackWall();
-    for (const ChartAxis* axis : {&model_.bottomAxis(), &model_.leftAxis(), &model_.rightAxis()}) {
-        const AxisGeometry& g = geometry_.axis(axis->side());
+    const std::pair<const ChartAxis&, const AxisGeometry&> axes[] = {{model_.bottomAxis(), geometry_.bottom},
+                                                                     {model_.leftAxis(), geometry_.left},
+                                                                     {model_.rightAxis(), geometry_.right}};
+    for (const auto& [axis, g] : axes) {
         if (g.drawn)
-            drawAxis(*axis, g);
+            drawAxis(axis, g);
     }
     for (int i = 0; i < model_.seriesCount(); ++i)
-        drawSeries(model_.series(i), rect);
+        drawSeries(model_.series(i), model_.points(i), rect);
     painter_.restore();
 }
 
@@ -107,49 +110,47 @@ void ChartPainter::drawBackWall()
     if (model_.isBackWallSolid())
         painter_.fillRect(QRect(QPoint(plot.left, plot.top), QPoint(plot.right, plot.bottom)),
                           model_.backColor());
-    const ChartPen& pen = model_.backWallPen();
-    if (pen.draws()) {
-        painter_.setPen(toQPen(pen));
-        painter_.setBrush(Qt::NoBrush);
-        painter_.drawRect(QRect(plot.left, plot.top, plot.width(), plot.height()));
-    }
+    // Outlined in the thinnest black line.
+    painter_.setPen(toQPen(ChartPen{}));
+    painter_.setBrush(Qt::NoBrush);
+    painter_.drawRect(QRect(plot.left, plot.top, plot.width(), plot.height()));
 }
 
 void ChartPainter::drawAxis(const ChartAxis& axis, const AxisGeometry& g)
 {
-    if (!axis.title().caption().isEmpty())
+    if (!axis.title.caption.isEmpty())
         drawTitle(axis, g);
-    if (axis.labelsVisible())
+    if (axis.labelsVisible)
         drawLabels(axis, g);
-    if (axis.axisPen().draws())
+    if (axis.axisPen.draws())
         drawAxisLine(axis, g);
-    const int innerStart = axis.axisPen().width() / 2 + 1;  // first pixel inside the axis line
-    if (axis.ticks().draws() && axis.tickLength() > 0) {
-        painter_.setPen(toQPen(axis.ticks()));
+    const int innerStart = axis.axisPen.width / 2 + 1;  // first pixel inside the axis line
+    if (axis.ticks.draws() && axis.tickLength > 0) {
+        painter_.setPen(toQPen(axis.ticks));
         for (int pos : g.ticks)
-            drawAcross(axis, g, pos, 1, 1 + axis.tickLength());
+            drawAcross(g, pos, 1, 1 + axis.tickLength);
     }
-    if (axis.grid().draws())
+    if (axis.grid.draws())
         drawGrid(axis, g);
-    if (axis.innerTicks().draws() && axis.innerTickLength() > 0) {
-        painter_.setPen(toQPen(axis.innerTicks()));
+    if (axis.innerTicks.draws() && axis.innerTickLength > 0) {
+        painter_.setPen(toQPen(axis.innerTicks));
         for (int pos : g.ticks)
-            drawAcross(axis, g, pos, -innerStart, -innerStart - axis.innerTickLength());
+            drawAcross(g, pos, -innerStart, -innerStart - axis.innerTickLength);
     }
-    if (axis.minorTicks().draws() && axis.minorTickLength() > 0 && axis.minorTickCount() > 0)
+    if (axis.minorTicks.draws() && axis.minorTickLength > 0 && axis.minorTickCount > 0)
         drawMinorTicks(axis, g);
 }
 
 void ChartPainter::drawTitle(const ChartAxis& axis, const AxisGeometry& g)
 {
-    const QFont font = textFont(axis.title().font());
-    const QString caption = axis.title().caption();
+    const QFont font = textFont(axis.title.font);
+    const QString& caption = axis.title.caption;
     const int width = ChartLayout::textWidth(font, caption);
     const int ascent = QFontMetrics(font).ascent();
     painter_.save();
     painter_.setFont(font);
-    painter_.setPen(textColor(axis.title().font()));
-    switch (axis.side()) {
+    painter_.setPen(textColor(axis.title.font));
+    switch (g.side) {
     case AxisSide::Bottom:
         painter_.drawText(g.center - width / 2, g.posTitle + ascent, caption);
         break;
@@ -171,11 +172,11 @@ void ChartPainter::drawTitle(const ChartAxis& axis, const AxisGeometry& g)
 
 void ChartPainter::drawLabels(const ChartAxis& axis, const AxisGeometry& g)
 {
-    const QFont font = textFont(axis.labelsFont());
+    const QFont font = textFont(axis.labelsFont);
     const QFontMetrics metrics(font);
     const int halfHeight = metrics.height() / 2;
     painter_.setFont(font);
-    painter_.setPen(textColor(axis.labelsFont()));
+    painter_.setPen(textColor(axis.labelsFont));
     // Every label, even where there are more than ticks.
     for (double value : g.labelValues()) {
         const QString text = axis.formatValue(value);
@@ -183,10 +184,10 @@ void ChartPainter::drawLabels(const ChartAxis& axis, const AxisGeometry& g)
         const int pos = g.positionOf(value);
         int x = g.posLabels;
         int top = pos - halfHeight;
-        if (axis.side() == AxisSide::Bottom) {
+        if (g.side == AxisSide::Bottom) {
             x = pos - width / 2;
             top = g.posLabels;
-        } else if (axis.side() == AxisSide::Left) {
+        } else if (g.side == AxisSide::Left) {
             x = g.posLabels - width;
         }
         labels_.draw(painter_, font, x, top + metrics.ascent(), text);
@@ -195,40 +196,40 @@ void ChartPainter::drawLabels(const ChartAxis& axis, const AxisGeometry& g)
 
 void ChartPainter::drawAxisLine(const ChartAxis& axis, const AxisGeometry& g)
 {
-    const ChartPen& pen = axis.axisPen();
+    const ChartPen& pen = axis.axisPen;
     // A wide axis line grows into the plot from its edge, so the ticks start right outside it.
-    const int inward = pen.width() / 2;
-    const int outwardPart = pen.width() - 1 - inward;
-    const int dir = outward(axis);
+    const int inward = pen.width / 2;
+    const int outwardPart = pen.width - 1 - inward;
+    const int dir = outward(g);
     const int from = g.posAxis - dir * inward;
     const int to = g.posAxis + dir * outwardPart;
-    const QPoint a = axis.isHorizontal() ? QPoint(g.startPos, from) : QPoint(from, g.startPos);
-    const QPoint b = axis.isHorizontal() ? QPoint(g.endPos, to) : QPoint(to, g.endPos);
-    if (pen.style() == PenStyle::Solid) {
+    const QPoint a = g.isHorizontal() ? QPoint(g.startPos, from) : QPoint(from, g.startPos);
+    const QPoint b = g.isHorizontal() ? QPoint(g.endPos, to) : QPoint(to, g.endPos);
+    if (pen.style == PenStyle::Solid) {
         painter_.fillRect(QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
                                 QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y()))),
-                          pen.color());
+                          pen.color);
     } else {
         painter_.setPen(toQPen(pen));
-        const QPoint end = axis.isHorizontal() ? QPoint(g.endPos, g.posAxis) : QPoint(g.posAxis, g.endPos);
-        const QPoint start = axis.isHorizontal() ? QPoint(g.startPos, g.posAxis) : QPoint(g.posAxis, g.startPos);
+        const QPoint end = g.isHorizontal() ? QPoint(g.endPos, g.posAxis) : QPoint(g.posAxis, g.endPos);
+        const QPoint start = g.isHorizontal() ? QPoint(g.startPos, g.posAxis) : QPoint(g.posAxis, g.startPos);
         painter_.drawLine(start, end);
     }
 }
 
-void ChartPainter::drawAcross(const ChartAxis& axis, const AxisGeometry& g, int pos, int from, int to)
+void ChartPainter::drawAcross(const AxisGeometry& g, int pos, int from, int to)
 {
     // A line across the axis at pos, covering the pixels from `from` up to but not including
     // `to` pixels outside the axis line (negative: inside). Flat-capped lines leave out the
     // pixel at their larger coordinate, so every line here runs towards larger coordinates.
     if (from == to)
         return;
-    const int dir = outward(axis);
+    const int dir = outward(g);
     const int first = g.posAxis + dir * from;
     const int last = g.posAxis + dir * (to - (to > from ? 1 : -1));
     const int low = std::min(first, last);
     const int high = std::max(first, last) + 1;
-    if (axis.isHorizontal())
+    if (g.isHorizontal())
         painter_.drawLine(pos, low, pos, high);
     else
         painter_.drawLine(low, pos, high, pos);
@@ -237,9 +238,9 @@ void ChartPainter::drawAcross(const ChartAxis& axis, const AxisGeometry& g, int 
 void ChartPainter::drawGrid(const ChartAxis& axis, const AxisGeometry& g)
 {
     const ChartRect& plot = geometry_.plot;
-    painter_.setPen(toQPen(axis.grid()));
+    painter_.setPen(toQPen(axis.grid));
     for (int pos : g.ticks) {
-        if (axis.isHorizontal())
+        if (g.isHorizontal())
             painter_.drawLine(pos, plot.top, pos, plot.bottom);
         else
             painter_.drawLine(plot.left, pos, plot.right, pos);
@@ -251,14 +252,14 @@ void ChartPainter::drawMinorTicks(const ChartAxis& axis, const AxisGeometry& g)
     const std::vector<int>& ticks = g.ticks;
     if (ticks.size() < 2)
         return;
-    painter_.setPen(toQPen(axis.minorTicks()));
-    const int count = axis.minorTickCount();
-    const int length = axis.minorTickLength();
+    painter_.setPen(toQPen(axis.minorTicks));
+    const int count = axis.minorTickCount;
+    const int length = axis.minorTickLength;
     auto run = [&](double from, double spacing) {
         for (int k = 1; k <= count; ++k) {
             const int pos = static_cast<int>(chartmath::roundHalfEven(from + k * spacing));
             if (pos > g.startPos && pos < g.endPos)
-                drawAcross(axis, g, pos, 1, 1 + length);
+                drawAcross(g, pos, 1, 1 + length);
         }
     };
     const std::size_t n = ticks.size();
@@ -269,23 +270,23 @@ void ChartPainter::drawMinorTicks(const ChartAxis& axis, const AxisGeometry& g)
     run(ticks[n - 1], (ticks[n - 1] - ticks[n - 2]) / double(count + 1));
 }
 
-void ChartPainter::drawSeries(const LineSeries& series, const QRect& rect)
+void ChartPainter::drawSeries(const LineSeries& series, const ByteSeries& points, const QRect& rect)
 {
-    const ChartPen& linePen = series.linePen();
-    if (!series.isVisible() || series.count() < 2 || !linePen.draws())
+    const ChartPen& linePen = series.linePen;
+    if (!series.visible || points.count() < 2 || !linePen.draws())
         return;
     const ChartRect& plot = geometry_.plot;
     const AxisGeometry& horizontal = geometry_.bottom;
     const AxisGeometry& vertical =
-        series.verticalAxis() == VerticalAxis::Left ? geometry_.left : geometry_.right;
-    const bool patterned = linePen.style() != PenStyle::Solid;
+        series.verticalAxis == VerticalAxis::Left ? geometry_.left : geometry_.right;
+    const bool patterned = linePen.style != PenStyle::Solid;
 
     QPen pen = toQPen(linePen);
     std::optional<DashCutter> cutter;
     if (patterned) {
         // Qt starts a dash pattern afresh on every line of a batch, which on dense data turns a
         // dashed curve solid; the dashes are cut here instead, running on along the curve.
-        cutter.emplace(dashPattern(linePen.style(), linePen.width()));
+        cutter.emplace(dashPattern(linePen.style, linePen.width));
         pen.setStyle(Qt::SolidLine);
         pen.setCapStyle(Qt::FlatCap);
     }
@@ -307,35 +308,35 @@ void ChartPainter::drawSeries(const LineSeries& series, const QRect& rect)
 
     // Only opaque ink may be drawn column by column: where translucent segments overlap, every
     // overlap would show.
-    const bool byColumns = detail_ == SeriesDetail::Columns && linePen.color().alpha() == 255;
+    const bool byColumns = detail_ == SeriesDetail::Columns && linePen.color.alpha() == 255;
     if (byColumns && !patterned) {
-        if (const auto strokes = ColumnSegments::solid(series, horizontal, vertical, rect)) {
+        if (const auto strokes = ColumnSegments::solid(points, horizontal, vertical, rect)) {
             SpanFiller::draw(painter_, *strokes);
             painter_.restore();
             return;
         }
     } else if (byColumns) {
-        if (const auto path = ColumnSegments::path(series, horizontal, vertical, rect)) {
+        if (const auto path = ColumnSegments::path(points, horizontal, vertical, rect)) {
             draw(path->dashed);
             SpanFiller::draw(painter_, ColumnStrokes{path->solid, {}});
             painter_.restore();
             return;
         }
     }
-    LineSegments::build(series, horizontal, vertical, segmentBatch, draw);
+    LineSegments::build(points, horizontal, vertical, segmentBatch, draw);
     painter_.restore();
 }
 
 QPen ChartPainter::toQPen(const ChartPen& pen) const
 {
-    QPen result(pen.color());
-    result.setWidth(pen.width());
-    result.setStyle(pen.draws() ? qtStyle(pen.style()) : Qt::NoPen);
+    QPen result(pen.color);
+    result.setWidth(pen.width);
+    result.setStyle(pen.draws() ? qtStyle(pen.style) : Qt::NoPen);
     // One-pixel lines leave their end pixel blank, wider ones close their joins with square ends.
-    result.setCapStyle(pen.width() > 1 ? Qt::SquareCap : Qt::FlatCap);
+    result.setCapStyle(pen.width > 1 ? Qt::SquareCap : Qt::FlatCap);
     result.setJoinStyle(Qt::MiterJoin);
     // On paper a dotted or dash-dot hairline stays a hairline instead of growing with the scale.
-    if (printing_ && pen.width() == 1 && pen.style() != PenStyle::Solid) {
+    if (printing_ && pen.width == 1 && pen.style != PenStyle::Solid) {
         result.setCosmetic(true);
         result.setWidth(0);
     }
@@ -355,7 +356,7 @@ QFont ChartPainter::textFont(const ChartFont& font) const
 QColor ChartPainter::textColor(const ChartFont& font) const
 {
     // White text would vanish on white paper.
-    if (printing_ && font.color() == Qt::white)
+    if (printing_ && font.color == Qt::white)
         return Qt::black;
-    return font.color();
+    return font.color;
 }

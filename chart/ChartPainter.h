@@ -6,14 +6,15 @@
 
 class QPainter;
 class QPalette;
+class ByteSeries;
 class ChartModel;
-class ChartAxis;
-struct AxisGeometry;
-struct ChartGeometry;
-class ChartFont;
-class ChartPen;
 class LabelCache;
-class LineSeries;
+struct AxisGeometry;
+struct ChartAxis;
+struct ChartFont;
+struct ChartGeometry;
+struct ChartPen;
+struct LineSeries;
 
 // How many points a curve is drawn from: one pixel column at a time from the series' summary
 // (the chart's own way, with the same pixels for solid pens), or from every single point.
@@ -43,10 +44,10 @@ private:
     void drawTitle(const ChartAxis& axis, const AxisGeometry& g);
     void drawLabels(const ChartAxis& axis, const AxisGeometry& g);
     void drawAxisLine(const ChartAxis& axis, const AxisGeometry& g);
-    void drawAcross(const ChartAxis& axis, const AxisGeometry& g, int pos, int from, int to);
+    void drawAcross(const AxisGeometry& g, int pos, int from, int to);
     void drawGrid(const ChartAxis& axis, const AxisGeometry& g);
     void drawMinorTicks(const ChartAxis& axis, const AxisGeometry& g);
-    void drawSeries(const LineSeries& series, const QRect& rect);
+    void drawSeries(const LineSeries& series, const ByteSeries& points, const QRect& rect);
 
     QPen toQPen(const ChartPen& pen) const;
     QFont textFont(const ChartFont& font) const;

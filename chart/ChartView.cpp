@@ -4,6 +4,7 @@
 #include "ChartMath.h"
 #include "ChartPainter.h"
 #include "Exception.h"
+#include "MulDiv.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -54,18 +55,6 @@ void ChartView::pointsAdded()
         frame_.start();
 }
 
-void ChartView::setBufferedDisplay(bool buffered)
-{
-    if (buffered == bufferedDisplay_)
-        return;
-    bufferedDisplay_ = buffered;
-    if (!buffered) {
-        buffer_ = QImage();
-        monoBuffer_ = QImage();
-    }
-    update();
-}
-
 ChartGeometry ChartView::draw(QPainter& painter, const QRect& rect, bool printing)
 {
     const ChartGeometry geometry = ChartLayout::compute(model_, rect, labels_);
@@ -82,10 +71,6 @@ void ChartView::paintEvent(QPaintEvent*)
         // A print is drawing the chart right now; show what was shown before (in black and
         // white the buffer holds the reduced image).
         widgetPainter.drawImage(0, 0, buffer_);
-        return;
-    }
-    if (!bufferedDisplay_) {
-        draw(widgetPainter, rect(), false);
         return;
     }
     if (buffer_.size() != size())
@@ -173,7 +158,6 @@ void ChartView::printChart(QPrinter& printer)
 
 void ChartView::drawOnPrinter(QPainter& painter, const QRect& page)
 {
-    using chartmath::mulDiv;
     using chartmath::roundHalfEven;
     const int marginX = static_cast<int>(roundHalfEven(page.width() * 15 / 100.0));
     const int marginY = static_cast<int>(roundHalfEven(page.height() * 15 / 100.0));

@@ -30,10 +30,6 @@ public:
     ChartModel& model() { return model_; }
     const ChartModel& model() const { return model_; }
 
-    // Draw on screen through the off-screen image (on by default).
-    bool isBufferedDisplay() const { return bufferedDisplay_; }
-    void setBufferedDisplay(bool buffered);
-
     // Lays the chart out in rect on painter's device and draws it there, unbuffered, and returns
     // the layout it drew. printing leaves out the panel fill and bevel, draws white text black
     // and dotted or dash-dot hairlines as the device's thinnest line.
@@ -65,7 +61,6 @@ private:
 
     ChartModel model_;
     QString printTitle_;
-    bool bufferedDisplay_ = true;
     bool printing_ = false;
     QImage buffer_;
     QImage monoBuffer_;

@@ -2,7 +2,7 @@
 
 #include "ChartMath.h"
 #include "AxisGeometry.h"
-#include "LineSeries.h"
+#include "ByteSeries.h"
 
 #include <algorithm>
 #include <array>
@@ -18,12 +18,11 @@ namespace {
 // point.
 class ColumnWalk {
 public:
-    ColumnWalk(const LineSeries& series, const AxisGeometry& horizontal, const AxisGeometry& vertical,
+    ColumnWalk(const ByteSeries& points, const AxisGeometry& horizontal, const AxisGeometry& vertical,
                const QRect& bounds)
-        : values_(series.values()), horizontal_(horizontal), count_(series.count())
+        : values_(points), horizontal_(horizontal), count_(points.count())
     {
-        valid_ = count_ > 0 && indexesMapInOrder() && valuesMapInOrder(vertical, series) &&
-                 inside(bounds, series);
+        valid_ = count_ > 0 && indexesMapInOrder() && valuesMapInOrder(vertical) && inside(bounds);
     }
 
     // False when a column's points are not one run of indexes, its rows are not bounded by the
@@ -72,10 +71,10 @@ private:
         return true;
     }
 
-    bool valuesMapInOrder(const AxisGeometry& vertical, const LineSeries& series)
+    bool valuesMapInOrder(const AxisGeometry& vertical)
     {
-        const int low = static_cast<int>(series.minYValue());
-        const int high = static_cast<int>(series.maxYValue());
+        const int low = values_.minimum();
+        const int high = values_.maximum();
         bool rising = true;
         bool falling = true;
         for (int v = low; v <= high; ++v) {
@@ -103,11 +102,11 @@ private:
     // Qt clips a line to the device before it rasterises it, and a line clipped away entirely
     // leaves no trace in what the next line draws; points within the chart's own rectangle are
     // never clipped that way.
-    bool inside(const QRect& bounds, const LineSeries& series) const
+    bool inside(const QRect& bounds) const
     {
         const auto within = [](int p, int low, int high) { return p >= low && p <= high; };
-        const int low = static_cast<int>(series.minYValue());
-        const int high = static_cast<int>(series.maxYValue());
+        const int low = values_.minimum();
+        const int high = values_.maximum();
         return within(column(0), bounds.left(), bounds.right()) &&
                within(column(count_ - 1), bounds.left(), bounds.right()) &&
                within(rows_[static_cast<std::size_t>(low)], bounds.top(), bounds.bottom()) &&
@@ -172,10 +171,10 @@ Heading headingOf(QPoint from, QPoint to)
 
 }  // namespace
 
-std::optional<ColumnStrokes> ColumnSegments::solid(const LineSeries& series, const AxisGeometry& horizontal,
+std::optional<ColumnStrokes> ColumnSegments::solid(const ByteSeries& points, const AxisGeometry& horizontal,
                                                      const AxisGeometry& vertical, const QRect& bounds)
 {
-    const ColumnWalk walk(series, horizontal, vertical, bounds);
+    const ColumnWalk walk(points, horizontal, vertical, bounds);
     if (!walk.valid())
         return std::nullopt;
     ColumnStrokes strokes;
@@ -240,15 +239,15 @@ QVector<QLine> ColumnSegments::spanLines(const QVector<ColumnSpan>& spans)
     return lines;
 }
 
-std::optional<ColumnPath> ColumnSegments::path(const LineSeries& series, const AxisGeometry& horizontal,
+std::optional<ColumnPath> ColumnSegments::path(const ByteSeries& points, const AxisGeometry& horizontal,
                                                 const AxisGeometry& vertical, const QRect& bounds)
 {
-    const ColumnWalk walk(series, horizontal, vertical, bounds);
+    const ColumnWalk walk(points, horizontal, vertical, bounds);
     if (!walk.valid())
         return std::nullopt;
     // Rows per unit of value, to turn the values' total variation into a path length in rows.
-    const int low = static_cast<int>(series.minYValue());
-    const int high = static_cast<int>(series.maxYValue());
+    const int low = points.minimum();
+    const int high = points.maximum();
     const double rowsPerValue =
         high > low ? std::abs(walk.row(static_cast<std::uint8_t>(high)) - walk.row(static_cast<std::uint8_t>(low))) /
                          static_cast<double>(high - low)

@@ -7,7 +7,7 @@
 #include <optional>
 
 struct AxisGeometry;
-class LineSeries;
+class ByteSeries;
 
 // The rows a solid curve inks in pixel column x: from row top down to row bottom. One-pixel
 // pens leave the bottom row itself out unless withBottom is set; wider pens always reach it.
@@ -56,7 +56,7 @@ public:
     // value onto pixels in one direction each (a reversed range is fine; positions that
     // overflow to the axis centre are not) or when a point lies outside bounds, the chart's own
     // rectangle: there only every point will do.
-    static std::optional<ColumnStrokes> solid(const LineSeries& series, const AxisGeometry& horizontal,
+    static std::optional<ColumnStrokes> solid(const ByteSeries& points, const AxisGeometry& horizontal,
                                                const AxisGeometry& vertical, const QRect& bounds);
     // Lines that ink spans with the pen they were worked out for: down each span, and where the
     // bottom row is wanted, up one row and down again.
@@ -74,6 +74,6 @@ public:
     // variation in rows): dashes depend on the length of the path, and so the column gets as
     // much ink as every point would give it. Past solidSweeps sweeps the dashes would cover the
     // column, and its span goes to solid instead. std::nullopt as for solid().
-    static std::optional<ColumnPath> path(const LineSeries& series, const AxisGeometry& horizontal,
+    static std::optional<ColumnPath> path(const ByteSeries& points, const AxisGeometry& horizontal,
                                            const AxisGeometry& vertical, const QRect& bounds);
 };

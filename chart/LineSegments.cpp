@@ -2,9 +2,10 @@
 
 #include "AxisGeometry.h"
 #include "DashCutter.h"
-#include "LineSeries.h"
+#include "ByteSeries.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 namespace {
@@ -22,27 +23,27 @@ bool turnsBack(const QLine& a, const QLine& b)
 
 }  // namespace
 
-QVector<QLine> LineSegments::build(const LineSeries& series, const AxisGeometry& horizontal,
-                                           const AxisGeometry& vertical)
+QVector<QLine> LineSegments::build(const ByteSeries& points, const AxisGeometry& horizontal,
+                                   const AxisGeometry& vertical)
 {
     QVector<QLine> segments;
-    build(series, horizontal, vertical, std::max(1, series.count()),
+    build(points, horizontal, vertical, static_cast<int>(std::max<std::int64_t>(1, points.count())),
           [&](const QVector<QLine>& batch) { segments += batch; });
     return segments;
 }
 
-void LineSegments::build(const LineSeries& series, const AxisGeometry& horizontal,
-                              const AxisGeometry& vertical, int batchSize,
-                              const std::function<void(const QVector<QLine>&)>& sink)
+void LineSegments::build(const ByteSeries& points, const AxisGeometry& horizontal,
+                         const AxisGeometry& vertical, int batchSize,
+                         const std::function<void(const QVector<QLine>&)>& sink)
 {
-    const int n = series.count();
+    const std::int64_t n = points.count();
     if (n == 0)
         return;
     QVector<QLine> batch;
-    batch.reserve(std::min(batchSize, n));
-    QPoint last(horizontal.positionOf(0), vertical.positionOf(series.yValue(0)));
-    for (int i = 1; i < n; ++i) {
-        const QPoint p(horizontal.positionOf(i), vertical.positionOf(series.yValue(i)));
+    batch.reserve(static_cast<int>(std::min<std::int64_t>(batchSize, n)));
+    QPoint last(horizontal.positionOf(0), vertical.positionOf(points.at(0)));
+    for (std::int64_t i = 1; i < n; ++i) {
+        const QPoint p(horizontal.positionOf(static_cast<double>(i)), vertical.positionOf(points.at(i)));
         if (p == last)
             continue;
         const QLine segment(last, p);

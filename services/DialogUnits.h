@@ -1,10 +1,8 @@
 #pragma once
 
-#include <QFont>
+#include "MulDiv.h"
 
-// Multiplies number by numerator and divides by denominator with a 64-bit intermediate,
-// rounding halves away from zero; -1 when denominator is 0.
-int mulDiv(int number, int numerator, int denominator);
+#include <QFont>
 
 // The small dialogs size themselves from their font: X is the width of "A".."Z""a".."z" in that
 // font divided by 52 (remainder dropped), Y the height of that text.

@@ -9,27 +9,27 @@ constexpr int hunters = 0;
 constexpr int prey = 1;
 
 // The axis titles are Arial with a character height of 12 pixels.
-void setTitle(ChartAxis& axis, const QString& caption, const QColor& color)
+ChartAxis titled(ChartAxis axis, const QString& caption, const QColor& color)
 {
-    axis.title().setCaption(caption);
-    ChartFont& font = axis.title().font();
-    font.setFamily(QStringLiteral("Arial"));
-    font.setPixelSize(12);
-    font.setBold(false);
-    font.setColor(color);
+    axis.title = {caption, ChartFont{QStringLiteral("Arial"), 12, false, color}};
+    return axis;
 }
 
-void addCurve(ChartModel& chart, const QString& title, const QColor& color, VerticalAxis axis)
+// The counts' axes show 0 to 36, whatever the counts.
+ChartAxis counting(ChartAxis axis)
 {
-    LineSeries& series = chart.addSeries();
-    series.setTitle(title);
-    series.setVerticalAxis(axis);
-    series.linePen().setColor(color);
-    series.linePen().setWidth(2);
-    series.linePen().setStyle(PenStyle::Solid);
+    axis.automatic = false;
+    axis.minimum = 0;
+    axis.maximum = 36;
+    return axis;
 }
 
-// The properties both colour schemes set, in the order they set them.
+LineSeries curve(const QString& title, const QColor& color, VerticalAxis axis)
+{
+    return {ChartPen{color, 2, PenStyle::Solid}, title, axis};
+}
+
+// The properties both colour schemes set.
 struct Scheme {
     QColor panel;
     bool monochrome;
@@ -44,16 +44,26 @@ void apply(ChartModel& chart, const Scheme& s)
 {
     chart.setColor(s.panel);
     chart.setMonochrome(s.monochrome);
-    chart.leftAxis().grid().setColor(s.grid);
-    chart.leftAxis().title().font().setColor(s.leftTitle);
-    chart.rightAxis().grid().setColor(s.grid);
-    chart.rightAxis().title().font().setColor(s.rightTitle);
-    chart.bottomAxis().grid().setColor(s.grid);
-    chart.rightAxis().title().font().setBold(s.rightTitleBold);
-    chart.series(hunters).linePen().setWidth(s.hunterWidth);
-    chart.series(hunters).linePen().setStyle(s.hunterStyle);
-    chart.series(hunters).linePen().setColor(s.hunter);
-    chart.series(prey).linePen().setColor(s.prey);
+    ChartAxis left = chart.leftAxis();
+    left.grid.color = s.grid;
+    left.title.font.color = s.leftTitle;
+    chart.setLeftAxis(left);
+    ChartAxis right = chart.rightAxis();
+    right.grid.color = s.grid;
+    right.title.font.color = s.rightTitle;
+    right.title.font.bold = s.rightTitleBold;
+    chart.setRightAxis(right);
+    ChartAxis bottom = chart.bottomAxis();
+    bottom.grid.color = s.grid;
+    chart.setBottomAxis(bottom);
+    LineSeries hunterCurve = chart.series(hunters);
+    hunterCurve.linePen.width = s.hunterWidth;
+    hunterCurve.linePen.style = s.hunterStyle;
+    hunterCurve.linePen.color = s.hunter;
+    chart.setSeries(hunters, hunterCurve);
+    LineSeries preyCurve = chart.series(prey);
+    preyCurve.linePen.color = s.prey;
+    chart.setSeries(prey, preyCurve);
 }
 
 }  // namespace
@@ -63,38 +73,34 @@ PopulationChart::PopulationChart(ChartView& view) : view_(view), model_(view.mod
     view.setPrintTitle(tr("diagramm"));
     view.setToolTip(tr("Mit Rechtsklick Diagrammeigenschaften ändern"));
 
-    ChartModel& chart = model_;
-    chart.setColor(chartcolor::silver);
-    chart.setBackWallColor(chartcolor::white);
-    chart.setMargins(1, 6, 1, 1);
-    chart.setClipPoints(false);
+    model_.setColor(chartcolor::silver);
+    model_.setBackWallColor(chartcolor::white);
+    model_.setMargins(1, 6, 1, 1);
+    model_.setClipPoints(false);
 
-    chart.leftAxis().setMinMax(0, 36);
-    setTitle(chart.leftAxis(), tr("Anzahl der Räuber"), chartcolor::red);
-    chart.rightAxis().setMinMax(0, 36);
-    setTitle(chart.rightAxis(), tr("Anzahl der Beute"), chartcolor::blue);
-    chart.bottomAxis().setAutomatic(true);
-    setTitle(chart.bottomAxis(), tr("Durchgang"), chartcolor::black);
+    model_.setLeftAxis(titled(counting(model_.leftAxis()), tr("Anzahl der Räuber"), chartcolor::red));
+    model_.setRightAxis(titled(counting(model_.rightAxis()), tr("Anzahl der Beute"), chartcolor::blue));
+    ChartAxis rounds = model_.bottomAxis();
+    rounds.automatic = true;
+    model_.setBottomAxis(titled(rounds, tr("Durchgang"), chartcolor::black));
 
-    addCurve(chart, tr("Räuber"), chartcolor::red, VerticalAxis::Left);
-    addCurve(chart, tr("Beute"), chartcolor::blue, VerticalAxis::Right);
+    model_.addSeries(curve(tr("Räuber"), chartcolor::red, VerticalAxis::Left));
+    model_.addSeries(curve(tr("Beute"), chartcolor::blue, VerticalAxis::Right));
 }
 
-LineSeries& PopulationChart::hunterSeries() { return model_.series(hunters); }
-LineSeries& PopulationChart::preySeries() { return model_.series(prey); }
-const LineSeries& PopulationChart::hunterSeries() const { return model_.series(hunters); }
-const LineSeries& PopulationChart::preySeries() const { return model_.series(prey); }
+const ByteSeries& PopulationChart::hunterPoints() const { return model_.points(hunters); }
+const ByteSeries& PopulationChart::preyPoints() const { return model_.points(prey); }
 
 void PopulationChart::append(int hunterCount, int preyCount)
 {
-    hunterSeries().append(hunterCount);
-    preySeries().append(preyCount);
+    model_.append(hunters, hunterCount);
+    model_.append(prey, preyCount);
 }
 
 void PopulationChart::clear()
 {
-    hunterSeries().clear();
-    preySeries().clear();
+    model_.clear(hunters);
+    model_.clear(prey);
 }
 
 void PopulationChart::applyMonochrome()
@@ -109,20 +115,28 @@ void PopulationChart::applyStandardColors()
                    Qt::red, Qt::blue});
 }
 
-QColor PopulationChart::hunterColor() const { return hunterSeries().linePen().color(); }
+QColor PopulationChart::hunterColor() const { return model_.series(hunters).linePen.color; }
 
 void PopulationChart::setHunterColor(const QColor& color)
 {
-    hunterSeries().linePen().setColor(color);
-    model_.leftAxis().title().font().setColor(color);
+    LineSeries series = model_.series(hunters);
+    series.linePen.color = color;
+    model_.setSeries(hunters, series);
+    ChartAxis axis = model_.leftAxis();
+    axis.title.font.color = color;
+    model_.setLeftAxis(axis);
 }
 
-QColor PopulationChart::preyColor() const { return preySeries().linePen().color(); }
+QColor PopulationChart::preyColor() const { return model_.series(prey).linePen.color; }
 
 void PopulationChart::setPreyColor(const QColor& color)
 {
-    preySeries().linePen().setColor(color);
-    model_.rightAxis().title().font().setColor(color);
+    LineSeries series = model_.series(prey);
+    series.linePen.color = color;
+    model_.setSeries(prey, series);
+    ChartAxis axis = model_.rightAxis();
+    axis.title.font.color = color;
+    model_.setRightAxis(axis);
 }
 
 QColor PopulationChart::backgroundColor() const { return model_.backColor(); }

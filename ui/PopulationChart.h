@@ -3,9 +3,9 @@
 #include <QColor>
 #include <QCoreApplication>
 
+class ByteSeries;
 class ChartModel;
 class ChartView;
-class LineSeries;
 
 // The analysis panel's chart as the game shows it: the hunters' curve against the left axis, the
 // prey's against the right, both axes fixed at 0 to 36, the rounds along the bottom. It gives a
@@ -14,8 +14,8 @@ class LineSeries;
 //
 // The look: a silver panel, margins 1/6/1/1 percent, the left axis titled "Anzahl der Räuber"
 // (red), the right "Anzahl der Beute" (blue), the bottom "Durchgang" (in the program's
-// language); series(0) "Räuber" (red,
-// 2 pixels, left axis) and series(1) "Beute" (blue, 2 pixels, right axis). The back wall gets
+// language); series(0) "Räuber" (red, 2 pixels, left axis) and series(1) "Beute" (blue,
+// 2 pixels, right axis). The back wall gets
 // the colour white but stays clear: start-up makes it solid with setBackgroundColor(white), and
 // a start-up that fails before then shows the panel colour through the plot.
 class PopulationChart {
@@ -27,10 +27,9 @@ public:
 
     ChartView& view() { return view_; }
     const ChartView& view() const { return view_; }
-    LineSeries& hunterSeries();
-    LineSeries& preySeries();
-    const LineSeries& hunterSeries() const;
-    const LineSeries& preySeries() const;
+    // The counts the curves show, one per round.
+    const ByteSeries& hunterPoints() const;
+    const ByteSeries& preyPoints() const;
 
     // One point on each curve, for the round just played.
     void append(int hunters, int prey);

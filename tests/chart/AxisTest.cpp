@@ -10,10 +10,10 @@
 
 namespace {
 
-AxisGeometry laidOut(bool horizontal, double minimum, double maximum, int start, int end)
+AxisGeometry laidOut(AxisSide side, double minimum, double maximum, int start, int end)
 {
     AxisGeometry g;
-    g.horizontal = horizontal;
+    g.side = side;
     g.minimum = minimum;
     g.maximum = maximum;
     g.range = maximum - minimum;
@@ -37,7 +37,7 @@ class AxisLabelStep : public testing::TestWithParam<StepCase> {};
 TEST_P(AxisLabelStep, FollowsTheOneTwoFiveSequenceUntilTheLabelsFit)
 {
     const StepCase& c = GetParam();
-    const AxisGeometry g = laidOut(false, c.minimum, c.maximum, 0, c.length);
+    const AxisGeometry g = laidOut(AxisSide::Left, c.minimum, c.maximum, 0, c.length);
     EXPECT_DOUBLE_EQ(g.labelStep(c.labelSize, c.increment, c.separation), c.step);
 }
 
@@ -74,7 +74,7 @@ class AxisLabelValues : public testing::TestWithParam<ValuesCase> {};
 TEST_P(AxisLabelValues, AreWholeMultiplesOfTheStepFromTheTopDown)
 {
     const ValuesCase& c = GetParam();
-    AxisGeometry g = laidOut(true, c.minimum, c.maximum, 0, 100);
+    AxisGeometry g = laidOut(AxisSide::Bottom, c.minimum, c.maximum, 0, 100);
     g.step = c.step;
     const std::vector<double> values = g.labelValues();
     ASSERT_EQ(values.size(), c.values.size());
@@ -96,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(AxisLabelValues, JustBelowTheTenThousandLimitStillLabelsEveryStep)
 {
-    AxisGeometry g = laidOut(true, 0, 9999, 0, 100);
+    AxisGeometry g = laidOut(AxisSide::Bottom, 0, 9999, 0, 100);
     g.step = 1;
     const std::vector<double> values = g.labelValues();
     ASSERT_EQ(values.size(), 10000u);
@@ -116,7 +116,7 @@ class AxisPosition : public testing::TestWithParam<PosCase> {};
 TEST_P(AxisPosition, RoundsHalvesToEvenAndPutsAnEmptyRangeInTheCentre)
 {
     const PosCase& c = GetParam();
-    const AxisGeometry g = laidOut(c.side == AxisSide::Bottom, c.minimum, c.maximum, 10, 20);
+    const AxisGeometry g = laidOut(c.side, c.minimum, c.maximum, 10, 20);
     EXPECT_EQ(g.positionOf(c.value), c.expected);
 }
 
@@ -157,8 +157,8 @@ TEST_P(AxisValueText, UsesTheLocaleSeparatorsAndAtMostThreeDecimals)
 {
     const FormatCase& c = GetParam();
     QLocale::setDefault(QLocale(c.language, c.territory));
-    ChartAxis axis(AxisSide::Bottom);
-    axis.setValuesFormat(QString::fromLatin1(c.format));
+    ChartAxis axis;
+    axis.valuesFormat = QString::fromLatin1(c.format);
     EXPECT_EQ(axis.formatValue(c.value), QString::fromUtf8(c.text));
 }
 

@@ -116,12 +116,21 @@ private:
     QLocale saved_;
 };
 
+// Gives curve index of chart a pen of width and style in its own colour.
+inline void setLinePen(ChartModel& chart, int index, int width, PenStyle style = PenStyle::Solid)
+{
+    LineSeries series = chart.series(index);
+    series.linePen.width = width;
+    series.linePen.style = style;
+    chart.setSeries(index, series);
+}
+
 // Fills both curves with n points of the given values.
 inline void fill(ChartView& chart, int n, double hunters, double prey)
 {
     for (int i = 0; i < n; ++i) {
-        chart.model().series(0).append(hunters);
-        chart.model().series(1).append(prey);
+        chart.model().append(0, hunters);
+        chart.model().append(1, prey);
     }
 }
 

@@ -66,8 +66,8 @@ int columnsOf(const ChartView& chart)
 
 void load(ChartView& chart, const Points& hunters, const Points& prey)
 {
-    chart.model().series(0).append(hunters);
-    chart.model().series(1).append(prey);
+    chart.model().append(0, hunters);
+    chart.model().append(1, prey);
 }
 
 struct Source {
@@ -116,8 +116,8 @@ TEST_P(ColumnDrawing, PutsThePixelsOfEveryPointOnTheChart)
     // The program's curves (two pixels, square ends) and the monochrome scheme's solid prey curve
     // over a thin one (one pixel, flat ends).
     EXPECT_EQ(differenceOfDetails(*chart), "") << n << " points, two-pixel pens";
-    chart->model().series(0).linePen().setWidth(1);
-    chart->model().series(1).linePen().setWidth(1);
+    setLinePen(chart->model(), 0, 1);
+    setLinePen(chart->model(), 1, 1);
     EXPECT_EQ(differenceOfDetails(*chart), "") << n << " points, one-pixel pens";
 }
 
@@ -154,20 +154,32 @@ TEST_P(ColumnDrawingVariants, PutThePixelsOfEveryPointOnTheChart)
 INSTANTIATE_TEST_SUITE_P(
     Settings, ColumnDrawingVariants,
     testing::Values(
-        Variant{"threePixelPens", [](ChartModel& c, int) { c.series(0).linePen().setWidth(3); c.series(1).linePen().setWidth(3); }},
+        Variant{"threePixelPens", [](ChartModel& c, int) { setLinePen(c, 0, 3); setLinePen(c, 1, 3); }},
         Variant{"clippedToThePlot", [](ChartModel& c, int) { c.setClipPoints(true); }},
         Variant{"printedThreeTimesLarger", [](ChartModel&, int) {}, true, 3.0},
-        Variant{"printedTwoAndAHalfTimesLarger", [](ChartModel& c, int) { c.series(0).linePen().setWidth(1); }, true, 2.5},
-        Variant{"bottomAxisReversed", [](ChartModel& c, int n) { c.bottomAxis().setMinMax(n - 1, 0); }},
-        Variant{"bottomAxisShowingAPart", [](ChartModel& c, int n) { c.bottomAxis().setMinMax(n / 4, n / 2); }},
-        Variant{"bottomAxisOverflowing", [](ChartModel& c, int) { c.bottomAxis().setMinMax(0, 1e-6); }},
-        Variant{"valueAxisReversed", [](ChartModel& c, int) { c.leftAxis().setMinMax(36, 0); }},
-        Variant{"valueAxisAutomatic", [](ChartModel& c, int) { c.leftAxis().setAutomatic(true); }},
-        Variant{"valueAxisOverflowing", [](ChartModel& c, int) { c.leftAxis().setMinMax(10, 10 + 1e-9); }},
-        Variant{"translucentPen", [](ChartModel& c, int) { c.series(0).linePen().setColor(QColor(255, 0, 0, 128)); }},
+        Variant{"printedTwoAndAHalfTimesLarger", [](ChartModel& c, int) { setLinePen(c, 0, 1); }, true, 2.5},
+        Variant{"bottomAxisReversed",
+                [](ChartModel& c, int n) { c.setBottomAxis(fixedRange(c.bottomAxis(), n - 1, 0)); }},
+        Variant{"bottomAxisShowingAPart",
+                [](ChartModel& c, int n) { c.setBottomAxis(fixedRange(c.bottomAxis(), n / 4, n / 2)); }},
+        Variant{"bottomAxisOverflowing",
+                [](ChartModel& c, int) { c.setBottomAxis(fixedRange(c.bottomAxis(), 0, 1e-6)); }},
+        Variant{"valueAxisReversed", [](ChartModel& c, int) { c.setLeftAxis(fixedRange(c.leftAxis(), 36, 0)); }},
+        Variant{"valueAxisAutomatic", [](ChartModel& c, int) {
+                    ChartAxis left = c.leftAxis();
+                    left.automatic = true;
+                    c.setLeftAxis(left);
+                }},
+        Variant{"valueAxisOverflowing",
+                [](ChartModel& c, int) { c.setLeftAxis(fixedRange(c.leftAxis(), 10, 10 + 1e-9)); }},
+        Variant{"translucentPen", [](ChartModel& c, int) {
+                    LineSeries hunters = c.series(0);
+                    hunters.linePen.color = QColor(255, 0, 0, 128);
+                    c.setSeries(0, hunters);
+                }},
         Variant{"preyStoppedHalfWay", [](ChartModel& c, int n) {
-                    c.series(1).clear();
-                    c.series(1).append(chartdata::randomWalk(n / 2, 9));
+                    c.clear(1);
+                    c.append(1, chartdata::randomWalk(n / 2, 9));
                 }}),
     [](const testing::TestParamInfo<Variant>& info) { return std::string(info.param.name); });
 
@@ -181,8 +193,7 @@ TEST_P(DashedColumnDrawing, FollowsEveryPointWhileColumnsHoldFewPoints)
     const int n = GetParam() * columns - GetParam();
     const auto [hunters, prey] = sources[1].make(n);
     load(*chart, hunters, prey);
-    chart->model().series(0).linePen().setWidth(1);
-    chart->model().series(0).linePen().setStyle(PenStyle::DashDot);
+    setLinePen(chart->model(), 0, 1, PenStyle::DashDot);
     EXPECT_EQ(differenceOfDetails(*chart), "") << n << " points";
 }
 
@@ -213,9 +224,10 @@ TEST_P(DenseDashedColumnDrawing, InksAsMuchAsEveryPoint)
     const int n = GetParam() * columnsOf(*chart);
     const auto [hunters, prey] = sources[1].make(n);
     load(*chart, hunters, prey);
-    chart->model().series(1).setVisible(false);
-    chart->model().series(0).linePen().setWidth(1);
-    chart->model().series(0).linePen().setStyle(PenStyle::DashDot);
+    LineSeries preyCurve = chart->model().series(1);
+    preyCurve.visible = false;
+    chart->model().setSeries(1, preyCurve);
+    setLinePen(chart->model(), 0, 1, PenStyle::DashDot);
     const ChartRect plot = geometryOf(*chart).plot;
     const int columns = redPixelsIn(renderWith(*chart, SeriesDetail::Columns), plot);
     const int every = redPixelsIn(renderWith(*chart, SeriesDetail::EveryPoint), plot);

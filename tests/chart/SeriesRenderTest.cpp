@@ -52,8 +52,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CurvePixels, ASlopeRunsFromCornerToCornerAcrossThePlot)
 {
     auto chart = twoCurveChart();
-    chart->model().series(0).append(0);
-    chart->model().series(0).append(36);
+    chart->model().append(0, 0);
+    chart->model().append(0, 36);
     const QImage image = render(*chart);
     const ExpectedPlot p = expectedPlot(chartWidth, chartHeight);
     // Along the diagonal from (left, bottom) to (right, top) every column has red at the line.
@@ -73,7 +73,7 @@ struct HandAxes {
 
     explicit HandAxes(double xMax)
     {
-        horizontal.horizontal = true;
+        horizontal.side = AxisSide::Bottom;
         horizontal.maximum = horizontal.range = xMax;
         horizontal.endPos = horizontal.length = 10;
         horizontal.center = 5;
@@ -94,11 +94,11 @@ class SamePixelSkip : public testing::TestWithParam<SegmentCase> {};
 TEST_P(SamePixelSkip, OnlyPointsOnANewPixelAddASegment)
 {
     const SegmentCase& c = GetParam();
-    LineSeries series;
+    ByteSeries points;
     for (double v : c.values)
-        series.append(v);
+        points.append(v);
     const HandAxes axes(20);  // x pixel = round(index / 2), halves to even
-    const QVector<QLine> segments = LineSegments::build(series, axes.horizontal, axes.vertical);
+    const QVector<QLine> segments = LineSegments::build(points, axes.horizontal, axes.vertical);
     EXPECT_EQ(std::vector<QLine>(segments.begin(), segments.end()), c.segments);
 }
 
@@ -142,8 +142,7 @@ TEST(CurveDashes, AMonochromeHunterCurveOnDenseDataStaysDashed)
 {
     auto chart = twoCurveChart();
     fill(*chart, 400, 9, 27);
-    chart->model().series(0).linePen().setWidth(1);
-    chart->model().series(0).linePen().setStyle(PenStyle::DashDot);
+    setLinePen(chart->model(), 0, 1, PenStyle::DashDot);
     const QImage image = render(*chart);
     const ExpectedPlot p = expectedPlot(chartWidth, chartHeight);
     const int y = rowOf(p, 9);

@@ -38,7 +38,7 @@ protected:
         ASSERT_TRUE(button("printButton")->isEnabled());
         for (int round = 0; round < 80; ++round)
             controller->onTick();
-        ASSERT_EQ(form->chart().model().series(0).count(), 80);
+        ASSERT_EQ(form->chart().model().points(0).count(), 80);
     }
 
     // Clicks "Drucken" and confirms the print dialog; returns the printer the dialog offered.
@@ -149,7 +149,7 @@ TEST_F(CupsPrinter, WithoutADefaultPrinterShowsTheErrorBoxAndPrintsNothing)
     errors.clear();
     EXPECT_FALSE(dialogOpened);
     EXPECT_FALSE(printer->hasPrinter());
-    EXPECT_EQ(form->chart().model().series(0).count(), 80) << "the chart keeps its data";
+    EXPECT_EQ(form->chart().model().points(0).count(), 80) << "the chart keeps its data";
 }
 
 TEST_F(CupsPrinter, AJobTheQueueRefusesShowsTheErrorBox)
@@ -162,5 +162,5 @@ TEST_F(CupsPrinter, AJobTheQueueRefusesShowsTheErrorBox)
     ASSERT_EQ(errors.boxes.size(), 1u) << "a refused job passed for printed";
     EXPECT_EQ(errors.boxes[0].text, QStringLiteral("Ausgewählter Drucker ist ungültig."));
     errors.clear();
-    EXPECT_EQ(form->chart().model().series(0).count(), 80) << "the chart keeps its data";
+    EXPECT_EQ(form->chart().model().points(0).count(), 80) << "the chart keeps its data";
 }

@@ -32,9 +32,12 @@ INSTANTIATE_TEST_SUITE_P(Table, MulDivRounds, ::testing::Values(
     MulDivRow{1, 6, 4, 2} /* 1.5 */, MulDivRow{3, 6, 4, 5} /* 4.5 */,
     MulDivRow{-1, 6, 4, -2} /* -1.5 */, MulDivRow{1, -6, 4, -2}, MulDivRow{1, 6, -4, -2},
     MulDivRow{-1, -6, 4, 2}, MulDivRow{3, 13, 8, 5} /* 4.875 */, MulDivRow{1, 13, 8, 2},
-    MulDivRow{5, 13, 8, 8} /* 8.125 */, MulDivRow{0, 9, 4, 0}, MulDivRow{7, 9, 0, -1},
+    MulDivRow{5, 13, 8, 8} /* 8.125 */, MulDivRow{0, 9, 4, 0}, MulDivRow{7, 9, 0, 0} /* nothing to lay out */,
     MulDivRow{std::numeric_limits<int>::max(), 2, 4, 1073741824} /* 1073741823.5 */,
-    MulDivRow{std::numeric_limits<int>::max(), 4, 4, std::numeric_limits<int>::max()}));
+    MulDivRow{std::numeric_limits<int>::max(), 4, 4, std::numeric_limits<int>::max()},
+    // 2⁶², the largest product, must not overflow on its way to the quotient
+    MulDivRow{std::numeric_limits<int>::min(), std::numeric_limits<int>::min(), std::numeric_limits<int>::min(),
+              std::numeric_limits<int>::min()}));
 
 TEST(DialogUnits, ConvertsWithTheirOwnBase)
 {

@@ -44,16 +44,16 @@ protected:
         const ChartModel& c = form->chart().model();
         return {c.color(),
                 c.isMonochrome(),
-                c.leftAxis().grid().color(),
-                c.rightAxis().grid().color(),
-                c.bottomAxis().grid().color(),
-                c.leftAxis().title().font().color(),
-                c.rightAxis().title().font().color(),
-                c.rightAxis().title().font().isBold(),
-                c.series(0).linePen().width(),
-                c.series(0).linePen().style(),
-                c.series(0).linePen().color(),
-                c.series(1).linePen().color(),
+                c.leftAxis().grid.color,
+                c.rightAxis().grid.color,
+                c.bottomAxis().grid.color,
+                c.leftAxis().title.font.color,
+                c.rightAxis().title.font.color,
+                c.rightAxis().title.font.bold,
+                c.series(0).linePen.width,
+                c.series(0).linePen.style,
+                c.series(0).linePen.color,
+                c.series(1).linePen.color,
                 c.backColor(),
                 c.isBackWallSolid()};
     }
@@ -211,11 +211,11 @@ TEST_F(ChartMenu, CustomColoursAreSharedBetweenCommands)
 TEST_F(ChartMenu, ClearingData)
 {
     openPanel();
-    ASSERT_GT(form->chart().model().series(0).count(), 0);
+    ASSERT_GT(form->chart().model().points(0).count(), 0);
     QTest::mouseClick(button("chartButton"), Qt::LeftButton);  // the command works with the panel closed too
     form->findChild<QAction*>("clearChartAction")->trigger();
-    EXPECT_EQ(form->chart().model().series(0).count(), 0);
-    EXPECT_EQ(form->chart().model().series(1).count(), 0);
+    EXPECT_EQ(form->chart().model().points(0).count(), 0);
+    EXPECT_EQ(form->chart().model().points(1).count(), 0);
 }
 
 TEST_F(ChartMenu, CopyPutsTheChartOnTheClipboardInColour)

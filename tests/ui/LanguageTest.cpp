@@ -54,9 +54,9 @@ QStringList shownTexts(const QWidget& root)
             const ChartModel& model = chart->model();
             add(chart->printTitle());
             for (const ChartAxis* axis : {&model.leftAxis(), &model.rightAxis(), &model.bottomAxis()})
-                add(axis->title().caption());
+                add(axis->title.caption);
             for (int i = 0; i < model.seriesCount(); ++i)
-                add(model.series(i).title());
+                add(model.series(i).title);
         }
     }
     for (const QAction* a : root.findChildren<const QAction*>())

@@ -5,7 +5,7 @@
 namespace {
 class Panel : public MainWindowTest {
 protected:
-    int points(int series) { return form->chart().model().series(series).count(); }
+    int points(int series) { return static_cast<int>(form->chart().model().points(series).count()); }
 };
 }  // namespace
 
@@ -47,10 +47,10 @@ TEST_F(Panel, PointsAreCollectedOnlyWhileShown)
     ASSERT_EQ(points(0), 3);
     ASSERT_EQ(points(1), 3);
     // Seed 0, rounds 2 to 4: the counts before each round's rule.
-    EXPECT_EQ(form->chart().model().series(0).yValue(0), 5);
-    EXPECT_EQ(form->chart().model().series(1).yValue(0), 9);
-    EXPECT_EQ(form->chart().model().series(1).yValue(1), 10);
-    EXPECT_EQ(form->chart().model().series(0).yValue(2), 6);
+    EXPECT_EQ(form->chart().model().points(0).at(0), 5);
+    EXPECT_EQ(form->chart().model().points(1).at(0), 9);
+    EXPECT_EQ(form->chart().model().points(1).at(1), 10);
+    EXPECT_EQ(form->chart().model().points(0).at(2), 6);
 
     controller->onToggleChart();
     controller->onTick();

@@ -1,8 +1,6 @@
-// The population chart's look, drawn: the chart tests check the pixels of their two-curve chart,
-// these check that the program's chart is that chart.
+// The population chart's own look, as start-up leaves it and the chart draws it.
 #include "ChartView.h"
 #include "PopulationChart.h"
-#include "TwoCurveChart.h"
 
 #include <QImage>
 #include <QPainter>
@@ -12,38 +10,65 @@
 namespace {
 
 const QSize size(220, 352);
+const QColor silver(0xC0, 0xC0, 0xC0);
 
 struct Drawing {
     QImage image;
     ChartGeometry geometry;
 };
 
-Drawing draw(ChartView& chart, bool printing = false)
+Drawing draw(ChartView& chart)
 {
     Drawing d{QImage(size, QImage::Format_RGB32), {}};
     d.image.fill(Qt::white);
     QPainter painter(&d.image);
-    d.geometry = chart.draw(painter, d.image.rect(), printing);
+    d.geometry = chart.draw(painter, d.image.rect(), false);
     return d;
 }
 
-TEST(PopulationChart, AsStartUpLeavesItDrawsExactlyLikeTheChartTestsTwoCurveChart)
+// Pixels of the image between columns from and to (both included) that match tone.
+int inked(const QImage& image, int from, int to, bool (*tone)(QColor))
 {
-    ChartView program;
-    PopulationChart population(program);
-    population.setBackgroundColor(Qt::white);
-    ChartView reference;
-    setUpTwoCurveChart(reference);
-    for (ChartView* chart : {&program, &reference})
-        chart->resize(size);
-    for (int round = 0; round < 300; ++round) {
-        population.append(round % 37, 36 - round / 9);
-        reference.model().series(0).append(round % 37);
-        reference.model().series(1).append(36 - round / 9);
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = from; x <= to; ++x)
+            count += tone(image.pixelColor(x, y)) ? 1 : 0;
+    return count;
+}
+
+bool reddish(QColor c) { return c.red() > 150 && c.green() < 110 && c.blue() < 110; }
+bool bluish(QColor c) { return c.blue() > 150 && c.red() < 110 && c.green() < 110; }
+
+TEST(PopulationChart, ShowsRedHuntersOnTheLeftAndBluePreyOnTheRightOnAxesFrom0To36)
+{
+    ChartView view;
+    PopulationChart chart(view);
+    chart.setBackgroundColor(Qt::white);  // as start-up does
+    view.resize(size);
+    for (int round = 0; round < 100; ++round)
+        chart.append(9, 27);
+    const Drawing d = draw(view);
+    const ChartGeometry& g = d.geometry;
+
+    EXPECT_EQ(view.printTitle(), "diagramm");
+    EXPECT_EQ(view.model().series(0).verticalAxis, VerticalAxis::Left);
+    EXPECT_EQ(view.model().series(1).verticalAxis, VerticalAxis::Right);
+    // Both count axes span the plot from 0 to 36, whatever the counts.
+    for (const AxisGeometry* axis : {&g.left, &g.right}) {
+        EXPECT_EQ(axis->positionOf(0), g.plot.bottom);
+        EXPECT_EQ(axis->positionOf(36), g.plot.top);
     }
-    EXPECT_EQ(program.printTitle(), reference.printTitle());
-    for (bool printing : {false, true})
-        EXPECT_EQ(draw(program, printing).image, draw(reference, printing).image) << "printing " << printing;
+    const int x = g.plot.left + 5;
+    EXPECT_EQ(d.image.pixelColor(x, g.left.positionOf(9)), QColor(Qt::red));
+    EXPECT_EQ(d.image.pixelColor(x, g.right.positionOf(27)), QColor(Qt::blue));
+    EXPECT_EQ(d.image.pixelColor(x, g.left.positionOf(19)), QColor(Qt::white));
+    // Each axis title in its curve's colour, on its curve's side (beyond the curves' ends).
+    const int leftBand = g.plot.left - 3;
+    const int rightBand = g.plot.right + 3;
+    EXPECT_GT(inked(d.image, 0, leftBand, reddish), 50);
+    EXPECT_EQ(inked(d.image, 0, leftBand, bluish), 0);
+    EXPECT_GT(inked(d.image, rightBand, size.width() - 1, bluish), 50);
+    EXPECT_EQ(inked(d.image, rightBand, size.width() - 1, reddish), 0);
 }
 
 TEST(PopulationChart, BackWallStaysClearUntilABackgroundColourIsSetThenTakesItWholly)
@@ -54,7 +79,6 @@ TEST(PopulationChart, BackWallStaysClearUntilABackgroundColourIsSetThenTakesItWh
     const ChartRect plot = draw(chart).geometry.plot;
     const QPoint inside(plot.left + 10, plot.bottom - 10);
     const QPoint farCorner(plot.right - 3, plot.top + 3);
-    const QColor silver(0xC0, 0xC0, 0xC0);
 
     EXPECT_EQ(draw(chart).image.pixelColor(inside), silver);
     population.setBackgroundColor(Qt::green);

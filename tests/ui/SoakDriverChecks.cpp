@@ -136,8 +136,8 @@ std::string SoakDriver::checkBoard() const
                    bar->panelText(5).toStdString(), " ", bar->panelText(7).toStdString(), " at round ",
                    k.currentRound(), " with ", counted[2], "/", counted[1]);
     const ChartModel& chart = form_.chart().model();
-    if (chart.series(0).count() != chartPoints_ || chart.series(1).count() != chartPoints_)
-        return say("the chart has ", chart.series(0).count(), " and ", chart.series(1).count(), " points, not ",
+    if (chart.points(0).count() != chartPoints_ || chart.points(1).count() != chartPoints_)
+        return say("the chart has ", chart.points(0).count(), " and ", chart.points(1).count(), " points, not ",
                    chartPoints_);
     return {};
 }
