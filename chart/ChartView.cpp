@@ -7,6 +7,10 @@
 #include "MulDiv.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPainter>
@@ -31,7 +35,7 @@ private:
 
 }  // namespace
 
-ChartView::ChartView(QWidget* parent) : QWidget(parent)
+ChartView::ChartView(QWidget* parent) : QWidget(parent), frame_(new QTimer(this))
 {
     model_.setColor(palette().color(QPalette::Button));
     connect(&model_, &ChartModel::changed, this, [this] { update(); });
@@ -40,19 +44,22 @@ ChartView::ChartView(QWidget* parent) : QWidget(parent)
     // the event loop with the game's 1 ms timer, and at 60 paints a second the monochrome
     // scheme's paints cost that timer some 5 % of its ticks; 30 still shows a growing curve
     // smoothly.
-    frame_.setSingleShot(true);
-    frame_.setInterval(frameInterval);
-    connect(&frame_, &QTimer::timeout, this, [this] { update(); });
+    frame_->setObjectName(QStringLiteral("frameTimer"));
+    frame_->setSingleShot(true);
+    frame_->setInterval(frameInterval);
+    connect(frame_, &QTimer::timeout, this, [this] { update(); });
     // The chart paints every pixel itself; Qt need not clear the background first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Reached by Tab, so its context menu opens from the keyboard too.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 ChartView::~ChartView() = default;
 
 void ChartView::pointsAdded()
 {
-    if (!frame_.isActive())
-        frame_.start();
+    if (!frame_->isActive())
+        frame_->start();
 }
 
 ChartGeometry ChartView::draw(QPainter& painter, const QRect& rect, bool printing)
@@ -89,6 +96,38 @@ void ChartView::paintEvent(QPaintEvent*)
         threshold(buffer_, monoBuffer_, &buffer_);
     }
     widgetPainter.drawImage(0, 0, buffer_);
+    if (hasFocus()) {
+        // Where the keyboard is, on screen only: pictures and prints never show it.
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(2, 2, -2, -2);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &widgetPainter, this);
+    }
+}
+
+void ChartView::keyPressEvent(QKeyEvent* event)
+{
+    const bool menuKey = event->key() == Qt::Key_Menu && event->modifiers() == Qt::NoModifier;
+    const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
+    if (!menuKey && !shiftF10) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const QPoint middle = rect().center();
+    QContextMenuEvent menu(QContextMenuEvent::Keyboard, middle, mapToGlobal(middle));
+    QCoreApplication::sendEvent(this, &menu);
+}
+
+void ChartView::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void ChartView::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 QImage ChartView::toMonochrome(const QImage& image)

@@ -50,6 +50,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // The Menu key and Shift+F10 ask for the context menu, as a right click does, at the middle.
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void pointsAdded();
@@ -65,6 +69,6 @@ private:
     QImage buffer_;
     QImage monoBuffer_;
     LabelCache labels_;
-    QTimer frame_;
+    QTimer* frame_;  // "frameTimer"
     static constexpr int frameInterval = 33;  // ms between showings of new points
 };

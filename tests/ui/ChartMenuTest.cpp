@@ -101,20 +101,30 @@ TEST_F(ChartMenu, MenuTreeAndCaptions)
     EXPECT_FALSE(form->findChild<QAction*>("standardColorsAction")->isChecked());
 }
 
-TEST_F(ChartMenu, RightClickOnTheChartOpensTheMenu)
+TEST_F(ChartMenu, ARightClickTheMenuKeyAndShiftF10OpenTheMenu)
 {
     openPanel();
     auto* menu = form->findChild<QMenu*>("chartMenu");
-    bool opened = false;
-    QTimer::singleShot(50, [&] {
-        opened = menu->isVisible();
-        menu->close();
-    });
     QWidget* chart = &form->chart();
     QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(50, 50), chart->mapToGlobal(QPoint(50, 50)));
     QApplication::sendEvent(chart, &click);
-    QTest::qWait(100);
-    EXPECT_TRUE(opened);
+    EXPECT_TRUE(menu->isVisible()) << "right click";
+    menu->close();
+
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    // The chart is reached by Tab, and the keyboard opens its menu.
+    QWidget* w = nullptr;
+    for (int i = 0; i < 30 && w != chart; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        w = QApplication::focusWidget();
+    }
+    ASSERT_EQ(w, chart);
+    for (const auto& [key, modifiers] : {std::pair{Qt::Key_Menu, Qt::NoModifier}, std::pair{Qt::Key_F10, Qt::ShiftModifier}}) {
+        QTest::keyClick(chart, key, modifiers);
+        EXPECT_TRUE(menu->isVisible()) << key;
+        menu->close();
+    }
 }
 
 TEST_F(ChartMenu, ChoosingTheSchemesLeavesNoCheckMark)

@@ -22,8 +22,7 @@ TEST_F(Panel, OpeningAndClosingChangesWidthLimits)
     EXPECT_GE(form->width(), MainWindow::openMinWidth);
     EXPECT_EQ(form->height(), MainWindow::clientHeight);
     form->resize(1000, MainWindow::clientHeight);
-    QTest::qWait(10);
-    EXPECT_EQ(form->width(), 1000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->width() == 1000; }));
     EXPECT_GT(form->chart().width(), 1000 - MainWindow::clientWidth - 20);
 
     QTest::mouseClick(chartButton, Qt::LeftButton);
@@ -32,8 +31,7 @@ TEST_F(Panel, OpeningAndClosingChangesWidthLimits)
     EXPECT_TRUE(control("analysisBox")->isHidden());
     EXPECT_EQ(form->minimumWidth(), MainWindow::clientWidth);
     EXPECT_EQ(form->maximumWidth(), MainWindow::clientWidth);
-    QTest::qWait(10);
-    EXPECT_EQ(form->width(), MainWindow::clientWidth);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->width() == MainWindow::clientWidth; }));
 }
 
 TEST_F(Panel, PointsAreCollectedOnlyWhileShown)
