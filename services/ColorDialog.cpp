@@ -6,8 +6,6 @@
 #include <QWidget>
 
 namespace {
-constexpr int customSlots = 16;
-
 QScreen* screenOfActiveWindow(QWidget* owner)
 {
     if (QWidget* active = QApplication::activeWindow())
@@ -26,24 +24,15 @@ QPoint ColorDialog::placement(const QRect& monitor, const QSize& dialog)
 
 void ColorDialog::applyCustomColors() const
 {
-    // Slots without a stored colour stay empty (white in the dialog).
-    for (int i = 0; i < customSlots; ++i) {
-        const QString& stored = i < customColors_.size() ? customColors_[i] : QString();
-        const QString value = stored.section('=', 1);
-        bool ok = false;
-        const uint rgb = value.toUInt(&ok, 16);
-        QColorDialog::setCustomColor(i, ok && !value.isEmpty() ? QColor(QRgb(rgb)) : QColor(Qt::white));
-    }
+    // Slots without a kept colour stay empty (white in the dialog).
+    for (int i = 0; i < int(customColors_.size()); ++i)
+        QColorDialog::setCustomColor(i, customColors_[i].isValid() ? customColors_[i] : QColor(Qt::white));
 }
 
 void ColorDialog::storeCustomColors()
 {
-    customColors_.clear();
-    for (int i = 0; i < customSlots; ++i) {
-        const QColor c = QColorDialog::customColor(i);
-        const QString hex = QStringLiteral("%1").arg(c.rgb() & 0xFFFFFF, 6, 16, QChar('0')).toUpper();
-        customColors_ << QStringLiteral("Color%1=%2").arg(QChar('A' + i)).arg(hex);
-    }
+    for (int i = 0; i < int(customColors_.size()); ++i)
+        customColors_[i] = QColorDialog::customColor(i);
 }
 
 bool ColorDialog::exec()
