@@ -3,40 +3,20 @@
 #include "BoardWidget.h"
 #include "GameCore.h"
 
-namespace {
-constexpr int side = GameCore::boardSize;
-
-QAccessibleInterface* boardFactory(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("BoardWidget") && object && object->isWidgetType())
-        return new AccessibleBoard(static_cast<BoardWidget*>(object));
-    return nullptr;
-}
-}  // namespace
-
 AccessibleBoard::AccessibleBoard(BoardWidget* board) : AccessibleParts(board, QAccessible::Table, QAccessible::Cell) {}
-
-void AccessibleBoard::install()
-{
-    [[maybe_unused]] static const bool installed = [] {
-        QAccessible::installFactory(boardFactory);
-        return true;
-    }();
-}
-
-int AccessibleBoard::childIndex(Position cell) { return (cell.y - 1) * side + cell.x - 1; }
-
-Position AccessibleBoard::cellAt(int index) { return {index % side + 1, index / side + 1}; }
 
 BoardWidget* AccessibleBoard::board() const { return static_cast<BoardWidget*>(widget()); }
 
-int AccessibleBoard::partCount() const { return board()->hasPictures() ? side * side : 0; }
+int AccessibleBoard::partCount() const
+{
+    return board()->hasPictures() ? GameCore::boardSize * GameCore::boardSize : 0;
+}
 
 QString AccessibleBoard::partText(int index, QAccessible::Text text) const
 {
     if (text != QAccessible::Name)
         return {};
-    const Position cell = cellAt(index);
+    const Position cell = BoardWidget::cellAtReadingIndex(index);
     switch (board()->cell(cell)) {
     case Cell::Hunter: return tr("Feld %1,%2: Räuber").arg(cell.x).arg(cell.y);
     case Cell::Prey: return tr("Feld %1,%2: Beute").arg(cell.x).arg(cell.y);
@@ -45,9 +25,9 @@ QString AccessibleBoard::partText(int index, QAccessible::Text text) const
     return tr("Feld %1,%2: leer").arg(cell.x).arg(cell.y);
 }
 
-QRect AccessibleBoard::partRect(int index) const { return BoardWidget::tileRect(cellAt(index)); }
+QRect AccessibleBoard::partRect(int index) const { return BoardWidget::tileRect(BoardWidget::cellAtReadingIndex(index)); }
 
 bool AccessibleBoard::isPartFocused(int index) const
 {
-    return board()->hasFocus() && board()->cursor() == cellAt(index);
+    return board()->hasFocus() && board()->cursor() == BoardWidget::cellAtReadingIndex(index);
 }

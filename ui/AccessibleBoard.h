@@ -1,25 +1,18 @@
 #pragma once
 
 #include "AccessibleParts.h"
-#include "Position.h"
 
 #include <QCoreApplication>
 
 class BoardWidget;
 
-// What assistive technology sees of the board: a table of 36 cells, row by row from the top
-// left, each named after its place and what it shows ("Feld 3,2: Beute"); none while the board
-// has no pictures. While the board has focus, the cell under the keyboard cursor is focused.
+// What assistive technology sees of the board: a table of 36 cells in reading order, each named
+// after its place and what it shows ("Feld 3,2: Beute"); none while the board has no pictures.
+// While the board has focus, the cell under the keyboard cursor is focused.
 class AccessibleBoard : public AccessibleParts {
     Q_DECLARE_TR_FUNCTIONS(AccessibleBoard)
 public:
     explicit AccessibleBoard(BoardWidget* board);
-
-    // Makes every BoardWidget answer with this interface; safe to call again.
-    static void install();
-
-    // The child index of cell.
-    static int childIndex(Position cell);
 
     int partCount() const override;
     QString partText(int index, QAccessible::Text text) const override;
@@ -27,6 +20,5 @@ public:
     bool isPartFocused(int index) const override;
 
 private:
-    static Position cellAt(int index);
     BoardWidget* board() const;
 };

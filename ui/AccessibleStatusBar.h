@@ -10,16 +10,10 @@ class AccessibleStatusBar : public AccessibleParts {
 public:
     explicit AccessibleStatusBar(StatusBar* bar);
 
-    // Makes every StatusBar answer with this interface; safe to call again.
-    static void install();
-    // The child index of the panel at panelIndex, -1 for a panel without a name.
-    static int childIndex(const StatusBar& bar, int panelIndex);
-
     int partCount() const override;
     QString partText(int index, QAccessible::Text text) const override;
     QRect partRect(int index) const override;
 
 private:
     const StatusBar& bar() const;
-    int panelIndex(int index) const;
 };

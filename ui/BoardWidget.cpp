@@ -1,6 +1,6 @@
 #include "BoardWidget.h"
 
-#include "AccessibleBoard.h"
+#include "AccessibleParts.h"
 #include "GameCore.h"
 
 #include <QAccessible>
@@ -57,15 +57,11 @@ QPixmap prepared(const QImage& image, QSize size, bool seeThrough)
 
 void notifyAccessibility(BoardWidget* board, Position cell, QAccessible::Event type)
 {
-    AccessibleParts::notifyChanged(board, AccessibleBoard::childIndex(cell), type);
+    AccessibleParts::notifyChanged(board, BoardWidget::readingIndex(cell), type);
 }
 }  // namespace
 
-BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent)
-{
-    AccessibleBoard::install();
-    frameColors_.fill(Qt::black);
-}
+BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent) { frameColors_.fill(Qt::black); }
 
 void BoardWidget::setPictures(const CellPictures& pictures)
 {
@@ -143,6 +139,10 @@ QRect BoardWidget::frameRect(Position cell)
 {
     return {pitch * (cell.x - 1) + frameStart, pitch * (cell.y - 1) + frameStart, frameSide, frameSide};
 }
+
+int BoardWidget::readingIndex(Position cell) { return (cell.y - 1) * boardSize + cell.x - 1; }
+
+Position BoardWidget::cellAtReadingIndex(int index) { return {index % boardSize + 1, index / boardSize + 1}; }
 
 Position BoardWidget::cellAt(QPoint point)
 {

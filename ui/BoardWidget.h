@@ -46,6 +46,10 @@ public:
 
     // Where the tile of cell is drawn, in the widget's coordinates; empty off the board.
     static QRect tileRect(Position cell);
+    // The cells in reading order, row by row from the top left, as screen readers walk them:
+    // cell (x, y) is number (y - 1) * 6 + x - 1.
+    static int readingIndex(Position cell);
+    static Position cellAtReadingIndex(int index);
 
 signals:
     // A left-button press and release on the same tile, or Space or Enter with the keyboard

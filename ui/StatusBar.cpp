@@ -1,11 +1,33 @@
 #include "StatusBar.h"
 
-#include "AccessibleStatusBar.h"
+#include "AccessibleParts.h"
 
 #include <QPainter>
 #include <QPaintEvent>
 
-StatusBar::StatusBar(QWidget* parent) : QWidget(parent) { AccessibleStatusBar::install(); }
+#include <algorithm>
+
+StatusBar::StatusBar(QWidget* parent) : QWidget(parent) {}
+
+int StatusBar::fieldCount() const
+{
+    return int(std::count_if(panels_.begin(), panels_.end(), [](const Panel& p) { return !p.name.isEmpty(); }));
+}
+
+int StatusBar::fieldOf(int panel) const
+{
+    if (panels_.at(panel).name.isEmpty())
+        return -1;
+    return int(std::count_if(panels_.begin(), panels_.begin() + panel, [](const Panel& p) { return !p.name.isEmpty(); }));
+}
+
+int StatusBar::panelOfField(int field) const
+{
+    for (int i = 0; i < panelCount(); ++i)
+        if (!panels_[i].name.isEmpty() && field-- == 0)
+            return i;
+    return -1;
+}
 
 void StatusBar::addPanel(const Panel& panel)
 {
@@ -20,8 +42,8 @@ void StatusBar::setPanelText(int index, const QString& text)
         return;
     p.text = text;
     update(panelRect(index));
-    if (const int child = AccessibleStatusBar::childIndex(*this, index); child >= 0)
-        AccessibleParts::notifyChanged(this, child, QAccessible::ValueChanged);
+    if (const int field = fieldOf(index); field >= 0)
+        AccessibleParts::notifyChanged(this, field, QAccessible::ValueChanged);
 }
 
 QRect StatusBar::panelRect(int index) const

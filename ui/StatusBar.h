@@ -31,6 +31,12 @@ public:
     // The panel's rectangle in widget coordinates, the last one reaching the right edge.
     QRect panelRect(int index) const;
 
+    // The panels with a name are the bar's fields, counted from the left.
+    int fieldCount() const;
+    // The field a panel is, -1 for a panel without a name; the panel a field is, -1 for none.
+    int fieldOf(int panel) const;
+    int panelOfField(int field) const;
+
 protected:
     void paintEvent(QPaintEvent*) override;
 

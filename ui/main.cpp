@@ -1,4 +1,5 @@
 // Program entry: the one place that creates the program's objects and wires them together.
+#include "AccessibleWidgets.h"
 #include "Application.h"
 #include "CellPictures.h"
 #include "ChartCommands.h"
@@ -30,6 +31,7 @@ int main(int argc, char** argv)
             }
             return 0;
         }
+    installAccessibleWidgets();
     SystemBeeper beeper;
     DialogErrorBox errorBox(beeper);
     Application app(argc, argv);

@@ -1,3 +1,4 @@
+#include "AccessibleWidgets.h"
 #include "ApplicationTestMain.h"
 
-QUORVEL_APPLICATION_TEST_MAIN()
+QUORVEL_APPLICATION_TEST_MAIN(installAccessibleWidgets())
