@@ -545,4 +545,37 @@
         <translation>Not enough timers available</translation>
     </message>
 </context>
+<context>
+    <name>board</name>
+    <message>
+        <source>Feld %1,%2: leer</source>
+        <translation>Cell %1,%2: empty</translation>
+    </message>
+    <message>
+        <source>Feld %1,%2: Beute</source>
+        <translation>Cell %1,%2: prey</translation>
+    </message>
+    <message>
+        <source>Feld %1,%2: Räuber</source>
+        <translation>Cell %1,%2: hunter</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs</name>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>pageControls</name>
+    <message>
+        <source>Runden vorgeben</source>
+        <translation>Run rounds</translation>
+    </message>
+    <message>
+        <source>Menü des Diagramms</source>
+        <translation>Chart menu</translation>
+    </message>
+</context>
 </TS>

@@ -1,0 +1,347 @@
+// The population chart: the hunters against the left axis, the prey against the right one, both
+// 0 to 36, one point per round, the rounds along the bottom from the first point to the last.
+// It paints into any 2D context with the canvas's drawing calls (the screen's canvas, a larger
+// one for a PNG, an SvgContext for a drawing). A curve of more points than the plot has pixel
+// columns is drawn column by column: first, lowest, highest and last value of the points each
+// column covers, read from per-block extremes, so a million points draw as fast as a thousand.
+"use strict";
+const { qsTranslate, onLanguageChanged } = require("./texts.js");
+
+const blockSize = 64;
+const axisMax = 36;
+
+// One curve's counts (0 to 36), with the lowest and highest of each block of points.
+class CountSeries {
+    constructor() {
+        this.values = new Uint8Array(1024);
+        this.blockMin = new Uint8Array(16);
+        this.blockMax = new Uint8Array(16);
+        this.length = 0;
+    }
+
+    append(value) {
+        if (this.length === this.values.length) {
+            this.values = grown(this.values);
+            this.blockMin = grown(this.blockMin);
+            this.blockMax = grown(this.blockMax);
+        }
+        const block = Math.floor(this.length / blockSize);
+        if (this.length % blockSize === 0) {
+            this.blockMin[block] = value;
+            this.blockMax[block] = value;
+        } else {
+            this.blockMin[block] = Math.min(this.blockMin[block], value);
+            this.blockMax[block] = Math.max(this.blockMax[block], value);
+        }
+        this.values[this.length++] = value;
+    }
+
+    clear() {
+        this.length = 0;
+    }
+
+    // [lowest, highest] of the points from begin up to end (not included).
+    extremes(begin, end) {
+        let low = 255;
+        let high = 0;
+        let i = begin;
+        while (i < end) {
+            if (i % blockSize === 0 && i + blockSize <= end) {
+                const block = i / blockSize;
+                low = Math.min(low, this.blockMin[block]);
+                high = Math.max(high, this.blockMax[block]);
+                i += blockSize;
+            } else {
+                low = Math.min(low, this.values[i]);
+                high = Math.max(high, this.values[i]);
+                ++i;
+            }
+        }
+        return [low, high];
+    }
+}
+
+function grown(array) {
+    const bigger = new Uint8Array(array.length * 2);
+    bigger.set(array);
+    return bigger;
+}
+
+function rgb(hex) {
+    const n = parseInt(hex.slice(1), 16);
+    return [(n >> 16) & 255, (n >> 8) & 255, n & 255];
+}
+
+function luminance(hex) {
+    const [r, g, b] = rgb(hex).map((c) => {
+        const s = c / 255;
+        return s <= 0.03928 ? s / 12.92 : ((s + 0.055) / 1.055) ** 2.4;
+    });
+    return 0.2126 * r + 0.7152 * g + 0.0722 * b;
+}
+
+function contrast(a, b) {
+    const [light, dark] = [luminance(a), luminance(b)].sort((p, q) => q - p);
+    return (light + 0.05) / (dark + 0.05);
+}
+
+// color itself where text in it reads on background (4.5 : 1), else darkened (or lightened on a
+// dark background) just as far as it must be: an axis title keeps its curve's hue.
+function readable(color, background) {
+    const [r, g, b] = rgb(color);
+    const target = luminance(background) > 0.18 ? 0 : 255;
+    for (let t = 0; t <= 1.0001; t += 0.05) {
+        const mixed = "#" + [r, g, b].map((c) => Math.round(c + (target - c) * t).toString(16).padStart(2, "0")).join("");
+        if (contrast(mixed, background) >= 4.5)
+            return mixed;
+    }
+    return target ? "#ffffff" : "#000000";
+}
+
+const standardLook = {
+    border: "#c0c0c0", monochrome: false, grid: "#808080", leftTitle: "#ff0000", rightTitle: "#0000ff",
+    rightTitleBold: false, hunterWidth: 2, hunterDashed: false, hunter: "#ff0000", prey: "#0000ff",
+};
+const monochromeLook = {
+    border: "#ffffff", monochrome: true, grid: "#000000", leftTitle: "#000000", rightTitle: "#000000",
+    rightTitleBold: true, hunterWidth: 1, hunterDashed: true, hunter: "#000000", prey: "#000000",
+};
+
+// The step between labels from the candidates: the smallest that leaves room for each.
+function labelStep(span, pixels, room, candidates) {
+    for (const step of candidates)
+        if ((pixels * step) / span >= room)
+            return step;
+    return candidates[candidates.length - 1];
+}
+
+function roundSteps(span) {
+    const steps = [];
+    for (let power = 1; power <= span * 10; power *= 10)
+        steps.push(power, 2 * power, 5 * power);
+    return steps;
+}
+
+class ChartView {
+    constructor(canvas) {
+        this.canvas = canvas;
+        this.hunters = new CountSeries();
+        this.prey = new CountSeries();
+        this.look = Object.assign({ background: "#ffffff" }, standardLook);
+        this.shown = false;
+        this.drawPending = false;
+        new ResizeObserver(() => this.update()).observe(canvas);
+        onLanguageChanged(() => this.update());
+    }
+
+    append(hunters, prey) {
+        this.hunters.append(hunters);
+        this.prey.append(prey);
+        this.update();
+    }
+
+    clear() {
+        this.hunters.clear();
+        this.prey.clear();
+        this.update();
+    }
+
+    applyMonochrome() {
+        Object.assign(this.look, monochromeLook);
+        this.update();
+    }
+
+    applyStandardColors() {
+        Object.assign(this.look, standardLook);
+        this.update();
+    }
+
+    // A curve's colour is its axis title's too.
+    setColor(which, color) {
+        this.look[which] = color;
+        if (which === "hunter")
+            this.look.leftTitle = color;
+        if (which === "prey")
+            this.look.rightTitle = color;
+        this.update();
+    }
+
+    setShown(shown) {
+        this.shown = shown;
+        this.update();
+    }
+
+    // Draws at the next frame while the chart is shown: many rounds between two frames cost one
+    // drawing.
+    update() {
+        if (!this.shown || this.drawPending)
+            return;
+        this.drawPending = true;
+        requestAnimationFrame(() => {
+            this.drawPending = false;
+            this.drawOnScreen();
+        });
+    }
+
+    size() {
+        return { width: Math.max(1, this.canvas.clientWidth), height: Math.max(1, this.canvas.clientHeight) };
+    }
+
+    fontPixels() {
+        return parseFloat(getComputedStyle(document.documentElement).fontSize);
+    }
+
+    drawOnScreen() {
+        const { width, height } = this.size();
+        const ratio = window.devicePixelRatio || 1;
+        this.canvas.width = Math.round(width * ratio);
+        this.canvas.height = Math.round(height * ratio);
+        this.render(this.canvas.getContext("2d"), ratio);
+    }
+
+    // The chart as shown, scale times as large, on a canvas of its own.
+    picture(scale) {
+        const { width, height } = this.size();
+        const canvas = document.createElement("canvas");
+        canvas.width = Math.round(width * scale);
+        canvas.height = Math.round(height * scale);
+        this.render(canvas.getContext("2d"), scale);
+        return canvas;
+    }
+
+    render(context, scale) {
+        const { width, height } = this.size();
+        context.setTransform(scale, 0, 0, scale, 0, 0);
+        this.paint(context, width, height, scale);
+        // Black and white as the name says: no grey at the edges of lines and letters.
+        if (this.look.monochrome) {
+            const image = context.getImageData(0, 0, context.canvas.width, context.canvas.height);
+            const p = image.data;
+            for (let i = 0; i < p.length; i += 4) {
+                const ink = 0.299 * p[i] + 0.587 * p[i + 1] + 0.114 * p[i + 2] < 128 ? 0 : 255;
+                p[i] = p[i + 1] = p[i + 2] = ink;
+                p[i + 3] = 255;
+            }
+            context.putImageData(image, 0, 0);
+        }
+    }
+
+    // Paints the chart into context at width × height; columns is the pixels per unit, for the
+    // column-by-column curves.
+    paint(context, width, height, columns) {
+        const look = this.look;
+        const font = this.fontPixels();
+        const family = '"Liberation Sans", Arial, Helvetica, sans-serif';
+        const n = this.hunters.length;
+        const last = Math.max(n - 1, 1);
+        context.font = `${font}px ${family}`;
+        const labelWidth = context.measureText("36").width;
+        const bottomLabelWidth = context.measureText(String(last)).width;
+        const gap = font / 2;
+        const plot = {
+            left: width * 0.01 + font * 1.4 + gap + labelWidth + gap,
+            top: Math.max(height * 0.06, font),
+            right: width - (width * 0.01 + font * 1.4 + gap + labelWidth + gap),
+            bottom: height - height * 0.01 - font * 1.4 - font * 1.4 - gap,
+        };
+        if (plot.right - plot.left < 10 || plot.bottom - plot.top < 10) {
+            context.fillStyle = look.border;
+            context.fillRect(0, 0, width, height);
+            return;
+        }
+        const plotWidth = plot.right - plot.left;
+        const plotHeight = plot.bottom - plot.top;
+        const xAt = (x) => plot.left + (x / last) * plotWidth;
+        const yAt = (count) => plot.bottom - (count / axisMax) * plotHeight;
+
+        context.fillStyle = look.border;
+        context.fillRect(0, 0, width, height);
+        context.fillStyle = look.background;
+        context.fillRect(plot.left, plot.top, plotWidth, plotHeight);
+
+        // Grid and labels: counts at a step that divides 36, rounds at 1, 2, 5, 10, 20, …
+        const countStep = labelStep(axisMax, plotHeight, font * 1.5, [1, 2, 3, 4, 6, 9, 12, 18, 36]);
+        const roundStep = labelStep(last, plotWidth, bottomLabelWidth + 2 * font, roundSteps(last));
+        context.strokeStyle = look.grid;
+        context.lineWidth = 1;
+        context.setLineDash([1, 2]);
+        context.beginPath();
+        for (let count = countStep; count < axisMax; count += countStep) {
+            context.moveTo(plot.left, yAt(count));
+            context.lineTo(plot.right, yAt(count));
+        }
+        for (let x = roundStep; x < last; x += roundStep) {
+            context.moveTo(xAt(x), plot.top);
+            context.lineTo(xAt(x), plot.bottom);
+        }
+        context.stroke();
+        context.setLineDash([]);
+        context.strokeStyle = "#000000";
+        context.strokeRect(plot.left, plot.top, plotWidth, plotHeight);
+
+        const ink = readable("#000000", look.border);
+        context.fillStyle = ink;
+        context.textBaseline = "middle";
+        for (let count = 0; count <= axisMax; count += countStep) {
+            context.textAlign = "right";
+            context.fillText(String(count), plot.left - gap, yAt(count));
+            context.textAlign = "left";
+            context.fillText(String(count), plot.right + gap, yAt(count));
+        }
+        context.textAlign = "center";
+        context.textBaseline = "top";
+        for (let x = 0; x <= last; x += roundStep)
+            context.fillText(String(x), xAt(x), plot.bottom + gap / 2);
+
+        const title = (text, color, bold, x, y, angle) => {
+            context.save();
+            context.translate(x, y);
+            context.rotate(angle);
+            context.font = `${bold ? "bold " : ""}${font}px ${family}`;
+            context.fillStyle = readable(color, look.border);
+            context.textAlign = "center";
+            context.textBaseline = "middle";
+            context.fillText(text, 0, 0);
+            context.restore();
+        };
+        const middle = (plot.top + plot.bottom) / 2;
+        title(qsTranslate("PopulationChart", "Anzahl der Räuber"), look.leftTitle, false, width * 0.01 + font * 0.7, middle, -Math.PI / 2);
+        title(qsTranslate("PopulationChart", "Anzahl der Beute"), look.rightTitle, look.rightTitleBold, width - width * 0.01 - font * 0.7, middle, Math.PI / 2);
+        title(qsTranslate("PopulationChart", "Durchgang"), "#000000", false, (plot.left + plot.right) / 2, plot.bottom + gap + font * 1.9, 0);
+
+        context.lineJoin = "round";
+        this.paintCurve(context, this.hunters, look.hunter, look.hunterWidth, look.hunterDashed, xAt, yAt, plotWidth * columns);
+        this.paintCurve(context, this.prey, look.prey, 2, false, xAt, yAt, plotWidth * columns);
+    }
+
+    paintCurve(context, series, color, width, dashed, xAt, yAt, columns) {
+        const n = series.length;
+        if (n === 0)
+            return;
+        context.strokeStyle = color;
+        context.lineWidth = width;
+        context.setLineDash(dashed ? [8, 3, 2, 3] : []);
+        context.beginPath();
+        context.moveTo(xAt(0), yAt(series.values[0]));
+        if (n <= 2 * columns) {
+            for (let i = 1; i < n; ++i)
+                context.lineTo(xAt(i), yAt(series.values[i]));
+        } else {
+            const count = Math.floor(columns);
+            for (let c = 0; c < count; ++c) {
+                const begin = Math.floor((c * n) / count);
+                const end = Math.floor(((c + 1) * n) / count);
+                const [low, high] = series.extremes(begin, end);
+                const x = xAt((begin + end - 1) / 2);
+                context.lineTo(x, yAt(series.values[begin]));
+                context.lineTo(x, yAt(low));
+                context.lineTo(x, yAt(high));
+                context.lineTo(x, yAt(series.values[end - 1]));
+            }
+        }
+        context.stroke();
+        context.setLineDash([]);
+    }
+}
+
+module.exports = { ChartView, CountSeries, readable, contrast };
