@@ -29,7 +29,7 @@ run:
 # `make` alone: everything, the tests included, with what they need installed.
 .PHONY: build
 build:
-	@tools/install-deps.sh test
+	@tools/install-deps.sh test web
 	$(call configure,$(BUILD),.,-DQUORVEL_TESTS=ON $(CMAKE_FLAGS))
 	@cmake --build $(BUILD) -j $(JOBS)
 

@@ -20,5 +20,6 @@ createQuorvel({ wasmBinary: bytes }).then((module) => {
     const number = new URLSearchParams(location.search).get("nr");
     if (number !== null)
         page.openGame(number);
+    performance.mark("quorvel-ready");
     document.documentElement.dataset.ready = "";
 });
