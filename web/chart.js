@@ -5,9 +5,10 @@
 // columns is drawn column by column: first, lowest, highest and last value of the points each
 // column covers, read from per-block extremes, so a million points draw as fast as a thousand.
 "use strict";
-const { qsTranslate, onLanguageChanged } = require("./texts.js");
+const { qsTranslate, currentLanguage, onLanguageChanged } = require("./texts.js");
 
 const blockSize = 64;
+const drawInterval = 100;
 const axisMax = 36;
 
 // One curve's counts (0 to 36), with the lowest and highest of each block of points.
@@ -130,7 +131,13 @@ class ChartView {
         this.look = Object.assign({ background: "#ffffff" }, standardLook);
         this.shown = false;
         this.drawPending = false;
-        new ResizeObserver(() => this.update()).observe(canvas);
+        this.drawn = -Infinity;
+        this.font = 16;
+        this.context = canvas.getContext("2d", { alpha: false });
+        new ResizeObserver(() => {
+            this.font = parseFloat(getComputedStyle(document.documentElement).fontSize);
+            this.update();
+        }).observe(canvas);
         onLanguageChanged(() => this.update());
     }
 
@@ -171,32 +178,33 @@ class ChartView {
         this.update();
     }
 
-    // Draws at the next frame while the chart is shown: many rounds between two frames cost one
-    // drawing.
+    // Draws at a coming frame while the chart is shown, at most every drawInterval ms: a drawing
+    // costs the page about as much as fifty rounds, so at full speed the rounds between two
+    // drawings cost one.
     update() {
         if (!this.shown || this.drawPending)
             return;
         this.drawPending = true;
-        requestAnimationFrame(() => {
+        setTimeout(() => requestAnimationFrame(() => {
             this.drawPending = false;
+            this.drawn = performance.now();
             this.drawOnScreen();
-        });
+        }), Math.max(0, this.drawn + drawInterval - performance.now()));
     }
 
     size() {
         return { width: Math.max(1, this.canvas.clientWidth), height: Math.max(1, this.canvas.clientHeight) };
     }
 
-    fontPixels() {
-        return parseFloat(getComputedStyle(document.documentElement).fontSize);
-    }
-
+    // The canvas is sized anew only when its size changed: that costs a new drawing surface.
     drawOnScreen() {
         const { width, height } = this.size();
         const ratio = window.devicePixelRatio || 1;
-        this.canvas.width = Math.round(width * ratio);
-        this.canvas.height = Math.round(height * ratio);
-        this.render(this.canvas.getContext("2d"), ratio);
+        if (this.canvas.width !== Math.round(width * ratio) || this.canvas.height !== Math.round(height * ratio)) {
+            this.canvas.width = Math.round(width * ratio);
+            this.canvas.height = Math.round(height * ratio);
+        }
+        this.render(this.context, ratio);
     }
 
     // The chart as shown, scale times as large, on a canvas of its own.
@@ -205,14 +213,35 @@ class ChartView {
         const canvas = document.createElement("canvas");
         canvas.width = Math.round(width * scale);
         canvas.height = Math.round(height * scale);
-        this.render(canvas.getContext("2d"), scale);
+        this.render(canvas.getContext("2d"), scale, false);
         return canvas;
     }
 
-    render(context, scale) {
+    // On screen the parts that stay while the rounds go on (panel, plot area, the counts' grid,
+    // labels and titles) are drawn once into a canvas of their own and copied: most of what a
+    // drawing costs is text.
+    render(context, scale, onScreen = true) {
         const { width, height } = this.size();
-        context.setTransform(scale, 0, 0, scale, 0, 0);
-        this.paint(context, width, height, scale);
+        const layout = this.layout(context, width, height);
+        const key = [context.canvas.width, context.canvas.height, scale, this.font, currentLanguage(), JSON.stringify(this.look)].join();
+        if (!onScreen) {
+            context.setTransform(scale, 0, 0, scale, 0, 0);
+            this.paintFrame(context, layout);
+        } else {
+            if (!this.frame || this.frameKey !== key) {
+                this.frame = document.createElement("canvas");
+                this.frame.width = context.canvas.width;
+                this.frame.height = context.canvas.height;
+                const frameContext = this.frame.getContext("2d", { alpha: false });
+                frameContext.setTransform(scale, 0, 0, scale, 0, 0);
+                this.paintFrame(frameContext, layout);
+                this.frameKey = key;
+            }
+            context.setTransform(1, 0, 0, 1, 0, 0);
+            context.drawImage(this.frame, 0, 0);
+            context.setTransform(scale, 0, 0, scale, 0, 0);
+        }
+        this.paintRounds(context, layout, scale);
         // Black and white as the name says: no grey at the edges of lines and letters.
         if (this.look.monochrome) {
             const image = context.getImageData(0, 0, context.canvas.width, context.canvas.height);
@@ -226,73 +255,60 @@ class ChartView {
         }
     }
 
-    // Paints the chart into context at width × height; columns is the pixels per unit, for the
-    // column-by-column curves.
+    // Paints the chart into any context at width × height (an SvgContext among them);
+    // columns is the pixels per unit, for the column-by-column curves.
     paint(context, width, height, columns) {
-        const look = this.look;
-        const font = this.fontPixels();
-        const family = '"Liberation Sans", Arial, Helvetica, sans-serif';
-        const n = this.hunters.length;
-        const last = Math.max(n - 1, 1);
-        context.font = `${font}px ${family}`;
-        const labelWidth = context.measureText("36").width;
-        const bottomLabelWidth = context.measureText(String(last)).width;
-        const gap = font / 2;
-        const plot = {
-            left: width * 0.01 + font * 1.4 + gap + labelWidth + gap,
-            top: Math.max(height * 0.06, font),
-            right: width - (width * 0.01 + font * 1.4 + gap + labelWidth + gap),
-            bottom: height - height * 0.01 - font * 1.4 - font * 1.4 - gap,
-        };
-        if (plot.right - plot.left < 10 || plot.bottom - plot.top < 10) {
-            context.fillStyle = look.border;
-            context.fillRect(0, 0, width, height);
-            return;
-        }
-        const plotWidth = plot.right - plot.left;
-        const plotHeight = plot.bottom - plot.top;
-        const xAt = (x) => plot.left + (x / last) * plotWidth;
-        const yAt = (count) => plot.bottom - (count / axisMax) * plotHeight;
+        const layout = this.layout(context, width, height);
+        this.paintFrame(context, layout);
+        this.paintRounds(context, layout, columns);
+    }
 
+    // Where everything goes: the plot's rectangle inside room for labels and titles.
+    layout(context, width, height) {
+        const font = this.font;
+        const family = '"Liberation Sans", Arial, Helvetica, sans-serif';
+        context.font = `${font}px ${family}`;
+        const side = width * 0.01 + font * 1.4 + font + context.measureText("36").width;
+        const plot = {
+            left: side,
+            top: Math.max(height * 0.06, font),
+            right: width - side,
+            bottom: height - height * 0.01 - font * 2.8 - font / 2,
+        };
+        const empty = plot.right - plot.left < 10 || plot.bottom - plot.top < 10;
+        return { width, height, font, family, plot, empty, yAt: (count) => plot.bottom - (count / axisMax) * (plot.bottom - plot.top) };
+    }
+
+    paintFrame(context, { width, height, font, family, plot, empty, yAt }) {
+        const look = this.look;
         context.fillStyle = look.border;
         context.fillRect(0, 0, width, height);
+        if (empty)
+            return;
+        const gap = font / 2;
         context.fillStyle = look.background;
-        context.fillRect(plot.left, plot.top, plotWidth, plotHeight);
-
-        // Grid and labels: counts at a step that divides 36, rounds at 1, 2, 5, 10, 20, …
-        const countStep = labelStep(axisMax, plotHeight, font * 1.5, [1, 2, 3, 4, 6, 9, 12, 18, 36]);
-        const roundStep = labelStep(last, plotWidth, bottomLabelWidth + 2 * font, roundSteps(last));
+        context.fillRect(plot.left, plot.top, plot.right - plot.left, plot.bottom - plot.top);
+        // The counts at a step that divides 36 and leaves room for each label.
+        const step = labelStep(axisMax, plot.bottom - plot.top, font * 1.5, [1, 2, 3, 4, 6, 9, 12, 18, 36]);
         context.strokeStyle = look.grid;
         context.lineWidth = 1;
         context.setLineDash([1, 2]);
         context.beginPath();
-        for (let count = countStep; count < axisMax; count += countStep) {
+        for (let count = step; count < axisMax; count += step) {
             context.moveTo(plot.left, yAt(count));
             context.lineTo(plot.right, yAt(count));
         }
-        for (let x = roundStep; x < last; x += roundStep) {
-            context.moveTo(xAt(x), plot.top);
-            context.lineTo(xAt(x), plot.bottom);
-        }
         context.stroke();
         context.setLineDash([]);
-        context.strokeStyle = "#000000";
-        context.strokeRect(plot.left, plot.top, plotWidth, plotHeight);
-
-        const ink = readable("#000000", look.border);
-        context.fillStyle = ink;
+        context.font = `${font}px ${family}`;
+        context.fillStyle = readable("#000000", look.border);
         context.textBaseline = "middle";
-        for (let count = 0; count <= axisMax; count += countStep) {
+        for (let count = 0; count <= axisMax; count += step) {
             context.textAlign = "right";
             context.fillText(String(count), plot.left - gap, yAt(count));
             context.textAlign = "left";
             context.fillText(String(count), plot.right + gap, yAt(count));
         }
-        context.textAlign = "center";
-        context.textBaseline = "top";
-        for (let x = 0; x <= last; x += roundStep)
-            context.fillText(String(x), xAt(x), plot.bottom + gap / 2);
-
         const title = (text, color, bold, x, y, angle) => {
             context.save();
             context.translate(x, y);
@@ -308,8 +324,37 @@ class ChartView {
         title(qsTranslate("PopulationChart", "Anzahl der Räuber"), look.leftTitle, false, width * 0.01 + font * 0.7, middle, -Math.PI / 2);
         title(qsTranslate("PopulationChart", "Anzahl der Beute"), look.rightTitle, look.rightTitleBold, width - width * 0.01 - font * 0.7, middle, Math.PI / 2);
         title(qsTranslate("PopulationChart", "Durchgang"), "#000000", false, (plot.left + plot.right) / 2, plot.bottom + gap + font * 1.9, 0);
+    }
 
-        context.lineJoin = "round";
+    // What moves with the rounds: the rounds' grid and labels, from the first point to the last,
+    // the plot's border and the two curves.
+    paintRounds(context, { font, family, plot, empty, yAt }, columns) {
+        if (empty)
+            return;
+        const look = this.look;
+        const last = Math.max(this.hunters.length - 1, 1);
+        const plotWidth = plot.right - plot.left;
+        const xAt = (x) => plot.left + (x / last) * plotWidth;
+        context.font = `${font}px ${family}`;
+        const step = labelStep(last, plotWidth, context.measureText(String(last)).width + 2 * font, roundSteps(last));
+        context.strokeStyle = look.grid;
+        context.lineWidth = 1;
+        context.setLineDash([1, 2]);
+        context.beginPath();
+        for (let x = step; x < last; x += step) {
+            context.moveTo(xAt(x), plot.top);
+            context.lineTo(xAt(x), plot.bottom);
+        }
+        context.stroke();
+        context.setLineDash([]);
+        context.strokeStyle = "#000000";
+        context.strokeRect(plot.left, plot.top, plotWidth, plot.bottom - plot.top);
+        context.fillStyle = readable("#000000", look.border);
+        context.textAlign = "center";
+        context.textBaseline = "top";
+        for (let x = 0; x <= last; x += step)
+            context.fillText(String(x), xAt(x), plot.bottom + font / 4);
+        context.lineJoin = "bevel";
         this.paintCurve(context, this.hunters, look.hunter, look.hunterWidth, look.hunterDashed, xAt, yAt, plotWidth * columns);
         this.paintCurve(context, this.prey, look.prey, 2, false, xAt, yAt, plotWidth * columns);
     }

@@ -34,8 +34,10 @@ async function everyText(page) {
     for (const [open, dialogs] of [["#runRoundsButton", 2], ["#gameByNumberButton", 1], ["#rulesButton", 1]]) {
         await page.click(open);
         for (let i = 0; i < dialogs; ++i) {
+            const dialog = await page.waitForSelector("dialog[open]");
             seen.push(...await texts(page));
             await page.keyboard.press("Escape");
+            await dialog.waitForElementState("hidden");
         }
     }
     return seen;
