@@ -58,8 +58,9 @@ web=(emscripten nodejs chromium)
 
 # checks: the scripts that look at the program from outside. tools/screenshot.sh plays a game
 # under Xvfb, clicking with xdotool and taking the picture with ImageMagick's import;
-# tools/check-clean-install.sh and tools/check-first-run.sh bootstrap a fresh Debian 12.
-checks=(xvfb xauth xdotool imagemagick debootstrap)
+# tools/check-clean-install.sh and tools/check-first-run.sh bootstrap a fresh Debian 12; Firefox
+# ESR shows the page in a second browser (firefox-esr --headless --screenshot, or under Xvfb).
+checks=(xvfb xauth xdotool imagemagick debootstrap firefox-esr)
 
 list_only=false
 if [ "${1:-}" = --list ]; then
