@@ -53,7 +53,6 @@ EMSCRIPTEN_BINDINGS(quorvel)
 
     class_<GameController>("GameController")
         .function("phase", &GameController::phase)
-        .function("isTimerEnabled", &GameController::isTimerEnabled)
         .function("gameNumber", optional_override([](const GameController& c) { return orNull(c.gameNumber()); }))
         .function("chartCsv", &chartCsv)
         .function("onNewGame", &GameController::onNewGame)

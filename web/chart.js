@@ -389,4 +389,4 @@ class ChartView {
     }
 }
 
-module.exports = { ChartView, CountSeries, readable, contrast };
+module.exports = { ChartView };

@@ -4,13 +4,13 @@
 const { chooseLanguage, setLanguage } = require("./texts.js");
 const { wasm } = require("./bundle.js");
 const { PageControls } = require("./pageControls.js");
-const { PageRoundTimer } = require("./roundTimer.js");
+const { PageTimer } = require("./roundTimer.js");
 
 setLanguage(chooseLanguage(location.search, navigator.languages || [navigator.language]));
 
 const bytes = Uint8Array.from(atob(wasm), (c) => c.charCodeAt(0));
 createQuorvel({ wasmBinary: bytes }).then((module) => {
-    const timer = new PageRoundTimer();
+    const timer = new PageTimer();
     const page = new PageControls(module);
     const controller = new module.PageGame(page, timer).controller();
     timer.onTick = () => controller.onTick();

@@ -1,9 +1,9 @@
-// The round timer of a simulation run, on the browser's own timer. The controller arms it with
-// the interval between rounds and disarms it when the run stops; each tick plays a round.
+// The round timer of a simulation run, on the browser's own timer: the C++ PageRoundTimer hands
+// it the controller's arm and disarm; each tick plays a round.
 // Browsers tick at most every 4 ms or so, whatever shorter interval is asked for.
 "use strict";
 
-class PageRoundTimer {
+class PageTimer {
     constructor() {
         this.handle = null;
         this.onTick = () => {};
@@ -27,4 +27,4 @@ class PageRoundTimer {
     }
 }
 
-module.exports = { PageRoundTimer };
+module.exports = { PageTimer };
