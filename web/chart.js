@@ -192,8 +192,12 @@ class ChartView {
         }), Math.max(0, this.drawn + drawInterval - performance.now()));
     }
 
+    // The size on screen, or the last one while the chart is not laid out (hidden, or the page
+    // laid out for print).
     size() {
-        return { width: Math.max(1, this.canvas.clientWidth), height: Math.max(1, this.canvas.clientHeight) };
+        if (this.canvas.clientWidth > 0 && this.canvas.clientHeight > 0)
+            this.shownSize = { width: this.canvas.clientWidth, height: this.canvas.clientHeight };
+        return this.shownSize || { width: 640, height: 400 };
     }
 
     // The canvas is sized anew only when its size changed: that costs a new drawing surface.
