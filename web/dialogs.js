@@ -80,8 +80,13 @@ function choose(title, options, onAnswer) {
 }
 
 // A text to read (a document fragment), closed with its button or Esc.
+// The focus starts on its title, so the text is read from its beginning.
 function read(title, contents) {
-    return open(title, [contents], [{ text: qsTr("Schließen"), value: "close" }], () => {}, "reading");
+    const dialog = open(title, [contents], [{ text: qsTr("Schließen"), value: "close" }], () => {}, "reading");
+    const heading = dialog.querySelector("h2");
+    heading.tabIndex = -1;
+    heading.focus();
+    return dialog;
 }
 
 module.exports = { prompt, message, choose, read };
