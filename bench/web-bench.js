@@ -4,8 +4,9 @@
 //   rounds/s  at the fastest speed with the chart open, over 5 s, after 10^5 and after 10^6
 //             points were put into the chart (rounds played directly, as fast as they go);
 //   draw      ms for one drawing of the chart with 10^6 points, pixels included (median of 21);
-//   timer     ticks per second of an empty timer at the fastest interval in the same page: what
-//             the browser and the machine allow at this moment, the ceiling of rounds/s.
+//   timer     ticks per second of an empty setInterval at 1 ms in the same page, which browsers
+//             stretch to 4 ms: what a plain repeating timer would allow (the page's does not
+//             nest its timeouts, see web/roundTimer.js).
 // Prints each run and the medians.
 //   NODE_PATH=build/tests/web/driver/node_modules node bench/web-bench.js build-web/quorvel.html [runs]
 "use strict";
