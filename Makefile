@@ -15,7 +15,7 @@ define configure
 	else cat "$$log" >&2; rm -f "$$log"; echo "make: configuring $(1) failed (output above)" >&2; exit 1; fi
 endef
 
-.PHONY: all run test bench clean package
+.PHONY: all run test bench clean package web
 
 all: build
 
@@ -29,7 +29,7 @@ run:
 # `make` alone: everything, the tests included, with what they need installed.
 .PHONY: build
 build:
-	@tools/install-deps.sh test
+	@tools/install-deps.sh test web
 	$(call configure,$(BUILD),.,-DQUORVEL_TESTS=ON $(CMAKE_FLAGS))
 	@cmake --build $(BUILD) -j $(JOBS)
 
@@ -43,7 +43,14 @@ bench:
 	@$(BUILD)/bench/quorvel-bench-core
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(WEB_BUILD)
+
+# The browser edition: $(WEB_BUILD)/quorvel.html, one file that runs offline in any browser. Needs
+# emscripten and Node.js, not Qt.
+WEB_BUILD ?= build-web
+web:
+	@tools/install-deps.sh web
+	@$(MAKE) --no-print-directory -f web/web.mk OUT=$(WEB_BUILD)
 
 # The Debian package: $(BUILD)/quorvel_<version>_<arch>.deb, installed with
 # `sudo apt install ./$(BUILD)/quorvel_*.deb`. Builds the two programs it holds, not the tests.

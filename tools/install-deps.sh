@@ -6,9 +6,10 @@
 #   tools/install-deps.sh [--list] [PURPOSE...]
 #
 # PURPOSE is one or more of the lists below; `run` is always included, so a bare call installs
-# what building and starting the program needs. --list prints the packages instead of installing.
-# The Makefile asks for: make run -> run, make test -> test, make test-asan -> test asan,
-# make fuzz -> fuzz, make bench -> bench, make package -> package.
+# what building and starting the program needs, except for `web` alone, which needs no Qt.
+# --list prints the packages instead of installing.
+# The Makefile asks for: make run -> run, make test -> test web, make test-asan -> test asan,
+# make fuzz -> fuzz, make bench -> bench, make package -> package, make web -> web.
 set -euo pipefail
 
 # run: configure and build the program (C++ compiler, make, CMake, Qt 6 with its SVG module for
@@ -49,10 +50,17 @@ bench=(libbenchmark-dev)
 # file for the libraries the programs link.
 package=(dpkg-dev file)
 
+# web: the browser edition. Debian's emscripten compiles the game for the page (make web), Node.js
+# runs the page's build script and its tests, and the tests drive Debian's Chromium. npm, which
+# installs the tests' browser driver, is added below only where no npm is found: a Node.js from
+# outside Debian brings its own, and Debian's npm package conflicts with it.
+web=(emscripten nodejs chromium)
+
 # checks: the scripts that look at the program from outside. tools/screenshot.sh plays a game
 # under Xvfb, clicking with xdotool and taking the picture with ImageMagick's import;
-# tools/check-clean-install.sh and tools/check-first-run.sh bootstrap a fresh Debian 12.
-checks=(xvfb xauth xdotool imagemagick debootstrap)
+# tools/check-clean-install.sh and tools/check-first-run.sh bootstrap a fresh Debian 12; Firefox
+# ESR shows the page in a second browser (firefox-esr --headless --screenshot, or under Xvfb).
+checks=(xvfb xauth xdotool imagemagick debootstrap firefox-esr)
 
 list_only=false
 if [ "${1:-}" = --list ]; then
@@ -61,9 +69,14 @@ if [ "${1:-}" = --list ]; then
 fi
 
 packages=("${run[@]}")
+[ "$*" = web ] && packages=()
 for purpose in "$@"; do
   case "$purpose" in
     run) ;;
+    web)
+      packages+=("${web[@]}")
+      command -v npm >/dev/null || packages+=(npm)
+      ;;
     test) packages+=("${test[@]}") ;;
     asan) packages+=("${asan[@]}") ;;
     fuzz) packages+=("${fuzz[@]}") ;;
@@ -71,7 +84,7 @@ for purpose in "$@"; do
     package) packages+=("${package[@]}") ;;
     checks) packages+=("${checks[@]}") ;;
     *)
-      echo "install-deps: unknown purpose '$purpose' (run, test, asan, fuzz, bench, package, checks)" >&2
+      echo "install-deps: unknown purpose '$purpose' (run, test, asan, fuzz, bench, package, web, checks)" >&2
       exit 2
       ;;
   esac

@@ -199,7 +199,7 @@
     </message>
     <message>
         <source>Anweisung für den Spieler</source>
-        <translation>What the player is to do</translation>
+        <translation>Instruction for the player</translation>
     </message>
     <message>
         <source>Spiel Nr.</source>
@@ -552,6 +552,20 @@
     <message>
         <source>Nicht genügend Timer verfügbar</source>
         <translation>Not enough timers available</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs</name>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>pageControls</name>
+    <message>
+        <source>Menü des Diagramms</source>
+        <translation>Chart menu</translation>
     </message>
 </context>
 </TS>

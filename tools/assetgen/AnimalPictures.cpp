@@ -210,6 +210,19 @@ void paintFox(QPainter& p)
     p.drawEllipse(QPointF(mid - 0.8, 27.1), 0.7, 0.4);
 }
 
-QImage drawPrey() { return supersampled(tileSize, QColor(188, 224, 142), paintRabbit); }
+namespace {
+// The tile's drawing scaled to pixels × pixels.
+template <typename Paint>
+QImage drawTile(int pixels, QColor ground, Paint paint)
+{
+    const double scale = pixels / double(tileSize.width());
+    return supersampled(QSize(pixels, pixels), ground, [&](QPainter& p) {
+        p.scale(scale, scale);
+        paint(p);
+    });
+}
+}  // namespace
 
-QImage drawHunter() { return supersampled(tileSize, QColor(96, 138, 72), paintFox); }
+QImage drawPrey(int pixels) { return drawTile(pixels, QColor(188, 224, 142), paintRabbit); }
+
+QImage drawHunter(int pixels) { return drawTile(pixels, QColor(96, 138, 72), paintFox); }

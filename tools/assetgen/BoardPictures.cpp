@@ -4,6 +4,7 @@
 #include <QPainterPath>
 
 #include <algorithm>
+#include <cmath>
 #include <random>
 
 namespace {
@@ -21,9 +22,11 @@ QColor mix(QColor a, QColor b, double t)
                             a.blueF() + (b.blueF() - a.blueF()) * t);
 }
 
-// Grain and short grass strokes over a soft top-to-bottom gradient.
+// Grain and short grass strokes over a soft top-to-bottom gradient; the strokes are placed in
+// the 297 units of the window's background, whatever the image's size.
 void drawMeadow(QImage& image, std::mt19937& random)
 {
+    const double scale = image.width() / 297.0;
     const QColor top(132, 178, 88), bottom(104, 150, 68);
     std::uniform_int_distribution<int> grain(-5, 5);
     for (int y = 0; y < image.height(); ++y) {
@@ -37,7 +40,8 @@ void drawMeadow(QImage& image, std::mt19937& random)
     }
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    std::uniform_real_distribution<double> place(0, image.width());
+    p.scale(scale, scale);
+    std::uniform_real_distribution<double> place(0, 297);
     std::uniform_real_distribution<double> lean(-1.6, 1.6);
     std::uniform_real_distribution<double> length(2.5, 5.5);
     std::uniform_int_distribution<int> shade(0, 1);
@@ -55,6 +59,7 @@ void drawCellPatches(QImage& image)
 {
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(image.width() / 297.0, image.height() / 297.0);
     for (int i = 1; i <= 6; ++i) {
         for (int j = 1; j <= 6; ++j) {
             const QRectF cell(tileOrigin(i), tileOrigin(j), tile, tile);
@@ -86,9 +91,22 @@ QImage drawEmptyCell()
     return image;
 }
 
-QImage drawBoardBackground()
+QImage drawEmptyCellSeeThrough(int pixels)
 {
-    QImage image(297, 297, QImage::Format_RGB32);
+    QImage image(pixels, pixels, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    // The dot's cross, three tile pixels wide, in whole pixels of this size.
+    const int unit = std::max(1, int(std::lround(pixels / double(tile))));
+    const int c = pixels / 2;
+    p.fillRect(c - unit - unit / 2, c - unit / 2, 3 * unit, unit, QColor(92, 134, 62));
+    p.fillRect(c - unit / 2, c - unit - unit / 2, unit, 3 * unit, QColor(92, 134, 62));
+    return image;
+}
+
+QImage drawBoardBackground(int pixels)
+{
+    QImage image(pixels, pixels, QImage::Format_RGB32);
     std::mt19937 random(297);
     drawMeadow(image, random);
     drawCellPatches(image);

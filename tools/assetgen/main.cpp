@@ -2,9 +2,12 @@
 // the program's icon for the desktop menu.
 //   quorvel-assetgen <folder> [--preview <file.png>]
 //   quorvel-assetgen --icons <folder>
+//   quorvel-assetgen --web <folder>
 // The preview shows the board as the window will, enlarged three times, before and during a
 // game; it is for looking at and is not one of the program's files. The icons go to
-// <folder>/<N>x<N>/quorvel.png, the layout of an icon theme's "apps" folders.
+// <folder>/<N>x<N>/quorvel.png, the layout of an icon theme's "apps" folders. The page's pictures
+// are the same drawings, larger, so the board stays sharp on a projector: the background as JPEG
+// (the meadow's grain costs a lossless format dearly), the tiles as PNG.
 #include "AnimalPictures.h"
 #include "AppIcon.h"
 #include "BitmapReader.h"
@@ -70,6 +73,31 @@ int writeIcons(const QDir& folder)
     }
     return 0;
 }
+
+int writeWebPictures(const QDir& folder)
+{
+    constexpr int backgroundPixels = 594;
+    constexpr int tilePixels = 96;
+    struct Picture {
+        const char* name;
+        QImage image;
+        int quality;
+    };
+    const Picture pictures[] = {{"back.jpg", drawBoardBackground(backgroundPixels), 70},
+                                {"prey.png", drawPrey(tilePixels), -1},
+                                {"hunter.png", drawHunter(tilePixels), -1},
+                                {"empty.png", drawEmptyCellSeeThrough(tilePixels), -1}};
+    if (!QDir().mkpath(folder.path()))
+        return 1;
+    for (const Picture& picture : pictures) {
+        const QString path = folder.filePath(picture.name);
+        if (!picture.image.save(path, nullptr, picture.quality)) {
+            std::fprintf(stderr, "quorvel-assetgen: cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+    }
+    return 0;
+}
 }  // namespace
 
 int main(int argc, char** argv)
@@ -81,9 +109,12 @@ int main(int argc, char** argv)
     const QStringList args = app.arguments();
     if (args.size() == 3 && args[1] == "--icons")
         return writeIcons(QDir(args[2]));
+    if (args.size() == 3 && args[1] == "--web")
+        return writeWebPictures(QDir(args[2]));
     if (args.size() != 2 && !(args.size() == 4 && args[2] == "--preview")) {
         std::fprintf(stderr, "usage: quorvel-assetgen <folder> [--preview <file.png>]\n"
-                             "       quorvel-assetgen --icons <folder>\n");
+                             "       quorvel-assetgen --icons <folder>\n"
+                             "       quorvel-assetgen --web <folder>\n");
         return 2;
     }
     const QDir folder(args[1]);
