@@ -27,21 +27,6 @@ int bottom(const QRect& r)
     return r.top() + r.height();
 }
 
-TEST_F(Prompt, GeometryFollowsTheDialogUnitsOfItsFont)
-{
-    const QFont font = QApplication::font();
-    const DialogUnits u(font);
-    const int editHeight = 21;
-    const PromptGeometry g = promptGeometry(font, roundsPrompt, editHeight);
-
-    EXPECT_EQ(g.label.topLeft(), QPoint(u.h(8), u.v(8)));
-    EXPECT_LE(g.label.width(), u.h(164));
-    EXPECT_EQ(g.edit, QRect(u.h(8), bottom(g.label) + 5, u.h(164), editHeight));
-    EXPECT_EQ(g.okButton, QRect(u.h(38), bottom(g.edit) + 15, u.h(50), u.v(14)));
-    EXPECT_EQ(g.cancelButton, QRect(u.h(92), bottom(g.edit) + 15, u.h(50), u.v(14)));
-    EXPECT_EQ(g.client, QSize(u.h(180), bottom(g.cancelButton) + 13));
-}
-
 TEST_F(Prompt, LabelWrapsLongPromptsAndPushesTheRestDown)
 {
     const QFont font = QApplication::font();
