@@ -5,18 +5,13 @@
 //  - PanelPaint: a paint of the window's chart panel as the screen gets it (buffered, in colour
 //    and in black and white) with 10⁷ points per curve;
 //  - MemoryPerRound: the bytes the two curves hold per round after 10⁷ rounds fed point by
-//    point, counted in the structures and cross-checked with the heap and the resident set;
-//  - MonochromeLook: not a speed, a likeness: the monochrome scheme (dash-dot hunter curve) on
-//    the panel drawn per column and from every point, as the share of plot pixels that differ
-//    and the ink (black pixels in the plot) of the first as a share of the second.
+//    point, counted in the structures and cross-checked with the heap and the resident set.
 // Run:  build/bench/quorvel-bench-chart --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 #include "ChartColor.h"
 #include "PopulationChart.h"
-#include "NullGameView.h"
 #include "ChartLayout.h"
 #include "ChartPainter.h"
 #include "ChartView.h"
-#include "GameCore.h"
 #include "LabelCache.h"
 
 #include <QApplication>
@@ -32,7 +27,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <memory>
-#include <string_view>
 #include <vector>
 
 namespace {
@@ -60,12 +54,11 @@ std::unique_ptr<ChartView> populationChart(QSize size)
 }
 
 // Lays chart out and draws it into the whole of image, the curves in the given detail.
-ChartGeometry drawInto(QImage& image, const ChartView& chart, LabelCache& labels, SeriesDetail detail)
+void drawInto(QImage& image, const ChartView& chart, LabelCache& labels, SeriesDetail detail)
 {
     QPainter painter(&image);
     const ChartGeometry geometry = ChartLayout::compute(chart.model(), image.rect(), labels);
     ChartPainter(chart.model(), geometry, labels, painter, false, detail).draw(image.rect(), chart.palette());
-    return geometry;
 }
 
 // One chart with n points per curve, kept between benchmarks of the same n; a new n replaces it,
@@ -101,16 +94,9 @@ void Paint(benchmark::State& state, SeriesDetail detail)
 void PaintColumns(benchmark::State& state) { Paint(state, SeriesDetail::Columns); }
 void PaintEveryPoint(benchmark::State& state) { Paint(state, SeriesDetail::EveryPoint); }
 
-// The monochrome scheme of the chart's menu: white panel, black grid, titles and curves, a bold
-// right title and a thin dash-dot hunter curve, shown in black and white.
-void monochromeScheme(ChartView& chart)
-{
-    PopulationChart(chart).applyMonochrome();
-}
-
 // The chart panel of the window opened at its smallest, painted as on screen: the chart drawn
-// into its buffer, reduced to black and white in the monochrome scheme, and the buffer copied
-// out.
+// into its buffer, reduced to black and white in the monochrome scheme of the chart's menu, and
+// the buffer copied out.
 void PanelPaint(benchmark::State& state)
 {
     const bool monochrome = state.range(1) != 0;
@@ -118,7 +104,7 @@ void PanelPaint(benchmark::State& state)
     for (int s = 0; s < 2; ++s)
         chart->model().append(s, randomWalk(state.range(0), 1000u + static_cast<std::uint32_t>(s)));
     if (monochrome)
-        monochromeScheme(*chart);
+        PopulationChart(*chart).applyMonochrome();
     QImage target(chart->size(), QImage::Format_RGB32);
     for (auto _ : state) {
         chart->render(&target);
@@ -173,75 +159,8 @@ void MemoryPerRound(benchmark::State& state)
     state.SetLabel("rounds, both curves");
 }
 
-// The counts of a game: both curves of the core's own feed, a new game whenever the hunters
-// have died out.
-class Feed : public NullGameView {
-public:
-    std::vector<std::uint8_t> hunters, prey;
-    void addChartPoint(int h, int p) override
-    {
-        hunters.push_back(h);
-        prey.push_back(p);
-    }
-};
-
-void MonochromeLook(benchmark::State& state)
-{
-    const std::int64_t n = state.range(0);
-    auto chart = populationChart(QSize(218, 359));
-    if (state.range(1) != 0) {
-        Feed feed;
-        GameCore core(feed);
-        core.random().setSeed(20261208);
-        core.newGame();
-        while (static_cast<std::int64_t>(feed.hunters.size()) < n) {
-            if (core.hunterCount() == 0)
-                core.newGame();
-            core.playRound(Mode::Automatic);
-        }
-        chart->model().append(0, feed.hunters);
-        chart->model().append(1, feed.prey);
-    } else {
-        chart->model().append(0, randomWalk(n, 1));
-        chart->model().append(1, randomWalk(n, 2));
-    }
-    monochromeScheme(*chart);
-    LabelCache labels;
-    ChartRect plot;
-    const auto draw = [&](SeriesDetail detail) {
-        QImage image(chart->size(), QImage::Format_RGB32);
-        plot = drawInto(image, *chart, labels, detail).plot;
-        return ChartView::toMonochrome(image);
-    };
-    double differing = 0;
-    double inkColumns = 0;
-    double inkEveryPoint = 0;
-    double plotPixels = 0;
-    for (auto _ : state) {
-        const QImage columns = draw(SeriesDetail::Columns);
-        const QImage every = draw(SeriesDetail::EveryPoint);
-        differing = inkColumns = inkEveryPoint = plotPixels = 0;
-        for (int y = plot.top + 1; y < plot.bottom - 1; ++y)
-            for (int x = plot.left + 2; x < plot.right - 1; ++x) {
-                const bool a = columns.pixelIndex(x, y) == 1;
-                const bool b = every.pixelIndex(x, y) == 1;
-                differing += a != b ? 1 : 0;
-                inkColumns += a ? 1 : 0;
-                inkEveryPoint += b ? 1 : 0;
-                plotPixels += 1;
-            }
-    }
-    state.counters["differing_pct"] = 100.0 * differing / plotPixels;
-    state.counters["ink_ratio"] = inkEveryPoint > 0 ? inkColumns / inkEveryPoint : 1.0;
-    state.SetLabel(state.range(1) != 0 ? "game" : "random walk");
-}
-
 }  // namespace
 
-BENCHMARK(MonochromeLook)
-    ->ArgsProduct({{1000, 3000, 10000, 100000, 1000000}, {0, 1}})
-    ->Iterations(1)
-    ->Unit(benchmark::kMillisecond);
 BENCHMARK(PanelPaint)->Args({10000000, 0})->Args({10000000, 1})->Unit(benchmark::kMillisecond);
 BENCHMARK(MemoryPerRound)->Arg(10000000)->Iterations(1)->Unit(benchmark::kMillisecond);
 

@@ -139,39 +139,30 @@ TEST(Labels, SitBesideTheirTicksInTheLabelsBands)
     EXPECT_EQ(bottom.ticks, (std::vector<int>{p.right, p.left}));
 }
 
-struct PointCount {
-    int points;
-    std::vector<double> tickValues;
-};
-
-class BottomAxisLabels : public testing::TestWithParam<PointCount> {};
+class BottomAxisLabels : public testing::TestWithParam<int> {};
 
 TEST_P(BottomAxisLabels, EmptyOrSinglePointChartsShowOneZeroInTheMiddle)
 {
-    const PointCount& c = GetParam();
     auto chart = twoCurveChart();
-    fill(*chart, c.points, 12, 24);
+    fill(*chart, GetParam(), 12, 24);
     const QImage image = render(*chart);
     const ExpectedPlot p = expectedPlot(chartWidth, chartHeight);
     const AxisGeometry g = geometryOf(*chart).bottom;
-    EXPECT_EQ(g.tickValues, c.tickValues);
-    if (c.points < 2) {
-        const int center = (p.left + p.right) / 2;
-        EXPECT_EQ(g.ticks, std::vector<int>{center});
-        EXPECT_EQ(at(image, center, p.bottom + 1), gray);
-        EXPECT_EQ(at(image, center, p.bottom + 4), gray);
-        EXPECT_EQ(chart->model().bottomAxis().formatValue(g.tickValues.front()), QStringLiteral("0"));
-        // no curve at all
-        for (int y = p.top; y <= p.bottom; ++y)
-            for (int x = p.left; x <= p.right; ++x) {
-                const QColor col = at(image, x, y);
-                ASSERT_FALSE(col == chartcolor::red || col == chartcolor::blue) << x << "," << y;
-            }
-    }
+    EXPECT_EQ(g.tickValues, std::vector<double>{0});
+    const int center = (p.left + p.right) / 2;
+    EXPECT_EQ(g.ticks, std::vector<int>{center});
+    EXPECT_EQ(at(image, center, p.bottom + 1), gray);
+    EXPECT_EQ(at(image, center, p.bottom + 4), gray);
+    EXPECT_EQ(chart->model().bottomAxis().formatValue(g.tickValues.front()), QStringLiteral("0"));
+    // no curve at all
+    for (int y = p.top; y <= p.bottom; ++y)
+        for (int x = p.left; x <= p.right; ++x) {
+            const QColor col = at(image, x, y);
+            ASSERT_FALSE(col == chartcolor::red || col == chartcolor::blue) << x << "," << y;
+        }
 }
 
-INSTANTIATE_TEST_SUITE_P(Counts, BottomAxisLabels,
-                         testing::Values(PointCount{0, {0}}, PointCount{1, {0}}, PointCount{2, {1, 0}}));
+INSTANTIATE_TEST_SUITE_P(Counts, BottomAxisLabels, testing::Values(0, 1));
 
 TEST(BottomAxisLabels, AThousandRoundsGetAGermanThousandsSeparator)
 {

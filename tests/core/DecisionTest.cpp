@@ -103,28 +103,6 @@ TEST_F(Decision, StarvationClicks)
     }
 }
 
-TEST_F(Decision, IgnoredClickThenValidOne)
-{
-    pendStarvation();
-    core.chooseCell({1, 1});
-    core.chooseCell({3, 3});
-    EXPECT_EQ(core.pendingChoice(), Choice::RemoveHunter);
-    core.chooseCell({2, 4});
-    EXPECT_EQ(core.pendingChoice(), Choice::None);
-    EXPECT_TRUE(view.rollEnabled);
-    EXPECT_EQ(view.instruction, Choice::None);
-}
-
-TEST_F(Decision, PlacementNextToHunterDoesNotAlsoRemoveIt)
-{
-    // A settled placement must not fall through to the hunter branch in the same click.
-    pendPlacement();
-    core.chooseCell({4, 4});
-    EXPECT_EQ(core.hunterCount(), 2);
-    core.chooseCell({6, 6});
-    EXPECT_EQ(core.hunterCount(), 2);
-}
-
 TEST_F(Decision, ClicksWithoutPendingDecisionChangeNothing)
 {
     core.random().setSeed(3);

@@ -1,4 +1,3 @@
-#include "BoardText.h"
 #include "RecordingGameView.h"
 #include "GameCore.h"
 
@@ -83,50 +82,6 @@ TEST_F(Insecticide, SprayingRoundDrawsTwelveBeforeTheRoll)
     EXPECT_EQ(view.calls[0], "spray label on");
     EXPECT_EQ(view.calls[7], "board");
     EXPECT_EQ(view.calls[8], "rolled " + std::to_string(rx) + " " + std::to_string(ry));
-}
-
-TEST_F(Insecticide, CellDrawnTwiceCountsOnce)
-{
-    // Search seeds for a spraying that hits the same animal twice.
-    for (std::uint32_t seed = 0; seed < 5000; ++seed) {
-        RecordingGameView view;
-        GameCore k{view};
-        k.random().setSeed(seed);
-        k.newGame();
-        RandomSource shadow = k.random();
-        std::pair<int, int> cells[6];
-        for (auto& c : cells) {
-            c.first = static_cast<int>(shadow.nextBelow(6)) + 1;
-            c.second = static_cast<int>(shadow.nextBelow(6)) + 1;
-        }
-        std::set<std::pair<int, int>> distinct(std::begin(cells), std::end(cells));
-        if (distinct.size() == 6)
-            continue;
-        int animals = 0;
-        for (auto c : distinct)
-            animals += k.cell(c.first, c.second) != Cell::Empty;
-        if (animals == 0)
-            continue;
-        const int before = k.preyCount() + k.hunterCount();
-        k.spray();
-        EXPECT_EQ(k.preyCount() + k.hunterCount(), before - animals);
-        EXPECT_EQ(k.preyCount(), countOnBoard(k, Cell::Prey));
-        EXPECT_EQ(k.hunterCount(), countOnBoard(k, Cell::Hunter));
-        return;
-    }
-    FAIL() << "no seed with a repeated sprayed cell found";
-}
-
-TEST_F(Insecticide, PressingAgainRestartsTheCount)
-{
-    core.random().setSeed(1);
-    core.newGame();
-    core.orderSpray(5);
-    core.playRound(Mode::Automatic);
-    core.playRound(Mode::Automatic);
-    EXPECT_EQ(core.sprayRoundsLeft(), 3);
-    core.orderSpray(5);
-    EXPECT_EQ(core.sprayRoundsLeft(), 5);
 }
 
 TEST_F(Insecticide, NewGameEndsTheCampaign)

@@ -159,22 +159,3 @@ TEST_F(Round, NoHunterLeftMeansNothingInBothModes)
         EXPECT_EQ(view.side, Side::Hunter);
     }
 }
-
-TEST_F(Round, OffspringPrefersLeftColumnThenTopRow)
-{
-    // (3,3) prey; all of its block taken except (4,2) and (4,4): (4,2) comes first.
-    setBoard(core, {"......", ".bb...", ".bbR..", ".bb...", "......", "......"});
-    core.applyRules({3, 3}, Side::Prey, Mode::Automatic);
-    EXPECT_EQ(core.cell(4, 2), Cell::Prey);
-    EXPECT_EQ(core.cell(4, 4), Cell::Empty);
-}
-
-TEST_F(Round, HunterRoundsAreOddPreyRoundsEven)
-{
-    core.random().setSeed(5);
-    core.newGame();
-    for (int i = 1; i <= 20; ++i) {
-        core.playRound(Mode::Automatic);
-        EXPECT_EQ(view.side, i % 2 ? Side::Hunter : Side::Prey);
-    }
-}

@@ -6,7 +6,6 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <ostream>
 #include <vector>
 
 // Writes bitmap files field by field, so a test can produce every layout and every fault
@@ -87,13 +86,6 @@ struct BitmapFile {
 
 // Packs pixel values into one stored row padded to 32 bits: palette indexes for 1/4/8 bits,
 // the raw little-endian value for 16 and 32, 0xRRGGBB (stored blue first) for 24.
-// Parameterised tests print a file as its layout rather than as raw bytes.
-inline void PrintTo(const BitmapFile& f, std::ostream* os)
-{
-    *os << f.headerSize << "-byte header, " << f.bitsPerPixel << " bit, compression "
-        << f.compression;
-}
-
 inline QByteArray PackRow(int bitsPerPixel, const std::vector<std::uint32_t>& values)
 {
     const auto bits = static_cast<std::size_t>(bitsPerPixel) * values.size();

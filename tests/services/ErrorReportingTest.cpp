@@ -3,7 +3,6 @@
 #include "ErrorReporting.h"
 #include "Exception.h"
 #include "ModalAnswer.h"
-#include "RecordingErrorBox.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -51,37 +50,6 @@ INSTANTIATE_TEST_SUITE_P(Table, ErrorBoxTextRule, ::testing::Values(
     PeriodRow{u"x-", u"x-"}, PeriodRow{u"x,", u"x,"}, PeriodRow{u"x/", u"x/."},
     PeriodRow{u"Nummer 1", u"Nummer 1."}, PeriodRow{u"Maß", u"Maß."},
     PeriodRow{u"Räuber\r\n", u"Räuber\r\n"}, PeriodRow{u".", u"."}, PeriodRow{u"/", u"/."}));
-
-struct ErrorBox : ::testing::Test {
-    RecordingErrorBox recorder;
-};
-
-TEST_F(ErrorBox, ShowsTheMessageWithPeriodTitledQuorvel)
-{
-    showErrorBox(recorder, InvalidGraphic(QStringLiteral("Bitmap ist ungültig")));
-    ASSERT_EQ(recorder.boxes.size(), 1u);
-    EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("Bitmap ist ungültig."));
-    EXPECT_EQ(recorder.boxes[0].title, QStringLiteral("Quorvel"));
-}
-
-TEST_F(ErrorBox, ReportExceptionShowsTheFamilyInTheErrorBox)
-{
-    reportException(recorder, OutOfResources(QStringLiteral("Nicht genügend Timer verfügbar")));
-    ASSERT_EQ(recorder.boxes.size(), 1u);
-    EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("Nicht genügend Timer verfügbar."));
-    EXPECT_EQ(recorder.boxes[0].title, QStringLiteral("Quorvel"));
-}
-
-TEST_F(ErrorBox, ReportExceptionShowsOtherErrorsLikeTheFatalReport)
-{
-    reportException(recorder, std::out_of_range("Index zu groß"));
-    ASSERT_EQ(recorder.boxes.size(), 1u);
-    EXPECT_EQ(recorder.boxes[0].title, QStringLiteral("Anwendungsfehler"));
-    const QRegularExpression shape(QStringLiteral(
-        "^Exception std::out_of_range in Modul [^ ]+ bei [0-9A-F]{8}\\.\r\nIndex zu groß\\.\r\n$"));
-    EXPECT_TRUE(shape.match(recorder.boxes[0].text).hasMatch())
-        << recorder.boxes[0].text.toStdString();
-}
 
 // The real box: a stop icon, one OK button, the title and the text; timers keep ticking while
 // it is open, because it runs a nested event loop.

@@ -1,4 +1,3 @@
-#include "BitmapWriter.h"
 #include "Exception.h"
 #include "PictureFile.h"
 
@@ -58,14 +57,6 @@ QString messageOf(const QString& fileName)
         return e.message();
     }
     return QStringLiteral("(no error)");
-}
-
-TEST_F(PictureFiles, LoadsABitmap)
-{
-    write("prey.bmp", writeBitmap(filled({41, 41}, 0xFF336699)));
-    const QImage picture = loadPicture("prey.bmp");
-    EXPECT_EQ(picture.size(), QSize(41, 41));
-    EXPECT_EQ(picture.pixel(20, 20), 0xFF336699);
 }
 
 struct KindCase {

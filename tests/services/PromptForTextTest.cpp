@@ -27,21 +27,6 @@ int bottom(const QRect& r)
     return r.top() + r.height();
 }
 
-TEST_F(Prompt, GeometryFollowsTheDialogUnitsOfItsFont)
-{
-    const QFont font = QApplication::font();
-    const DialogUnits u(font);
-    const int editHeight = 21;
-    const PromptGeometry g = promptGeometry(font, roundsPrompt, editHeight);
-
-    EXPECT_EQ(g.label.topLeft(), QPoint(u.h(8), u.v(8)));
-    EXPECT_LE(g.label.width(), u.h(164));
-    EXPECT_EQ(g.edit, QRect(u.h(8), bottom(g.label) + 5, u.h(164), editHeight));
-    EXPECT_EQ(g.okButton, QRect(u.h(38), bottom(g.edit) + 15, u.h(50), u.v(14)));
-    EXPECT_EQ(g.cancelButton, QRect(u.h(92), bottom(g.edit) + 15, u.h(50), u.v(14)));
-    EXPECT_EQ(g.client, QSize(u.h(180), bottom(g.cancelButton) + 13));
-}
-
 TEST_F(Prompt, LabelWrapsLongPromptsAndPushesTheRestDown)
 {
     const QFont font = QApplication::font();
@@ -121,7 +106,7 @@ TEST_F(Prompt, WindowIsLaidOutFixedCentredInTheDefaultFontWithTheTextSelected)
     EXPECT_TRUE(inspected);
 }
 
-enum class Answer { EnterKey, EscapeKey, ClickOk, ClickCancel, CloseBox };
+enum class Answer { EnterKey, ClickOk, ClickCancel };
 
 struct AnswerRow {
     Answer answer;
@@ -131,7 +116,7 @@ struct AnswerRow {
 
 void PrintTo(const AnswerRow& row, std::ostream* out)
 {
-    const char* names[] = {"Enter", "Esc", "OK", "Abbrechen", "close box"};
+    const char* names[] = {"Enter", "OK", "Abbrechen"};
     *out << names[static_cast<int>(row.answer)];
 }
 
@@ -148,18 +133,12 @@ TEST_P(PromptAnswer, ConfirmsOrLeavesTheTextUntouched)
         case Answer::EnterKey:
             QTest::keyClick(edit, Qt::Key_Return);
             break;
-        case Answer::EscapeKey:
-            QTest::keyClick(edit, Qt::Key_Escape);
-            break;
         case Answer::ClickOk:
             QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("ok")), Qt::LeftButton);
             break;
         case Answer::ClickCancel:
             QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cancel")),
                               Qt::LeftButton);
-            break;
-        case Answer::CloseBox:
-            dialog->close();
             break;
         }
     });
@@ -172,8 +151,7 @@ TEST_P(PromptAnswer, ConfirmsOrLeavesTheTextUntouched)
 
 INSTANTIATE_TEST_SUITE_P(Table, PromptAnswer, ::testing::Values(
     AnswerRow{Answer::EnterKey, true, "42"}, AnswerRow{Answer::ClickOk, true, "42"},
-    AnswerRow{Answer::EscapeKey, false, "alt"}, AnswerRow{Answer::ClickCancel, false, "alt"},
-    AnswerRow{Answer::CloseBox, false, "alt"}));
+    AnswerRow{Answer::ClickCancel, false, "alt"}));
 
 TEST_F(Prompt, TakesAtMost255Characters)
 {

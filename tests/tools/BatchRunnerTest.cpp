@@ -23,18 +23,6 @@ BatchPlan makePlan(std::uint32_t firstSeed, std::int32_t games, std::int32_t rou
     return *plan;
 }
 
-// Two plays of the same plan agree in every game's counts and every checkpoint's totals.
-void expectSameResults(const BatchPlan& plan, const BatchResults& counts, const BatchTotals& totals,
-                       const BatchResults& expectedCounts, const BatchTotals& expectedTotals)
-{
-    for (std::size_t c = 0; c < plan.checkpointCount(); ++c) {
-        for (std::int32_t g = 0; g < plan.games; ++g)
-            for (const Side side : {Side::Hunter, Side::Prey})
-                ASSERT_EQ(counts.count(g, c, side), expectedCounts.count(g, c, side)) << "game " << g << ", checkpoint " << c;
-        ASSERT_TRUE(totals.at(c) == expectedTotals.at(c)) << "checkpoint " << c;
-    }
-}
-
 // Notes the rounds that sprayed: the insecticide label is switched on only by a spraying.
 class SprayWatch final : public NullGameView {
 public:
@@ -124,43 +112,15 @@ TEST(BatchRunner, GameMatchesOnePlayedByHand)
     }
 }
 
-TEST(BatchRunner, SameResultsForAnyNumberOfThreads)
-{
-    const BatchPlan plan = makePlan(4294967290u, 41, 3000, 250, {{100, 30}});
-    BatchRunner reference{plan};
-    ASSERT_TRUE(reference.run(1));
-    EXPECT_EQ(reference.gamesDone(), plan.games);
-    EXPECT_EQ(reference.roundsDone(), reference.totalRounds());
-    for (const unsigned jobs : {2u, 7u, 64u}) {
-        SCOPED_TRACE(jobs);
-        BatchRunner runner{plan};
-        ASSERT_TRUE(runner.run(jobs));
-        expectSameResults(plan, runner.results(), runner.totals(), reference.results(), reference.totals());
-    }
-}
-
-// A whole batch through the engine, and game by game through the core: a last block of fewer
-// games than lanes, campaigns that replace and end one another, seeds across the wrap.
-TEST(BatchRunner, EngineAndCorePlayTheSameBatch)
-{
-    const BatchPlan plan = makePlan(4294967290u, 21, 1500, 100, {{1, 3}, {200, 10}, {205, 0}, {900, 100000}});
-    BatchRunner engine{plan};
-    ASSERT_TRUE(engine.run(2));
-    BatchRunner core{plan};
-    BatchTotals totals{plan.checkpointCount()};
-    NullGameView view;
-    GameCore game{view};
-    for (std::int32_t g = 0; g < plan.games; ++g)
-        core.playOnCore(g, game, totals);
-    expectSameResults(plan, engine.results(), engine.totals(), core.results(), totals);
-}
-
 TEST(BatchRunner, GamesFollowConsecutiveSeedsAcrossTheWrap)
 {
     BatchRunner wrapping{makePlan(4294967295u, 3, 500, 50)};
     BatchRunner fromZero{makePlan(0u, 2, 500, 50)};
     ASSERT_TRUE(wrapping.run(2));
     ASSERT_TRUE(fromZero.run(2));
+    // The progress counts cover every game once, the lanes a short block leaves idle not at all.
+    EXPECT_EQ(wrapping.gamesDone(), 3);
+    EXPECT_EQ(wrapping.roundsDone(), wrapping.totalRounds());
     for (std::int32_t g = 0; g < 2; ++g)
         for (std::size_t c = 0; c < fromZero.plan().checkpointCount(); ++c)
             EXPECT_EQ(wrapping.results().count(g + 1, c, Side::Prey), fromZero.results().count(g, c, Side::Prey));

@@ -105,9 +105,6 @@ TEST(SimOptions, ValuesAfterAnEqualsSign)
     EXPECT_EQ(o->jobs, 2u);
     EXPECT_EQ(o->sprays, (std::vector<Spray>{{3, 4}}));
     EXPECT_TRUE(o->batch);
-    const auto withDash = parseSimOptions({"--games", "2", "--csv", "-"}, error);
-    ASSERT_TRUE(withDash) << error;
-    EXPECT_EQ(withDash->csv, "-");
 }
 
 TEST(SimOptions, RefusedCommandLines)
