@@ -117,14 +117,14 @@ void MainWindow::setUpStatusBar()
     // Each value is a field that screen readers name by its label, without the colon.
     using B = StatusBar::Bevel;
     const auto field = [this](const QString& label, int labelWidth, int width, B bevel, QString text) {
-        ui_->statusBar->addPanel({label, labelWidth, B::None, Qt::AlignRight});
+        ui_->statusBar->addPanel({label, labelWidth, B::None, Qt::AlignRight, {}});
         ui_->statusBar->addPanel({std::move(text), width, bevel, Qt::AlignLeft, label.chopped(1)});
     };
     field(tr("Durchgang:"), 60, 50, B::Lowered, "0");
     field(tr("Räuber:"), 50, 25, B::Lowered, "0");
     field(tr("Beute:"), 50, 25, B::Lowered, "0");
     field(tr("Spieler:"), 50, 50, B::Raised, "");
-    ui_->statusBar->addPanel({"", 0, B::None, Qt::AlignLeft});
+    ui_->statusBar->addPanel({"", 0, B::None, Qt::AlignLeft, {}});
 }
 
 void MainWindow::finishStartUp(const CellPictures& pictures)
