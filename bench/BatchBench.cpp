@@ -20,14 +20,15 @@ constexpr std::int32_t rounds = 100000;
 
 BatchPlan plan(bool spraying)
 {
-    SimOptions options;
-    options.games = games;
-    options.rounds = rounds;
-    options.summary = true;
+    BatchPlan plan;
+    plan.firstSeed = 12345;
+    plan.games = games;
+    plan.rounds = rounds;
+    plan.every = rounds / 10;
+    plan.summary = true;
     if (spraying)
-        options.sprays = {{1, rounds}};
-    std::string error;
-    return *BatchPlan::make(options, 12345, error);
+        plan.sprays.order({1, rounds});
+    return plan;
 }
 
 void label(benchmark::State& state, unsigned jobs, bool spraying)

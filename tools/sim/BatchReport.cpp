@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <string>
+#include <vector>
 
 namespace {
 int digits(std::int64_t n)
@@ -51,12 +52,14 @@ void writeSummary(std::FILE* out, const BatchPlan& plan, const BatchTotals& tota
 {
     std::fprintf(out, "%d game%s of %d rounds, seeds %u to %u, checkpoints every %d rounds\n", plan.games,
                  plan.games == 1 ? "" : "s", plan.rounds, plan.seed(0), plan.seed(plan.games - 1), plan.every);
+    // The orders by round, as a game meets them.
+    std::vector<SprayOrder> orders = plan.sprays.orders();
+    std::stable_sort(orders.begin(), orders.end(), [](const SprayOrder& a, const SprayOrder& b) { return a.round < b.round; });
     std::fprintf(out, "spraying:");
-    if (plan.sprays.empty())
+    if (orders.empty())
         std::fprintf(out, " none");
-    for (std::size_t i = 0; i < plan.sprays.size(); ++i)
-        std::fprintf(out, "%s %d rounds ordered before round %d", i == 0 ? "" : ";", plan.sprays[i].count,
-                     plan.sprays[i].round);
+    for (std::size_t i = 0; i < orders.size(); ++i)
+        std::fprintf(out, "%s %d rounds ordered before round %d", i == 0 ? "" : ";", orders[i].count, orders[i].round);
     std::fprintf(out, "\n");
     writeSide(out, "Hunters", plan, totals, &CheckpointTotals::hunters);
     writeSide(out, "Prey", plan, totals, &CheckpointTotals::prey);

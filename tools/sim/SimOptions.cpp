@@ -40,6 +40,11 @@ const char* const simUsage =
     "  --version        the program's name and version\n";
 
 namespace {
+std::string counted(std::uint64_t n, const char* noun)
+{
+    return std::to_string(n) + " " + noun + (n == 1 ? "" : "s");
+}
+
 constexpr std::int32_t int32Max = std::numeric_limits<std::int32_t>::max();
 
 // Plain decimal digits only: no sign, no blanks, no other base.
@@ -57,22 +62,11 @@ bool parseCount(std::string_view text, T min, T max, T& out)
     return true;
 }
 
-bool parseSpray(std::string_view text, Spray& out)
+bool parseSpray(std::string_view text, SprayOrder& out)
 {
     const auto colon = text.find(':');
     return colon != std::string_view::npos && parseCount(text.substr(0, colon), 1, int32Max, out.round) &&
            parseCount(text.substr(colon + 1), 0, int32Max, out.count);
-}
-
-// Pressing the button again before the same round replaces the count, so the later order wins.
-void orderSpray(std::vector<Spray>& sprays, Spray spray)
-{
-    const auto at = std::lower_bound(sprays.begin(), sprays.end(), spray.round,
-                                     [](const Spray& s, std::int32_t round) { return s.round < round; });
-    if (at != sprays.end() && at->round == spray.round)
-        at->count = spray.count;
-    else
-        sprays.insert(at, spray);
 }
 
 std::string needsNumber(const std::string& option, std::string_view range, const std::string& value)
@@ -95,12 +89,12 @@ std::string applyValue(SimOptions& options, const std::string& option, const std
         if (option == "--rounds")
             options.rounds = count;
         else
-            orderSpray(options.sprays, {1, count});
+            options.sprays.order({1, count});
     } else if (option == "--spray") {
-        Spray spray;
-        if (!parseSpray(value, spray))
+        SprayOrder order;
+        if (!parseSpray(value, order))
             return "--spray needs R:K, whole numbers with R at least 1 and K at least 0, not '" + value + "'";
-        orderSpray(options.sprays, spray);
+        options.sprays.order(order);
     } else if (option == "--games" || option == "--every") {
         std::int32_t count = 0;
         if (!parseCount(value, 1, int32Max, count))
@@ -184,4 +178,23 @@ std::optional<SimOptions> parseSimOptions(const std::vector<std::string>& args, 
     if (options.batch && !options.csv)
         options.summary = true;
     return options;
+}
+
+std::optional<BatchPlan> batchPlan(const SimOptions& options, std::uint32_t firstSeed, std::string& error)
+{
+    BatchPlan plan;
+    plan.firstSeed = firstSeed;
+    plan.games = options.games;
+    plan.rounds = options.rounds;
+    plan.every = options.every.value_or(std::max(1, options.rounds / 10));
+    plan.sprays = options.sprays;
+    plan.summary = options.summary;
+    plan.counts = options.csv.has_value();
+    if (plan.maxThreads() == 0) {
+        error = "too much to keep in memory (" + counted(static_cast<std::uint64_t>(plan.games), "game") + " x " +
+                counted(plan.checkpointCount(), "checkpoint") + "); choose a larger --every" +
+                (plan.counts ? " or fewer games" : "");
+        return std::nullopt;
+    }
+    return plan;
 }

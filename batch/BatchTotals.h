@@ -49,6 +49,8 @@ struct CheckpointTotals {
 class BatchTotals {
 public:
     explicit BatchTotals(std::size_t checkpoints) : rows_(checkpoints) {}
+    // What totals of that many checkpoints take.
+    static std::uint64_t bytes(std::size_t checkpoints) { return checkpoints * std::uint64_t{sizeof(CheckpointTotals)}; }
 
     std::size_t checkpoints() const { return rows_.size(); }
     const CheckpointTotals& at(std::size_t c) const { return rows_[c]; }

@@ -24,17 +24,14 @@ void followPlan(const BatchPlan& plan, Play&& play, OrderSpray&& orderSpray, Kee
                 Cancelled&& cancelled)
 {
     keep(0);
-    auto spray = plan.sprays.begin();
     std::size_t checkpoint = 1;
     std::int32_t round = 0;
     while (round < plan.rounds) {
-        if (spray != plan.sprays.end() && spray->round == round + 1) {
-            orderSpray(spray->count);
-            ++spray;
-        }
+        if (const auto count = plan.sprays.countBefore(round + 1))
+            orderSpray(*count);
         std::int32_t stop = plan.checkpointRound(checkpoint);
-        if (spray != plan.sprays.end())
-            stop = std::min(stop, spray->round - 1);
+        if (const auto next = plan.sprays.nextOrderAfter(round + 1))
+            stop = std::min(stop, *next - 1);
         stop = std::min(stop, round + std::min(chunkRounds, plan.rounds - round));
         play(stop - round);
         progress(stop - round);
@@ -148,7 +145,7 @@ bool BatchRunner::run(unsigned jobs, const std::function<void()>& tick, const st
 {
     cancel_ = cancel;
     const std::int64_t blocks = (std::int64_t{end_} - begin_ + BatchEngine::lanes - 1) / BatchEngine::lanes;
-    const auto useful = std::min<std::uint64_t>(static_cast<std::uint64_t>(std::max<std::int64_t>(blocks, 1)), plan_.maxThreads);
+    const auto useful = std::min<std::uint64_t>(static_cast<std::uint64_t>(std::max<std::int64_t>(blocks, 1)), plan_.maxThreads());
     const auto threads = std::clamp<std::int64_t>(jobs, 1, std::max<std::int64_t>(static_cast<std::int64_t>(useful), 1));
     // The first thread plays into the final totals, each further one into a table of its own.
     std::vector<BatchTotals> partials(static_cast<std::size_t>(threads - 1), BatchTotals{totals_.checkpoints()});

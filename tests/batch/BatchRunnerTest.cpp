@@ -8,19 +8,18 @@
 
 namespace {
 BatchPlan makePlan(std::uint32_t firstSeed, std::int32_t games, std::int32_t rounds, std::int32_t every,
-                   std::vector<Spray> sprays = {})
+                   const std::vector<SprayOrder>& orders = {})
 {
-    SimOptions options;
-    options.games = games;
-    options.rounds = rounds;
-    options.every = every;
-    options.sprays = std::move(sprays);
-    options.summary = true;
-    options.csv = "-";
-    std::string error;
-    auto plan = BatchPlan::make(options, firstSeed, error);
-    EXPECT_TRUE(plan) << error;
-    return *plan;
+    BatchPlan plan;
+    plan.firstSeed = firstSeed;
+    plan.games = games;
+    plan.rounds = rounds;
+    plan.every = every;
+    for (const SprayOrder& order : orders)
+        plan.sprays.order(order);
+    plan.summary = true;
+    plan.counts = true;
+    return plan;
 }
 
 // Two plays of the same plan agree in every game's counts and every checkpoint's totals.
@@ -51,7 +50,7 @@ public:
 TEST(BatchRunner, SprayOrdersTakeEffectInTheirRound)
 {
     struct Case {
-        std::vector<Spray> sprays;
+        std::vector<SprayOrder> sprays;
         std::int32_t rounds;
         std::vector<std::int32_t> sprayed;
     };
