@@ -5,10 +5,18 @@
 #include <vector>
 
 // A spraying order as pressing "Insektizid" gives it: count rounds of spraying from the round it
-// is given before on, replacing the rounds left of a campaign (0 ends a running one).
+// is given before on, replacing the rounds left of a campaign (0 ends a running one). With a
+// period, the same order is given again every period rounds after.
 struct SprayOrder {
     std::int32_t round = 1;
     std::int32_t count = 0;
+    std::int32_t period = 0;  // 0: given once
+
+    // Whether the order is given just before the round.
+    bool fallsBefore(std::int32_t r) const
+    {
+        return r == round || (period > 0 && r > round && (r - round) % period == 0);
+    }
     bool operator==(const SprayOrder&) const = default;
 };
 
@@ -16,7 +24,8 @@ struct SprayOrder {
 // same round, the one given last counts.
 class SprayPlan {
 public:
-    // Adds an order after the others; an earlier one for the same round is dropped.
+    // Adds an order after the others; earlier ones that it overrules in every round they fall
+    // before are dropped.
     void order(SprayOrder order);
     // The orders in the order given.
     const std::vector<SprayOrder>& orders() const { return orders_; }

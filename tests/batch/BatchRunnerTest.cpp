@@ -65,6 +65,12 @@ TEST(BatchRunner, SprayOrdersTakeEffectInTheirRound)
         {{{11, 3}}, 10, {}},
         // Beyond a run of play between progress checks.
         {{{300000, 2}}, 300005, {300000, 300001}},
+        // Repeated campaigns: gaps when the period is longer than the campaign; a shorter one
+        // restarts the campaign before it ends, so spraying never pauses.
+        {{{2, 2, 5}}, 13, {2, 3, 7, 8, 12, 13}},
+        {{{2, 3, 2}}, 12, {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}},
+        {{{2, 3, 5}, {8, 0}}, 13, {2, 3, 4, 7, 12, 13}},
+        {{{1, 1, 1}}, 4, {1, 2, 3, 4}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.sprays.front().round);

@@ -54,6 +54,9 @@ TEST(SimOptions, SprayOrders)
         {{"--insecticide", "4", "--spray", "1:2"}, {{1, 2}}},
         {{"--spray", "1:2", "--insecticide", "4"}, {{1, 4}}},
         {{"--spray", "2147483647:2147483647", "--spray", "9:0"}, {{2147483647, 2147483647}, {9, 0}}},
+        {{"--spray", "200:10:100"}, {{200, 10, 100}}},
+        {{"--spray=5:3:10", "--spray", "25:0"}, {{5, 3, 10}, {25, 0}}},
+        {{"--spray", "1:0:2147483647"}, {{1, 0, 2147483647}}},
     };
     for (const auto& c : cases) {
         std::string error;
@@ -144,7 +147,12 @@ TEST(SimOptions, RefusedCommandLines)
         {{"--spray", "5"}, "--spray"},
         {{"--spray", "5:"}, "--spray"},
         {{"--spray", ":5"}, "--spray"},
-        {{"--spray", "1:2:3"}, "--spray"},
+        {{"--spray", "1:2:0"}, "--spray needs R:K or R:K:P"},
+        {{"--spray", "1:2:"}, "--spray"},
+        {{"--spray", "1:2:3:4"}, "--spray"},
+        {{"--spray", "1:2:-1"}, "--spray"},
+        {{"--spray", "1::3"}, "--spray"},
+        {{"--spray", "1:2:2147483648"}, "--spray"},
         {{"--spray", "2147483648:1"}, "--spray"},
         {{"--spray", " 1:2"}, "--spray"},
         {{"--csv", ""}, "--csv"},

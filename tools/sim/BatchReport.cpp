@@ -52,14 +52,17 @@ void writeSummary(std::FILE* out, const BatchPlan& plan, const BatchTotals& tota
 {
     std::fprintf(out, "%d game%s of %d rounds, seeds %u to %u, checkpoints every %d rounds\n", plan.games,
                  plan.games == 1 ? "" : "s", plan.rounds, plan.seed(0), plan.seed(plan.games - 1), plan.every);
-    // The orders by round, as a game meets them.
+    // The orders by their first round; orders for the same round stay in the order given.
     std::vector<SprayOrder> orders = plan.sprays.orders();
     std::stable_sort(orders.begin(), orders.end(), [](const SprayOrder& a, const SprayOrder& b) { return a.round < b.round; });
     std::fprintf(out, "spraying:");
     if (orders.empty())
         std::fprintf(out, " none");
-    for (std::size_t i = 0; i < orders.size(); ++i)
+    for (std::size_t i = 0; i < orders.size(); ++i) {
         std::fprintf(out, "%s %d rounds ordered before round %d", i == 0 ? "" : ";", orders[i].count, orders[i].round);
+        if (orders[i].period > 0)
+            std::fprintf(out, " and every %d rounds after", orders[i].period);
+    }
     std::fprintf(out, "\n");
     writeSide(out, "Hunters", plan, totals, &CheckpointTotals::hunters);
     writeSide(out, "Prey", plan, totals, &CheckpointTotals::prey);

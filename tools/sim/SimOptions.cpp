@@ -5,16 +5,19 @@
 #include <limits>
 
 const char* const simUsage =
-    "usage: quorvel-sim [--seed S] [--rounds N] [--spray R:K]... [--insecticide K] [--board]\n"
+    "usage: quorvel-sim [--seed S] [--rounds N] [--spray R:K[:P]]... [--insecticide K] [--board]\n"
     "                   [--games G] [--jobs J] [--summary] [--csv FILE] [--every N] [--quiet]\n"
     "                   [--help] [--version]\n"
     "One game (none of --games, --summary, --csv, --every): prints round,side,x,y,hunters,prey,\n"
     "one row after the new game, then one per round.\n"
     "  --seed S         generator state before the (first) new game (0..4294967295); default: the clock\n"
     "  --rounds N       automatic rounds to play in each game (0..2147483647, default 100)\n"
-    "  --spray R:K      order a K-round spraying campaign just before round R (R >= 1, K >= 0), as\n"
-    "                   pressing \"Insektizid\" then would; repeatable; for the same R the last one\n"
-    "                   given counts; K = 0 ends a running campaign; R beyond the last round: no effect\n"
+    "  --spray R:K[:P]  order K spraying rounds just before round R (R >= 1, K >= 0) and, with P\n"
+    "                   (P >= 1), again just before rounds R+P, R+2P, ...; each order replaces the\n"
+    "                   spraying rounds left, as pressing \"Insektizid\" does: K = 0 ends a running\n"
+    "                   campaign, and with P < K spraying never pauses from round R on; repeatable:\n"
+    "                   where orders fall before the same round, the one given last counts; rounds\n"
+    "                   beyond the last one have no effect\n"
     "  --insecticide K  short for --spray 1:K, spraying right after the new game\n"
     "  --board          print the final board after the rows (six lines, 0 empty, 1 prey, 2 hunter)\n"
     "Batches: each game's counts are kept at checkpoints, after the round (its spraying included);\n"
@@ -62,11 +65,16 @@ bool parseCount(std::string_view text, T min, T max, T& out)
     return true;
 }
 
+// R:K or R:K:P.
 bool parseSpray(std::string_view text, SprayOrder& out)
 {
-    const auto colon = text.find(':');
-    return colon != std::string_view::npos && parseCount(text.substr(0, colon), 1, int32Max, out.round) &&
-           parseCount(text.substr(colon + 1), 0, int32Max, out.count);
+    const auto first = text.find(':');
+    if (first == std::string_view::npos)
+        return false;
+    const auto second = text.find(':', first + 1);
+    const auto count = text.substr(first + 1, second == std::string_view::npos ? second : second - first - 1);
+    return parseCount(text.substr(0, first), 1, int32Max, out.round) && parseCount(count, 0, int32Max, out.count) &&
+           (second == std::string_view::npos || parseCount(text.substr(second + 1), 1, int32Max, out.period));
 }
 
 std::string needsNumber(const std::string& option, std::string_view range, const std::string& value)
@@ -93,7 +101,8 @@ std::string applyValue(SimOptions& options, const std::string& option, const std
     } else if (option == "--spray") {
         SprayOrder order;
         if (!parseSpray(value, order))
-            return "--spray needs R:K, whole numbers with R at least 1 and K at least 0, not '" + value + "'";
+            return "--spray needs R:K or R:K:P, whole numbers with R and P at least 1 and K at least 0, not '" + value +
+                   "'";
         options.sprays.order(order);
     } else if (option == "--games" || option == "--every") {
         std::int32_t count = 0;
