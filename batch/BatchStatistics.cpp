@@ -2,21 +2,49 @@
 
 #include <cmath>
 
-SideStatistics sideStatistics(const SideTotals& totals, std::int64_t games)
+int percentile(const CountHistogram& gamesWith, int p)
+{
+    std::int64_t games = 0;
+    for (const std::int32_t n : gamesWith)
+        games += n;
+    std::int64_t upToHere = 0;
+    for (int c = 0; c < maxCount; ++c) {
+        upToHere += gamesWith[static_cast<std::size_t>(c)];
+        if (upToHere * 100 >= std::int64_t{p} * games)
+            return c;
+    }
+    return maxCount;
+}
+
+SideStatistics sideStatistics(const SideTotals& totals)
 {
     SideStatistics s;
-    s.mean = static_cast<double>(totals.sum) / static_cast<double>(games);
-    s.min = static_cast<int>(totals.min);
-    s.max = static_cast<int>(totals.max);
-    s.extinct = totals.extinct;
+    std::int64_t sum = 0;
+    std::int64_t sumOfSquares = 0;
+    for (int c = 0; c <= maxCount; ++c) {
+        const std::int64_t n = totals.gamesWith[static_cast<std::size_t>(c)];
+        if (n == 0)
+            continue;
+        s.min = s.games == 0 ? c : s.min;
+        s.max = c;
+        s.games += n;
+        sum += n * c;
+        sumOfSquares += n * c * c;
+    }
+    if (s.games == 0)
+        return s;
+    s.mean = static_cast<double>(sum) / static_cast<double>(s.games);
+    s.p10 = percentile(totals.gamesWith, 10);
+    s.p90 = percentile(totals.gamesWith, 90);
+    s.extinct = totals.gamesWith[0];
     s.wentExtinct = totals.wentExtinct;
-    if (games > 1) {
+    if (s.games > 1) {
         // n times the sum of squared deviations, exact in 128 bits (up to about 2^73 here); one
         // rounding on the way to the square root keeps the result within an ulp or so.
         __extension__ using Wide = __int128;
-        const Wide spread = Wide{games} * totals.sumOfSquares - Wide{totals.sum} * totals.sum;
+        const Wide spread = Wide{s.games} * sumOfSquares - Wide{sum} * sum;
         const long double variance = static_cast<long double>(spread) /
-                                     (static_cast<long double>(games) * static_cast<long double>(games - 1));
+                                     (static_cast<long double>(s.games) * static_cast<long double>(s.games - 1));
         s.sd = static_cast<double>(std::sqrt(variance));
     }
     if (s.wentExtinct > 0)

@@ -6,15 +6,30 @@
 
 // One side's figures at one checkpoint, over all games of a batch.
 struct SideStatistics {
+    std::int64_t games = 0;
     double mean = 0;
     double sd = 0;  // sample standard deviation, n - 1 in the denominator; 0 for a single game
     int min = 0;
     int max = 0;
-    std::int64_t extinct = 0;      // games with a count of 0 at the checkpoint
-    std::int64_t wentExtinct = 0;  // games whose count was 0 at some round up to the checkpoint
+    int p10 = 0;  // the 10th and the 90th percentile of the count, as percentile() gives them
+    int p90 = 0;
+    std::int64_t extinct = 0;        // games with a count of 0 at the checkpoint
+    std::int64_t wentExtinct = 0;    // games whose count was 0 at some round up to the checkpoint
     double meanFirstExtinction = 0;  // mean first such round over those games; 0 when there are none
 };
 
-// The figures of a side from its totals over games (at least 1) games. Computed from exact sums,
-// they are the same however the games were spread over threads and processes.
-SideStatistics sideStatistics(const SideTotals& totals, std::int64_t games);
+// The figures of a side from its totals, all 0 for no games. Computed from exact counts, they
+// are the same however the games were spread over threads and processes.
+SideStatistics sideStatistics(const SideTotals& totals);
+
+// The p-th percentile of the counts, p from 0 to 100: the smallest count c such that at least p %
+// of the games have a count of at most c, decided in whole numbers (games up to c, times 100, at
+// least p times all games); 0 for no games.
+int percentile(const CountHistogram& gamesWith, int p);
+
+// part as a percentage of whole (at least 1), the way every share of the summary and of the CSV
+// is computed before it is rounded for printing.
+inline double percentOf(std::int64_t part, std::int64_t whole)
+{
+    return 100.0 * static_cast<double>(part) / static_cast<double>(whole);
+}

@@ -1,14 +1,9 @@
 #include "BatchTotals.h"
 
-#include <algorithm>
-
 void SideTotals::merge(const SideTotals& other)
 {
-    sum += other.sum;
-    sumOfSquares += other.sumOfSquares;
-    min = std::min(min, other.min);
-    max = std::max(max, other.max);
-    extinct += other.extinct;
+    for (std::size_t c = 0; c < gamesWith.size(); ++c)
+        gamesWith[c] += other.gamesWith[c];
     wentExtinct += other.wentExtinct;
     firstRoundSum += other.firstRoundSum;
 }

@@ -1,34 +1,32 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
-#include <limits>
 #include <type_traits>
 #include <vector>
 
 // The round a side first had no animal left, for a game where that has not happened (yet).
 inline constexpr std::int32_t neverExtinct = -1;
+// The most animals a side can have: one on every cell.
+inline constexpr int maxCount = 36;
 
-// One side's count at one checkpoint, summed exactly over a set of games. Totals of disjoint sets
-// of games merge by adding (and taking the least and the greatest), in any order and grouping,
-// so threads and processes each keep their own and the merged figures are always the same.
+// How many games had each count of a side's animals, 0 to maxCount.
+using CountHistogram = std::array<std::int32_t, maxCount + 1>;
+
+// One side's count at one checkpoint over a set of games, exactly: how many games had each count,
+// and how many had had no animal after some round up to here. Totals of disjoint sets of games
+// merge by adding, in any order and grouping, so threads and processes each keep their own and
+// the merged figures are always the same.
 struct SideTotals {
-    std::int64_t sum = 0;
-    std::int64_t sumOfSquares = 0;
-    std::int64_t firstRoundSum = 0;  // the sum of the first rounds of the games counted in wentExtinct
-    std::int32_t min = std::numeric_limits<std::int32_t>::max();
-    std::int32_t max = std::numeric_limits<std::int32_t>::min();
-    std::int32_t extinct = 0;      // games whose count is 0 here
-    std::int32_t wentExtinct = 0;  // games whose count was 0 after some round up to here
+    CountHistogram gamesWith{};      // gamesWith[c]: the games with c animals here
+    std::int32_t wentExtinct = 0;    // games whose count was 0 after some round up to here
+    std::int64_t firstRoundSum = 0;  // the sum of the first such rounds of those games
 
     // A game with count animals here that first had none after round firstExtinction (or never).
     void add(int count, std::int32_t firstExtinction)
     {
-        sum += count;
-        sumOfSquares += count * count;
-        min = count < min ? count : min;
-        max = count > max ? count : max;
-        extinct += count == 0;
+        ++gamesWith[static_cast<std::size_t>(count)];
         if (firstExtinction != neverExtinct) {
             ++wentExtinct;
             firstRoundSum += firstExtinction;

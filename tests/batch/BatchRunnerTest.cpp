@@ -121,7 +121,7 @@ TEST(BatchRunner, GameMatchesOnePlayedByHand)
             const SideTotals* totals[2] = {&runner.totals().at(c).hunters, &runner.totals().at(c).prey};
             for (int side = 0; side < 2; ++side) {
                 ASSERT_EQ(runner.results().count(0, c, side == 0 ? Side::Hunter : Side::Prey), counts[side]) << round;
-                ASSERT_EQ(totals[side]->sum, counts[side]) << round;
+                ASSERT_EQ(totals[side]->gamesWith[static_cast<std::size_t>(counts[side])], 1) << round;
                 ASSERT_EQ(totals[side]->wentExtinct, firsts[side] != neverExtinct) << round;
                 ASSERT_EQ(totals[side]->firstRoundSum, std::max(firsts[side], 0)) << round;
             }

@@ -4,6 +4,9 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 // Adds games into totals of checkpoints at rounds 0, 10 and 20; firsts are each game's first
@@ -31,25 +34,27 @@ TEST(BatchStatistics, HandWorkedBatch)
     const std::int32_t firstHunters[3] = {4, 8, 12};
     const std::int32_t firstPrey[3] = {neverExtinct, 15, 10};
 
+    // The 10th percentile of three games is the least count (a third of them reach 10 %), the
+    // 90th the greatest (two thirds do not reach 90 %).
     struct Expected {
         double mean, sd;
-        int min, max, extinct, wentExtinct;
+        int min, max, p10, p90, extinct, wentExtinct;
         double meanFirst;
     };
     const Expected hunterRows[3] = {
-        {5, 0, 5, 5, 0, 0, 0},
+        {5, 0, 5, 5, 5, 5, 0, 0, 0},
         // (0 + 3 + 6) / 3 = 3; squares 9 + 0 + 9 over 2 gives sd 3; games 0 and 1 died out by
         // round 10 (rounds 4 and 8), game 2 only at 12.
-        {3, 3, 0, 6, 1, 2, 6},
+        {3, 3, 0, 6, 0, 6, 1, 2, 6},
         // (2 + 0 + 1) / 3 = 1; squares 1 + 1 + 0 over 2 gives sd 1; all three by now: (4+8+12)/3.
-        {1, 1, 0, 2, 1, 3, 8},
+        {1, 1, 0, 2, 0, 2, 1, 3, 8},
     };
     const Expected preyRows[3] = {
-        {10, 0, 10, 10, 0, 0, 0},
+        {10, 0, 10, 10, 10, 10, 0, 0, 0},
         // 42 / 3 = 14; squares 4 + 256 + 196 = 456 over 2 = 228; only game 2 (round 10).
-        {14, std::sqrt(228.0), 0, 30, 1, 1, 10},
+        {14, std::sqrt(228.0), 0, 30, 0, 30, 1, 1, 10},
         // 36 / 3 = 12; squares 576 + 144 + 144 = 864 over 2 = 432; games 1 and 2: (15+10)/2.
-        {12, std::sqrt(432.0), 0, 36, 2, 2, 12.5},
+        {12, std::sqrt(432.0), 0, 36, 0, 36, 2, 2, 12.5},
     };
     // Which partial each game goes into, and the order the partials are merged in.
     const std::vector<std::vector<int>> splits[] = {{{0, 1, 2}}, {{2}, {0, 1}}, {{1}, {2}, {0}}, {{}, {2, 0}, {1}}};
@@ -64,11 +69,14 @@ TEST(BatchStatistics, HandWorkedBatch)
         for (int c = 0; c < 3; ++c) {
             SCOPED_TRACE(c);
             for (const auto& [totals, e] : {std::pair{merged.at(c).hunters, hunterRows[c]}, std::pair{merged.at(c).prey, preyRows[c]}}) {
-                const SideStatistics s = sideStatistics(totals, 3);
+                const SideStatistics s = sideStatistics(totals);
+                EXPECT_EQ(s.games, 3);
                 EXPECT_DOUBLE_EQ(s.mean, e.mean);
                 EXPECT_NEAR(s.sd, e.sd, 1e-12);
                 EXPECT_EQ(s.min, e.min);
                 EXPECT_EQ(s.max, e.max);
+                EXPECT_EQ(s.p10, e.p10);
+                EXPECT_EQ(s.p90, e.p90);
                 EXPECT_EQ(s.extinct, e.extinct);
                 EXPECT_EQ(s.wentExtinct, e.wentExtinct);
                 EXPECT_DOUBLE_EQ(s.meanFirstExtinction, e.meanFirst);
@@ -82,45 +90,92 @@ TEST(BatchStatistics, SingleGameHasNoSpreadAndRoundZeroExtinctionCounts)
     BatchTotals totals{2};
     totals.add(0, 0, 15, 0, neverExtinct);
     totals.add(1, 2, 20, 0, neverExtinct);
-    const SideStatistics start = sideStatistics(totals.at(0).hunters, 1);
+    const SideStatistics start = sideStatistics(totals.at(0).hunters);
     EXPECT_EQ(start.sd, 0);
     EXPECT_EQ(start.extinct, 1);
     EXPECT_EQ(start.wentExtinct, 1);
     EXPECT_EQ(start.meanFirstExtinction, 0);
     // Back from 0: no longer extinct, but it did die out once.
-    EXPECT_EQ(sideStatistics(totals.at(1).hunters, 1).extinct, 0);
-    EXPECT_EQ(sideStatistics(totals.at(1).hunters, 1).wentExtinct, 1);
-    EXPECT_EQ(sideStatistics(totals.at(1).prey, 1).wentExtinct, 0);
+    EXPECT_EQ(sideStatistics(totals.at(1).hunters).extinct, 0);
+    EXPECT_EQ(sideStatistics(totals.at(1).hunters).wentExtinct, 1);
+    EXPECT_EQ(sideStatistics(totals.at(1).prey).wentExtinct, 0);
+    EXPECT_EQ(sideStatistics(SideTotals{}).games, 0);
 }
 
-// Sums over up to 2^31 games: the spread comes from exact integers, so equal counts give exactly
-// no spread and a split population the exact one, where sums of squares in floating point
-// would cancel to noise.
+// Percentiles of small histograms worked out by hand: the smallest count with at least p % of
+// the games at or below it, exactly at the boundary included.
+TEST(BatchStatistics, Percentiles)
+{
+    struct Case {
+        std::vector<std::pair<int, std::int32_t>> gamesWith;  // count, games
+        int p;
+        int expected;
+    };
+    const Case cases[] = {
+        {{{7, 1}}, 10, 7},
+        {{{7, 1}}, 90, 7},
+        {{{7, 1}}, 100, 7},
+        // p = 0 asks for no game at all: the least possible count.
+        {{{7, 1}}, 0, 0},
+        // Counts 0 to 9 once each: 1 game of 10 is 10 %, 9 are 90 %.
+        {{{0, 1}, {1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}, {6, 1}, {7, 1}, {8, 1}, {9, 1}}, 10, 0},
+        {{{0, 1}, {1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}, {6, 1}, {7, 1}, {8, 1}, {9, 1}}, 90, 8},
+        {{{0, 1}, {1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}, {6, 1}, {7, 1}, {8, 1}, {9, 1}}, 50, 4},
+        // Counts 0 to 10: 1 of 11 is under 10 %, 2 are over; 9 of 11 are under 90 %, 10 over.
+        {{{0, 1}, {1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}, {6, 1}, {7, 1}, {8, 1}, {9, 1}, {10, 1}}, 10, 1},
+        {{{0, 1}, {1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}, {6, 1}, {7, 1}, {8, 1}, {9, 1}, {10, 1}}, 90, 9},
+        // 2 of 20 at 0 is exactly 10 %; 1 of 20 is not.
+        {{{0, 2}, {5, 18}}, 10, 0},
+        {{{0, 1}, {5, 19}}, 10, 5},
+        {{{0, 2}, {5, 18}}, 90, 5},
+        {{{36, 3}}, 10, 36},
+        {{{0, 1}, {36, 1}}, 50, 0},
+        {{{0, 1}, {36, 1}}, 51, 36},
+        // As many games as a batch can have: no overflow on the way.
+        {{{3, 1}, {20, 2147483646}}, 10, 20},
+        {{{3, 2147483646}, {20, 1}}, 100, 20},
+        {{}, 90, 0},
+    };
+    for (const auto& c : cases) {
+        CountHistogram gamesWith{};
+        std::string shown;
+        for (const auto& [count, games] : c.gamesWith) {
+            gamesWith[static_cast<std::size_t>(count)] = games;
+            shown += std::to_string(games) + " at " + std::to_string(count) + ", ";
+        }
+        EXPECT_EQ(percentile(gamesWith, c.p), c.expected) << shown << "p" << c.p;
+    }
+}
+
+// Up to 2^31 games: the spread comes from exact integers, so equal counts give exactly no spread
+// and a split population the exact one, where sums of squares in floating point would cancel to
+// noise.
 TEST(BatchStatistics, ExactForTheLargestBatches)
 {
-    constexpr std::int64_t n = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int32_t n = std::numeric_limits<std::int32_t>::max();
     struct Case {
-        std::int64_t games, sum, sumOfSquares;
+        std::int32_t at0, at35, at36;
         double mean, sd;
     };
     const Case cases[] = {
-        {n, 36 * n, 1296 * n, 36, 0},
+        {0, 0, n, 36, 0},
         {n, 0, 0, 0, 0},
-        // n - 1 games at 36, one at 35.
-        {n, 36 * n - 1, 1296 * (n - 1) + 1225, 36 - 1.0 / n, std::sqrt(1.0 / n)},
-        // (n + 1) / 2 games at 0, the rest at 36.
-        {n, 36 * (n / 2), 1296 * (n / 2), 36.0 * (n / 2) / n, 36 * std::sqrt(0.25 * (n * n - 1) / (double(n) * (n - 1)))},
+        {0, 1, n - 1, 36 - 1.0 / n, std::sqrt(1.0 / n)},
+        {n / 2 + 1, 0, n / 2, 36.0 * (n / 2) / n, 36 * std::sqrt(0.25 * (std::int64_t{n} * n - 1) / (double(n) * (n - 1)))},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.sum);
+        SCOPED_TRACE(c.at0);
         SideTotals totals;
-        totals.sum = c.sum;
-        totals.sumOfSquares = c.sumOfSquares;
-        const SideStatistics s = sideStatistics(totals, c.games);
+        totals.gamesWith[0] = c.at0;
+        totals.gamesWith[35] = c.at35;
+        totals.gamesWith[36] = c.at36;
+        const SideStatistics s = sideStatistics(totals);
+        EXPECT_EQ(s.games, n);
         EXPECT_DOUBLE_EQ(s.mean, c.mean);
-        if (c.sd == 0)
+        if (c.sd == 0) {
             EXPECT_EQ(s.sd, 0);
-        else
+        } else {
             EXPECT_NEAR(s.sd / c.sd, 1, 1e-12);
+        }
     }
 }

@@ -37,9 +37,9 @@ TEST(BatchReport, RoundColumnsWidenOnlyForLongerRounds)
         const char* header;  // the table's header line
     };
     const Case cases[] = {
-        {99999999, "   round     mean      sd  min  max  extinct     once      first"},
-        {100000000, "    round     mean      sd  min  max  extinct     once       first"},
-        {2147483647, "     round     mean      sd  min  max  extinct     once        first"},
+        {99999999, "   round     mean      sd  min  max  p10  p90  extinct     once      first"},
+        {100000000, "    round     mean      sd  min  max  p10  p90  extinct     once       first"},
+        {2147483647, "     round     mean      sd  min  max  p10  p90  extinct     once        first"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.rounds);

@@ -205,7 +205,8 @@ TEST(SimOptions, RefusesBatchesItCannotKeep)
     };
     const Case cases[] = {
         {1, 300000000, 1, true, false, "(1 game x 300000001 checkpoints); choose a larger --every"},
-        {1, 10000000, 1, true, false, nullptr},
+        {1, 3000000, 1, true, false, nullptr},
+        {1, 4000000, 1, true, false, "(1 game x 4000001 checkpoints); choose a larger --every"},
         {1, 300000000, 1, false, true, nullptr},
         {1, int32Max, 1, false, true, "(1 game x 2147483648 checkpoints); choose a larger --every or fewer games"},
         {1000, int32Max, 1000, true, false, nullptr},

@@ -20,18 +20,18 @@ void writeSide(std::FILE* out, const char* title, const BatchPlan& plan, const B
 {
     const int roundWidth = std::max(8, digits(plan.rounds));
     const int firstWidth = std::max(10, digits(plan.rounds) + 2);
-    std::fprintf(out, "\n%s\n%*s %8s %7s %4s %4s %8s %8s %*s\n", title, roundWidth, "round", "mean", "sd", "min",
-                 "max", "extinct", "once", firstWidth, "first");
+    std::fprintf(out, "\n%s\n%*s %8s %7s %4s %4s %4s %4s %8s %8s %*s\n", title, roundWidth, "round", "mean", "sd",
+                 "min", "max", "p10", "p90", "extinct", "once", firstWidth, "first");
     const std::int32_t games = plan.games;
     for (std::size_t c = 0; c < totals.checkpoints(); ++c) {
-        const SideStatistics s = sideStatistics(totals.at(c).*side, games);
+        const SideStatistics s = sideStatistics(totals.at(c).*side);
         std::fprintf(out, "%*d %8.2f ", roundWidth, plan.checkpointRound(c), s.mean);
         if (games > 1)
             std::fprintf(out, "%7.2f", s.sd);
         else
             std::fprintf(out, "%7s", "-");
-        std::fprintf(out, " %4d %4d %7.1f%% %7.1f%% ", s.min, s.max, 100.0 * static_cast<double>(s.extinct) / games,
-                     100.0 * static_cast<double>(s.wentExtinct) / games);
+        std::fprintf(out, " %4d %4d %4d %4d %7.1f%% %7.1f%% ", s.min, s.max, s.p10, s.p90, percentOf(s.extinct, games),
+                     percentOf(s.wentExtinct, games));
         if (s.wentExtinct > 0)
             std::fprintf(out, "%*.1f", firstWidth, s.meanFirstExtinction);
         else
