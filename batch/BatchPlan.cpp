@@ -4,7 +4,7 @@
 
 std::uint64_t BatchPlan::totalsBytes() const
 {
-    return summary ? BatchTotals::bytes(checkpointCount()) : 0;
+    return summary ? BatchTotals::bytes(checkpointCount(), rounds) : 0;
 }
 
 std::uint64_t BatchPlan::countsBytes() const

@@ -56,6 +56,23 @@ std::int32_t firstExtinction(const BatchEngine& engine, int lane, Side side)
     const std::uint32_t first = engine.firstExtinction(lane, side);
     return first == BatchEngine::never ? neverExtinct : static_cast<std::int32_t>(first);
 }
+
+// Starts a thread running work, or tells that none could be started. Where there are no
+// exceptions, a failure to start ends the program instead.
+template <typename Work>
+bool startThread(std::vector<std::thread>& threads, Work&& work)
+{
+#if defined(__cpp_exceptions)
+    try {
+        threads.emplace_back(std::forward<Work>(work));
+    } catch (const std::system_error&) {
+        return false;
+    }
+#else
+    threads.emplace_back(std::forward<Work>(work));
+#endif
+    return true;
+}
 }  // namespace
 
 BatchRunner::BatchRunner(BatchPlan plan, std::int32_t begin, std::int32_t end)
@@ -63,15 +80,20 @@ BatchRunner::BatchRunner(BatchPlan plan, std::int32_t begin, std::int32_t end)
       begin_(begin),
       end_(end < 0 ? plan_.games : end),
       results_(plan_.counts ? end_ - begin_ : 0, plan_.checkpointCount()),
-      totals_(plan_.summary ? plan_.checkpointCount() : 0),
+      totals_(newTotals()),
       nextGame_(begin_)
 {
 }
 
-void BatchRunner::playBlock(std::int32_t first, BatchEngine& engine, BatchTotals& totals)
+BatchTotals BatchRunner::newTotals() const
+{
+    return plan_.summary ? BatchTotals{plan_.checkpointCount(), plan_.rounds} : BatchTotals{};
+}
+
+void BatchRunner::playBlock(std::int32_t first, std::int32_t last, BatchEngine& engine, BatchTotals& totals)
 {
     // Lanes past the last game replay it and are not kept.
-    const int active = static_cast<int>(std::min<std::int64_t>(BatchEngine::lanes, end_ - first));
+    const int active = static_cast<int>(std::min<std::int64_t>(BatchEngine::lanes, last - first));
     std::array<std::uint32_t, BatchEngine::lanes> seeds;
     for (int lane = 0; lane < BatchEngine::lanes; ++lane)
         seeds[static_cast<std::size_t>(lane)] = plan_.seed(first + std::min(lane, active - 1));
@@ -94,6 +116,20 @@ void BatchRunner::playBlock(std::int32_t first, BatchEngine& engine, BatchTotals
                                   std::memory_order_relaxed);
         },
         [&] { return cancelled(); });
+    if (plan_.summary)
+        for (int lane = 0; lane < active; ++lane)
+            totals.addFirstExtinctions(firstExtinction(engine, lane, Side::Hunter),
+                                       firstExtinction(engine, lane, Side::Prey));
+}
+
+void BatchRunner::playGames(std::int32_t first, std::int32_t last, BatchTotals& totals)
+{
+    BatchEngine engine;
+    for (std::int64_t block = first; block < last && !cancelled(); block += BatchEngine::lanes) {
+        playBlock(static_cast<std::int32_t>(block), last, engine, totals);
+        gamesDone_.fetch_add(static_cast<std::int32_t>(std::min<std::int64_t>(BatchEngine::lanes, last - block)),
+                             std::memory_order_relaxed);
+    }
 }
 
 void BatchRunner::playOnCore(std::int32_t game, GameCore& core, BatchTotals& totals)
@@ -121,6 +157,8 @@ void BatchRunner::playOnCore(std::int32_t game, GameCore& core, BatchTotals& tot
         plan_, play, [&](std::int32_t k) { core.orderSpray(k); }, keep,
         [&](std::int32_t n) { roundsDone_.fetch_add(static_cast<std::uint64_t>(n), std::memory_order_relaxed); },
         [&] { return cancelled(); });
+    if (plan_.summary)
+        totals.addFirstExtinctions(firstHunters, firstPrey);
 }
 
 void BatchRunner::work(BatchTotals& totals)
@@ -130,7 +168,7 @@ void BatchRunner::work(BatchTotals& totals)
         const std::int64_t first = nextGame_.fetch_add(BatchEngine::lanes, std::memory_order_relaxed);
         if (first >= end_ || cancelled())
             break;
-        playBlock(static_cast<std::int32_t>(first), engine, totals);
+        playBlock(static_cast<std::int32_t>(first), end_, engine, totals);
         gamesDone_.fetch_add(static_cast<std::int32_t>(std::min<std::int64_t>(BatchEngine::lanes, end_ - first)),
                              std::memory_order_relaxed);
     }
@@ -148,18 +186,16 @@ bool BatchRunner::run(unsigned jobs, const std::function<void()>& tick, const st
     const auto useful = std::min<std::uint64_t>(static_cast<std::uint64_t>(std::max<std::int64_t>(blocks, 1)), plan_.maxThreads());
     const auto threads = std::clamp<std::int64_t>(jobs, 1, std::max<std::int64_t>(static_cast<std::int64_t>(useful), 1));
     // The first thread plays into the final totals, each further one into a table of its own.
-    std::vector<BatchTotals> partials(static_cast<std::size_t>(threads - 1), BatchTotals{totals_.checkpoints()});
-    std::vector<std::jthread> workers;
+    std::vector<BatchTotals> partials;
+    for (std::int64_t j = 1; j < threads; ++j)
+        partials.push_back(newTotals());
+    std::vector<std::thread> workers;
     for (std::int64_t j = 0; j < threads; ++j) {
         std::lock_guard lock(mutex_);
-        ++running_;
         BatchTotals& totals = j == 0 ? totals_ : partials[static_cast<std::size_t>(j - 1)];
-        try {
-            workers.emplace_back([this, &totals] { work(totals); });
-        } catch (const std::system_error&) {
-            --running_;  // fewer threads only make it slower
-            break;
-        }
+        if (!startThread(workers, [this, &totals] { work(totals); }))
+            break;  // fewer threads only make it slower
+        ++running_;
     }
     if (workers.empty()) {
         {
@@ -176,7 +212,8 @@ bool BatchRunner::run(unsigned jobs, const std::function<void()>& tick, const st
         lock.lock();
     }
     lock.unlock();
-    workers.clear();
+    for (std::thread& worker : workers)
+        worker.join();
     for (const auto& partial : partials)
         totals_.merge(partial);
     return !cancelled();

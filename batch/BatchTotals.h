@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Side.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -39,16 +41,21 @@ struct SideTotals {
 struct CheckpointTotals {
     SideTotals hunters;
     SideTotals prey;
+    const SideTotals& of(Side side) const { return side == Side::Hunter ? hunters : prey; }
     bool operator==(const CheckpointTotals&) const = default;
 };
 
-// The totals of every checkpoint of a batch: what the summary is made of, in memory that grows
-// with the checkpoints but not with the games.
+// The totals of a batch: those of every checkpoint, and for each side how many games first had
+// no animal after each round. What the summary is made of, in memory that grows with the
+// checkpoints and the rounds but not with the games.
 class BatchTotals {
 public:
-    explicit BatchTotals(std::size_t checkpoints) : rows_(checkpoints) {}
-    // What totals of that many checkpoints take.
-    static std::uint64_t bytes(std::size_t checkpoints) { return checkpoints * std::uint64_t{sizeof(CheckpointTotals)}; }
+    // Totals of nothing, for a batch that keeps no summary.
+    BatchTotals() = default;
+    // Totals of that many checkpoints, of games of that many rounds.
+    BatchTotals(std::size_t checkpoints, std::int32_t rounds);
+    // What such totals take.
+    static std::uint64_t bytes(std::size_t checkpoints, std::int32_t rounds);
 
     std::size_t checkpoints() const { return rows_.size(); }
     const CheckpointTotals& at(std::size_t c) const { return rows_[c]; }
@@ -58,13 +65,30 @@ public:
         rows_[c].hunters.add(hunters, firstHunters);
         rows_[c].prey.add(prey, firstPrey);
     }
-    // Adds the games of other, totals of the same checkpoints.
+    // A game played to its end whose sides first had no animal after these rounds (or never).
+    void addFirstExtinctions(std::int32_t firstHunters, std::int32_t firstPrey)
+    {
+        if (firstHunters != neverExtinct)
+            ++firstHunters_[static_cast<std::size_t>(firstHunters)];
+        if (firstPrey != neverExtinct)
+            ++firstPrey_[static_cast<std::size_t>(firstPrey)];
+    }
+    // How many games first had none of the side's animals after each round, 0 to the last.
+    const std::vector<std::int32_t>& firstExtinctions(Side side) const
+    {
+        return side == Side::Hunter ? firstHunters_ : firstPrey_;
+    }
+    std::vector<std::int32_t>& firstExtinctions(Side side) { return side == Side::Hunter ? firstHunters_ : firstPrey_; }
+
+    // Adds the games of other, totals of the same checkpoints and rounds.
     void merge(const BatchTotals& other);
     // The rows one after the other, for passing them on; a row is trivially copyable.
     CheckpointTotals* data() { return rows_.data(); }
 
 private:
     std::vector<CheckpointTotals> rows_;
+    std::vector<std::int32_t> firstHunters_;
+    std::vector<std::int32_t> firstPrey_;
 };
 
 static_assert(std::is_trivially_copyable_v<CheckpointTotals>);

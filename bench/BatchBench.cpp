@@ -45,7 +45,7 @@ void EngineBatch(benchmark::State& state)
     for (auto _ : state) {
         BatchRunner runner{plan(spraying)};
         runner.run(jobs);
-        benchmark::DoNotOptimize(runner.totals().at(1).prey.sum);
+        benchmark::DoNotOptimize(runner.totals().at(1).prey.gamesWith[18]);
     }
     label(state, jobs, spraying);
 }
@@ -56,7 +56,7 @@ void CoreBatch(benchmark::State& state)
     const bool spraying = state.range(1) != 0;
     for (auto _ : state) {
         BatchRunner runner{plan(spraying)};
-        std::vector<BatchTotals> totals(jobs, BatchTotals{runner.plan().checkpointCount()});
+        std::vector<BatchTotals> totals(jobs, runner.newTotals());
         {
             std::vector<std::jthread> workers;
             for (unsigned j = 0; j < jobs; ++j)
@@ -67,7 +67,7 @@ void CoreBatch(benchmark::State& state)
                         runner.playOnCore(g, core, totals[j]);
                 });
         }
-        benchmark::DoNotOptimize(totals[0].at(1).prey.sum);
+        benchmark::DoNotOptimize(totals[0].at(1).prey.gamesWith[18]);
     }
     label(state, jobs, spraying);
 }

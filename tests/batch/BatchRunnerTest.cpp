@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <utility>
+#include <vector>
 
 namespace {
 BatchPlan makePlan(std::uint32_t firstSeed, std::int32_t games, std::int32_t rounds, std::int32_t every,
@@ -32,6 +34,8 @@ void expectSameResults(const BatchPlan& plan, const BatchResults& counts, const 
                 ASSERT_EQ(counts.count(g, c, side), expectedCounts.count(g, c, side)) << "game " << g << ", checkpoint " << c;
         ASSERT_TRUE(totals.at(c) == expectedTotals.at(c)) << "checkpoint " << c;
     }
+    for (const Side side : {Side::Hunter, Side::Prey})
+        ASSERT_EQ(totals.firstExtinctions(side), expectedTotals.firstExtinctions(side));
 }
 
 // Notes the rounds that sprayed: the insecticide label is switched on only by a spraying.
@@ -78,7 +82,7 @@ TEST(BatchRunner, SprayOrdersTakeEffectInTheirRound)
         SprayWatch watch;
         GameCore core{watch};
         watch.core = &core;
-        BatchTotals totals{sprayed.plan().checkpointCount()};
+        BatchTotals totals = sprayed.newTotals();
         sprayed.playOnCore(0, core, totals);
         EXPECT_EQ(watch.sprayedRounds, c.sprayed);
     }
@@ -126,12 +130,19 @@ TEST(BatchRunner, GameMatchesOnePlayedByHand)
                 ASSERT_EQ(totals[side]->firstRoundSum, std::max(firsts[side], 0)) << round;
             }
         }
+        // The game's first extinctions over the whole run, in their rounds.
+        for (int side = 0; side < 2; ++side) {
+            std::vector<std::int32_t> expected(rounds + 1);
+            if (firsts[side] != neverExtinct)
+                expected[static_cast<std::size_t>(firsts[side])] = 1;
+            EXPECT_EQ(runner.totals().firstExtinctions(side == 0 ? Side::Hunter : Side::Prey), expected);
+        }
     }
 }
 
-TEST(BatchRunner, SameResultsForAnyNumberOfThreads)
+TEST(BatchRunner, SameResultsForAnyNumberOfThreadsOrSlices)
 {
-    const BatchPlan plan = makePlan(4294967290u, 41, 3000, 250, {{100, 30}});
+    const BatchPlan plan = makePlan(4294967290u, 41, 3000, 250, {{100, 30, 700}});
     BatchRunner reference{plan};
     ASSERT_TRUE(reference.run(1));
     EXPECT_EQ(reference.gamesDone(), plan.games);
@@ -142,6 +153,15 @@ TEST(BatchRunner, SameResultsForAnyNumberOfThreads)
         ASSERT_TRUE(runner.run(jobs));
         expectSameResults(plan, runner.results(), runner.totals(), reference.results(), reference.totals());
     }
+    // On one thread, in slices that cut the engine's blocks, each into totals of its own.
+    BatchRunner sliced{plan};
+    for (const auto& [first, last] : {std::pair{0, 5}, std::pair{5, 6}, std::pair{6, 30}, std::pair{30, 41}}) {
+        BatchTotals slice = sliced.newTotals();
+        sliced.playGames(first, last, slice);
+        sliced.totals().merge(slice);
+    }
+    EXPECT_EQ(sliced.gamesDone(), plan.games);
+    expectSameResults(plan, sliced.results(), sliced.totals(), reference.results(), reference.totals());
 }
 
 // A whole batch through the engine, and game by game through the core: a last block of fewer
@@ -152,7 +172,7 @@ TEST(BatchRunner, EngineAndCorePlayTheSameBatch)
     BatchRunner engine{plan};
     ASSERT_TRUE(engine.run(2));
     BatchRunner core{plan};
-    BatchTotals totals{plan.checkpointCount()};
+    BatchTotals totals = core.newTotals();
     NullGameView view;
     GameCore game{view};
     for (std::int32_t g = 0; g < plan.games; ++g)

@@ -59,13 +59,24 @@ TEST(BatchStatistics, HandWorkedBatch)
     // Which partial each game goes into, and the order the partials are merged in.
     const std::vector<std::vector<int>> splits[] = {{{0, 1, 2}}, {{2}, {0, 1}}, {{1}, {2}, {0}}, {{}, {2, 0}, {1}}};
     for (const auto& split : splits) {
-        BatchTotals merged{3};
+        BatchTotals merged{3, 20};
         for (const auto& part : split) {
-            BatchTotals partial{3};
-            for (const int g : part)
+            BatchTotals partial{3, 20};
+            for (const int g : part) {
                 addGame(partial, hunters[g], prey[g], firstHunters[g], firstPrey[g]);
+                partial.addFirstExtinctions(firstHunters[g], firstPrey[g]);
+            }
             merged.merge(partial);
         }
+        // Over the whole run: hunters 4, 8 and 12, prey 10 and 15 (an even n: the mean of both).
+        const FirstExtinctionStatistics firstOfHunters = firstExtinctionStatistics(merged.firstExtinctions(Side::Hunter));
+        const FirstExtinctionStatistics firstOfPrey = firstExtinctionStatistics(merged.firstExtinctions(Side::Prey));
+        EXPECT_EQ(firstOfHunters.games, 3);
+        EXPECT_EQ(firstOfHunters.mean, 8);
+        EXPECT_EQ(firstOfHunters.median, 8);
+        EXPECT_EQ(firstOfPrey.games, 2);
+        EXPECT_EQ(firstOfPrey.mean, 12.5);
+        EXPECT_EQ(firstOfPrey.median, 12.5);
         for (int c = 0; c < 3; ++c) {
             SCOPED_TRACE(c);
             for (const auto& [totals, e] : {std::pair{merged.at(c).hunters, hunterRows[c]}, std::pair{merged.at(c).prey, preyRows[c]}}) {
@@ -87,7 +98,7 @@ TEST(BatchStatistics, HandWorkedBatch)
 
 TEST(BatchStatistics, SingleGameHasNoSpreadAndRoundZeroExtinctionCounts)
 {
-    BatchTotals totals{2};
+    BatchTotals totals{2, 1};
     totals.add(0, 0, 15, 0, neverExtinct);
     totals.add(1, 2, 20, 0, neverExtinct);
     const SideStatistics start = sideStatistics(totals.at(0).hunters);
@@ -144,6 +155,77 @@ TEST(BatchStatistics, Percentiles)
             shown += std::to_string(games) + " at " + std::to_string(count) + ", ";
         }
         EXPECT_EQ(percentile(gamesWith, c.p), c.expected) << shown << "p" << c.p;
+    }
+}
+
+// Medians of the first extinction rounds: the middle round for an odd number of games, the mean
+// of the two middle ones for an even number.
+TEST(BatchStatistics, FirstExtinctionMeanAndMedian)
+{
+    struct Case {
+        std::vector<std::int32_t> rounds;  // one game each
+        double mean, median;
+    };
+    const Case cases[] = {
+        {{}, 0, 0},
+        {{7}, 7, 7},
+        {{0, 0, 0}, 0, 0},
+        {{9, 2, 3}, 14.0 / 3, 3},
+        {{10, 2, 9, 3}, 6, 6},
+        {{5, 8, 5, 5}, 5.75, 5},
+        {{0, 1}, 0.5, 0.5},
+        {{1, 2, 4, 4, 30, 31}, 12, 4},
+        {{1, 2, 4, 5, 30, 31}, 73.0 / 6, 4.5},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::int32_t> gamesByRound(40);
+        std::string shown;
+        for (const std::int32_t round : c.rounds) {
+            ++gamesByRound[static_cast<std::size_t>(round)];
+            shown += std::to_string(round) + " ";
+        }
+        const FirstExtinctionStatistics s = firstExtinctionStatistics(gamesByRound);
+        EXPECT_EQ(s.games, static_cast<std::int64_t>(c.rounds.size())) << shown;
+        EXPECT_DOUBLE_EQ(s.mean, c.mean) << shown;
+        EXPECT_EQ(s.median, c.median) << shown;
+    }
+}
+
+// Wilson's interval is the set of shares p with |k/n - p| <= z sqrt(p (1 - p) / n): the roots of
+// (n + z²) p² - (2k + z²) p + k²/n = 0, solved by hand to 17 digits. For k = 0 the upper root is
+// z²/(n + z²), for k = n the lower one n/(n + z²), and k = n/2 lies in the middle.
+TEST(BatchStatistics, WilsonInterval)
+{
+    struct Case {
+        std::int64_t k, n;
+        double lower, upper;
+    };
+    const Case cases[] = {
+        {0, 0, 0, 1},
+        {0, 1, 0, 0.79345068562276255},
+        {1, 1, 0.20654931437723742, 1},
+        {0, 10, 0, 0.2775327998628892},
+        {10, 10, 0.72246720013711074, 1},
+        {5, 10, 0.236593090512564, 0.76340690948743595},
+        {3, 7, 0.1582198552514697, 0.74954163547234276},
+        {0, 1000, 0, 0.003826758485555123},
+        {1, 1000, 0.00017654637062607803, 0.0056425585979579347},
+        {700, 1000, 0.67087613908278276, 0.72759315752299514},
+        {999, 1000, 0.99435744140204207, 0.99982345362937397},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.k) + " of " + std::to_string(c.n));
+        const ShareInterval interval = wilsonInterval(c.k, c.n);
+        EXPECT_EQ(interval.share, c.n == 0 ? 0 : double(c.k) / double(c.n));
+        EXPECT_NEAR(interval.lower, c.lower, 1e-14);
+        EXPECT_NEAR(interval.upper, c.upper, 1e-14);
+        // The ends of the scale exactly, not within a rounding.
+        if (c.k == 0) {
+            EXPECT_EQ(interval.lower, 0);
+        }
+        if (c.k == c.n) {
+            EXPECT_EQ(interval.upper, 1);
+        }
     }
 }
 

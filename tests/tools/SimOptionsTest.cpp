@@ -194,8 +194,8 @@ TEST(SimOptions, DefaultEveryIsATenthOfTheRounds)
     }
 }
 
-// The summary's totals grow with the checkpoints, the CSV's counts with games times checkpoints;
-// what does not fit is refused before play, saying what to change.
+// The summary's totals grow with the checkpoints and the rounds, the CSV's counts with games times
+// checkpoints; what does not fit is refused before play, saying what would help.
 TEST(SimOptions, RefusesBatchesItCannotKeep)
 {
     struct Case {
@@ -204,17 +204,19 @@ TEST(SimOptions, RefusesBatchesItCannotKeep)
         const char* refusal;  // nullptr: accepted
     };
     const Case cases[] = {
-        {1, 300000000, 1, true, false, "(1 game x 300000001 checkpoints); choose a larger --every"},
         {1, 3000000, 1, true, false, nullptr},
-        {1, 4000000, 1, true, false, "(1 game x 4000001 checkpoints); choose a larger --every"},
+        {1, 4000000, 1, true, false, "(1 game x 4000001 checkpoints, 4000000 rounds); choose a larger --every"},
+        // A count per round: beyond some 130 million rounds fewer checkpoints no longer help.
+        {1, 130000000, 13000000, true, false, nullptr},
+        {1, 140000000, 14000000, true, false, "(1 game x 11 checkpoints, 140000000 rounds); choose fewer rounds"},
+        {1, 300000000, 1, true, false, "(1 game x 300000001 checkpoints, 300000000 rounds); choose fewer rounds"},
+        {1000, int32Max, 1000, true, true, "(1000 games x 2147485 checkpoints, 2147483647 rounds); choose fewer rounds or fewer games"},
         {1, 300000000, 1, false, true, nullptr},
         {1, int32Max, 1, false, true, "(1 game x 2147483648 checkpoints); choose a larger --every or fewer games"},
-        {1000, int32Max, 1000, true, false, nullptr},
-        {1000, int32Max, 1000, true, true, "(1000 games x 2147485 checkpoints)"},
+        {600000000, 0, 1, false, true, "(600000000 games x 1 checkpoint); choose fewer games"},
         // Without the CSV nothing grows with the games.
         {int32Max, 0, 1, true, false, nullptr},
         {int32Max, 1000, 100, true, false, nullptr},
-        {600000000, 0, 1, false, true, "(600000000 games x 1 checkpoint); choose a larger --every or fewer games"},
         {1000000, 0, 1, true, true, nullptr},
     };
     for (const auto& c : cases) {

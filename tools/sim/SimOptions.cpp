@@ -199,11 +199,21 @@ std::optional<BatchPlan> batchPlan(const SimOptions& options, std::uint32_t firs
     plan.sprays = options.sprays;
     plan.summary = options.summary;
     plan.counts = options.csv.has_value();
-    if (plan.maxThreads() == 0) {
-        error = "too much to keep in memory (" + counted(static_cast<std::uint64_t>(plan.games), "game") + " x " +
-                counted(plan.checkpointCount(), "checkpoint") + "); choose a larger --every" +
-                (plan.counts ? " or fewer games" : "");
-        return std::nullopt;
-    }
-    return plan;
+    if (plan.maxThreads() > 0)
+        return plan;
+    // The summary keeps a row per checkpoint and a count per round, the CSV two counts per game
+    // and checkpoint: say what would help.
+    BatchPlan sparse = plan;
+    sparse.every = std::max(1, plan.rounds);
+    std::vector<std::string> helps;
+    if (sparse.maxThreads() > 0)
+        helps.push_back("a larger --every");
+    else if (plan.summary)
+        helps.push_back("fewer rounds");
+    if (plan.counts)
+        helps.push_back("fewer games");
+    error = "too much to keep in memory (" + counted(static_cast<std::uint64_t>(plan.games), "game") + " x " +
+            counted(plan.checkpointCount(), "checkpoint") + (plan.summary ? ", " + counted(static_cast<std::uint64_t>(plan.rounds), "round") : "") +
+            "); choose " + helps.front() + (helps.size() > 1 ? " or " + helps.back() : "");
+    return std::nullopt;
 }
