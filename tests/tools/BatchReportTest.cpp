@@ -1,4 +1,6 @@
 #include "BatchReport.h"
+#include "BatchRunner.h"
+#include "SeriesCsv.h"
 
 #include <gtest/gtest.h>
 
@@ -71,6 +73,45 @@ TEST(BatchReport, RoundColumnsWidenOnlyForLongerRounds)
             const std::string last = std::to_string(c.rounds);
             EXPECT_EQ(text[table + plan.checkpointCount()].substr(0, roundEnd),
                       std::string(roundEnd - last.size(), ' ') + last);
+        }
+    }
+}
+
+// The series' CSV gives the figures of the summary's table, rounded alike: each row's mean, p10,
+// p90, extinct and once, side by side, on a batch whose hunters die out and come back.
+TEST(BatchReport, SeriesCsvHasTheSummarysFigures)
+{
+    BatchPlan plan;
+    plan.firstSeed = 11;
+    plan.games = 203;
+    plan.rounds = 300;
+    plan.every = 20;
+    plan.sprays.order({100, 10, 60});
+    plan.summary = true;
+    BatchRunner runner{plan};
+    ASSERT_TRUE(runner.run(2));
+    const auto table = lines(summary(plan, runner.totals()));
+    const auto csv = lines(SeriesCsv{plan, {{"A", &runner.totals()}}, {}}.text());
+    ASSERT_EQ(csv.size(), 1 + plan.checkpointCount());
+    const auto words = [](const std::string& line, char separator) {
+        std::vector<std::string> result;
+        std::istringstream in(line);
+        for (std::string word; std::getline(in, word, separator);)
+            if (!word.empty())
+                result.push_back(word.back() == '%' || word.back() == '\r' ? word.substr(0, word.size() - 1) : word);
+        return result;
+    };
+    for (std::size_t c = 0; c < plan.checkpointCount(); ++c) {
+        const auto fields = words(csv[1 + c], ',');
+        ASSERT_EQ(fields.size(), 11u) << csv[1 + c];
+        EXPECT_EQ(fields[0], std::to_string(plan.checkpointRound(c)));
+        for (const int side : {0, 1}) {
+            // round mean sd min max p10 p90 extinct once ...
+            const auto row = words(table[5 + c + side * (plan.checkpointCount() + 4)], ' ');
+            ASSERT_EQ(row[0], fields[0]);
+            const std::vector<std::string> expected = {row[1], row[5], row[6], row[7], row[8]};
+            EXPECT_EQ(std::vector<std::string>(fields.begin() + 1 + 5 * side, fields.begin() + 6 + 5 * side), expected)
+                << csv[1 + c];
         }
     }
 }
