@@ -26,16 +26,23 @@ void followPlan(const BatchPlan& plan, Play&& play, OrderSpray&& orderSpray, Kee
     keep(0);
     std::size_t checkpoint = 1;
     std::int32_t round = 0;
+    // The round before which the next order falls; past the last round when none does.
+    const auto orderAfter = [&](std::int32_t r) -> std::int64_t {
+        const auto next = plan.sprays.nextOrderAfter(r);
+        return next ? *next : std::int64_t{plan.rounds} + 1;
+    };
+    std::int64_t nextOrder = orderAfter(0);
     while (round < plan.rounds) {
-        if (const auto count = plan.sprays.countBefore(round + 1))
-            orderSpray(*count);
-        std::int32_t stop = plan.checkpointRound(checkpoint);
-        if (const auto next = plan.sprays.nextOrderAfter(round + 1))
-            stop = std::min(stop, *next - 1);
-        stop = std::min(stop, round + std::min(chunkRounds, plan.rounds - round));
-        play(stop - round);
-        progress(stop - round);
-        round = stop;
+        if (nextOrder == round + 1) {
+            orderSpray(*plan.sprays.countBefore(round + 1));
+            nextOrder = orderAfter(round + 1);
+        }
+        const std::int64_t stop = std::min({std::int64_t{plan.checkpointRound(checkpoint)}, nextOrder - 1,
+                                            std::int64_t{round} + std::min(chunkRounds, plan.rounds - round)});
+        const auto n = static_cast<std::int32_t>(stop - round);
+        play(n);
+        progress(n);
+        round += n;
         if (round == plan.checkpointRound(checkpoint))
             keep(checkpoint++);
         if (cancelled())
