@@ -5,6 +5,9 @@
 // same number of threads. Arguments: threads, spraying (1: a campaign ordered before round 1 that
 // lasts the whole game, so every round sprays). Wall time, so threads count; medians of the
 // repetitions are the figures to quote. The machine's load distorts wall time: note `uptime`.
+// Series is what the window's "Versuchsreihe" asks for at its largest planned size: 10,000 games
+// of 1,000 rounds with a checkpoint after every round, condition A without and B with repeated
+// spraying (10 rounds from round 200, every 100 rounds), both summed up, on 1 or 2 threads.
 #include "BatchRunner.h"
 #include "GameCore.h"
 #include "NullGameView.h"
@@ -71,8 +74,36 @@ void CoreBatch(benchmark::State& state)
     }
     label(state, jobs, spraying);
 }
+
+BatchPlan seriesPlan(bool spraying)
+{
+    BatchPlan plan;
+    plan.firstSeed = 1;
+    plan.games = 10000;
+    plan.rounds = 1000;
+    plan.every = 1;
+    plan.summary = true;
+    if (spraying)
+        plan.sprays.order({200, 10, 100});
+    return plan;
+}
+
+void Series(benchmark::State& state)
+{
+    const auto jobs = static_cast<unsigned>(state.range(0));
+    for (auto _ : state) {
+        BatchRunner a{seriesPlan(false)};
+        BatchRunner b{seriesPlan(true)};
+        a.run(jobs);
+        b.run(jobs);
+        benchmark::DoNotOptimize(a.totals().at(1000).prey.gamesWith[18] + b.totals().at(1000).prey.gamesWith[18]);
+    }
+    state.SetItemsProcessed(state.iterations() * 2 * 10000 * 1000);
+    state.SetLabel(std::to_string(jobs) + (jobs == 1 ? " thread" : " threads") + ", A and B, 10000 games x 1000 rounds, every round");
+}
 }  // namespace
 
+BENCHMARK(Series)->Arg(1)->Arg(2)->UseRealTime()->Unit(benchmark::kMillisecond)->Repetitions(7)->ReportAggregatesOnly(true);
 BENCHMARK(EngineBatch)->ArgsProduct({{1, 2}, {0, 1}})->UseRealTime()->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(CoreBatch)->ArgsProduct({{1, 2}, {0, 1}})->UseRealTime()->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK_MAIN();
