@@ -116,13 +116,22 @@ void BatchRunner::playBlock(std::int32_t first, std::int32_t last, BatchEngine& 
                 results_.record(first + lane - begin_, c, hunters, prey);
         }
     };
+    // Progress is told in runs of play of at least chunkRounds: with a checkpoint after every
+    // round, a shared counter changed after each would pass between the cores' caches all the time.
+    std::uint64_t played = 0;
+    const auto tell = [&] {
+        roundsDone_.fetch_add(played * static_cast<std::uint64_t>(active), std::memory_order_relaxed);
+        played = 0;
+    };
     followPlan(
         plan_, [&](std::int32_t n) { engine.playRounds(n); }, [&](std::int32_t k) { engine.orderSpray(k); }, keep,
         [&](std::int32_t n) {
-            roundsDone_.fetch_add(static_cast<std::uint64_t>(n) * static_cast<std::uint64_t>(active),
-                                  std::memory_order_relaxed);
+            played += static_cast<std::uint64_t>(n);
+            if (played >= chunkRounds)
+                tell();
         },
         [&] { return cancelled(); });
+    tell();
     if (plan_.summary)
         for (int lane = 0; lane < active; ++lane)
             totals.addFirstExtinctions(firstExtinction(engine, lane, Side::Hunter),
