@@ -20,7 +20,8 @@ class GameCore;
 // for any number of threads.
 class BatchRunner {
 public:
-    // Plays games [begin, end) of the plan; by default all of them.
+    // Plays games [begin, end) of the plan; by default all of them. What the plan keeps must fit
+    // (its maxThreads() at least 1): a front end refuses other plans.
     explicit BatchRunner(BatchPlan plan, std::int32_t begin = 0, std::int32_t end = -1);
     BatchRunner(const BatchRunner&) = delete;
     BatchRunner& operator=(const BatchRunner&) = delete;
