@@ -5,22 +5,23 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <utility>
+#include <vector>
 
 namespace {
 BatchPlan makePlan(std::uint32_t firstSeed, std::int32_t games, std::int32_t rounds, std::int32_t every,
-                   std::vector<Spray> sprays = {})
+                   const std::vector<SprayOrder>& orders = {})
 {
-    SimOptions options;
-    options.games = games;
-    options.rounds = rounds;
-    options.every = every;
-    options.sprays = std::move(sprays);
-    options.summary = true;
-    options.csv = "-";
-    std::string error;
-    auto plan = BatchPlan::make(options, firstSeed, error);
-    EXPECT_TRUE(plan) << error;
-    return *plan;
+    BatchPlan plan;
+    plan.firstSeed = firstSeed;
+    plan.games = games;
+    plan.rounds = rounds;
+    plan.every = every;
+    for (const SprayOrder& order : orders)
+        plan.sprays.order(order);
+    plan.summary = true;
+    plan.counts = true;
+    return plan;
 }
 
 // Two plays of the same plan agree in every game's counts and every checkpoint's totals.
@@ -33,6 +34,8 @@ void expectSameResults(const BatchPlan& plan, const BatchResults& counts, const 
                 ASSERT_EQ(counts.count(g, c, side), expectedCounts.count(g, c, side)) << "game " << g << ", checkpoint " << c;
         ASSERT_TRUE(totals.at(c) == expectedTotals.at(c)) << "checkpoint " << c;
     }
+    for (const Side side : {Side::Hunter, Side::Prey})
+        ASSERT_EQ(totals.firstExtinctions(side), expectedTotals.firstExtinctions(side));
 }
 
 // Notes the rounds that sprayed: the insecticide label is switched on only by a spraying.
@@ -51,7 +54,7 @@ public:
 TEST(BatchRunner, SprayOrdersTakeEffectInTheirRound)
 {
     struct Case {
-        std::vector<Spray> sprays;
+        std::vector<SprayOrder> sprays;
         std::int32_t rounds;
         std::vector<std::int32_t> sprayed;
     };
@@ -66,6 +69,12 @@ TEST(BatchRunner, SprayOrdersTakeEffectInTheirRound)
         {{{11, 3}}, 10, {}},
         // Beyond a run of play between progress checks.
         {{{300000, 2}}, 300005, {300000, 300001}},
+        // Repeated campaigns: gaps when the period is longer than the campaign; a shorter one
+        // restarts the campaign before it ends, so spraying never pauses.
+        {{{2, 2, 5}}, 13, {2, 3, 7, 8, 12, 13}},
+        {{{2, 3, 2}}, 12, {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}},
+        {{{2, 3, 5}, {8, 0}}, 13, {2, 3, 4, 7, 12, 13}},
+        {{{1, 1, 1}}, 4, {1, 2, 3, 4}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.sprays.front().round);
@@ -73,7 +82,7 @@ TEST(BatchRunner, SprayOrdersTakeEffectInTheirRound)
         SprayWatch watch;
         GameCore core{watch};
         watch.core = &core;
-        BatchTotals totals{sprayed.plan().checkpointCount()};
+        BatchTotals totals = sprayed.newTotals();
         sprayed.playOnCore(0, core, totals);
         EXPECT_EQ(watch.sprayedRounds, c.sprayed);
     }
@@ -116,17 +125,24 @@ TEST(BatchRunner, GameMatchesOnePlayedByHand)
             const SideTotals* totals[2] = {&runner.totals().at(c).hunters, &runner.totals().at(c).prey};
             for (int side = 0; side < 2; ++side) {
                 ASSERT_EQ(runner.results().count(0, c, side == 0 ? Side::Hunter : Side::Prey), counts[side]) << round;
-                ASSERT_EQ(totals[side]->sum, counts[side]) << round;
+                ASSERT_EQ(totals[side]->gamesWith[static_cast<std::size_t>(counts[side])], 1) << round;
                 ASSERT_EQ(totals[side]->wentExtinct, firsts[side] != neverExtinct) << round;
                 ASSERT_EQ(totals[side]->firstRoundSum, std::max(firsts[side], 0)) << round;
             }
         }
+        // The game's first extinctions over the whole run, in their rounds.
+        for (int side = 0; side < 2; ++side) {
+            std::vector<std::int32_t> expected(rounds + 1);
+            if (firsts[side] != neverExtinct)
+                expected[static_cast<std::size_t>(firsts[side])] = 1;
+            EXPECT_EQ(runner.totals().firstExtinctions(side == 0 ? Side::Hunter : Side::Prey), expected);
+        }
     }
 }
 
-TEST(BatchRunner, SameResultsForAnyNumberOfThreads)
+TEST(BatchRunner, SameResultsForAnyNumberOfThreadsOrSlices)
 {
-    const BatchPlan plan = makePlan(4294967290u, 41, 3000, 250, {{100, 30}});
+    const BatchPlan plan = makePlan(4294967290u, 41, 3000, 250, {{100, 30, 700}});
     BatchRunner reference{plan};
     ASSERT_TRUE(reference.run(1));
     EXPECT_EQ(reference.gamesDone(), plan.games);
@@ -137,6 +153,15 @@ TEST(BatchRunner, SameResultsForAnyNumberOfThreads)
         ASSERT_TRUE(runner.run(jobs));
         expectSameResults(plan, runner.results(), runner.totals(), reference.results(), reference.totals());
     }
+    // On one thread, in slices that cut the engine's blocks, each into totals of its own.
+    BatchRunner sliced{plan};
+    for (const auto& [first, last] : {std::pair{0, 5}, std::pair{5, 6}, std::pair{6, 30}, std::pair{30, 41}}) {
+        BatchTotals slice = sliced.newTotals();
+        sliced.playGames(first, last, slice);
+        sliced.totals().merge(slice);
+    }
+    EXPECT_EQ(sliced.gamesDone(), plan.games);
+    expectSameResults(plan, sliced.results(), sliced.totals(), reference.results(), reference.totals());
 }
 
 // A whole batch through the engine, and game by game through the core: a last block of fewer
@@ -147,7 +172,7 @@ TEST(BatchRunner, EngineAndCorePlayTheSameBatch)
     BatchRunner engine{plan};
     ASSERT_TRUE(engine.run(2));
     BatchRunner core{plan};
-    BatchTotals totals{plan.checkpointCount()};
+    BatchTotals totals = core.newTotals();
     NullGameView view;
     GameCore game{view};
     for (std::int32_t g = 0; g < plan.games; ++g)
@@ -172,7 +197,12 @@ TEST(BatchRunner, GamesFollowConsecutiveSeedsAcrossTheWrap)
 
 TEST(BatchRunner, StopsWhenCancelled)
 {
-    BatchRunner runner{makePlan(1, 1000, std::numeric_limits<std::int32_t>::max(), 1 << 30)};
+    // Games that would play for hours; their counts only, as a summary of rounds this long would
+    // not fit in memory.
+    BatchPlan plan = makePlan(1, 1000, std::numeric_limits<std::int32_t>::max(), 1 << 30);
+    plan.summary = false;
+    ASSERT_GE(plan.maxThreads(), 1u);
+    BatchRunner runner{plan};
     std::atomic<bool> cancel{true};
     EXPECT_FALSE(runner.run(2, {}, &cancel));
     EXPECT_LT(runner.roundsDone(), runner.totalRounds());
