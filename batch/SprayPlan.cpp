@@ -37,3 +37,18 @@ std::optional<std::int32_t> SprayPlan::nextOrderAfter(std::int32_t round) const
         return std::nullopt;
     return static_cast<std::int32_t>(next);
 }
+
+std::vector<std::int32_t> SprayPlan::sprayedRounds(std::int32_t rounds) const
+{
+    std::vector<std::int32_t> sprayed;
+    std::int32_t left = 0;
+    for (std::int32_t round = 1; round <= rounds; ++round) {
+        if (const std::optional<std::int32_t> count = countBefore(round))
+            left = *count;
+        if (left > 0) {
+            sprayed.push_back(round);
+            --left;
+        }
+    }
+    return sprayed;
+}

@@ -35,6 +35,9 @@ public:
     std::optional<std::int32_t> countBefore(std::int32_t round) const;
     // The first round after the given one before which an order falls, if any.
     std::optional<std::int32_t> nextOrderAfter(std::int32_t round) const;
+    // The rounds from 1 to rounds that spray, in order: each order sets the spraying rounds left,
+    // and a round sprays while any are left.
+    std::vector<std::int32_t> sprayedRounds(std::int32_t rounds) const;
 
     bool operator==(const SprayPlan&) const = default;
 

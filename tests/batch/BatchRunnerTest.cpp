@@ -85,6 +85,8 @@ TEST(BatchRunner, SprayOrdersTakeEffectInTheirRound)
         BatchTotals totals = sprayed.newTotals();
         sprayed.playOnCore(0, core, totals);
         EXPECT_EQ(watch.sprayedRounds, c.sprayed);
+        // What a chart marks as the rounds that spray, worked out from the plan alone.
+        EXPECT_EQ(sprayed.plan().sprays.sprayedRounds(c.rounds), c.sprayed);
     }
 }
 
