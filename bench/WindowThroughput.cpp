@@ -146,7 +146,7 @@ int main(int argc, char** argv)
                      [&] { callReporting(errorBox, [&] { controller.onTick(); }); });
     DialogSaveFileChooser saveChooser(&form);
     ChartCommands chartCommands(form.populationChart(), controller, colorDialog, printDialog, printer, saveChooser);
-    form.connectTo(controller, chartCommands);
+    form.connectTo(controller, chartCommands, saveChooser);
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
         return 1;
