@@ -174,10 +174,12 @@ void SeriesWindow::start()
     run_ = std::make_unique<SeriesRun>(*settings);
     cancel_ = false;
     const auto jobs = static_cast<unsigned>(QThread::idealThreadCount());
-    // The worker only plays; what it raises comes back to this thread with the end of the run.
+    // The worker plays and sums up; its result, or what it raised, comes back to this thread with
+    // the end of the run.
     worker_ = QThread::create([this, run = run_.get(), jobs] {
         try {
-            run->run(jobs, &cancel_);
+            if (run->run(jobs, &cancel_))
+                finished_ = std::make_unique<SeriesResult>(run->takeResult());
         } catch (...) {
             failure_ = std::current_exception();
         }
@@ -200,12 +202,13 @@ void SeriesWindow::finishRun()
     const auto ended = qScopeGuard([this] { emit runEnded(); });
     worker_->wait();
     delete std::exchange(worker_, nullptr);
-    const std::unique_ptr<SeriesRun> run = std::move(run_);
+    run_.reset();
+    std::unique_ptr<SeriesResult> finished = std::move(finished_);
     // A cancel that came after the last game still cancels: what was asked for decides, not
     // which thread was quicker.
-    const bool complete = run->isComplete() && !cancel_;
+    const bool complete = finished && !cancel_;
     if (complete) {
-        result_ = std::make_unique<SeriesResult>(run->takeResult());
+        result_ = std::move(finished);
         showResult();
     }
     setRunning(false);

@@ -81,6 +81,8 @@ private:
     std::optional<std::uint32_t> offeredGame_;
     std::unique_ptr<SeriesRun> run_;
     std::atomic<bool> cancel_{false};
+    // What the worker hands back, read once it has ended.
+    std::unique_ptr<SeriesResult> finished_;
     std::exception_ptr failure_;
     QThread* worker_ = nullptr;
     QTimer* progressTimer_ = nullptr;

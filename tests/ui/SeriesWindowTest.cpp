@@ -183,11 +183,17 @@ TEST_F(Series, ACancelledSeriesLeavesWhatWasShown)
 }
 
 // The window's CSV and tables give the figures of quorvel-sim --summary for the same games, A
-// without and B with --spray, rounded alike; the games run on across 2^32.
+// without and B with --spray, rounded alike; the games run on across 2^32. 200 games of 60 rounds,
+// or as QUORVEL_SERIES_SIZE says ("1000x500").
 TEST_F(Series, FiguresAreThoseOfQuorvelSim)
 {
+    const QStringList size = qEnvironmentVariable("QUORVEL_SERIES_SIZE", "200x60").split(u'x');
+    ASSERT_EQ(size.size(), 2);
+    const QString& games = size[0];
+    const int rounds = size[1].toInt();
+    ASSERT_GE(rounds, 20);
     SeriesWindow* series = open();
-    enter("200", "60", "4294967200", "20", "5", "15");
+    enter(games, size[1], "4294967200", "20", "5", "15");
     play();
     saveChooser.answer = {folder.filePath("series.csv"), {}};
     series->saveData();
@@ -195,10 +201,10 @@ TEST_F(Series, FiguresAreThoseOfQuorvelSim)
     const QByteArray csv = contents(folder.filePath("series.csv"));
     ASSERT_TRUE(csv.startsWith("\xEF\xBB\xBF"));
     QStringList lines = QString::fromUtf8(csv.mid(3)).split(QStringLiteral("\r\n"));
-    ASSERT_EQ(lines.size(), 1 + 61 + 1);  // the header, rounds 0 to 60 and after the last CR LF
+    ASSERT_EQ(lines.size(), 1 + (rounds + 1) + 1);  // the header, rounds 0 to the last, after the last CR LF
     EXPECT_TRUE(lines.front().startsWith("Durchgang;A Räuber Mittel;A Räuber P10;")) << lines.front().toStdString();
 
-    const QStringList common = {"--games", "200", "--rounds", "60", "--every", "1", "--summary", "--seed", "4294967200"};
+    const QStringList common = {"--games", games, "--rounds", size[1], "--every", "1", "--summary", "--seed", "4294967200"};
     const std::vector<SimSide> conditions[] = {simSummary(common), simSummary(common + QStringList{"--spray", "20:5:15"})};
     QTableWidget* tables[] = {series->findChild<QTableWidget*>("unsprayedTable"), series->findChild<QTableWidget*>("sprayedTable")};
     for (int condition = 0; condition < 2; ++condition) {
@@ -206,8 +212,8 @@ TEST_F(Series, FiguresAreThoseOfQuorvelSim)
         for (int side = 0; side < 2; ++side) {
             SCOPED_TRACE(condition * 2 + side);
             const SimSide& sim = conditions[condition][side];
-            ASSERT_EQ(sim.rows.size(), 61u);
-            for (int round = 0; round <= 60; ++round) {
+            ASSERT_EQ(sim.rows.size(), static_cast<std::size_t>(rounds + 1));
+            for (int round = 0; round <= rounds; ++round) {
                 const QStringList fields = lines[1 + round].split(u';');
                 ASSERT_EQ(fields.size(), 21);
                 QStringList figures = {fields[0]};
@@ -224,7 +230,7 @@ TEST_F(Series, FiguresAreThoseOfQuorvelSim)
                       sim.runLine);
         }
     }
-    // The rounds that spray are shaded in B's chart only: 20 to 24, 35 to 39, 50 to 54.
+    // The rounds that spray are shaded in B's chart only: 20 to 24, 35 to 39, ...
     const auto greenPixels = [this](const char* chart) {
         const QImage image = part(chart)->grab().toImage();
         int n = 0;
