@@ -4,6 +4,9 @@
 
 #include <QWidget>
 
+#include <cstdint>
+#include <vector>
+
 struct SeriesResult;
 
 // One condition of a series as a picture: above, the mean count of hunters (red) and prey (blue)

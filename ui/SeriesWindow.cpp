@@ -135,8 +135,10 @@ std::optional<SeriesSettings> SeriesWindow::readSettings()
     settings.rounds = number(ui_->roundsEdit);
     settings.sprayStart = number(ui_->sprayStartEdit);
     settings.sprayRounds = number(ui_->sprayRoundsEdit);
-    settings.sprayPeriod = ui_->repeatBox->isChecked() ? std::max(number(ui_->sprayPeriodEdit), -1) : 0;
-    if (settings.sprayPeriod == 0 && ui_->repeatBox->isChecked())
+    // Unchecked, the period is not read; checked, "every 0 rounds" is no period.
+    const bool repeated = ui_->repeatBox->isChecked();
+    settings.sprayPeriod = repeated ? number(ui_->sprayPeriodEdit) : 0;
+    if (repeated && settings.sprayPeriod == 0)
         settings.sprayPeriod = -1;
     const std::optional<std::uint32_t> firstGame = parseGameNumber(ui_->firstGameEdit->text().toStdString());
     const std::optional<Entry> invalid = settings.invalidEntry();
