@@ -39,7 +39,7 @@ int main(int argc, char** argv)
     if (first)
         std::printf("%d ranks\n", group.size());
     for (const std::size_t checkpoints : {std::size_t{11}, std::size_t{1001}, std::size_t{100001}, std::size_t{1000001}}) {
-        BatchTotals totals{checkpoints};
+        BatchTotals totals{checkpoints, 1000};
         for (std::size_t c = 0; c < checkpoints; ++c)
             totals.add(c, 12, 18, neverExtinct, neverExtinct);
         const double seconds = medianSeconds([&] { group.mergeTotals(totals); });

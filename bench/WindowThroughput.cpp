@@ -5,6 +5,9 @@
 //       [--monochrome 1]
 // --preload fills both curves with N points of a random walk in one go before the run;
 // --monochrome 1 switches the chart to its black-and-white scheme first.
+// --series N instead plays N Versuchsreihen of 10,000 games x 1,000 rounds, A and B (10 rounds of
+// spraying from round 200, every 100 rounds), from the series window's Start to its result drawn,
+// and how quickly the main window answers events meanwhile.
 #include "Application.h"
 #include "CellPictures.h"
 #include "ChartCommands.h"
@@ -17,6 +20,7 @@
 #include "MainWindow.h"
 #include "PrintDialog.h"
 #include "Printer.h"
+#include "SeriesWindow.h"
 #include "SystemBeeper.h"
 #include "SystemPrinterList.h"
 #include "SystemRoundTimer.h"
@@ -27,6 +31,7 @@
 #include <QEvent>
 #include <QEventLoop>
 #include <QImage>
+#include <QLineEdit>
 #include <QTest>
 #include <QSlider>
 #include <QTimer>
@@ -97,6 +102,52 @@ void runLoop(int ms)
     loop.exec();
 }
 
+// Plays runs series through the window and prints the wall time of each from Start to the result
+// drawn, and the main window's event latency over all of them.
+void timeSeries(MainWindow& form, int runs)
+{
+    form.showSeries();
+    SeriesWindow* series = form.seriesWindow();
+    if (!QTest::qWaitForWindowExposed(series))
+        return;
+    series->findChild<QLineEdit*>("gamesEdit")->setText("10000");
+    series->findChild<QLineEdit*>("roundsEdit")->setText("1000");
+    series->findChild<QLineEdit*>("firstGameEdit")->setText("1");
+    std::vector<double> times;
+    LatencyProbe probe;
+    probe.start();
+    for (int i = 0; i < runs; ++i) {
+        QEventLoop loop;
+        QObject::connect(series, &SeriesWindow::runEnded, &loop, &QEventLoop::quit);
+        QElapsedTimer clock;
+        clock.start();
+        series->start();
+        loop.exec();
+        series->repaint();
+        times.push_back(clock.nsecsElapsed() / 1e6);
+        std::printf("series %d: %.0f ms\n", i + 1, times.back());
+    }
+    probe.stop();
+    // The largest series, cancelled after a moment: how long until the window is ready again.
+    series->findChild<QLineEdit*>("gamesEdit")->setText("100000");
+    series->findChild<QLineEdit*>("roundsEdit")->setText("100000");
+    QEventLoop loop;
+    QObject::connect(series, &SeriesWindow::runEnded, &loop, &QEventLoop::quit);
+    series->start();
+    runLoop(300);
+    QElapsedTimer cancelClock;
+    cancelClock.start();
+    series->cancel();
+    loop.exec();
+    const double cancelled = cancelClock.nsecsElapsed() / 1e6;
+    std::sort(times.begin(), times.end());
+    std::printf("100000 games x 100000 rounds cancelled after 300 ms: ready again %.1f ms after Abbrechen\n", cancelled);
+    std::printf("10000 games x 1000 rounds, A and B, Start to result drawn: median %.0f ms, min %.0f, max %.0f (%d runs)\n",
+                times[times.size() / 2], times.front(), times.back(), runs);
+    std::printf("main window's event latency meanwhile: median %.2f ms, 99th percentile %.2f ms, max %.2f ms (%zu probes)\n",
+                probe.percentile(0.5), probe.percentile(0.99), probe.percentile(1.0), probe.waits.size());
+}
+
 double bareTimerTicks(int seconds)
 {
     QTimer bare;
@@ -118,6 +169,7 @@ int main(int argc, char** argv)
     int seconds = 10;
     long preload = 0;
     bool monochrome = false;
+    int seriesRuns = 0;
     for (int i = 1; i + 1 < argc; i += 2) {
         if (!std::strcmp(argv[i], "--seconds"))
             seconds = std::atoi(argv[i + 1]);
@@ -125,6 +177,8 @@ int main(int argc, char** argv)
             preload = std::atol(argv[i + 1]);
         else if (!std::strcmp(argv[i], "--monochrome"))
             monochrome = std::atoi(argv[i + 1]) != 0;
+        else if (!std::strcmp(argv[i], "--series"))
+            seriesRuns = std::atoi(argv[i + 1]);
     }
     SystemBeeper beeper;
     DialogErrorBox errorBox(beeper);
@@ -146,10 +200,14 @@ int main(int argc, char** argv)
                      [&] { callReporting(errorBox, [&] { controller.onTick(); }); });
     DialogSaveFileChooser saveChooser(&form);
     ChartCommands chartCommands(form.populationChart(), controller, colorDialog, printDialog, printer, saveChooser);
-    form.connectTo(controller, chartCommands);
+    form.connectTo(controller, chartCommands, saveChooser);
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
         return 1;
+    if (seriesRuns > 0) {
+        timeSeries(form, seriesRuns);
+        return 0;
+    }
     controller.core().random().setSeed(1);
     controller.onNewGame();
     controller.onToggleChart();

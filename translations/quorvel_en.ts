@@ -361,6 +361,14 @@
         <source>Runden vorgeben</source>
         <translation>Run rounds</translation>
     </message>
+    <message>
+        <source>Versuchsreihe …</source>
+        <translation>Experiment …</translation>
+    </message>
+    <message>
+        <source>Viele Spiele ohne und mit Insektizid vergleichen</source>
+        <translation>Compare many games without and with insecticide</translation>
+    </message>
 </context>
 <context>
     <name>MessageDialog</name>
@@ -535,6 +543,14 @@
         <source>Jedes Spiel hat eine Nummer. „Nochmal“ spielt es noch einmal von vorn, „Nr. …“ beginnt ein Spiel nach seiner Nummer.</source>
         <translation>Every game has a number. “Again” plays it once more from the start, “No. …” starts a game by its number.</translation>
     </message>
+    <message>
+        <source>Versuchsreihe</source>
+        <translation>Experiment</translation>
+    </message>
+    <message>
+        <source>Ein einzelnes Spiel ist Zufall. „Versuchsreihe …“ spielt viele Spiele auf einmal, ohne sie zu zeigen, jedes zweimal vom selben Anfang an: A ohne Insektizid, B mit Insektizid nach einem Plan (ab einer Runde, so viele Runden lang, auf Wunsch immer wieder). Die Diagramme zeigen nach jeder Runde die mittlere Zahl der Räuber (rot) und der Beute (blau); das helle Band reicht vom 10. bis zum 90. Perzentil, in ihm liegen die mittleren 80 % der Spiele. Darunter steht, in wie vielen Spielen eine Seite gerade ausgestorben ist und in wie vielen sie es schon einmal war, denn Räuber können zurückkommen. Die Tabelle nennt, in welcher Runde eine Seite im Mittel zum ersten Mal ausstirbt und wie oft sie am Ende fehlt, mit dem Bereich, in dem dieser Anteil mit 95 % Sicherheit liegt.</source>
+        <translation>A single game is chance. “Experiment …” plays many games at once without showing them, each twice from the same start: A without insecticide, B with insecticide by a plan (from a round on, for so many rounds, repeated if you like). The charts show after every round the mean number of hunters (red) and of prey (blue); the light band reaches from the 10th to the 90th percentile, so the middle 80 % of the games lie in it. Below, they show in how many games a side has just died out and in how many it has died out at some point, since hunters can come back. The table gives the round in which a side first dies out on average and how often it is gone at the end, with the range that holds this share with 95 % confidence.</translation>
+    </message>
 </context>
 <context>
     <name>SaveAtomically</name>
@@ -545,6 +561,311 @@
     <message>
         <source>Der Inhalt konnte nicht erzeugt werden.</source>
         <translation>Its contents could not be produced.</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesChart</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Runde</source>
+        <translation>Round</translation>
+    </message>
+    <message>
+        <source>Räuber</source>
+        <translation>Hunters</translation>
+    </message>
+    <message>
+        <source>Beute</source>
+        <translation>Prey</translation>
+    </message>
+    <message>
+        <source>Linie: Mittel, Band: 10. bis 90. Perzentil</source>
+        <translation>line: mean, band: 10th to 90th percentile</translation>
+    </message>
+    <message>
+        <source>bei 0</source>
+        <translation>at 0</translation>
+    </message>
+    <message>
+        <source>schon einmal bei 0 (Anteil der Spiele)</source>
+        <translation>at 0 at some round so far (share of games)</translation>
+    </message>
+    <message>
+        <source>Noch keine Versuchsreihe</source>
+        <translation>No experiment yet</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesWindow</name>
+    <message>
+        <source>Versuchsreihe</source>
+        <translation>Experiment</translation>
+    </message>
+    <message>
+        <source>Einstellungen</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>&amp;Spiele:</source>
+        <translation>&amp;Games:</translation>
+    </message>
+    <message>
+        <source>1 bis 100000 Spiele, jedes einmal ohne und einmal mit Insektizid</source>
+        <translation>1 to 100000 games, each once without and once with insecticide</translation>
+    </message>
+    <message>
+        <source>Anzahl der Spiele</source>
+        <translation>Number of games</translation>
+    </message>
+    <message>
+        <source>&amp;Runden je Spiel:</source>
+        <translation>&amp;Rounds per game:</translation>
+    </message>
+    <message>
+        <source>1 bis 100000 Runden</source>
+        <translation>1 to 100000 rounds</translation>
+    </message>
+    <message>
+        <source>Runden je Spiel</source>
+        <translation>Rounds per game</translation>
+    </message>
+    <message>
+        <source>&amp;Erste Spielnummer:</source>
+        <translation>&amp;First game number:</translation>
+    </message>
+    <message>
+        <source>Die Spiele haben die Nummern ab dieser, wie „Nr. …“ sie spielt</source>
+        <translation>The games have the numbers from this one on, as “No. …” plays them</translation>
+    </message>
+    <message>
+        <source>Erste Spielnummer</source>
+        <translation>First game number</translation>
+    </message>
+    <message>
+        <source>B mit Insektizid: &amp;ab Runde</source>
+        <translation>B with insecticide: from r&amp;ound</translation>
+    </message>
+    <message>
+        <source>Insektizid ab Runde</source>
+        <translation>Insecticide from round</translation>
+    </message>
+    <message>
+        <source>&amp;für</source>
+        <translation>f&amp;or</translation>
+    </message>
+    <message>
+        <source>Runden je Insektizideinsatz</source>
+        <translation>Rounds per insecticide campaign</translation>
+    </message>
+    <message>
+        <source>Runden,</source>
+        <translation>rounds,</translation>
+    </message>
+    <message>
+        <source>&amp;wiederholt alle</source>
+        <translation>re&amp;peated every</translation>
+    </message>
+    <message>
+        <source>Einsatz wiederholen</source>
+        <translation>Repeat the campaign</translation>
+    </message>
+    <message>
+        <source>Einsatz wiederholt alle … Runden</source>
+        <translation>Campaign repeated every … rounds</translation>
+    </message>
+    <message>
+        <source>Runden</source>
+        <translation>rounds</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Die Versuchsreihe spielen</source>
+        <translation>Play the experiment</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Die laufende Versuchsreihe abbrechen</source>
+        <translation>Cancel the running experiment</translation>
+    </message>
+    <message>
+        <source>Fortschritt der Versuchsreihe</source>
+        <translation>Progress of the experiment</translation>
+    </message>
+    <message>
+        <source>Als CSV speichern …</source>
+        <translation>Save as CSV …</translation>
+    </message>
+    <message>
+        <source>Als Bild speichern …</source>
+        <translation>Save as picture …</translation>
+    </message>
+    <message>
+        <source>Diagramm A</source>
+        <translation>Chart A</translation>
+    </message>
+    <message>
+        <source>Kennzahlen A</source>
+        <translation>Figures A</translation>
+    </message>
+    <message>
+        <source>Diagramm B</source>
+        <translation>Chart B</translation>
+    </message>
+    <message>
+        <source>Kennzahlen B</source>
+        <translation>Figures B</translation>
+    </message>
+    <message>
+        <source>,</source>
+        <extracomment>The decimal mark of the numbers in the Versuchsreihe&apos;s table and its saved CSV file.</extracomment>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Räuber</source>
+        <translation>Hunters</translation>
+    </message>
+    <message>
+        <source>Beute</source>
+        <translation>Prey</translation>
+    </message>
+    <message>
+        <source>Erstes Aussterben: mittlere Runde</source>
+        <translation>First extinction: mean round</translation>
+    </message>
+    <message>
+        <source>Erstes Aussterben: Median der Runden</source>
+        <translation>First extinction: median round</translation>
+    </message>
+    <message>
+        <source>Spiele mit Aussterben (n)</source>
+        <translation>Games with an extinction (n)</translation>
+    </message>
+    <message>
+        <source>Am Ende ausgestorben</source>
+        <translation>Extinct at the end</translation>
+    </message>
+    <message>
+        <source>95-%-Intervall (Wilson)</source>
+        <translation>95% interval (Wilson)</translation>
+    </message>
+    <message>
+        <source>Die Zahl der Spiele ist eine ganze Zahl von 1 bis %1.</source>
+        <translation>The number of games is a whole number from 1 to %1.</translation>
+    </message>
+    <message>
+        <source>Die Zahl der Runden je Spiel ist eine ganze Zahl von 1 bis %1.</source>
+        <translation>The number of rounds per game is a whole number from 1 to %1.</translation>
+    </message>
+    <message>
+        <source>Eine Spielnummer ist eine ganze Zahl von 0 bis 4294967295, ohne Vorzeichen und ohne Leerzeichen.</source>
+        <translation>A game number is a whole number from 0 to 4294967295, without a sign and without spaces.</translation>
+    </message>
+    <message>
+        <source>Das Insektizid beginnt in einer Runde von 1 bis %1, der Zahl der Runden je Spiel.</source>
+        <translation>The insecticide starts in a round from 1 to %1, the number of rounds per game.</translation>
+    </message>
+    <message>
+        <source>Ein Insektizideinsatz dauert 1 bis %1 Runden.</source>
+        <translation>An insecticide campaign lasts 1 to %1 rounds.</translation>
+    </message>
+    <message>
+        <source>Ein Insektizideinsatz wiederholt sich alle 1 bis %1 Runden.</source>
+        <translation>An insecticide campaign repeats every 1 to %1 rounds.</translation>
+    </message>
+    <message>
+        <source>A: ohne Insektizid</source>
+        <translation>A: without insecticide</translation>
+    </message>
+    <message>
+        <source>B: mit Insektizid</source>
+        <translation>B: with insecticide</translation>
+    </message>
+    <message>
+        <source>Noch keine Versuchsreihe: Einstellungen wählen und „Start“ drücken.</source>
+        <translation>No experiment yet: choose the settings and press “Start”.</translation>
+    </message>
+    <message>
+        <source>B: Insektizid ab Runde %1 für %2 Runden, alle %3 Runden wiederholt</source>
+        <translation>B: insecticide from round %1 for %2 rounds, repeated every %3 rounds</translation>
+    </message>
+    <message>
+        <source>B: Insektizid ab Runde %1 für %2 Runden</source>
+        <translation>B: insecticide from round %1 for %2 rounds</translation>
+    </message>
+    <message>
+        <source>%1 Spiele zu je %2 Runden, Spielnummern %3 bis %4, jedes einmal ohne (A) und einmal mit Insektizid (B); gezählt nach jeder Runde.</source>
+        <translation>%1 games of %2 rounds each, game numbers %3 to %4, each once without (A) and once with insecticide (B); counted after every round.</translation>
+    </message>
+    <message>
+        <source>%1 bis %2</source>
+        <translation>%1 to %2</translation>
+    </message>
+    <message>
+        <source>quorvel-versuchsreihe-%1.%2</source>
+        <extracomment>The name a saved Versuchsreihe is offered under: %1 its first game&apos;s number, %2 the extension.</extracomment>
+        <translation>quorvel-experiment-%1.%2</translation>
+    </message>
+    <message>
+        <source>Versuchsreihe als CSV speichern</source>
+        <translation>Save experiment as CSV</translation>
+    </message>
+    <message>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Mittel</source>
+        <extracomment>The figures&apos; names in the columns of a saved Versuchsreihe, after the condition and the side.</extracomment>
+        <translation>mean</translation>
+    </message>
+    <message>
+        <source>P10</source>
+        <translation>p10</translation>
+    </message>
+    <message>
+        <source>P90</source>
+        <translation>p90</translation>
+    </message>
+    <message>
+        <source>ausgestorben %</source>
+        <translation>extinct %</translation>
+    </message>
+    <message>
+        <source>schon ausgestorben %</source>
+        <translation>once %</translation>
+    </message>
+    <message>
+        <source>PNG-Bild in Bildschirmgröße (*.png)</source>
+        <translation>PNG image, screen size (*.png)</translation>
+    </message>
+    <message>
+        <source>PNG-Bild in doppelter Größe (*.png)</source>
+        <translation>PNG image, twice the size (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG-Grafik (*.svg)</source>
+        <translation>SVG drawing (*.svg)</translation>
+    </message>
+    <message>
+        <source>Versuchsreihe als Bild speichern</source>
+        <translation>Save experiment as picture</translation>
+    </message>
+    <message>
+        <source>Quorvel, Versuchsreihe</source>
+        <translation>Quorvel, experiment</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include "PopulationChart.h"
 #include "PromptForText.h"
 #include "RulesWindow.h"
+#include "SeriesWindow.h"
 
 #include <QAction>
 #include <QMenu>
@@ -141,9 +142,11 @@ void MainWindow::finishStartUp(const CellPictures& pictures)
 
 ChartView& MainWindow::chart() { return *ui_->chart; }
 
-void MainWindow::connectTo(GameController& controller, ChartCommands& chartCommands)
+void MainWindow::connectTo(GameController& controller, ChartCommands& chartCommands, SaveFileChooser& saveChooser)
 {
     controller_ = &controller;
+    saveChooser_ = &saveChooser;
+    connect(ui_->seriesButton, &QPushButton::clicked, this, reporting([this] { showSeries(); }));
     const auto forward = [this, &controller](QPushButton* button, void (GameController::*handler)()) {
         connect(button, &QPushButton::clicked, this, reporting([&controller, handler] { (controller.*handler)(); }));
     };
@@ -248,6 +251,19 @@ void MainWindow::showRules()
     rulesWindow_->show();
     rulesWindow_->raise();
     rulesWindow_->activateWindow();
+}
+
+void MainWindow::showSeries()
+{
+    if (!seriesWindow_) {
+        seriesWindow_ = new SeriesWindow(errorBox_, *saveChooser_, this);
+        seriesWindow_->setObjectName("seriesWindow");
+        seriesWindow_->resize(seriesWindow_->size().boundedTo(screen()->availableGeometry().size() - QSize(16, 48)));
+    }
+    seriesWindow_->offerFirstGame(controller_->gameNumber());
+    seriesWindow_->show();
+    seriesWindow_->raise();
+    seriesWindow_->activateWindow();
 }
 
 // --- GameControls ------------------------------------------------------------------------

@@ -16,6 +16,8 @@ class GameController;
 class PopulationChart;
 class QMenu;
 class RulesWindow;
+class SaveFileChooser;
+class SeriesWindow;
 namespace Ui {
 class MainWindow;
 }
@@ -39,8 +41,9 @@ public:
     void finishStartUp(const CellPictures& pictures);
 
     // Forwards the window's actions to controller, and the chart's menu and print button to
-    // chartCommands; both must outlive the window. Call it once, before the window is shown.
-    void connectTo(GameController& controller, ChartCommands& chartCommands);
+    // chartCommands; the series window saves through saveChooser. All must outlive the window.
+    // Call it once, before the window is shown.
+    void connectTo(GameController& controller, ChartCommands& chartCommands, SaveFileChooser& saveChooser);
 
     // Laid-out client size with the analysis panel closed, and the least width when open.
     static constexpr int clientWidth = 413;
@@ -57,6 +60,10 @@ public:
     // the window is made on first use and stays open, not modal, until it is closed.
     void showRules();
     RulesWindow* rulesWindow() const { return rulesWindow_; }
+    // Opens the "Versuchsreihe" window in the same way, offering the number of the game in play
+    // as the series' first; after connectTo.
+    void showSeries();
+    SeriesWindow* seriesWindow() const { return seriesWindow_; }
 
     // --- GameControls ------------------------------------------------------------------
     void setControlEnabled(Control control, bool enabled) override;
@@ -97,5 +104,7 @@ private:
     CellPictures pictures_;
     QMenu* chartMenu_ = nullptr;
     RulesWindow* rulesWindow_ = nullptr;
+    SaveFileChooser* saveChooser_ = nullptr;
+    SeriesWindow* seriesWindow_ = nullptr;
     std::unique_ptr<PopulationChart> populationChart_;
 };

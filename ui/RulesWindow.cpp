@@ -162,5 +162,15 @@ QString RulesWindow::html(bool withPictures) const
     html += heading(tr("Spielnummer"));
     html += paragraph(tr("Jedes Spiel hat eine Nummer. „Nochmal“ spielt es noch einmal von vorn, „Nr. …“ beginnt ein "
                          "Spiel nach seiner Nummer."));
+    html += heading(tr("Versuchsreihe"));
+    html += paragraph(tr("Ein einzelnes Spiel ist Zufall. „Versuchsreihe …“ spielt viele Spiele auf einmal, ohne sie zu "
+                         "zeigen, jedes zweimal vom selben Anfang an: A ohne Insektizid, B mit Insektizid nach einem Plan "
+                         "(ab einer Runde, so viele Runden lang, auf Wunsch immer wieder). Die Diagramme zeigen nach jeder "
+                         "Runde die mittlere Zahl der Räuber (rot) und der Beute (blau); das helle Band reicht vom 10. bis "
+                         "zum 90. Perzentil, in ihm liegen die mittleren 80 % der Spiele. Darunter steht, in wie vielen "
+                         "Spielen eine Seite gerade ausgestorben ist und in wie vielen sie es schon einmal war, denn Räuber "
+                         "können zurückkommen. Die Tabelle nennt, in welcher Runde eine Seite im Mittel zum ersten Mal "
+                         "ausstirbt und wie oft sie am Ende fehlt, mit dem Bereich, in dem dieser Anteil mit 95 % "
+                         "Sicherheit liegt."));
     return html;
 }

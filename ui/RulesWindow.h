@@ -8,8 +8,8 @@ class QTextBrowser;
 
 // A small window that explains the game as the program plays it: the board, the two sides, what
 // a roll does on each kind of cell, the two modes and the two decisions of "Interaktiv", the
-// insecticide, the chart and the game's number, each cell shown as the board shows it. Not
-// modal; Esc closes it.
+// insecticide, the chart, the game's number and the Versuchsreihe, each cell shown as the board
+// shows it. Not modal; Esc closes it.
 class RulesWindow : public QWidget {
     Q_OBJECT
 public:

@@ -55,7 +55,7 @@ int main(int argc, char** argv)
         DialogSaveFileChooser saveChooser(&window);
         ChartCommands chartCommands(window.populationChart(), controller, colorDialog, printDialog, printer,
                                     saveChooser);
-        window.connectTo(controller, chartCommands);
+        window.connectTo(controller, chartCommands, saveChooser);
         window.show();
         return Application::exec();
     } catch (const std::exception& e) {

@@ -1,6 +1,6 @@
 # Batches end to end: byte-identical output for any number of jobs, the CSV file equal to the
-# CSV on stdout, batch rows equal to single games with the same seed, and --spray 1:K equal
-# to --insecticide K.
+# CSV on stdout, batch rows equal to single games with the same seed and spray orders (a
+# repeated campaign among them), and --spray 1:K equal to --insecticide K.
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 
@@ -14,7 +14,7 @@ function(run_sim outvar)
 endfunction()
 
 # Seeds from 4294967290 wrap to 0 at the seventh game.
-set(batch --games 25 --rounds 3000 --seed 4294967290 --spray 100:10 --spray 1500:3 --every 250)
+set(batch --games 25 --rounds 3000 --seed 4294967290 --spray 100:10 --spray 1500:3:400 --every 250)
 foreach(jobs 1 2 7)
   run_sim(csv_${jobs} ${batch} --jobs ${jobs} --csv -)
   run_sim(summary_${jobs} ${batch} --jobs ${jobs} --summary)
@@ -58,7 +58,7 @@ endif()
 
 # A batch game is the single game with its seed and the same spray orders.
 foreach(seed 4294967290 0 18)
-  run_sim(single --seed ${seed} --rounds 3000 --spray 100:10 --spray 1500:3)
+  run_sim(single --seed ${seed} --rounds 3000 --spray 100:10 --spray 1500:3:400)
   foreach(round 250 1500 3000)
     string(REGEX MATCH "\n${round},[12],[1-6],[1-6],([0-9]+),([0-9]+)\n" row "${single}")
     set(expected "\n${seed},${round},${CMAKE_MATCH_1},${CMAKE_MATCH_2}\n")

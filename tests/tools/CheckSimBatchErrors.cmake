@@ -13,6 +13,7 @@ set(cases
   "--games,3,--spray,0:5|help"
   "--games,3,--spray,4:-1|help"
   "--games,3,--spray,4|help"
+  "--games,3,--spray,4:2:0|help"
   "--games,3,--frobnicate|help"
   "--games,3,--jobs,0|help"
   "--games,3,--every,0|help"

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 using Args = std::vector<std::string>;
+constexpr std::int32_t int32Max = std::numeric_limits<std::int32_t>::max();
 }
 
 TEST(SimOptions, Defaults)
@@ -39,24 +42,27 @@ TEST(SimOptions, SprayOrders)
 {
     struct Case {
         Args args;
-        std::vector<Spray> sprays;
+        std::vector<SprayOrder> sprays;
     };
     const Case cases[] = {
         {{"--insecticide", "7"}, {{1, 7}}},
         {{"--insecticide", "0"}, {{1, 0}}},
         {{"--spray", "1:7"}, {{1, 7}}},
-        {{"--spray", "200:10", "--spray", "5:1"}, {{5, 1}, {200, 10}}},
+        {{"--spray", "200:10", "--spray", "5:1"}, {{200, 10}, {5, 1}}},
         // Pressing the button again before the same round replaces the count.
         {{"--spray", "3:4", "--spray", "3:9"}, {{3, 9}}},
         {{"--insecticide", "4", "--spray", "1:2"}, {{1, 2}}},
         {{"--spray", "1:2", "--insecticide", "4"}, {{1, 4}}},
-        {{"--spray", "2147483647:2147483647", "--spray", "9:0"}, {{9, 0}, {2147483647, 2147483647}}},
+        {{"--spray", "2147483647:2147483647", "--spray", "9:0"}, {{2147483647, 2147483647}, {9, 0}}},
+        {{"--spray", "200:10:100"}, {{200, 10, 100}}},
+        {{"--spray=5:3:10", "--spray", "25:0"}, {{5, 3, 10}, {25, 0}}},
+        {{"--spray", "1:0:2147483647"}, {{1, 0, 2147483647}}},
     };
     for (const auto& c : cases) {
         std::string error;
         const auto o = parseSimOptions(c.args, error);
         ASSERT_TRUE(o) << c.args[1] << ": " << error;
-        EXPECT_EQ(o->sprays, c.sprays) << c.args[1];
+        EXPECT_EQ(o->sprays.orders(), c.sprays) << c.args[1];
         EXPECT_FALSE(o->batch);
     }
 }
@@ -103,7 +109,7 @@ TEST(SimOptions, ValuesAfterAnEqualsSign)
     EXPECT_EQ(o->seed, 7u);
     EXPECT_EQ(o->rounds, 0);
     EXPECT_EQ(o->jobs, 2u);
-    EXPECT_EQ(o->sprays, (std::vector<Spray>{{3, 4}}));
+    EXPECT_EQ(o->sprays.orders(), (std::vector<SprayOrder>{{3, 4}}));
     EXPECT_TRUE(o->batch);
 }
 
@@ -138,7 +144,12 @@ TEST(SimOptions, RefusedCommandLines)
         {{"--spray", "5"}, "--spray"},
         {{"--spray", "5:"}, "--spray"},
         {{"--spray", ":5"}, "--spray"},
-        {{"--spray", "1:2:3"}, "--spray"},
+        {{"--spray", "1:2:0"}, "--spray needs R:K or R:K:P"},
+        {{"--spray", "1:2:"}, "--spray"},
+        {{"--spray", "1:2:3:4"}, "--spray"},
+        {{"--spray", "1:2:-1"}, "--spray"},
+        {{"--spray", "1::3"}, "--spray"},
+        {{"--spray", "1:2:2147483648"}, "--spray"},
         {{"--spray", "2147483648:1"}, "--spray"},
         {{"--spray", " 1:2"}, "--spray"},
         {{"--csv", ""}, "--csv"},
@@ -161,5 +172,73 @@ TEST(SimOptions, RefusedCommandLines)
         EXPECT_FALSE(parseSimOptions(c.args, error)) << c.args[0];
         EXPECT_NE(error.find(c.reason), std::string::npos) << error;
         EXPECT_EQ(error.find('\n'), std::string::npos) << error;
+    }
+}
+
+TEST(SimOptions, DefaultEveryIsATenthOfTheRounds)
+{
+    struct Case {
+        std::int32_t rounds, every;
+    };
+    for (const auto c : {Case{100000, 10000}, Case{1000, 100}, Case{15, 1}, Case{9, 1}, Case{0, 1}}) {
+        SimOptions options;
+        options.rounds = c.rounds;
+        std::string error;
+        const auto plan = batchPlan(options, 0, error);
+        ASSERT_TRUE(plan) << error;
+        EXPECT_EQ(plan->every, c.every) << c.rounds;
+        EXPECT_EQ(plan->checkpointRound(plan->checkpointCount() - 1), c.rounds);
+    }
+}
+
+// The summary's totals grow with the checkpoints and the rounds, the CSV's counts with games times
+// checkpoints; what does not fit is refused before play, saying what would help.
+TEST(SimOptions, RefusesBatchesItCannotKeep)
+{
+    struct Case {
+        std::int32_t games, rounds, every;
+        bool summary, csv;
+        const char* refusal;  // nullptr: accepted
+    };
+    const Case cases[] = {
+        {1, 3000000, 1, true, false, nullptr},
+        {1, 4000000, 1, true, false, "(1 game x 4000001 checkpoints, 4000000 rounds); choose a larger --every"},
+        // A count per round: beyond some 130 million rounds fewer checkpoints no longer help.
+        {1, 130000000, 13000000, true, false, nullptr},
+        {1, 140000000, 14000000, true, false, "(1 game x 11 checkpoints, 140000000 rounds); choose fewer rounds"},
+        {1, 300000000, 1, true, false, "(1 game x 300000001 checkpoints, 300000000 rounds); choose fewer rounds"},
+        {1000, int32Max, 1000, true, true, "(1000 games x 2147485 checkpoints, 2147483647 rounds); choose fewer rounds or fewer games"},
+        {1, 300000000, 1, false, true, nullptr},
+        {1, int32Max, 1, false, true, "(1 game x 2147483648 checkpoints); choose a larger --every or fewer games"},
+        {600000000, 0, 1, false, true, "(600000000 games x 1 checkpoint); choose fewer games"},
+        // Without the CSV nothing grows with the games.
+        {int32Max, 0, 1, true, false, nullptr},
+        {int32Max, 1000, 100, true, false, nullptr},
+        {1000000, 0, 1, true, true, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.games) + " games, " + std::to_string(c.rounds) + " every " +
+                     std::to_string(c.every) + (c.summary ? " summary" : "") + (c.csv ? " csv" : ""));
+        SimOptions options;
+        options.games = c.games;
+        options.rounds = c.rounds;
+        options.every = c.every;
+        options.summary = c.summary;
+        if (c.csv)
+            options.csv = "out.csv";
+        std::string error;
+        const auto plan = batchPlan(options, 0, error);
+        if (c.refusal) {
+            EXPECT_FALSE(plan);
+            EXPECT_NE(error.find(c.refusal), std::string::npos) << error;
+            // Fewer games help only where the games' counts are kept.
+            EXPECT_EQ(error.find("fewer games") != std::string::npos, c.csv) << error;
+            continue;
+        }
+        ASSERT_TRUE(plan) << error;
+        // Every thread's totals fit beside the counts.
+        EXPECT_GE(plan->maxThreads(), 1u);
+        EXPECT_LE(std::min<std::uint64_t>(plan->maxThreads(), 256) * plan->totalsBytes() + plan->countsBytes(),
+                  BatchPlan::maxKeptBytes);
     }
 }

@@ -51,7 +51,7 @@ protected:
         printDialog = std::make_unique<PrintDialog>(*printer, form.get());
         chartCommands = std::make_unique<ChartCommands>(form->populationChart(), *controller, *colorDialog,
                                                         *printDialog, *printer, saveChooser);
-        form->connectTo(*controller, *chartCommands);
+        form->connectTo(*controller, *chartCommands, saveChooser);
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }

@@ -189,9 +189,10 @@ TEST_F(Window, KeyboardStartsInTheInsecticideCountAndFollowsTheTabOrder)
 
     // Before the first game only the enabled controls take part: sprayRounds, then the buttons
     // "Neu" and "Ende" and the instruction line, in the button column's order, then the game
-    // number and its command, the rules and the board, which came later, and round again.
+    // number and its command, the rules, the board and the series, which came later, and round
+    // again.
     QStringList visited;
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < 9; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         // The control itself, not a part of it (the spin edit's inner line edit).
         QWidget* w = QApplication::focusWidget();
@@ -201,7 +202,7 @@ TEST_F(Window, KeyboardStartsInTheInsecticideCountAndFollowsTheTabOrder)
         visited << (w ? w->objectName() : QString());
     }
     EXPECT_EQ(visited, (QStringList{"newGameButton", "quitButton", "instructionLine", "gameNumberLine",
-                                    "gameByNumberButton", "rulesButton", "board", "sprayRoundsBox"}));
+                                    "gameByNumberButton", "rulesButton", "board", "seriesButton", "sprayRoundsBox"}));
 }
 
 TEST_F(Window, TheGameNumberIsShownInPlainDigitsAndStartsGamesAgain)

@@ -48,7 +48,7 @@ int runBatch(const SimOptions& options, ProcessGroup& group)
     const bool first = group.rank() == 0;
     std::string error;
     // Every process makes the same plan from the same options and rank 0's seed.
-    auto plan = BatchPlan::make(options, group.fromFirst(firstSeed(options)), error);
+    auto plan = batchPlan(options, group.fromFirst(firstSeed(options)), error);
     if (!plan)
         return first ? refuse(error) : 2;
 

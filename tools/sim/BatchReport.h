@@ -8,8 +8,8 @@
 #include <cstdio>
 
 // The readable summary: a line on what was played, then one table per side with a row per
-// checkpoint, made from the totals of all the plan's games. Write errors are left in the stream's
-// error flag.
+// checkpoint, and below it a line on the whole run, made from the totals of all the plan's games.
+// Write errors are left in the stream's error flag.
 void writeSummary(std::FILE* out, const BatchPlan& plan, const BatchTotals& totals);
 
 // The spreadsheet's header, "seed,round,hunters,prey", and its rows: per game (in game order) one

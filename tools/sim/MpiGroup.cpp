@@ -7,12 +7,14 @@
 
 #include <algorithm>
 #include <climits>
+#include <vector>
 
 namespace {
 constexpr int countsTag = 1;
-// Checkpoints whose totals are merged in one reduction: a few MiB, so no rank holds more than
-// that beyond its own table while merging.
-constexpr std::size_t checkpointsPerReduction = std::size_t{1} << 16;
+// Checkpoints whose totals, and rounds whose first extinctions, are merged in one reduction: a
+// few MiB, so no rank holds more than that beyond its own table while merging.
+constexpr std::size_t checkpointsPerReduction = std::size_t{1} << 14;
+constexpr std::size_t roundsPerReduction = std::size_t{1} << 20;
 
 // The reduction of totals rows: exact integer sums (and least and greatest), so any order and
 // grouping the library chooses gives the same result.
@@ -68,6 +70,16 @@ void MpiGroup::mergeTotals(BatchTotals& totals)
     }
     MPI_Op_free(&merge);
     MPI_Type_free(&row);
+    for (const Side side : {Side::Hunter, Side::Prey}) {
+        std::vector<std::int32_t>& games = totals.firstExtinctions(side);
+        for (std::size_t r = 0; r < games.size(); r += roundsPerReduction) {
+            const int count = static_cast<int>(std::min(roundsPerReduction, games.size() - r));
+            if (rank_ == 0)
+                MPI_Reduce(MPI_IN_PLACE, games.data() + r, count, MPI_INT32_T, MPI_SUM, 0, MPI_COMM_WORLD);
+            else
+                MPI_Reduce(games.data() + r, nullptr, count, MPI_INT32_T, MPI_SUM, 0, MPI_COMM_WORLD);
+        }
+    }
 }
 
 void MpiGroup::sendCounts(const BatchResults& results)

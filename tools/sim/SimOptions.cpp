@@ -5,16 +5,19 @@
 #include <limits>
 
 const char* const simUsage =
-    "usage: quorvel-sim [--seed S] [--rounds N] [--spray R:K]... [--insecticide K] [--board]\n"
+    "usage: quorvel-sim [--seed S] [--rounds N] [--spray R:K[:P]]... [--insecticide K] [--board]\n"
     "                   [--games G] [--jobs J] [--summary] [--csv FILE] [--every N] [--quiet]\n"
     "                   [--help] [--version]\n"
     "One game (none of --games, --summary, --csv, --every): prints round,side,x,y,hunters,prey,\n"
     "one row after the new game, then one per round.\n"
     "  --seed S         generator state before the (first) new game (0..4294967295); default: the clock\n"
     "  --rounds N       automatic rounds to play in each game (0..2147483647, default 100)\n"
-    "  --spray R:K      order a K-round spraying campaign just before round R (R >= 1, K >= 0), as\n"
-    "                   pressing \"Insektizid\" then would; repeatable; for the same R the last one\n"
-    "                   given counts; K = 0 ends a running campaign; R beyond the last round: no effect\n"
+    "  --spray R:K[:P]  order K spraying rounds just before round R (R >= 1, K >= 0) and, with P\n"
+    "                   (P >= 1), again just before rounds R+P, R+2P, ...; each order replaces the\n"
+    "                   spraying rounds left, as pressing \"Insektizid\" does: K = 0 ends a running\n"
+    "                   campaign, and with P < K spraying never pauses from round R on; repeatable:\n"
+    "                   where orders fall before the same round, the one given last counts; rounds\n"
+    "                   beyond the last one have no effect\n"
     "  --insecticide K  short for --spray 1:K, spraying right after the new game\n"
     "  --board          print the final board after the rows (six lines, 0 empty, 1 prey, 2 hunter)\n"
     "Batches: each game's counts are kept at checkpoints, after the round (its spraying included);\n"
@@ -23,11 +26,17 @@ const char* const simUsage =
     "                   the summary names them, so a clock-seeded batch can be repeated\n"
     "  --jobs J         worker threads (1..256, default: one per core); the output does not depend on J\n"
     "  --summary        print a table per side, one row per checkpoint: mean, standard deviation\n"
-    "                   (n - 1 in the denominator, - for one game), min and max of the count;\n"
-    "                   extinct: share of games whose count is 0 after that round;\n"
-    "                   once: share of games whose count was 0 after some round up to that one\n"
-    "                   (round 0 included), and first: the mean of the first such round over those\n"
-    "                   n games. A side can come back from 0, so extinct <= once.\n"
+    "                   (n - 1 in the denominator, - for one game), min, max, p10 and p90 of the\n"
+    "                   count (the p-th percentile: the least count c such that at least p% of the\n"
+    "                   games have c or fewer); extinct: share of games whose count is 0 after that\n"
+    "                   round; once: share of games whose count was 0 after some round up to that\n"
+    "                   one (round 0 included), and first: the mean of the first such round over\n"
+    "                   those n games. A side can come back from 0, so extinct <= once. Below each\n"
+    "                   table one line: \"first extinction: mean M, median D, n=N\" over the N games\n"
+    "                   whose side ever had no animal (median: the middle first round, for an even N\n"
+    "                   the mean of the two middle ones; M and D are - for N = 0), then \"extinct at\n"
+    "                   the end: S% (95% Wilson interval L% to U%)\", the share of games without the\n"
+    "                   side after the last round and its Wilson score interval\n"
     "  --csv FILE       write seed,round,hunters,prey per game and checkpoint, game by game\n"
     "                   (\"-\": standard output); FILE appears only once it is complete, with the\n"
     "                   old file's permissions; a link's target is replaced, a FIFO or device written\n"
@@ -40,6 +49,11 @@ const char* const simUsage =
     "  --version        the program's name and version\n";
 
 namespace {
+std::string counted(std::uint64_t n, const char* noun)
+{
+    return std::to_string(n) + " " + noun + (n == 1 ? "" : "s");
+}
+
 constexpr std::int32_t int32Max = std::numeric_limits<std::int32_t>::max();
 
 // Plain decimal digits only: no sign, no blanks, no other base.
@@ -57,22 +71,16 @@ bool parseCount(std::string_view text, T min, T max, T& out)
     return true;
 }
 
-bool parseSpray(std::string_view text, Spray& out)
+// R:K or R:K:P.
+bool parseSpray(std::string_view text, SprayOrder& out)
 {
-    const auto colon = text.find(':');
-    return colon != std::string_view::npos && parseCount(text.substr(0, colon), 1, int32Max, out.round) &&
-           parseCount(text.substr(colon + 1), 0, int32Max, out.count);
-}
-
-// Pressing the button again before the same round replaces the count, so the later order wins.
-void orderSpray(std::vector<Spray>& sprays, Spray spray)
-{
-    const auto at = std::lower_bound(sprays.begin(), sprays.end(), spray.round,
-                                     [](const Spray& s, std::int32_t round) { return s.round < round; });
-    if (at != sprays.end() && at->round == spray.round)
-        at->count = spray.count;
-    else
-        sprays.insert(at, spray);
+    const auto first = text.find(':');
+    if (first == std::string_view::npos)
+        return false;
+    const auto second = text.find(':', first + 1);
+    const auto count = text.substr(first + 1, second == std::string_view::npos ? second : second - first - 1);
+    return parseCount(text.substr(0, first), 1, int32Max, out.round) && parseCount(count, 0, int32Max, out.count) &&
+           (second == std::string_view::npos || parseCount(text.substr(second + 1), 1, int32Max, out.period));
 }
 
 std::string needsNumber(const std::string& option, std::string_view range, const std::string& value)
@@ -95,12 +103,13 @@ std::string applyValue(SimOptions& options, const std::string& option, const std
         if (option == "--rounds")
             options.rounds = count;
         else
-            orderSpray(options.sprays, {1, count});
+            options.sprays.order({1, count});
     } else if (option == "--spray") {
-        Spray spray;
-        if (!parseSpray(value, spray))
-            return "--spray needs R:K, whole numbers with R at least 1 and K at least 0, not '" + value + "'";
-        orderSpray(options.sprays, spray);
+        SprayOrder order;
+        if (!parseSpray(value, order))
+            return "--spray needs R:K or R:K:P, whole numbers with R and P at least 1 and K at least 0, not '" + value +
+                   "'";
+        options.sprays.order(order);
     } else if (option == "--games" || option == "--every") {
         std::int32_t count = 0;
         if (!parseCount(value, 1, int32Max, count))
@@ -184,4 +193,33 @@ std::optional<SimOptions> parseSimOptions(const std::vector<std::string>& args, 
     if (options.batch && !options.csv)
         options.summary = true;
     return options;
+}
+
+std::optional<BatchPlan> batchPlan(const SimOptions& options, std::uint32_t firstSeed, std::string& error)
+{
+    BatchPlan plan;
+    plan.firstSeed = firstSeed;
+    plan.games = options.games;
+    plan.rounds = options.rounds;
+    plan.every = options.every.value_or(std::max(1, options.rounds / 10));
+    plan.sprays = options.sprays;
+    plan.summary = options.summary;
+    plan.counts = options.csv.has_value();
+    if (plan.maxThreads() > 0)
+        return plan;
+    // The summary keeps a row per checkpoint and a count per round, the CSV two counts per game
+    // and checkpoint: say what would help.
+    BatchPlan sparse = plan;
+    sparse.every = std::max(1, plan.rounds);
+    std::vector<std::string> helps;
+    if (sparse.maxThreads() > 0)
+        helps.push_back("a larger --every");
+    else if (plan.summary)
+        helps.push_back("fewer rounds");
+    if (plan.counts)
+        helps.push_back("fewer games");
+    error = "too much to keep in memory (" + counted(static_cast<std::uint64_t>(plan.games), "game") + " x " +
+            counted(plan.checkpointCount(), "checkpoint") + (plan.summary ? ", " + counted(static_cast<std::uint64_t>(plan.rounds), "round") : "") +
+            "); choose " + helps.front() + (helps.size() > 1 ? " or " + helps.back() : "");
+    return std::nullopt;
 }

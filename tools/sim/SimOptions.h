@@ -1,23 +1,18 @@
 #pragma once
 
+#include "BatchPlan.h"
+#include "SprayPlan.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
-// A spraying campaign of count rounds, ordered just before the given round is played, as
-// pressing "Insektizid" then would (a count of 0 ends a campaign that is still running).
-struct Spray {
-    std::int32_t round = 1;
-    std::int32_t count = 0;
-    bool operator==(const Spray&) const = default;
-};
-
 // The command line of quorvel-sim.
 struct SimOptions {
     std::optional<std::uint32_t> seed;  // none: seeded from the clock
     std::int32_t rounds = 100;
-    std::vector<Spray> sprays;  // ascending rounds, at most one per round
+    SprayPlan sprays;
     bool board = false;
     bool help = false;
     bool version = false;
@@ -34,5 +29,9 @@ struct SimOptions {
 
 // Parses argv[1..]; on a bad argument returns nothing and puts a one-line reason in error.
 std::optional<SimOptions> parseSimOptions(const std::vector<std::string>& args, std::string& error);
+
+// The batch the options ask for, from a first seed; nothing, with a one-line reason that says
+// which option helps, when it would keep more than BatchPlan::maxKeptBytes.
+std::optional<BatchPlan> batchPlan(const SimOptions& options, std::uint32_t firstSeed, std::string& error);
 
 extern const char* const simUsage;

@@ -40,12 +40,9 @@ int runSingleGame(const SimOptions& options)
     if (std::printf("round,side,x,y,hunters,prey\n") < 0 ||
         std::printf("0,%d,0,0,%d,%d\n", static_cast<int>(core.side()), core.hunterCount(), core.preyCount()) < 0)
         return failOutput(errno);
-    auto spray = options.sprays.begin();
     for (std::int32_t i = 0; i < options.rounds; ++i) {
-        if (spray != options.sprays.end() && spray->round == core.currentRound() + 1) {
-            core.orderSpray(spray->count);
-            ++spray;
-        }
+        if (const auto count = options.sprays.countBefore(core.currentRound() + 1))
+            core.orderSpray(*count);
         core.playRound(Mode::Automatic);
         if (std::printf("%d,%d,%d,%d,%d,%d\n", core.currentRound(), static_cast<int>(core.side()), view.rolled.x,
                         view.rolled.y, core.hunterCount(), core.preyCount()) < 0)

@@ -28,8 +28,8 @@ public:
     void playRounds(std::int32_t n);
 
     std::int32_t round() const { return round_; }
-    int hunterCount(int lane) const { return std::popcount(hunters_[lane]); }
-    int preyCount(int lane) const { return std::popcount(prey_[lane]); }
+    int hunterCount(int lane) const { return countCells(hunters_[lane]); }
+    int preyCount(int lane) const { return countCells(prey_[lane]); }
     // The first round after which the lane's side had no animal (0: right after the new game), or
     // never.
     std::uint32_t firstExtinction(int lane, Side side) const
@@ -40,6 +40,21 @@ public:
 
 private:
     template <bool spraying> void playRun(std::int32_t n);
+
+    // The cells of a mask, counted in a few inlined operations: where the target lacks the
+    // instruction (x86-64 as Debian builds it) std::popcount is a call into the runtime library,
+    // which with a checkpoint after every round costs a fifth of the time.
+    static int countCells(std::uint64_t mask)
+    {
+#if defined(__POPCNT__) || defined(__wasm__)
+        return std::popcount(mask);
+#else
+        mask -= (mask >> 1) & 0x5555555555555555u;
+        mask = (mask & 0x3333333333333333u) + ((mask >> 2) & 0x3333333333333333u);
+        mask = (mask + (mask >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
+        return static_cast<int>((mask * 0x0101010101010101u) >> 56);
+#endif
+    }
 
     alignas(64) std::uint64_t prey_[lanes] = {};
     alignas(64) std::uint64_t hunters_[lanes] = {};

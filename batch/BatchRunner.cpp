@@ -24,21 +24,25 @@ void followPlan(const BatchPlan& plan, Play&& play, OrderSpray&& orderSpray, Kee
                 Cancelled&& cancelled)
 {
     keep(0);
-    auto spray = plan.sprays.begin();
     std::size_t checkpoint = 1;
     std::int32_t round = 0;
+    // The round before which the next order falls; past the last round when none does.
+    const auto orderAfter = [&](std::int32_t r) -> std::int64_t {
+        const auto next = plan.sprays.nextOrderAfter(r);
+        return next ? *next : std::int64_t{plan.rounds} + 1;
+    };
+    std::int64_t nextOrder = orderAfter(0);
     while (round < plan.rounds) {
-        if (spray != plan.sprays.end() && spray->round == round + 1) {
-            orderSpray(spray->count);
-            ++spray;
+        if (nextOrder == round + 1) {
+            orderSpray(*plan.sprays.countBefore(round + 1));
+            nextOrder = orderAfter(round + 1);
         }
-        std::int32_t stop = plan.checkpointRound(checkpoint);
-        if (spray != plan.sprays.end())
-            stop = std::min(stop, spray->round - 1);
-        stop = std::min(stop, round + std::min(chunkRounds, plan.rounds - round));
-        play(stop - round);
-        progress(stop - round);
-        round = stop;
+        const std::int64_t stop = std::min({std::int64_t{plan.checkpointRound(checkpoint)}, nextOrder - 1,
+                                            std::int64_t{round} + std::min(chunkRounds, plan.rounds - round)});
+        const auto n = static_cast<std::int32_t>(stop - round);
+        play(n);
+        progress(n);
+        round += n;
         if (round == plan.checkpointRound(checkpoint))
             keep(checkpoint++);
         if (cancelled())
@@ -59,6 +63,23 @@ std::int32_t firstExtinction(const BatchEngine& engine, int lane, Side side)
     const std::uint32_t first = engine.firstExtinction(lane, side);
     return first == BatchEngine::never ? neverExtinct : static_cast<std::int32_t>(first);
 }
+
+// Starts a thread running work, or tells that none could be started. Where there are no
+// exceptions, a failure to start ends the program instead.
+template <typename Work>
+bool startThread(std::vector<std::thread>& threads, Work&& work)
+{
+#if defined(__cpp_exceptions)
+    try {
+        threads.emplace_back(std::forward<Work>(work));
+    } catch (const std::system_error&) {
+        return false;
+    }
+#else
+    threads.emplace_back(std::forward<Work>(work));
+#endif
+    return true;
+}
 }  // namespace
 
 BatchRunner::BatchRunner(BatchPlan plan, std::int32_t begin, std::int32_t end)
@@ -66,15 +87,20 @@ BatchRunner::BatchRunner(BatchPlan plan, std::int32_t begin, std::int32_t end)
       begin_(begin),
       end_(end < 0 ? plan_.games : end),
       results_(plan_.counts ? end_ - begin_ : 0, plan_.checkpointCount()),
-      totals_(plan_.summary ? plan_.checkpointCount() : 0),
+      totals_(newTotals()),
       nextGame_(begin_)
 {
 }
 
-void BatchRunner::playBlock(std::int32_t first, BatchEngine& engine, BatchTotals& totals)
+BatchTotals BatchRunner::newTotals() const
+{
+    return plan_.summary ? BatchTotals{plan_.checkpointCount(), plan_.rounds} : BatchTotals{};
+}
+
+void BatchRunner::playBlock(std::int32_t first, std::int32_t last, BatchEngine& engine, BatchTotals& totals)
 {
     // Lanes past the last game replay it and are not kept.
-    const int active = static_cast<int>(std::min<std::int64_t>(BatchEngine::lanes, end_ - first));
+    const int active = static_cast<int>(std::min<std::int64_t>(BatchEngine::lanes, last - first));
     std::array<std::uint32_t, BatchEngine::lanes> seeds;
     for (int lane = 0; lane < BatchEngine::lanes; ++lane)
         seeds[static_cast<std::size_t>(lane)] = plan_.seed(first + std::min(lane, active - 1));
@@ -90,13 +116,36 @@ void BatchRunner::playBlock(std::int32_t first, BatchEngine& engine, BatchTotals
                 results_.record(first + lane - begin_, c, hunters, prey);
         }
     };
+    // Progress is told in runs of play of at least chunkRounds: with a checkpoint after every
+    // round, a shared counter changed after each would pass between the cores' caches all the time.
+    std::uint64_t played = 0;
+    const auto tell = [&] {
+        roundsDone_.fetch_add(played * static_cast<std::uint64_t>(active), std::memory_order_relaxed);
+        played = 0;
+    };
     followPlan(
         plan_, [&](std::int32_t n) { engine.playRounds(n); }, [&](std::int32_t k) { engine.orderSpray(k); }, keep,
         [&](std::int32_t n) {
-            roundsDone_.fetch_add(static_cast<std::uint64_t>(n) * static_cast<std::uint64_t>(active),
-                                  std::memory_order_relaxed);
+            played += static_cast<std::uint64_t>(n);
+            if (played >= chunkRounds)
+                tell();
         },
         [&] { return cancelled(); });
+    tell();
+    if (plan_.summary)
+        for (int lane = 0; lane < active; ++lane)
+            totals.addFirstExtinctions(firstExtinction(engine, lane, Side::Hunter),
+                                       firstExtinction(engine, lane, Side::Prey));
+}
+
+void BatchRunner::playGames(std::int32_t first, std::int32_t last, BatchTotals& totals)
+{
+    BatchEngine engine;
+    for (std::int64_t block = first; block < last && !cancelled(); block += BatchEngine::lanes) {
+        playBlock(static_cast<std::int32_t>(block), last, engine, totals);
+        gamesDone_.fetch_add(static_cast<std::int32_t>(std::min<std::int64_t>(BatchEngine::lanes, last - block)),
+                             std::memory_order_relaxed);
+    }
 }
 
 void BatchRunner::playOnCore(std::int32_t game, GameCore& core, BatchTotals& totals)
@@ -124,6 +173,8 @@ void BatchRunner::playOnCore(std::int32_t game, GameCore& core, BatchTotals& tot
         plan_, play, [&](std::int32_t k) { core.orderSpray(k); }, keep,
         [&](std::int32_t n) { roundsDone_.fetch_add(static_cast<std::uint64_t>(n), std::memory_order_relaxed); },
         [&] { return cancelled(); });
+    if (plan_.summary)
+        totals.addFirstExtinctions(firstHunters, firstPrey);
 }
 
 void BatchRunner::work(BatchTotals& totals)
@@ -133,7 +184,7 @@ void BatchRunner::work(BatchTotals& totals)
         const std::int64_t first = nextGame_.fetch_add(BatchEngine::lanes, std::memory_order_relaxed);
         if (first >= end_ || cancelled())
             break;
-        playBlock(static_cast<std::int32_t>(first), engine, totals);
+        playBlock(static_cast<std::int32_t>(first), end_, engine, totals);
         gamesDone_.fetch_add(static_cast<std::int32_t>(std::min<std::int64_t>(BatchEngine::lanes, end_ - first)),
                              std::memory_order_relaxed);
     }
@@ -148,21 +199,19 @@ bool BatchRunner::run(unsigned jobs, const std::function<void()>& tick, const st
 {
     cancel_ = cancel;
     const std::int64_t blocks = (std::int64_t{end_} - begin_ + BatchEngine::lanes - 1) / BatchEngine::lanes;
-    const auto useful = std::min<std::uint64_t>(static_cast<std::uint64_t>(std::max<std::int64_t>(blocks, 1)), plan_.maxThreads);
+    const auto useful = std::min<std::uint64_t>(static_cast<std::uint64_t>(std::max<std::int64_t>(blocks, 1)), plan_.maxThreads());
     const auto threads = std::clamp<std::int64_t>(jobs, 1, std::max<std::int64_t>(static_cast<std::int64_t>(useful), 1));
     // The first thread plays into the final totals, each further one into a table of its own.
-    std::vector<BatchTotals> partials(static_cast<std::size_t>(threads - 1), BatchTotals{totals_.checkpoints()});
-    std::vector<std::jthread> workers;
+    std::vector<BatchTotals> partials;
+    for (std::int64_t j = 1; j < threads; ++j)
+        partials.push_back(newTotals());
+    std::vector<std::thread> workers;
     for (std::int64_t j = 0; j < threads; ++j) {
         std::lock_guard lock(mutex_);
-        ++running_;
         BatchTotals& totals = j == 0 ? totals_ : partials[static_cast<std::size_t>(j - 1)];
-        try {
-            workers.emplace_back([this, &totals] { work(totals); });
-        } catch (const std::system_error&) {
-            --running_;  // fewer threads only make it slower
-            break;
-        }
+        if (!startThread(workers, [this, &totals] { work(totals); }))
+            break;  // fewer threads only make it slower
+        ++running_;
     }
     if (workers.empty()) {
         {
@@ -179,7 +228,8 @@ bool BatchRunner::run(unsigned jobs, const std::function<void()>& tick, const st
         lock.lock();
     }
     lock.unlock();
-    workers.clear();
+    for (std::thread& worker : workers)
+        worker.join();
     for (const auto& partial : partials)
         totals_.merge(partial);
     return !cancelled();

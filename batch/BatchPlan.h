@@ -1,29 +1,24 @@
 #pragma once
 
-#include "SimOptions.h"
+#include "SprayPlan.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <optional>
-#include <string>
-#include <vector>
 
 // What a batch plays: games from consecutive seeds, the same rounds and sprays for each, the
 // rounds after which each game's counts are taken, and what is kept of them.
 struct BatchPlan {
     // What a batch keeps in memory until the end — the summary's totals, every game's counts for
-    // the CSV — stays below this many bytes; beyond it the batch is refused before it starts.
+    // the CSV — should stay below this many bytes; a front end refuses a plan beyond it.
     static constexpr std::uint64_t maxKeptBytes = std::uint64_t{1} << 30;
 
     std::uint32_t firstSeed = 0;
     std::int32_t games = 1;
     std::int32_t rounds = 0;
     std::int32_t every = 1;
-    std::vector<Spray> sprays;  // ascending rounds, at most one per round
-    bool summary = false;       // totals are kept per checkpoint
-    bool counts = false;        // every game's counts are kept, for the CSV
-    // Threads that can each keep totals of their own within maxKeptBytes.
-    std::uint64_t maxThreads = 1;
+    SprayPlan sprays;
+    bool summary = false;  // totals are kept per checkpoint
+    bool counts = false;   // every game's counts are kept, for the CSV
 
     // Seeds run on from firstSeed and wrap modulo 2^32.
     std::uint32_t seed(std::int32_t game) const { return firstSeed + static_cast<std::uint32_t>(game); }
@@ -41,7 +36,11 @@ struct BatchPlan {
         return static_cast<std::size_t>(rounds / every) + 1 + (rounds % every != 0);
     }
 
-    // The plan for batch options and a first seed; nothing, with a one-line reason, when what it
-    // keeps would take more than maxKeptBytes.
-    static std::optional<BatchPlan> make(const SimOptions& options, std::uint32_t firstSeed, std::string& error);
+    // The bytes of one thread's totals (0 without the summary) and of every game's counts (0
+    // without them).
+    std::uint64_t totalsBytes() const;
+    std::uint64_t countsBytes() const;
+    // Threads that can each keep totals of their own beside the counts within maxKeptBytes; 0
+    // when not even one can.
+    std::uint64_t maxThreads() const;
 };

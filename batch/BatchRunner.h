@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <functional>
 #include <mutex>
-#include <vector>
 
 class BatchEngine;
 class GameCore;
@@ -21,7 +20,8 @@ class GameCore;
 // for any number of threads.
 class BatchRunner {
 public:
-    // Plays games [begin, end) of the plan; by default all of them.
+    // Plays games [begin, end) of the plan; by default all of them. What the plan keeps must fit
+    // (its maxThreads() at least 1): a front end refuses other plans.
     explicit BatchRunner(BatchPlan plan, std::int32_t begin = 0, std::int32_t end = -1);
     BatchRunner(const BatchRunner&) = delete;
     BatchRunner& operator=(const BatchRunner&) = delete;
@@ -31,9 +31,13 @@ public:
     // waits, calling tick about four times a second. Call it once.
     bool run(unsigned jobs, const std::function<void()>& tick = {}, const std::atomic<bool>* cancel = nullptr);
 
-    // Plays the block of games from first on (as many as the engine has lanes, fewer at the end),
-    // adding them into totals and their rows as run does.
-    void playBlock(std::int32_t first, BatchEngine& engine, BatchTotals& totals);
+    // Plays games [first, last) of [begin, end) on the calling thread, adding them into totals
+    // (from newTotals()) and their rows. However a batch is cut into such slices, the merged
+    // totals are those of run: for a caller without threads that checks for a cancel between
+    // slices.
+    void playGames(std::int32_t first, std::int32_t last, BatchTotals& totals);
+    // Empty totals for the plan's checkpoints and rounds; totals of nothing without a summary.
+    BatchTotals newTotals() const;
     // Plays one game the way the window's core plays it, one round at a time through GameCore
     // (whatever its view), into totals and its row: the reference the engine is measured against.
     void playOnCore(std::int32_t game, GameCore& core, BatchTotals& totals);
@@ -43,7 +47,8 @@ public:
     std::int32_t end() const { return end_; }
     // The counts of games [begin, end), game g in row g - begin; empty unless the plan keeps them.
     const BatchResults& results() const { return results_; }
-    // The totals of the games after a complete run; no checkpoints unless the plan keeps a summary.
+    // The totals of the games after a complete run; totals of nothing unless the plan keeps a
+    // summary.
     const BatchTotals& totals() const { return totals_; }
     BatchTotals& totals() { return totals_; }
     std::uint64_t totalRounds() const
@@ -55,6 +60,8 @@ public:
     std::int32_t gamesDone() const { return gamesDone_.load(std::memory_order_relaxed); }
 
 private:
+    // Plays the games from first on, as many as the engine has lanes but none from last on.
+    void playBlock(std::int32_t first, std::int32_t last, BatchEngine& engine, BatchTotals& totals);
     void work(BatchTotals& totals);
     bool cancelled() const { return cancel_ && cancel_->load(std::memory_order_relaxed); }
 

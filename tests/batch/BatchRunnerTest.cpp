@@ -5,22 +5,23 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <utility>
+#include <vector>
 
 namespace {
 BatchPlan makePlan(std::uint32_t firstSeed, std::int32_t games, std::int32_t rounds, std::int32_t every,
-                   std::vector<Spray> sprays = {})
+                   const std::vector<SprayOrder>& orders = {})
 {
-    SimOptions options;
-    options.games = games;
-    options.rounds = rounds;
-    options.every = every;
-    options.sprays = std::move(sprays);
-    options.summary = true;
-    options.csv = "-";
-    std::string error;
-    auto plan = BatchPlan::make(options, firstSeed, error);
-    EXPECT_TRUE(plan) << error;
-    return *plan;
+    BatchPlan plan;
+    plan.firstSeed = firstSeed;
+    plan.games = games;
+    plan.rounds = rounds;
+    plan.every = every;
+    for (const SprayOrder& order : orders)
+        plan.sprays.order(order);
+    plan.summary = true;
+    plan.counts = true;
+    return plan;
 }
 
 // Notes the rounds that sprayed: the insecticide label is switched on only by a spraying.
@@ -39,7 +40,7 @@ public:
 TEST(BatchRunner, SprayOrdersTakeEffectInTheirRound)
 {
     struct Case {
-        std::vector<Spray> sprays;
+        std::vector<SprayOrder> sprays;
         std::int32_t rounds;
         std::vector<std::int32_t> sprayed;
     };
@@ -54,6 +55,12 @@ TEST(BatchRunner, SprayOrdersTakeEffectInTheirRound)
         {{{11, 3}}, 10, {}},
         // Beyond a run of play between progress checks.
         {{{300000, 2}}, 300005, {300000, 300001}},
+        // Repeated campaigns: gaps when the period is longer than the campaign; a shorter one
+        // restarts the campaign before it ends, so spraying never pauses.
+        {{{2, 2, 5}}, 13, {2, 3, 7, 8, 12, 13}},
+        {{{2, 3, 2}}, 12, {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}},
+        {{{2, 3, 5}, {8, 0}}, 13, {2, 3, 4, 7, 12, 13}},
+        {{{1, 1, 1}}, 4, {1, 2, 3, 4}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.sprays.front().round);
@@ -61,9 +68,11 @@ TEST(BatchRunner, SprayOrdersTakeEffectInTheirRound)
         SprayWatch watch;
         GameCore core{watch};
         watch.core = &core;
-        BatchTotals totals{sprayed.plan().checkpointCount()};
+        BatchTotals totals = sprayed.newTotals();
         sprayed.playOnCore(0, core, totals);
         EXPECT_EQ(watch.sprayedRounds, c.sprayed);
+        // What a chart marks as the rounds that spray, worked out from the plan alone.
+        EXPECT_EQ(sprayed.plan().sprays.sprayedRounds(c.rounds), c.sprayed);
     }
 }
 
@@ -104,10 +113,17 @@ TEST(BatchRunner, GameMatchesOnePlayedByHand)
             const SideTotals* totals[2] = {&runner.totals().at(c).hunters, &runner.totals().at(c).prey};
             for (int side = 0; side < 2; ++side) {
                 ASSERT_EQ(runner.results().count(0, c, side == 0 ? Side::Hunter : Side::Prey), counts[side]) << round;
-                ASSERT_EQ(totals[side]->sum, counts[side]) << round;
+                ASSERT_EQ(totals[side]->gamesWith[static_cast<std::size_t>(counts[side])], 1) << round;
                 ASSERT_EQ(totals[side]->wentExtinct, firsts[side] != neverExtinct) << round;
                 ASSERT_EQ(totals[side]->firstRoundSum, std::max(firsts[side], 0)) << round;
             }
+        }
+        // The game's first extinctions over the whole run, in their rounds.
+        for (int side = 0; side < 2; ++side) {
+            std::vector<std::int32_t> expected(rounds + 1);
+            if (firsts[side] != neverExtinct)
+                expected[static_cast<std::size_t>(firsts[side])] = 1;
+            EXPECT_EQ(runner.totals().firstExtinctions(side == 0 ? Side::Hunter : Side::Prey), expected);
         }
     }
 }
@@ -132,7 +148,12 @@ TEST(BatchRunner, GamesFollowConsecutiveSeedsAcrossTheWrap)
 
 TEST(BatchRunner, StopsWhenCancelled)
 {
-    BatchRunner runner{makePlan(1, 1000, std::numeric_limits<std::int32_t>::max(), 1 << 30)};
+    // Games that would play for hours; their counts only, as a summary of rounds this long would
+    // not fit in memory.
+    BatchPlan plan = makePlan(1, 1000, std::numeric_limits<std::int32_t>::max(), 1 << 30);
+    plan.summary = false;
+    ASSERT_GE(plan.maxThreads(), 1u);
+    BatchRunner runner{plan};
     std::atomic<bool> cancel{true};
     EXPECT_FALSE(runner.run(2, {}, &cancel));
     EXPECT_LT(runner.roundsDone(), runner.totalRounds());
