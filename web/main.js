@@ -8,8 +8,14 @@ const { PageTimer } = require("./roundTimer.js");
 
 setLanguage(chooseLanguage(location.search, navigator.languages || [navigator.language]));
 
-const bytes = Uint8Array.from(atob(wasm), (c) => c.charCodeAt(0));
-createQuorvel({ wasmBinary: bytes }).then((module) => {
+// The WebAssembly's bytes, inflated from the page's own text.
+function wasmBytes() {
+    const packed = Uint8Array.from(atob(wasm), (c) => c.charCodeAt(0));
+    const stream = new Blob([packed]).stream().pipeThrough(new DecompressionStream("gzip"));
+    return new Response(stream).arrayBuffer().then((buffer) => new Uint8Array(buffer));
+}
+
+wasmBytes().then((bytes) => createQuorvel({ wasmBinary: bytes })).then((module) => {
     const timer = new PageTimer();
     const page = new PageControls(module);
     const controller = new module.PageGame(page, timer).controller();

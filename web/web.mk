@@ -12,7 +12,7 @@ export NODE_PATH := /usr/share/nodejs
 CXXFLAGS := -std=c++20 -O2 -Wall -Wextra -Wpedantic -Icore -Igame -Iweb
 # The wasm is handed to the module by the page (no fetch, no file beside it); the chart's record
 # grows with the game, so the memory does too.
-LDFLAGS  := -O2 --bind -sMODULARIZE=1 -sEXPORT_NAME=createQuorvel -sENVIRONMENT=web -sFILESYSTEM=0 \
+LDFLAGS  := -O2 --bind -sMODULARIZE=1 -sEXPORT_NAME=createQuorvel -sENVIRONMENT=web,worker -sFILESYSTEM=0 \
             -sALLOW_MEMORY_GROWTH=1
 
 SOURCES := $(wildcard core/*.cpp game/*.cpp web/*.cpp)

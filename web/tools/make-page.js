@@ -1,11 +1,12 @@
 // Writes the browser edition as one self-contained HTML file: the page's template with its
 // styles (pictures inlined as data URLs), the English texts of the catalog, the module that
-// emscripten wrote and its WebAssembly (base64, handed over without any fetch), and the page's
-// scripts, each wrapped as a module of its own.
+// emscripten wrote and its WebAssembly (gzip-compressed and in base64, handed over without any
+// fetch), and the page's scripts, each wrapped as a module of its own.
 //   node web/tools/make-page.js <quorvel-wasm.js> <quorvel-wasm.wasm> <quorvel.html>
 "use strict";
 const fs = require("fs");
 const path = require("path");
+const zlib = require("zlib");
 
 const root = path.join(__dirname, "..", "..");
 const web = path.join(root, "web");
@@ -90,7 +91,9 @@ sources.forEach((source, i) => {
 
 const bundle = {
     catalog: catalog(contexts),
-    wasm: fs.readFileSync(wasmPath).toString("base64"),
+    // Compressed, the WebAssembly takes less than half the room; the page inflates it with the
+    // browser's own DecompressionStream.
+    wasm: zlib.gzipSync(fs.readFileSync(wasmPath), { level: 9 }).toString("base64"),
 };
 const wrapped = names.map((name, i) =>
     `define(${JSON.stringify(name)}, function (require, module, qsTr) {\n${sources[i]}\n});`);
@@ -120,7 +123,8 @@ const template = fs.readFileSync(path.join(web, "page.html"), "utf8");
 const css = inlinePictures(fs.readFileSync(path.join(web, "page.css"), "utf8"));
 const parts = {
     "<!-- style -->": `<style>\n${css}</style>`,
-    "<!-- script -->": `<script>\n${scriptText(fs.readFileSync(gluePath, "utf8"), gluePath)}</script>\n`
+    // The module's script has a name: a worker is made from its text.
+    "<!-- script -->": `<script id="wasmModule">\n${scriptText(fs.readFileSync(gluePath, "utf8"), gluePath)}</script>\n`
         + `<script>\n${scriptText(script, "the page's modules")}</script>`,
 };
 let html = template;
