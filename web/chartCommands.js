@@ -96,6 +96,7 @@ class ChartCommands {
     }
 }
 
+// Hands blob to the browser to save as name.
 function download(blob, name) {
     const link = document.createElement("a");
     link.href = URL.createObjectURL(blob);
@@ -106,4 +107,4 @@ function download(blob, name) {
     setTimeout(() => URL.revokeObjectURL(link.href), 60000);
 }
 
-module.exports = { ChartCommands };
+module.exports = { ChartCommands, download };

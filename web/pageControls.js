@@ -40,6 +40,7 @@ function fixedTexts() {
         ["runRoundsButton", null, qsTranslate("MainWindow", "Eine bestimmte Zahl Spielzüge durchführen")],
         ["interactiveLabel", qsTranslate("MainWindow", "Interaktiv")],
         ["rollButton", qsTranslate("MainWindow", "Würfeln"), qsTranslate("MainWindow", "Nächste Runde")],
+        ["seriesButton", qsTranslate("MainWindow", "Versuchsreihe …"), qsTranslate("MainWindow", "Viele Spiele ohne und mit Insektizid vergleichen")],
         ["analysisCaption", qsTranslate("MainWindow", "Analyse")],
         ["chart", null, qsTranslate("PopulationChart", "Mit Rechtsklick Diagrammeigenschaften ändern")],
         ["roundLabel", qsTranslate("MainWindow", "Durchgang:")],

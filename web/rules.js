@@ -54,7 +54,9 @@ function rulesText() {
         block("h3", qsTranslate("RulesWindow", "Das Diagramm")),
         block("p", qsTranslate("RulesWindow", "„Diagramm >>“ öffnet das Diagramm: für jeden Durchgang die Zahl der Räuber (rot, linke Achse) und der Beute (blau, rechte Achse), gezählt zu Beginn der Runde, vor ihrem Zug. Es zeichnet nur, solange es offen ist. Mit einem Rechtsklick lassen sich seine Farben ändern und die Daten löschen, kopieren oder speichern.")),
         block("h3", qsTranslate("RulesWindow", "Spielnummer")),
-        block("p", qsTranslate("RulesWindow", "Jedes Spiel hat eine Nummer. „Nochmal“ spielt es noch einmal von vorn, „Nr. …“ beginnt ein Spiel nach seiner Nummer.")));
+        block("p", qsTranslate("RulesWindow", "Jedes Spiel hat eine Nummer. „Nochmal“ spielt es noch einmal von vorn, „Nr. …“ beginnt ein Spiel nach seiner Nummer.")),
+        block("h3", qsTranslate("RulesWindow", "Versuchsreihe")),
+        block("p", qsTranslate("RulesWindow", "Ein einzelnes Spiel ist Zufall. „Versuchsreihe …“ spielt viele Spiele auf einmal, ohne sie zu zeigen, jedes zweimal vom selben Anfang an: A ohne Insektizid, B mit Insektizid nach einem Plan (ab einer Runde, so viele Runden lang, auf Wunsch immer wieder). Die Diagramme zeigen nach jeder Runde die mittlere Zahl der Räuber (rot) und der Beute (blau); das helle Band reicht vom 10. bis zum 90. Perzentil, in ihm liegen die mittleren 80 % der Spiele. Darunter steht, in wie vielen Spielen eine Seite gerade ausgestorben ist und in wie vielen sie es schon einmal war, denn Räuber können zurückkommen. Die Tabelle nennt, in welcher Runde eine Seite im Mittel zum ersten Mal ausstirbt und wie oft sie am Ende fehlt, mit dem Bereich, in dem dieser Anteil mit 95 % Sicherheit liegt.")));
     return text;
 }
 

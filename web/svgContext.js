@@ -1,9 +1,15 @@
-// The few drawing calls of a canvas's 2D context that the chart uses, writing an SVG drawing:
-// the chart paints itself into it as it paints on screen. Text is measured by a canvas.
+// The few drawing calls of a canvas's 2D context that the charts use, writing an SVG drawing:
+// a chart paints itself into it as it paints on screen. Text is measured by a canvas.
 "use strict";
 
 const escape = (text) => String(text).replace(/[&<>"]/g, (c) => ({ "&": "&amp;", "<": "&lt;", ">": "&gt;", '"': "&quot;" })[c]);
 const number = (value) => String(Math.round(value * 100) / 100);
+// A colour as the attribute name (fill or stroke) sets it; a translucent rgba(r, g, b, a) as a
+// colour and an opacity, which every reader of SVG knows.
+function paint(name, style) {
+    const rgba = /^rgba\((\d+), *(\d+), *(\d+), *([\d.]+)\)$/.exec(style);
+    return rgba ? `${name}="rgb(${rgba[1]},${rgba[2]},${rgba[3]})" ${name}-opacity="${rgba[4]}"` : `${name}="${style}"`;
+}
 
 class SvgContext {
     constructor(width, height) {
@@ -54,7 +60,7 @@ class SvgContext {
     }
 
     fillRect(x, y, width, height) {
-        this.element(`<rect x="${number(x)}" y="${number(y)}" width="${number(width)}" height="${number(height)}" fill="${this.fillStyle}"/>`);
+        this.element(`<rect x="${number(x)}" y="${number(y)}" width="${number(width)}" height="${number(height)}" ${paint("fill", this.fillStyle)}/>`);
     }
 
     strokeRect(x, y, width, height) {
@@ -73,14 +79,23 @@ class SvgContext {
         this.path += `L${number(x)} ${number(y)}`;
     }
 
+    closePath() {
+        this.path += "Z";
+    }
+
     stroke() {
         if (this.path)
             this.element(`<path d="${this.path}" fill="none" stroke-linejoin="${this.lineJoin}" ${this.strokeAttributes()}/>`);
     }
 
+    fill() {
+        if (this.path)
+            this.element(`<path d="${this.path}" ${paint("fill", this.fillStyle)}/>`);
+    }
+
     strokeAttributes() {
         const dash = this.dash.length ? ` stroke-dasharray="${this.dash.join(" ")}"` : "";
-        return `stroke="${this.strokeStyle}" stroke-width="${number(this.lineWidth)}"${dash}`;
+        return `${paint("stroke", this.strokeStyle)} stroke-width="${number(this.lineWidth)}"${dash}`;
     }
 
     fillText(text, x, y) {
@@ -88,7 +103,7 @@ class SvgContext {
         const baseline = { top: "hanging", middle: "central", alphabetic: "alphabetic", bottom: "text-after-edge" }[this.textBaseline];
         const [, bold, size, family] = /^(bold )?([\d.]+)px (.*)$/.exec(this.font);
         this.element(`<text x="${number(x)}" y="${number(y)}" font-family='${family}' font-size="${size}"`
-            + `${bold ? ' font-weight="bold"' : ""} fill="${this.fillStyle}" text-anchor="${anchor}" dominant-baseline="${baseline}">${escape(text)}</text>`);
+            + `${bold ? ' font-weight="bold"' : ""} ${paint("fill", this.fillStyle)} text-anchor="${anchor}" dominant-baseline="${baseline}">${escape(text)}</text>`);
     }
 
     // The whole drawing, titled.

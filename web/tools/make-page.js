@@ -72,6 +72,17 @@ function inlinePictures(css) {
     });
 }
 
+// A script as the page carries it: without its comment lines, blank lines and indentation, which
+// take a third of the room and nothing of the meaning. A template literal must end on the line
+// it starts on, so no text loses its indentation.
+function compact(source, name) {
+    const lines = source.split("\n").map((line) => line.trim()).filter((line) => line && !line.startsWith("//"));
+    const open = lines.findIndex((line) => (line.replace(/\\./g, "").match(/`/g) || []).length % 2 === 1);
+    if (open >= 0)
+        fail(`${name}.js: a template literal spans lines at "${lines[open]}"`);
+    return lines.join("\n");
+}
+
 // A script's text inside <script>…</script>: nothing in it may close the element early.
 function scriptText(text, name) {
     if (/<\/script/i.test(text))
@@ -96,7 +107,7 @@ const bundle = {
     wasm: zlib.gzipSync(fs.readFileSync(wasmPath), { level: 9 }).toString("base64"),
 };
 const wrapped = names.map((name, i) =>
-    `define(${JSON.stringify(name)}, function (require, module, qsTr) {\n${sources[i]}\n});`);
+    `define(${JSON.stringify(name)}, function (require, module, qsTr) {\n${compact(sources[i], name)}\n});`);
 const script = `(function () {
 "use strict";
 const factories = {};
