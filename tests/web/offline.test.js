@@ -1,5 +1,5 @@
 // One file, offline: opened from disk and from a static web server, with every request but the
-// page's own refused, the page loads and plays, and asks for nothing beyond itself.
+// page's own refused, the page loads, plays a game and a Versuchsreihe, and asks for nothing beyond itself.
 "use strict";
 const test = require("node:test");
 const assert = require("node:assert");
@@ -34,6 +34,12 @@ test("the page asks for nothing beyond itself, from disk and from a server", asy
             await page.click("#chartButton");
             await page.click("#startStopButton");
             await page.waitForFunction(() => Number(document.getElementById("roundCount").textContent) >= 3, null, patience);
+            // A Versuchsreihe plays in a worker made from the page itself.
+            await page.click("#seriesButton");
+            await page.fill("#gamesEdit", "50");
+            await page.click("#seriesStartButton");
+            await page.waitForFunction(() => document.getElementById("seriesProgress").value === 1000, null, patience);
+            await page.click("#seriesCloseButton");
             await page.click("#rulesButton");
             assert.deepStrictEqual(requests.map((r) => r.split("?")[0]), [url]);
             await browser.close();

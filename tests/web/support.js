@@ -99,7 +99,7 @@ async function runRounds(page, rounds) {
     await page.focus("#speedBar");
     await page.keyboard.press("End");
     await page.click("#runRoundsButton");
-    await page.fill("dialog input", String(rounds));
+    await page.fill("dialog[open] input", String(rounds));
     await page.keyboard.press("Enter");
     await page.waitForFunction((target) => document.getElementById("roundCount").textContent === target
         && !window.quorvel.timer.isArmed(), String(rounds), patience);
