@@ -6,7 +6,10 @@
 //   draw      ms for one drawing of the chart with 10^6 points, pixels included (median of 21);
 //   timer     ticks per second of an empty setInterval at 1 ms in the same page, which browsers
 //             stretch to 4 ms: what a plain repeating timer would allow (the page's does not
-//             nest its timeouts, see web/roundTimer.js).
+//             nest its timeouts, see web/roundTimer.js);
+//   series    ms from "Start" to the result shown, for a Versuchsreihe of 10,000 games × 1,000
+//             rounds (A and B) in its worker, and the worker's WebAssembly memory after it and
+//             after one of 1,000 games × 1,000 rounds.
 // Prints each run and the medians.
 //   NODE_PATH=build/tests/web/driver/node_modules node bench/web-bench.js build-web/quorvel.html [runs]
 "use strict";
@@ -75,9 +78,23 @@ async function run() {
         }
         return times.sort((a, b) => a - b)[10];
     });
+    await page.click("#startStopButton");
+    await page.click("#seriesButton");
+    const series = async (games) => {
+        await page.fill("#gamesEdit", String(games));
+        await page.fill("#roundsEdit", "1000");
+        return page.evaluate(() => new Promise((resolve) => {
+            const panel = window.quorvel.series;
+            const t0 = performance.now();
+            panel.onRunEnded(() => resolve({ ms: performance.now() - t0, memory: panel.runner.memory }));
+            document.getElementById("seriesStartButton").click();
+        }));
+    };
+    const small = await series(1000);
+    const large = await series(10000);
     await context.close();
     fs.rmSync(profile, { recursive: true, force: true });
-    return { load, timer, rounds5, rounds6, draw };
+    return { load, timer, rounds5, rounds6, draw, series: large.ms, memory1k: small.memory / 2 ** 20, memory10k: large.memory / 2 ** 20 };
 }
 
 (async () => {
@@ -86,9 +103,12 @@ async function run() {
         const r = await run();
         results.push(r);
         console.log(`run ${i + 1}: load ${r.load.toFixed(0)} ms, ${r.rounds5.toFixed(1)} rounds/s at 10^5 points, `
-            + `${r.rounds6.toFixed(1)} at 10^6, draw ${r.draw.toFixed(2)} ms, empty timer ${r.timer.toFixed(1)}/s`);
+            + `${r.rounds6.toFixed(1)} at 10^6, draw ${r.draw.toFixed(2)} ms, empty timer ${r.timer.toFixed(1)}/s, `
+            + `series ${r.series.toFixed(0)} ms, memory ${r.memory1k.toFixed(1)} / ${r.memory10k.toFixed(1)} MiB`);
     }
     const median = (key) => results.map((r) => r[key]).sort((a, b) => a - b)[Math.floor(results.length / 2)];
     console.log(`median of ${runs}: load ${median("load").toFixed(0)} ms, ${median("rounds5").toFixed(1)} rounds/s at 10^5 points, `
-        + `${median("rounds6").toFixed(1)} at 10^6, draw ${median("draw").toFixed(2)} ms, empty timer ${median("timer").toFixed(1)}/s`);
+        + `${median("rounds6").toFixed(1)} at 10^6, draw ${median("draw").toFixed(2)} ms, empty timer ${median("timer").toFixed(1)}/s, `
+        + `series 10,000 × 1,000 ${median("series").toFixed(0)} ms, worker memory ${median("memory1k").toFixed(1)} MiB `
+        + `(1,000 games) / ${median("memory10k").toFixed(1)} MiB (10,000 games)`);
 })();
