@@ -44,37 +44,43 @@ function simSummary(args) {
 
 const tableText = (page, id) => page.$eval(id, (table) => [...table.tBodies[0].rows].map((row) => [...row.cells].slice(1).map((c) => c.textContent)));
 
+// 200 games of 60 rounds, or as QUORVEL_SERIES_SIZE says ("1000x500"), in German or as
+// QUORVEL_SERIES_LANG says.
 test("the Versuchsreihe's figures are quorvel-sim's", async (t) => {
+    const [games, rounds] = (process.env.QUORVEL_SERIES_SIZE || "200x60").split("x");
+    const lang = process.env.QUORVEL_SERIES_LANG || "de";
+    const separator = lang === "de" ? ";" : ",";
+    const n = Number(rounds) + 1;
     const browser = await openBrowser();
     t.after(() => browser.close());
-    const page = await openPage(browser.context, "?lang=de");
+    const page = await openPage(browser.context, `?lang=${lang}`);
     await page.click("#seriesButton");
-    await enter(page, "200", "60", "4294967200", "20", "5", "15");
+    await enter(page, games, rounds, "4294967200", "20", "5", "15");
     await play(page);
     const [download] = await Promise.all([page.waitForEvent("download"), page.click("#seriesSaveDataButton")]);
-    assert.strictEqual(download.suggestedFilename(), "quorvel-versuchsreihe-4294967200.csv");
+    assert.strictEqual(download.suggestedFilename(), `quorvel-${lang === "de" ? "versuchsreihe" : "experiment"}-4294967200.csv`);
     const csv = fs.readFileSync(await download.path());
     assert.deepStrictEqual([...csv.subarray(0, 3)], [0xEF, 0xBB, 0xBF]);
     const lines = csv.subarray(3).toString("utf8").split("\r\n");
-    assert.strictEqual(lines.length, 1 + 61 + 1);
-    assert.match(lines[0], /^Durchgang;A Räuber Mittel;A Räuber P10;/);
+    assert.strictEqual(lines.length, 1 + n + 1);
+    assert.match(lines[0], lang === "de" ? /^Durchgang;A Räuber Mittel;A Räuber P10;/ : /^Round,A Hunters mean,A Hunters p10,/);
 
-    const common = ["--games", "200", "--rounds", "60", "--every", "1", "--summary", "--seed", "4294967200"];
+    const common = ["--games", games, "--rounds", rounds, "--every", "1", "--summary", "--seed", "4294967200"];
     const conditions = [simSummary(common), simSummary([...common, "--spray", "20:5:15"])];
     const tables = [await tableText(page, "#unsprayedTable"), await tableText(page, "#sprayedTable")];
     for (let condition = 0; condition < 2; ++condition) {
         assert.strictEqual(conditions[condition].length, 2);
         for (let side = 0; side < 2; ++side) {
             const sim = conditions[condition][side];
-            const figures = lines.slice(1, 62).map((line) => {
-                const fields = line.split(";");
+            const figures = lines.slice(1, 1 + n).map((line) => {
+                const fields = line.split(separator);
                 assert.strictEqual(fields.length, 21);
                 const first = 1 + 10 * condition + 5 * side;
                 return [fields[0], ...fields.slice(first, first + 5).map((f) => f.replace(",", "."))];
             });
             assert.deepStrictEqual(figures, sim.rows, `condition ${condition}, side ${side}`);
-            const cell = (row) => tables[condition][row][side].replace(/,/g, ".").replace(" %", "%")
-                .replace(/ %/g, "%").replace(" bis ", " to ").replace("–", "-");
+            const cell = (row) => tables[condition][row][side].replace(/,/g, ".").replace(/ %/g, "%")
+                .replace(" bis ", " to ").replace("–", "-");
             assert.strictEqual(`first extinction: mean ${cell(0)}, median ${cell(1)}, n=${cell(2)}; `
                 + `extinct at the end: ${cell(3)} (95% Wilson interval ${cell(4)})`, sim.runLine);
         }
