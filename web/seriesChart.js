@@ -116,10 +116,12 @@ class SeriesChartView {
         const fits = items.every((legend) => legend.reduce((sum, item) => sum + item.width, 0) <= right - left);
         const legendLeft = fits ? left : 4;
         const legends = items.map((legend) => wrapped(legend, right - legendLeft));
-        const plotsHeight = height - (legends[0].lines + legends[1].lines + 2) * line - 18;
-        const counts = { left, top: legends[0].lines * line + 6, width: right - left, height: plotsHeight * 0.62 };
+        // A legend over the value labels leaves room for the upper half of the top one.
+        const gap = fits ? 0 : font / 2;
+        const plotsHeight = height - (legends[0].lines + legends[1].lines + 2) * line - 18 - 2 * gap;
+        const counts = { left, top: legends[0].lines * line + 6 + gap, width: right - left, height: plotsHeight * 0.62 };
         counts.bottom = counts.top + counts.height;
-        const shares = { left, top: counts.bottom + legends[1].lines * line + 10, width: right - left, height: plotsHeight * 0.38 };
+        const shares = { left, top: counts.bottom + legends[1].lines * line + 10 + gap, width: right - left, height: plotsHeight * 0.38 };
         shares.bottom = shares.top + shares.height;
         const roundX = (round) => left + ((right - left) * round) / Math.max(rounds, 1);
 
