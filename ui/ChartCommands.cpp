@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QStandardPaths>
 
-#include <algorithm>
 
 ChartCommands::ChartCommands(PopulationChart& chart, GameController& controller, ColorDialog& colorDialog,
                              PrintDialog& printDialog, Printer& printer, SaveFileChooser& saveChooser)
@@ -105,29 +104,19 @@ void ChartCommands::saveData()
 void ChartCommands::savePicture()
 {
     // The file type decides the format, and for PNG the size: a scale, or 0 for SVG.
-    struct PictureType {
-        QString filter;
-        int pngScale;
-    };
-    const PictureType types[] = {{tr("PNG-Bild in Bildschirmgröße (*.png)"), 1},
-                                 {tr("PNG-Bild in doppelter Größe (*.png)"), 2},
-                                 {tr("PNG-Bild in vierfacher Größe (*.png)"), 4},
-                                 {tr("SVG-Grafik (*.svg)"), 0}};
-    QStringList filters;
-    for (const PictureType& type : types)
-        filters << type.filter;
-    const SaveFileChooser::Choice choice =
-        saveChooser_.choose(tr("Diagramm als Bild speichern"), suggestedPath(QStringLiteral("png")), filters);
+    const PictureChoice choice =
+        choosePicture(saveChooser_, tr("Diagramm als Bild speichern"), suggestedPath(QStringLiteral("png")),
+                      {{tr("PNG-Bild in Bildschirmgröße (*.png)"), 1},
+                       {tr("PNG-Bild in doppelter Größe (*.png)"), 2},
+                       {tr("PNG-Bild in vierfacher Größe (*.png)"), 4},
+                       {tr("SVG-Grafik (*.svg)"), 0}});
     if (choice.path.isEmpty())
         return;
-    const auto chosen = std::find_if(std::begin(types), std::end(types),
-                                     [&](const PictureType& type) { return type.filter == choice.filter; });
-    const PictureType& type = chosen == std::end(types) ? types[0] : *chosen;
-    if (type.pngScale == 0) {
+    if (choice.pngScale == 0) {
         const std::optional<std::uint32_t> number = controller_.gameNumber();
         writeChartSvg(chart_.view(), choice.path,
                       number ? tr("Quorvel, Spiel %1").arg(*number) : QStringLiteral("Quorvel"));
     } else {
-        writeChartPng(chart_.view(), choice.path, type.pngScale);
+        writeChartPng(chart_.view(), choice.path, choice.pngScale);
     }
 }

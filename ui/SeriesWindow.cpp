@@ -21,7 +21,6 @@
 #include <QThread>
 #include <QTimer>
 
-#include <algorithm>
 #include <utility>
 
 namespace {
@@ -319,24 +318,15 @@ void SeriesWindow::savePicture()
 {
     if (!result_)
         return;
-    // The file type decides the format, and for PNG the size: a scale, or 0 for SVG.
-    struct PictureType {
-        QString filter;
-        int pngScale;
-    };
-    const PictureType types[] = {{tr("PNG-Bild in Bildschirmgröße (*.png)"), 1},
-                                 {tr("PNG-Bild in doppelter Größe (*.png)"), 2},
-                                 {tr("SVG-Grafik (*.svg)"), 0}};
-    QStringList filters;
-    for (const PictureType& type : types)
-        filters << type.filter;
-    const SaveFileChooser::Choice choice =
-        saveChooser_.choose(tr("Versuchsreihe als Bild speichern"), suggestedPath(QStringLiteral("png")), filters);
+    // The file type decides the format, and for PNG the size.
+    const PictureChoice choice =
+        choosePicture(saveChooser_, tr("Versuchsreihe als Bild speichern"), suggestedPath(QStringLiteral("png")),
+                      {{tr("PNG-Bild in Bildschirmgröße (*.png)"), 1},
+                       {tr("PNG-Bild in doppelter Größe (*.png)"), 2},
+                       {tr("SVG-Grafik (*.svg)"), 0}});
     if (choice.path.isEmpty())
         return;
-    const auto chosen = std::find_if(std::begin(types), std::end(types),
-                                     [&](const PictureType& type) { return type.filter == choice.filter; });
-    const int scale = chosen == std::end(types) ? 1 : chosen->pngScale;
+    const int scale = choice.pngScale;
     QWidget* panel = ui_->resultsPanel;
     if (scale == 0) {
         QBuffer svg;
