@@ -40,15 +40,14 @@ void callReporting(ErrorBox& box, const std::function<void()>& handler);
 
 // command as a slot for any signal: it runs through callReporting, with the signal's arguments
 // where it takes them. connect(button, &QPushButton::clicked, this, reporting(box, [] { … })).
+// The slot accepts only what command takes, so Qt hands it no more than that, and never the
+// private tag some signals carry last (QThread::finished), for which it has no object.
 template <typename Command>
 auto reporting(ErrorBox& box, Command command)
 {
-    return [&box, command](auto&&... arguments) {
-        callReporting(box, [&] {
-            if constexpr (std::is_invocable_v<const Command&, decltype(arguments)...>)
-                command(arguments...);
-            else
-                command();
-        });
+    return [&box, command]<typename... Arguments>(Arguments&&... arguments)
+        requires(sizeof...(Arguments) == 0 || std::is_invocable_v<const Command&, Arguments...>)
+    {
+        callReporting(box, [&] { command(arguments...); });
     };
 }
